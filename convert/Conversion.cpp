@@ -1,0 +1,4 @@
+#include "shell/Unit1.h"
+
+// PLACEHOLDER
+void TForm1::btConvertClick() {}

@@ -1,0 +1,7 @@
+list(APPEND LUMAVERT_CORE_SOURCES
+    ${PROJECT_SOURCE_DIR}/convert/Timing.cpp
+    ${PROJECT_SOURCE_DIR}/convert/Conversion.cpp
+    ${PROJECT_SOURCE_DIR}/convert/Limits.cpp
+    ${PROJECT_SOURCE_DIR}/convert/Saving.cpp
+    ${PROJECT_SOURCE_DIR}/convert/MultiRate.cpp
+)

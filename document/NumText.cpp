@@ -1,0 +1,2 @@
+#include "document/NumText.h"
+// PLACEHOLDER

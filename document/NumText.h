@@ -1,0 +1,39 @@
+#pragma once
+
+#include "document/Numbers.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The one module that turns texts into numbers and numbers into texts.
+// Decimal numbers use the decimal comma. Nothing here depends on the locale.
+
+// A whole decimal number in 32 bits: optional leading blanks, an optional sign
+// and digits, nothing after them. Throws ConvertError naming the text.
+int StrToInt(std::string_view text);
+std::optional<int> TryStrToInt(std::string_view text);
+
+// A decimal number with the decimal comma and an optional exponent; blanks
+// around it are allowed. Throws ConvertError naming the text.
+Extended StrToFloat(std::string_view text);
+std::optional<Extended> TryStrToFloat(std::string_view text);
+
+std::string IntToStr(long long value);
+
+// The general float format: the shortest of up to `precision` significant
+// digits, no trailing zeros, decimal comma; exponent form ("1,5E+20") when
+// the exponent reaches the precision or the value is below 0,00001, with at
+// least `exponentDigits` exponent digits.
+std::string FloatToStrGeneral(Extended value, int precision, int exponentDigits);
+// The general format with 15 significant digits, as frame numbers and rates are written.
+std::string FloatToStr(Extended value);
+// Exactly `decimals` decimals, decimal comma ("2,500").
+std::string FloatToStrFixed(Extended value, int decimals);
+
+// Rounding to the nearest whole number, ties to the even neighbour (37.5 -> 38, 62.5 -> 62).
+Extended RoundHalfEven(Extended value);
+// Truncation toward zero.
+Extended Trunc(Extended value);
+// A whole-valued Extended as a 32-bit integer; ConvertError when it does not fit.
+int ToInt32(Extended value);

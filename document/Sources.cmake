@@ -1,0 +1,6 @@
+list(APPEND LUMAVERT_CORE_SOURCES
+    ${PROJECT_SOURCE_DIR}/document/TextList.cpp
+    ${PROJECT_SOURCE_DIR}/document/NumText.cpp
+    ${PROJECT_SOURCE_DIR}/document/ListSelection.cpp
+    ${PROJECT_SOURCE_DIR}/document/Opener.cpp
+)

@@ -1,0 +1,3 @@
+list(APPEND LUMAVERT_CORE_SOURCES
+    ${PROJECT_SOURCE_DIR}/formats/Importers.cpp
+)

@@ -1,0 +1,150 @@
+#pragma once
+
+#include "document/TextList.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The controls of the windows as plain models: what a widget shows and what
+// the user set in it. Views copy them onto widgets and write user input back;
+// nothing here reacts to a change. All texts are cp1252 bytes.
+
+class TForm1;
+
+// A handler of the main window, run through TForm1::Run.
+using Handler = void (TForm1::*)();
+
+enum class ControlKind {
+    Panel,
+    Button,      // a push button with a picture above its caption
+    SpeedButton, // a flat tool button with a picture
+    Label,
+    Edit,
+    ComboBox,
+    ListBox,
+    Memo,
+    UpDown,
+    ProgressBar,
+    StatusBar,
+    Bevel,
+};
+
+struct Rect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct FontSpec {
+    std::string Name = "MS Sans Serif";
+    int Size = 8;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool StrikeOut = false;
+    std::uint32_t Color = 0; // 0x00BBGGRR
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+struct Control {
+    std::string Name;
+    ControlKind Kind = ControlKind::Label;
+    Rect Bounds;
+    std::string Caption;
+    std::string Hint;
+    bool Enabled = true;
+    bool Visible = true;
+    bool Flat = false;
+    FontSpec Font;
+    Handler OnClick = nullptr;
+    Handler OnDblClick = nullptr;
+    Handler OnExit = nullptr;
+    Handler OnChange = nullptr;
+};
+
+struct Panel : Control {};
+struct Label : Control {};
+struct Bevel : Control {};
+
+struct Button : Control {};
+
+struct Edit : Control {
+    std::string Text;
+    bool ReadOnly = false;
+};
+
+struct ComboBox : Control {
+    TextList Items;
+    int ItemIndex = -1;
+    std::string Text;
+    bool Editable = false; // false: a drop-down list whose text is its selected item
+};
+
+struct ListBox : Control {
+    TextList Items;
+    int ItemIndex = -1;
+    int TopIndex = 0;
+    int ItemHeight = 13;
+};
+
+struct Memo : Control {
+    TextList Lines;
+};
+
+struct UpDown : Control {
+    int Min = 0;
+    int Max = 100;
+    int Position = 0;
+    bool Wrap = false;
+};
+
+struct ProgressBar : Control {
+    int Min = 0;
+    int Max = 100;
+    int Position = 0;
+};
+
+struct StatusPanel {
+    std::string Text;
+    int Width = 50;
+};
+
+struct StatusBar : Control {
+    std::vector<StatusPanel> Panels;
+};
+
+struct MenuItem {
+    std::string Name;
+    std::string Caption; // "-" is a separator
+    std::string ShortCut; // as Qt's key sequence text, e.g. "Ctrl+N"
+    bool Enabled = true;
+    bool Visible = true;
+    bool Checked = false;
+    Handler OnClick = nullptr;
+    std::vector<MenuItem*> Items; // a submenu when not empty
+    bool IsSeparator() const { return Caption == "-"; }
+};
+
+struct Menu {
+    std::string Name;
+    std::vector<MenuItem*> Items;
+};
+
+struct FileDialog {
+    std::string Name;
+    std::string Title;
+    std::string Filter; // "description|pattern|description|pattern..."
+    int FilterIndex = 1;
+    std::string DefaultExt;
+    std::string FileName;
+    bool OverwritePrompt = false;
+    bool HideReadOnly = false;
+};
+
+struct FontDialog {
+    std::string Name;
+    FontSpec Font;
+};

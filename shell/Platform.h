@@ -1,0 +1,73 @@
+#pragma once
+
+#include "shell/Controls.h"
+
+#include <optional>
+#include <string>
+
+// What the desktop provides to the core. The Qt view implements these with
+// real dialogs, QSettings and Qt Multimedia, the command line with flags and
+// standard error, the tests with a strict scripted fake. Every text crossing
+// this port is cp1252.
+
+enum class QuestionKind { Warning, Confirmation };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A plain message box with an OK button.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // A Yes/No box; true only for Yes.
+    virtual bool AskYesNo(const std::string& text, QuestionKind kind) = 0;
+    // The input dialog: caption, prompt and a value the user may change; false on Cancel.
+    virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) = 0;
+    // File dialogs read title, filter, filter index, default extension and
+    // file name from the model and, on OK, write back the chosen file name
+    // and filter index.
+    virtual bool ExecuteOpen(FileDialog& dialog) = 0;
+    virtual bool ExecuteSave(FileDialog& dialog) = 0;
+    // The font dialog; on OK the chosen font is written into the model.
+    virtual bool ExecuteFont(FontDialog& dialog) = 0;
+    // The platform's error box, shown when a failure ends a handler.
+    virtual void ShowError(const std::string& text) = 0;
+};
+
+// The per-user settings key. Reads of a value of the wrong type and any
+// failure of the store throw SettingsError.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual bool KeyExists(const std::string& key) = 0;
+    // Opens the key, creating it when canCreate is set; false when it cannot be opened.
+    virtual bool OpenKey(const std::string& key, bool canCreate) = 0;
+    virtual bool ValueExists(const std::string& name) = 0;
+    virtual int ReadInteger(const std::string& name) = 0;
+    virtual bool ReadBool(const std::string& name) = 0;
+    virtual std::string ReadString(const std::string& name) = 0;
+    virtual void WriteInteger(const std::string& name, int value) = 0;
+    virtual void WriteBool(const std::string& name, bool value) = 0;
+    virtual void WriteString(const std::string& name, const std::string& value) = 0;
+    virtual void CloseKey() = 0;
+};
+
+// Starts another program by its command line without waiting for it.
+class ProgramLauncher {
+public:
+    virtual ~ProgramLauncher() = default;
+    virtual void Start(const std::string& commandLine) = 0;
+};
+
+// The video player of the preview window; a file name starts loading and
+// playing it, the empty text stops and unloads.
+class MediaPlayer {
+public:
+    virtual ~MediaPlayer() = default;
+    virtual void SetUrl(const std::string& url) = 0;
+};
+
+struct Platform {
+    Dialogs& UI;
+    SettingsStore& Store;
+    ProgramLauncher& Launcher;
+    MediaPlayer& Player;
+};

@@ -1,0 +1,46 @@
+#include "shell/Unit1.h"
+
+#include "document/Errors.h"
+#include "shell/MessageTable.h"
+
+#include <new>
+
+TForm1::TForm1(Platform& platform) : platform(platform) {
+    LoadFormDesign();
+    FormCreate();
+}
+
+void TForm1::Run(Handler handler) {
+    try {
+        (this->*handler)();
+    } catch (const LumavertError& error) {
+        platform.UI.ShowError(error.what());
+    } catch (const std::bad_alloc&) {
+        platform.UI.ShowError("Out of memory");
+    }
+}
+
+const std::string& TForm1::Message(int row) const { return MessageText(row, CurrentLanguage); }
+
+void TForm1::FormCreate() {
+    // Selecting entries here runs no change handler: models never fire handlers.
+    ComboBox1.ItemIndex = 0;
+    ComboBox1.Text = ComboBox1.Items[0];
+    SaveFormato.ItemIndex = 0;
+    SaveFormato.Text = SaveFormato.Items[0];
+    MaxLineLength = 34;
+    MaxTotalLength = 60;
+    Combobox2.ItemIndex = 3;
+    Combobox2.Text = Combobox2.Items[3];
+    CheckChangedFlag = false;
+    AnnounceSuccess = true;
+    CurrentFps = 25.0;
+}
+
+void TForm1::FormActivate() {
+    CurrentLanguage = 1;
+    ReadSettings();
+    ApplyLanguage(CurrentLanguage);
+}
+
+void TForm1::Sair1Click() { CloseRequested = true; }

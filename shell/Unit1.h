@@ -1,0 +1,173 @@
+#pragma once
+
+#include "document/Numbers.h"
+#include "shell/Controls.h"
+#include "shell/Platform.h"
+
+#include <cstdint>
+#include <string>
+
+// The main window as a presentation model: its controls under their own
+// names, the shared state, and the handlers grouped by subsystem. Each group
+// names the file that defines it. Front ends write user input into the
+// controls, call a handler through Run, and then show the controls again.
+class TForm1 {
+public:
+    explicit TForm1(Platform& platform);
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    // The one catch site of a user event: a failure that ends the handler
+    // shows the platform's error box and the program goes on.
+    void Run(Handler handler);
+
+    Platform& platform;
+
+    // --- Controls (shell/Unit1Layout.cpp gives their design-time state) ---
+    Panel Panel1;
+    Button btNovo, btAbrir, btAVIInfo, btMax, btConvert, btGravar, btMulti;
+
+    Label FicheiroOrigem, Label1, Label2, Label3, Label4, Label5, Label6;
+    Edit Edit1, AtrasoEdit, Edit3, Edit4;
+    ComboBox Combobox2, ComboBox3, ComboBox1;
+    Button SpeedButton1, SpeedButton2;
+
+    Label Label7, Formato;
+    Button SpeedButton4, SpeedButton5, bt_ID, btAuto;
+
+    ListBox ListBox1, ListBox2, ListBox3, ListBox4, ListaErros;
+    Memo Memo1;
+
+    Button btOriginal, btEdit, btInsert, btErase, btCopy, btPast, btAnalisar, btSup, btFont, btFormato;
+    ComboBox SaveFormato;
+
+    Bevel Bevel3;
+    Label txtInicio, txtFim, Label16, Label17;
+    Edit Edit5, Edit6, Edit7, Edit12;
+    UpDown UpDown1, UpDown2;
+
+    Label Progresso;
+    ProgressBar ProgressBar1;
+    StatusBar StatusBar1;
+
+    FileDialog OpenDialog1, SaveDialog1, SaveDialog2, OpenDialog2;
+    FontDialog FontDialog1;
+
+    MenuItem Ficheiro1, Novo2, Abrir2, Gravar1, N2, Sair1;
+    MenuItem Opes1, Lingua1, Portugus1, Ingls1, Danis1, Espanhol2;
+    MenuItem LetrasMasculas1, Uppercase1, AnsiUppercase1, Lowercase1, AnsiLowercase1;
+    MenuItem ActivarosAlertas1, CalcularFPS1, Font1, Converter2;
+    Menu MainMenu1;
+
+    MenuItem Novo1, Abrir1, Guardar1, Converter1, N1, AlteraNome1, Eliminar, Propriedades;
+    Menu PopupMenu1;
+
+    // The window's caption, its default button and the control that has the focus.
+    std::string Caption;
+    Control* DefaultButton = nullptr;
+    Control* ActiveControl = nullptr;
+    // Set by Sair1Click; the front end then closes the window.
+    bool CloseRequested = false;
+
+    // --- Shared state ---
+    std::uint8_t CurrentLanguage = 1;
+    int MaxLineLength = 34;
+    int MaxTotalLength = 60;
+    double CurrentFps = 25.0;
+    bool CheckChangedFlag = false;
+    bool AnnounceSuccess = true;
+    int SelectedStart = 0;
+    int SelectedEnd = 0;
+
+    // --- Role names of the working lists ---
+    TextList& SubtitleList() { return ListBox1.Items; }
+    TextList& ImportBuffer() { return ListBox2.Items; }
+    TextList& WorkList() { return ListBox3.Items; }
+    TextList& KeptCopy() { return ListBox4.Items; }
+    TextList& ErrorList() { return ListaErros.Items; }
+
+    // The MessageTable text of a row in CurrentLanguage.
+    const std::string& Message(int row) const;
+
+    // --- Start-up and window (shell/Unit1.cpp, shell/Unit1Layout.cpp) ---
+    void FormCreate();
+    void FormActivate();
+    void Sair1Click();
+
+    // --- Settings and receiver profiles (shell/Settings.cpp) ---
+    void ReadSettings();
+    void ComboBox1Change();
+    void Edit3Exit();
+    void Edit4Exit();
+    void ComboBox3Exit();
+    void ActivarosAlertas1Click();
+    void Font1Click();
+
+    // --- Interface languages (shell/Languages.cpp) ---
+    void ApplyLanguage(std::uint8_t language);
+    void Portugus1Click();
+    void Ingls1Click();
+    void Danis1Click();
+    void Espanhol2Click();
+
+    // --- Subtitle list model (document/ListSelection.cpp) ---
+    void ListBox1Click();
+    void ListBox1Exit();
+
+    // --- Opening and recognition (document/Opener.cpp) ---
+    void btAbrirClick();
+    void btNovoClick();
+    void btOriginalClick();
+    void NormaliseMarkup();
+
+    // --- Importers (formats/Importers.cpp hands each to its file in formats/) ---
+    void ImportSubRip(std::string& firstLine, std::string& secondLine, std::string& formatName);
+
+    // --- Timing check and SubRip conversion (convert/Timing.cpp, convert/Conversion.cpp) ---
+    void CheckTiming();
+    void CorrectTiming();
+    void GoToFirstTimingError();
+    void btAutoClick();
+    void btConvertClick();
+
+    // --- Limits check (convert/Limits.cpp) ---
+    void bt60Max();
+
+    // --- Saving and the multi-rate batch (convert/Saving.cpp, convert/MultiRate.cpp) ---
+    void btGravar1Click();
+    void btFormatoClick();
+    void btMultiClick();
+
+    // --- Editing the selected subtitle (editing/SubtitleEdit.cpp) ---
+    void ListBox1DblClick();
+    void Edit5Exit();
+    void Edit6Exit();
+    void UpDown1Click();
+    void UpDown2Click();
+    void Combobox2Exit();
+
+    // --- List operations (editing/ListOperations.cpp) ---
+    void bt_IDClick();
+    void btInsertClick();
+    void EliminarClick();
+    void btCopyClick();
+    void btPastClick();
+    void Uppercase1Click();
+    void AnsiUppercase1Click();
+    void Lowercase1Click();
+    void AnsiLowercase1Click();
+    void ListBox1KeyDown(int key);
+
+    // --- Subtitle properties and statistics (editing/Statistics.cpp) ---
+    void PropriedadesClick();
+    void StatusBar1MouseDown();
+    void StatusBar1MouseMove();
+
+    // --- Tools (tools/AviInfo.cpp, tools/FpsCalculator.cpp, tools/Preview.cpp) ---
+    void btAVIInfoClick();
+    void CalcularFPS1Click();
+    void SpeedButton1Click();
+
+private:
+    void LoadFormDesign();
+};

@@ -1,0 +1,1 @@
+list(APPEND LUMAVERT_CORE_TESTS ${CMAKE_CURRENT_SOURCE_DIR}/document/TextListTest.cpp)

@@ -1,0 +1,187 @@
+#include "tests/support/FakePlatform.h"
+
+#include "document/Errors.h"
+
+#include <gtest/gtest.h>
+
+FakeDialogs::~FakeDialogs() {
+    EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answers were never asked for";
+    EXPECT_TRUE(files_.empty()) << files_.size() << " scripted file choices were never asked for";
+    EXPECT_TRUE(inputs_.empty()) << inputs_.size() << " scripted inputs were never asked for";
+    EXPECT_TRUE(fonts_.empty()) << fonts_.size() << " scripted fonts were never asked for";
+}
+
+std::vector<std::string> FakeDialogs::Messages() const {
+    std::vector<std::string> texts;
+    for (const auto& box : boxes_)
+        if (box.kind == ShownBox::Kind::Message)
+            texts.push_back(box.text);
+    return texts;
+}
+
+std::vector<std::string> FakeDialogs::Errors() const {
+    std::vector<std::string> texts;
+    for (const auto& box : boxes_)
+        if (box.kind == ShownBox::Kind::Error)
+            texts.push_back(box.text);
+    return texts;
+}
+
+void FakeDialogs::ShowMessage(const std::string& text) { boxes_.push_back({ShownBox::Kind::Message, text}); }
+
+bool FakeDialogs::AskYesNo(const std::string& text, QuestionKind kind) {
+    boxes_.push_back(
+        {kind == QuestionKind::Warning ? ShownBox::Kind::Warning : ShownBox::Kind::Confirmation, text});
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unscripted question: " << text;
+        return false;
+    }
+    bool answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+bool FakeDialogs::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
+    boxes_.push_back({ShownBox::Kind::Input, caption + "|" + prompt});
+    if (inputs_.empty()) {
+        ADD_FAILURE() << "unscripted input box: " << prompt;
+        return false;
+    }
+    auto input = inputs_.front();
+    inputs_.pop_front();
+    if (!input)
+        return false;
+    value = *input;
+    return true;
+}
+
+bool FakeDialogs::ExecuteFile(FileDialog& dialog, ShownBox::Kind kind) {
+    boxes_.push_back({kind, dialog.Title});
+    lastFileDialog_ = dialog;
+    if (files_.empty()) {
+        ADD_FAILURE() << "unscripted file dialog: " << dialog.Name;
+        return false;
+    }
+    auto file = files_.front();
+    files_.pop_front();
+    if (!file)
+        return false;
+    dialog.FileName = *file;
+    return true;
+}
+
+bool FakeDialogs::ExecuteOpen(FileDialog& dialog) { return ExecuteFile(dialog, ShownBox::Kind::OpenDialog); }
+
+bool FakeDialogs::ExecuteSave(FileDialog& dialog) { return ExecuteFile(dialog, ShownBox::Kind::SaveDialog); }
+
+bool FakeDialogs::ExecuteFont(FontDialog& dialog) {
+    boxes_.push_back({ShownBox::Kind::FontDialog, dialog.Name});
+    if (fonts_.empty()) {
+        ADD_FAILURE() << "unscripted font dialog";
+        return false;
+    }
+    auto font = fonts_.front();
+    fonts_.pop_front();
+    if (!font)
+        return false;
+    dialog.Font = *font;
+    return true;
+}
+
+void FakeDialogs::ShowError(const std::string& text) {
+    boxes_.push_back({ShownBox::Kind::Error, text});
+    if (!errorsAllowed_)
+        ADD_FAILURE() << "unexpected error box: " << text;
+}
+
+void MemorySettings::Step() {
+    ++operations_;
+    if (failFrom_ > 0 && operations_ >= failFrom_)
+        throw SettingsError("The settings store failed");
+}
+
+std::map<std::string, MemorySettings::Value>& MemorySettings::Values() {
+    if (openKey.empty())
+        throw SettingsError("No settings key is open");
+    return keys[openKey];
+}
+
+const MemorySettings::Value& MemorySettings::Find(const std::string& name) {
+    auto& values = Values();
+    auto found = values.find(name);
+    if (found == values.end())
+        throw SettingsError("Invalid data type for '" + name + "'");
+    return found->second;
+}
+
+bool MemorySettings::KeyExists(const std::string& key) {
+    Step();
+    return keys.count(key) > 0;
+}
+
+bool MemorySettings::OpenKey(const std::string& key, bool canCreate) {
+    Step();
+    if (!keys.count(key) && !canCreate)
+        return false;
+    keys[key];
+    openKey = key;
+    return true;
+}
+
+bool MemorySettings::ValueExists(const std::string& name) {
+    Step();
+    return Values().count(name) > 0;
+}
+
+int MemorySettings::ReadInteger(const std::string& name) {
+    Step();
+    const Value& value = Find(name);
+    if (const int* number = std::get_if<int>(&value))
+        return *number;
+    throw SettingsError("Invalid data type for '" + name + "'");
+}
+
+bool MemorySettings::ReadBool(const std::string& name) {
+    Step();
+    const Value& value = Find(name);
+    if (const bool* flag = std::get_if<bool>(&value))
+        return *flag;
+    // The registry keeps booleans as integers.
+    if (const int* number = std::get_if<int>(&value))
+        return *number != 0;
+    throw SettingsError("Invalid data type for '" + name + "'");
+}
+
+std::string MemorySettings::ReadString(const std::string& name) {
+    Step();
+    const Value& value = Find(name);
+    if (const std::string* text = std::get_if<std::string>(&value))
+        return *text;
+    throw SettingsError("Invalid data type for '" + name + "'");
+}
+
+void MemorySettings::WriteInteger(const std::string& name, int value) {
+    Step();
+    if (failWrites_)
+        throw SettingsError("Failed to set data for '" + name + "'");
+    Values()[name] = value;
+    writes.push_back(name);
+}
+
+void MemorySettings::WriteBool(const std::string& name, bool value) {
+    Step();
+    if (failWrites_)
+        throw SettingsError("Failed to set data for '" + name + "'");
+    Values()[name] = value;
+    writes.push_back(name);
+}
+
+void MemorySettings::WriteString(const std::string& name, const std::string& value) {
+    Step();
+    if (failWrites_)
+        throw SettingsError("Failed to set data for '" + name + "'");
+    Values()[name] = value;
+    writes.push_back(name);
+}
+
+void MemorySettings::CloseKey() { openKey.clear(); }

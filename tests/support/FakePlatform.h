@@ -1,0 +1,121 @@
+#pragma once
+
+#include "shell/Platform.h"
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+// One box the core showed, in the order shown.
+struct ShownBox {
+    enum class Kind { Message, Warning, Confirmation, Input, Error, OpenDialog, SaveDialog, FontDialog };
+    Kind kind;
+    std::string text; // the message or question; the dialog's title for file dialogs
+    friend bool operator==(const ShownBox&, const ShownBox&) = default;
+};
+
+// A strict scripted desktop for tests: it records every box, answers
+// questions, input boxes and dialogs only from its script, and fails the
+// test when a question arrives that nothing answers or an error box appears
+// that the test did not allow.
+class FakeDialogs : public Dialogs {
+public:
+    ~FakeDialogs() override;
+
+    // Scripting, consumed in order.
+    void AnswerYes() { answers_.push_back(true); }
+    void AnswerNo() { answers_.push_back(false); }
+    void AnswerInput(std::optional<std::string> value) { inputs_.push_back(std::move(value)); }
+    // nullopt answers Cancel.
+    void ChooseFile(std::optional<std::string> fileName) { files_.push_back(std::move(fileName)); }
+    void ChooseFont(std::optional<FontSpec> font) { fonts_.push_back(std::move(font)); }
+    // Allows error boxes for the rest of the test.
+    void AllowErrors() { errorsAllowed_ = true; }
+
+    const std::vector<ShownBox>& Boxes() const { return boxes_; }
+    std::vector<std::string> Messages() const; // texts of plain message boxes
+    std::vector<std::string> Errors() const;   // texts of error boxes
+    void ClearBoxes() { boxes_.clear(); }
+    // The last file dialog seen, as it was when shown.
+    const FileDialog& LastFileDialog() const { return lastFileDialog_; }
+
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& text, QuestionKind kind) override;
+    bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
+    bool ExecuteOpen(FileDialog& dialog) override;
+    bool ExecuteSave(FileDialog& dialog) override;
+    bool ExecuteFont(FontDialog& dialog) override;
+    void ShowError(const std::string& text) override;
+
+private:
+    bool ExecuteFile(FileDialog& dialog, ShownBox::Kind kind);
+
+    std::vector<ShownBox> boxes_;
+    std::deque<bool> answers_;
+    std::deque<std::optional<std::string>> inputs_;
+    std::deque<std::optional<std::string>> files_;
+    std::deque<std::optional<FontSpec>> fonts_;
+    FileDialog lastFileDialog_;
+    bool errorsAllowed_ = false;
+};
+
+// The settings key in memory. Values keep their type; a read of another type
+// throws SettingsError as the registry does. FailFrom(n) makes every
+// operation from the n-th on (counting from 1) throw.
+class MemorySettings : public SettingsStore {
+public:
+    using Value = std::variant<int, bool, std::string>;
+
+    bool KeyExists(const std::string& key) override;
+    bool OpenKey(const std::string& key, bool canCreate) override;
+    bool ValueExists(const std::string& name) override;
+    int ReadInteger(const std::string& name) override;
+    bool ReadBool(const std::string& name) override;
+    std::string ReadString(const std::string& name) override;
+    void WriteInteger(const std::string& name, int value) override;
+    void WriteBool(const std::string& name, bool value) override;
+    void WriteString(const std::string& name, const std::string& value) override;
+    void CloseKey() override;
+
+    void FailFrom(int operation) { failFrom_ = operation; }
+    void FailWrites(bool fail) { failWrites_ = fail; }
+
+    // Keys and their values, for set-up and inspection.
+    std::map<std::string, std::map<std::string, Value>> keys;
+    // Names written, in order.
+    std::vector<std::string> writes;
+    std::string openKey;
+
+private:
+    void Step();
+    std::map<std::string, Value>& Values();
+    const Value& Find(const std::string& name);
+
+    int operations_ = 0;
+    int failFrom_ = 0;
+    bool failWrites_ = false;
+};
+
+class FakeLauncher : public ProgramLauncher {
+public:
+    void Start(const std::string& commandLine) override { started.push_back(commandLine); }
+    std::vector<std::string> started;
+};
+
+class FakePlayer : public MediaPlayer {
+public:
+    void SetUrl(const std::string& url) override { urls.push_back(url); }
+    std::vector<std::string> urls;
+};
+
+// Everything a TForm1 needs, owned together.
+struct FakePlatform {
+    FakeDialogs dialogs;
+    MemorySettings settings;
+    FakeLauncher launcher;
+    FakePlayer player;
+    Platform platform{dialogs, settings, launcher, player};
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// Character positions counted from 1, as the format rules state them. A
+// line too short for a position has no character there, which differs from
+// every literal.
+
+inline std::optional<char> CharAt(std::string_view line, std::size_t position) {
+    if (position < 1 || position > line.size())
+        return std::nullopt;
+    return line[position - 1];
+}
+
+// The characters from..to (both included); shorter, or empty, when the line ends first.
+inline std::string_view Chars(std::string_view line, std::size_t from, std::size_t to) {
+    if (from < 1 || from > line.size() || to < from)
+        return {};
+    return line.substr(from - 1, to - from + 1);
+}
+
+// True when characters from..to exist and equal the literal.
+inline bool CharsAre(std::string_view line, std::size_t from, std::string_view literal) {
+    return Chars(line, from, from + literal.size() - 1) == literal && !literal.empty();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The Windows ANSI code page, our own table (Qt does not guarantee one).
+
+// cp1252 bytes as UTF-8; the five undefined bytes map to U+FFFD.
+std::string Cp1252ToUtf8(std::string_view text);
+
+struct Cp1252Text {
+    std::string text;
+    std::size_t replaced = 0; // characters that cp1252 lacks, written as "?"
+};
+// UTF-8 as cp1252; invalid sequences and characters cp1252 lacks become "?".
+Cp1252Text Utf8ToCp1252(std::string_view utf8);
+
+// True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).
+bool IsValidUtf8(std::string_view bytes);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "document/Numbers.h"
+
+#include <string>
+#include <string_view>
+
+// The FrameLine and time routines: a FrameLine is "{start}{end}text", frames
+// in plain decimal digits, the text's lines joined with "|".
+
+struct FrameLineParts {
+    std::string prefix; // the leading "{a}{b}" part
+    std::string text;   // everything after the second "}"
+};
+
+struct FrameLineBoundTexts {
+    std::string startText;
+    std::string endText;
+};
+
+FrameLineParts SplitFrameLine(std::string_view line);
+FrameLineBoundTexts FrameLineBounds(std::string_view line);
+// Converts both bounds as whole numbers; ConvertError when one is not. An
+// empty line leaves start and end unchanged.
+void FrameLineFrames(std::string_view line, int& start, int& end);
+std::string FrameLineText(std::string_view line);
+
+// The clock time "hh:mm:ss,mmm" of a frame count, less the delay in seconds.
+// Throws ConvertError when framesText is not a whole number.
+std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Extended fps);
+
+// "H:M:S" with whole H and M and a decimal S (its first ":" and first "."
+// read as the decimal comma).
+bool IsValidTime(std::string_view text);
+// The time as a frame number at the rate, ties to even; 0 for an invalid time.
+int TimeToFrames(std::string_view text, Extended fps);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "document/TextList.h"
+
+#include <string>
+
+struct LoadedText {
+    TextList lines;
+    // Characters of a UTF-8 file that cp1252 lacks, each read as "?".
+    std::size_t replacedCharacters = 0;
+    bool decodedFromUtf8 = false;
+};
+
+// Splits bytes into lines at CR, LF or CR LF; a final line end adds no empty
+// item. Bytes that start with the UTF-8 byte-order mark, or are valid UTF-8
+// holding a multi-byte sequence, are decoded to cp1252 first; all other
+// bytes are cp1252 as they stand.
+LoadedText DecodeTextLines(std::string_view bytes);
+
+// Reads a whole file with DecodeTextLines. Throws FileError naming the file.
+LoadedText ReadTextFile(const std::string& fileName);
+
+// Writes every line followed by CR LF, no byte-order mark, through a
+// temporary file in the target folder that is renamed over the target only
+// when complete. Throws FileError naming the file; an existing file is then
+// left as it was.
+void WriteTextFile(const std::string& fileName, const TextList& lines);

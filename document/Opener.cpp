@@ -1,7 +1,197 @@
 #include "shell/Unit1.h"
 
-// PLACEHOLDER
-void TForm1::btAbrirClick() {}
-void TForm1::btNovoClick() {}
-void TForm1::btOriginalClick() {}
-void TForm1::NormaliseMarkup() {}
+#include "document/Chars.h"
+#include "document/Markup.h"
+#include "document/NumText.h"
+#include "document/OpenerMessages.h"
+#include "document/OpenerSteps.h"
+#include "document/TextFile.h"
+#include "formats/ExtensionRules.h"
+#include "formats/Importers.h"
+#include "formats/OpenFilter.h"
+#include "formats/RecognitionRules.h"
+
+#include <initializer_list>
+#include <string>
+
+namespace {
+constexpr int kFpsErrorRow = 18;
+constexpr int kTimingErrorsRow = 56;
+constexpr int kAutoCorrectionRow = 57;
+constexpr int kUnknownFormatRow = 58;
+
+// What of the main window an importer may see.
+ImportContext ImportContextOf(TForm1& form) {
+    return ImportContext{WorkLines(form.WorkList()), form.ImportBuffer(),
+                         form.SubtitleList(),        form.CurrentFps,
+                         form.Combobox2.Text,        form.ActivarosAlertas1.Checked,
+                         form.platform.UI,           form.CurrentLanguage};
+}
+
+void SetEnabled(std::initializer_list<Control*> controls, bool enabled) {
+    for (Control* control : controls)
+        control->Enabled = enabled;
+}
+
+void SetEnabled(std::initializer_list<MenuItem*> items, bool enabled) {
+    for (MenuItem* item : items)
+        item->Enabled = enabled;
+}
+
+// A file is open from here until New; opening again needs New first.
+void SwitchToOpenState(TForm1& form) {
+    SetEnabled({&form.btConvert, &form.btNovo, &form.btOriginal, &form.btEdit, &form.btErase, &form.btInsert,
+                &form.btAnalisar, &form.btFormato, &form.SaveFormato, &form.btCopy, &form.btMulti,
+                &form.btMax, &form.btGravar, &form.bt_ID, &form.AtrasoEdit},
+               true);
+    SetEnabled(
+        {&form.Converter1, &form.Converter2, &form.Novo1, &form.Novo2, &form.AlteraNome1, &form.Propriedades},
+        true);
+    form.btAbrir.Enabled = false;
+    SetEnabled({&form.Abrir1, &form.Abrir2}, false);
+    form.DefaultButton = &form.btMax;
+    form.ActiveControl = &form.btMax;
+}
+
+// The list from its top, the second entry selected and shown.
+// CHOICE: a list of a single entry selects that entry.
+void ShowSecondEntry(TForm1& form) {
+    form.ActiveControl = &form.ListBox1;
+    form.ListBox1.TopIndex = 0;
+    const auto count = form.SubtitleList().Count();
+    form.ListBox1.ItemIndex = count >= 2 ? 1 : count == 1 ? 0 : -1;
+    form.ListBox1Click();
+}
+
+// The frame rate of an FpsHeaderLine goes into the frame-rate box and the
+// line leaves the list; a rate that does not convert leaves both as they are.
+void TakeFpsHeader(TForm1& form, WorkLines& work) {
+    if (work.Empty() || !IsFpsHeaderLine(work.Top()))
+        return;
+    if (const auto rate = FpsHeaderRate(work.Top())) {
+        form.Combobox2.Text = FloatToStrFixed(*rate, 3);
+        work.DeleteTop();
+    } else {
+        form.platform.UI.ShowMessage(form.Message(kFpsErrorRow));
+    }
+}
+
+// The WorkList holds the file's lines: recognise the format, let its
+// importer turn them into FrameLines, and show the result.
+void OpenLoadedLines(TForm1& form) {
+    WorkLines work(form.WorkList());
+    work.DeleteEmptyTop();
+    if (work.Empty()) {
+        form.btNovoClick();
+        return;
+    }
+    form.CurrentFps = static_cast<double>(StrToFloat(form.Combobox2.Text));
+
+    std::string firstLine = "OK";
+    std::string secondLine = "OK";
+    std::string formatName;
+    ImportContext context = ImportContextOf(form);
+    ImportByExtension(context, FileExtension(form.OpenDialog1.FileName), firstLine, secondLine, formatName);
+    if (firstLine == "OK") {
+        firstLine = work.Item(0);
+        if (work.Count() > 1)
+            secondLine = work.Item(1);
+    }
+    ImportByContent(context, firstLine, secondLine, formatName);
+    form.Formato.Caption = formatName.empty() ? "MicroDVD" : formatName;
+
+    // A file no importer took is MicroDVD when it starts with "{". An
+    // accepted file may have no line at all and then opens empty.
+    if (!work.Empty() && CharAt(work.Top(), 1) != '{') {
+        form.SubtitleList().Assign(form.WorkList());
+        form.platform.UI.ShowMessage(form.Message(kUnknownFormatRow));
+        form.Formato.Caption = "Unknown";
+        SetEnabled({&form.SaveFormato, &form.btFormato}, false);
+        return;
+    }
+
+    TakeFpsHeader(form, work);
+    form.WorkList().Assign(WithoutEmptyLines(form.WorkList()));
+    form.NormaliseMarkup();
+    form.SubtitleList().Assign(form.WorkList());
+    form.ImportBuffer().Assign(form.WorkList());
+    form.KeptCopy().Assign(form.WorkList());
+
+    form.CheckTiming();
+    if (!form.ErrorList().Empty()) {
+        form.platform.UI.ShowMessage(form.Message(kTimingErrorsRow));
+        if (form.platform.UI.AskYesNo(form.Message(kAutoCorrectionRow), QuestionKind::Confirmation))
+            form.CorrectTiming();
+        else
+            form.GoToFirstTimingError();
+    }
+    ShowSecondEntry(form);
+}
+} // namespace
+
+void TForm1::btAbrirClick() {
+    Formato.Caption = "...";
+    OpenDialog1.Filter = OpenDialogFilter(CurrentLanguage);
+    if (!platform.UI.ExecuteOpen(OpenDialog1))
+        return;
+    OpenDialog1.FilterIndex = 1;
+    CheckChangedFlag = false;
+    SwitchToOpenState(*this);
+
+    const LoadedText loaded = ReadTextFile(OpenDialog1.FileName);
+    WorkList().Assign(loaded.lines);
+    Edit1.Text = FileNameWithoutFolder(OpenDialog1.FileName);
+    OpenLoadedLines(*this);
+
+    // A UTF-8 file may hold characters the Windows code page lacks; say how
+    // many were read as "?" rather than change the text silently.
+    if (loaded.decodedFromUtf8 && loaded.replacedCharacters > 0)
+        platform.UI.ShowMessage(ReplacedCharactersText(loaded.replacedCharacters, CurrentLanguage));
+}
+
+void TForm1::btNovoClick() {
+    Formato.Caption = "...";
+    SubtitleList().Clear();
+    ImportBuffer().Clear();
+    WorkList().Clear();
+    Memo1.Lines.Clear();
+    OpenDialog1.FileName.clear();
+    Edit1.Text.clear();
+
+    SetEnabled({&btNovo, &btConvert, &btOriginal, &btMax, &bt_ID, &AtrasoEdit, &btGravar, &btEdit, &btErase,
+                &btInsert, &btAnalisar, &SaveFormato, &btFormato, &btCopy, &btPast, &btMulti},
+               false);
+    SetEnabled({&Novo2, &Converter2, &Gravar1}, false);
+    // The default moves from btConvert or btMax to btAbrir.
+    btAbrir.Enabled = true;
+    Abrir2.Enabled = true;
+    DefaultButton = &btAbrir;
+    ActiveControl = &btAbrir;
+
+    Abrir1.Enabled = true;
+    SetEnabled({&Novo1, &Guardar1, &Converter1, &AlteraNome1}, false);
+    ProgressBar1.Position = 0;
+}
+
+void TForm1::btOriginalClick() {
+    Memo1.Lines.Clear();
+    SubtitleList().Assign(KeptCopy());
+    ImportBuffer().Assign(KeptCopy());
+    CheckTiming();
+    ShowSecondEntry(*this);
+}
+
+void TForm1::NormaliseMarkup() {
+    TextList& lines = WorkList();
+    for (std::size_t i = 0; i < lines.Count(); ++i) {
+        std::string normalised = NormaliseMarkupText(lines.Item(i));
+        // Lines without markup stay shared with the lists they came from.
+        if (normalised != lines.Item(i))
+            lines.Set(i, std::move(normalised));
+    }
+}
+
+void TForm1::ImportSubRip(std::string& firstLine, std::string& secondLine, std::string& formatName) {
+    ImportContext context = ImportContextOf(*this);
+    ::ImportSubRip(context, firstLine, secondLine, formatName);
+}

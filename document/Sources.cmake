@@ -4,3 +4,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/document/ListSelection.cpp
     ${PROJECT_SOURCE_DIR}/document/Opener.cpp
 )
+list(APPEND LUMAVERT_CORE_SOURCES
+    ${PROJECT_SOURCE_DIR}/document/OpenerSteps.cpp
+    ${PROJECT_SOURCE_DIR}/document/OpenerMessages.cpp
+)

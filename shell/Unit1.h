@@ -120,7 +120,7 @@ public:
     void btOriginalClick();
     void NormaliseMarkup();
 
-    // --- Importers (formats/Importers.cpp hands each to its file in formats/) ---
+    // --- Importers (document/Opener.cpp builds their context; each lives in its file in formats/) ---
     void ImportSubRip(std::string& firstLine, std::string& secondLine, std::string& formatName);
 
     // --- Timing check and SubRip conversion (convert/Timing.cpp, convert/Conversion.cpp) ---

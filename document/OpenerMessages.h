@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Texts of the opener that are ours, in the four interface languages
+// (1 Portuguese, 2 English, 3 Danish, 4 Spanish), cp1252.
+
+// How many characters of a UTF-8 file were read as "?" because the Windows
+// code page lacks them. Throws ListIndexError for a language outside 1..4.
+std::string ReplacedCharactersText(std::size_t count, std::uint8_t language);

@@ -1,0 +1,35 @@
+#include "document/OpenerSteps.h"
+
+#include "document/NumText.h"
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+std::string FileNameWithoutFolder(std::string_view path) {
+    // CHOICE: "/" separates folders as well as "\", since paths come from
+    // desktops that use either.
+    const auto separator = path.find_last_of("\\/");
+    return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
+}
+
+bool IsFpsHeaderLine(std::string_view line) {
+    return line.starts_with("{1}{1}");
+}
+
+std::optional<Extended> FpsHeaderRate(std::string_view line) {
+    std::string rate(line.substr(line.rfind('}') + 1));
+    std::replace(rate.begin(), rate.end(), '.', ',');
+    return TryStrToFloat(rate);
+}
+
+TextList WithoutEmptyLines(const TextList& lines) {
+    const auto isEmpty = [](const std::string& line) { return line.empty(); };
+    if (lines.Empty() || std::none_of(lines.begin(), lines.end() - 1, isEmpty))
+        return lines;
+    std::vector<std::string> kept;
+    kept.reserve(lines.Count());
+    std::remove_copy_if(lines.begin(), lines.end() - 1, std::back_inserter(kept), isEmpty);
+    kept.push_back(lines.Item(lines.Count() - 1));
+    return TextList(std::move(kept));
+}

@@ -1,0 +1,74 @@
+#include "formats/ImportContext.h"
+
+#include "document/NumText.h"
+#include "shell/MessageTable.h"
+
+namespace {
+constexpr std::string_view kFpsHeaderStart = "{1}{1}";
+
+constexpr int kSameFpsRow = 48;
+constexpr int kFpsInAviRow = 49;
+} // namespace
+
+std::string WorkLines::TakeTop() {
+    std::string line = Top();
+    DeleteTop();
+    return line;
+}
+
+void WorkLines::DeleteEmptyTop() {
+    while (!Empty() && Top().empty())
+        DeleteTop();
+}
+
+const std::string& ImportContext::Message(int row) const {
+    return MessageText(row, Language);
+}
+
+void ImportContext::ShowAlert(Alert alert) const {
+    if (AlertsOn)
+        UI.ShowMessage(Message(alert == Alert::SameFps ? kSameFpsRow : kFpsInAviRow));
+}
+
+std::string ImportContext::ValueHeader() const {
+    return std::string(kFpsHeaderStart) + FloatToStr(CurrentFps);
+}
+
+std::string ImportContext::BoxHeader() {
+    if (auto dot = FpsBoxText.find('.'); dot != std::string::npos)
+        FpsBoxText[dot] = ',';
+    return PlainBoxHeader();
+}
+
+std::string ImportContext::PlainBoxHeader() const {
+    return std::string(kFpsHeaderStart) + FpsBoxText;
+}
+
+Extended ImportContext::BoxFps() const {
+    return StrToFloat(FpsBoxText);
+}
+
+void ImportContext::HandOver(std::string& firstLine, std::string& secondLine, std::string& formatName,
+                             std::string_view name) {
+    SubtitleList.Assign(ImportBuffer);
+    WorkList.lines_.Assign(SubtitleList);
+    firstLine.clear();
+    secondLine.clear();
+    formatName = name;
+}
+
+std::string FileHeader(std::string_view rateText) {
+    return std::string(kFpsHeaderStart) + std::string(rateText);
+}
+
+int ApplyDefaultDuration(int start, int end) {
+    if (end > start)
+        return end;
+    return ToInt32(static_cast<Extended>(start) + kDefaultDurationFrames);
+}
+
+std::string FrameLine(int start, int end, std::string_view text) {
+    std::string line = "{" + IntToStr(start) + "}{" + IntToStr(end) + "}";
+    line += text;
+    return line;
+}

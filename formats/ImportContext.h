@@ -1,0 +1,90 @@
+#pragma once
+
+#include "document/Numbers.h"
+#include "document/TextList.h"
+#include "shell/Platform.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The WorkList as an importer sees it: the file's lines, read and consumed
+// from the top. Deleting the top line only moves the list's cursor, so an
+// importer that eats a million lines one by one stays linear.
+class WorkLines {
+public:
+    explicit WorkLines(TextList& lines) : lines_(lines) {}
+
+    std::size_t Count() const { return lines_.Count(); }
+    bool Empty() const { return lines_.Empty(); }
+    // Throws ListIndexError for a position outside the list.
+    const std::string& Item(std::size_t index) const { return lines_.Item(index); }
+    const std::string& Top() const { return lines_.Item(0); }
+
+    void DeleteTop() { lines_.Delete(0); }
+    // The top line, deleted from the list.
+    std::string TakeTop();
+    // Deletes empty lines from the top until a non-empty line or the end of the list.
+    void DeleteEmptyTop();
+
+private:
+    friend struct ImportContext;
+    TextList& lines_;
+};
+
+// The reminders an importer shows before it reads, when alerts are switched on.
+enum class Alert {
+    SameFps,  // "Remember to use the same FPS"
+    FpsInAvi, // "Remember to see FPS in AVI file" / "Before open file"
+};
+
+// A subtitle whose end is not after its start lasts this many frames, whatever the rate.
+constexpr int kDefaultDurationFrames = 23;
+
+// Everything an importer may touch: the lists of the opening, the frame
+// rate, the frame-rate box text, the alert switch, the dialogs and the
+// language of their texts. The opener builds it over the main window.
+struct ImportContext {
+    WorkLines WorkList;
+    TextList& ImportBuffer;
+    TextList& SubtitleList;
+    // The rate the opener read from the frame-rate box just before the importers run.
+    double CurrentFps;
+    // The text of the frame-rate box; the box header writes its correction back.
+    std::string& FpsBoxText;
+    bool AlertsOn;
+    Dialogs& UI;
+    std::uint8_t Language;
+
+    // The MessageTable text of a row in the context's language.
+    const std::string& Message(int row) const;
+    void ShowAlert(Alert alert) const;
+
+    // The four forms of the FpsHeaderLine, "{1}{1}" and a rate text.
+    // Value header: CurrentFps in the general float format ("{1}{1}23,976").
+    std::string ValueHeader() const;
+    // Box header: the box text with its first "." turned into ",", which is
+    // also written back into the box ("{1}{1}25,000").
+    std::string BoxHeader();
+    // Plain box header: the box text as it stands.
+    std::string PlainBoxHeader() const;
+    // The rate of the frame-rate box text; throws ConvertError when it is not a number.
+    Extended BoxFps() const;
+
+    // Accepting a file: the ImportBuffer becomes the SubtitleList and the
+    // WorkList, the first and second line are emptied (so no later rule of
+    // the opener matches again) and the format name is set.
+    void HandOver(std::string& firstLine, std::string& secondLine, std::string& formatName,
+                  std::string_view name);
+};
+
+// File header: "{1}{1}" and a rate text taken from the file itself.
+std::string FileHeader(std::string_view rateText);
+
+// The end frame, or start + 23 when the end is not after the start. Throws
+// ConvertError when that leaves the 32-bit range.
+int ApplyDefaultDuration(int start, int end);
+
+// "{start}{end}text".
+std::string FrameLine(int start, int end, std::string_view text);

@@ -1,0 +1,109 @@
+#include "formats/Importers.h"
+
+#include "document/Chars.h"
+#include "document/Errors.h"
+#include "document/Legendas.h"
+#include "document/NumText.h"
+
+#include <string_view>
+
+// A SubRip file is a sequence of blocks: a number line, a time line
+// "hh:mm:ss,mmm --> hh:mm:ss,mmm", one or more text lines and an empty line.
+
+namespace {
+constexpr int kSubtitleErrorRow = 19;
+constexpr int kNumberingErrorRow = 20;
+constexpr int kIgnoreNumberingRow = 21;
+
+// The arrow of a SubRip time line stands at characters 14 to 16; this one
+// test tells a time line from any other line.
+bool IsTimeLine(std::string_view line) {
+    return CharsAre(line, 14, "-->");
+}
+
+void AppendTextLine(std::string& text, const std::string& line) {
+    if (!text.empty())
+        text += '|';
+    text += line;
+}
+
+// The text lines of one block joined with "|". A block ends at an empty
+// line, which stays for the next block to skip, or before a line that is
+// followed by a time line (a block without its closing empty line). The
+// last line of the file always belongs to the block before it.
+std::string TakeBlockText(WorkLines& work) {
+    std::string text;
+    if (work.Count() <= 1) {
+        if (!work.Empty())
+            AppendTextLine(text, work.TakeTop());
+        return text;
+    }
+    while (work.Count() > 1 && !work.Top().empty() && !IsTimeLine(work.Item(1)))
+        AppendTextLine(text, work.TakeTop());
+    if (work.Count() == 1 && !work.Top().empty())
+        AppendTextLine(text, work.TakeTop());
+    return text;
+}
+} // namespace
+
+void ImportSubRip(ImportContext& ctx, std::string& firstLine, std::string& secondLine,
+                  std::string& formatName) {
+    WorkLines& work = ctx.WorkList;
+    // CHOICE: a file of a single line declines rather than failing on the
+    // missing second line.
+    if (work.Count() < 2 || !TryStrToInt(work.Item(0)) || !IsTimeLine(work.Item(1)))
+        return;
+
+    ctx.ShowAlert(Alert::SameFps);
+    ctx.ImportBuffer.Clear();
+    ctx.ImportBuffer.Add(ctx.ValueHeader());
+
+    bool checkNumbering = true;
+    int blockCounter = 0;
+    // NOTE: a block whose time line lost its arrow keeps the frames of the block before it.
+    int start = 0;
+    int end = 0;
+    while (work.Count() > 2) {
+        work.DeleteEmptyTop();
+        if (work.Empty())
+            break;
+        const std::string numberLine = work.TakeTop();
+        work.DeleteEmptyTop();
+        if (work.Empty())
+            break;
+        const std::string timeLine = work.TakeTop();
+
+        if (checkNumbering && IsTimeLine(timeLine) && !numberLine.empty()) {
+            const auto number = TryStrToInt(numberLine);
+            if (number && *number != blockCounter + 1) {
+                // No stops the import where it stands: nothing is handed over.
+                if (!ctx.UI.AskYesNo(ctx.Message(kNumberingErrorRow), QuestionKind::Warning))
+                    return;
+                if (ctx.UI.AskYesNo(ctx.Message(kIgnoreNumberingRow), QuestionKind::Warning))
+                    checkNumbering = false;
+            }
+        }
+        ++blockCounter;
+
+        if (IsTimeLine(timeLine)) {
+            // Characters after the end time (display coordinates) are ignored.
+            try {
+                start = TimeToFrames(Chars(timeLine, 1, 12), ctx.CurrentFps);
+                end = ApplyDefaultDuration(start, TimeToFrames(Chars(timeLine, 18, 29), ctx.CurrentFps));
+            } catch (const LumavertError&) {
+                ctx.UI.ShowMessage(ctx.Message(kSubtitleErrorRow) + IntToStr(blockCounter));
+                return;
+            }
+        }
+
+        // A block that cannot be assembled is reported with its number line
+        // and left out; the blocks after it still import.
+        try {
+            ctx.ImportBuffer.Add(FrameLine(start, end, TakeBlockText(work)));
+        } catch (const LumavertError&) {
+            ctx.UI.ShowMessage(ctx.Message(kSubtitleErrorRow) + IntToStr(blockCounter) + "\n\r" +
+                               "String: " + numberLine);
+        }
+    }
+    ctx.HandOver(firstLine, secondLine, formatName, "SubRip");
+}

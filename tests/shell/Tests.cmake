@@ -1,2 +1,6 @@
 list(APPEND LUMAVERT_CORE_TESTS
 )
+list(APPEND LUMAVERT_CORE_TESTS
+    ${CMAKE_CURRENT_SOURCE_DIR}/shell/SettingsTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/shell/LanguagesTest.cpp
+)

@@ -1,0 +1,150 @@
+#include "cli/CliOptions.h"
+
+#include "document/NumText.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace {
+
+struct CommandName {
+    std::string_view name;
+    CliCommand command;
+};
+
+constexpr std::array<CommandName, 3> kCommands{{
+    {"open", CliCommand::Open},
+    {"convert", CliCommand::Convert},
+    {"microdvd", CliCommand::MicroDvd},
+}};
+
+// Applies an option's value; returns the usage error, or nothing when the value is taken.
+using ApplyOption = std::optional<std::string> (*)(CliOptions &options, const std::string &value);
+
+struct OptionRule {
+    std::string_view name;
+    bool takesValue;
+    ApplyOption apply;
+};
+
+const std::array<OptionRule, 6> kOptions{{
+    {"--fps", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         // Typed rates often carry a decimal point; the box reads only the decimal comma.
+         options.fpsText = value;
+         std::replace(options.fpsText.begin(), options.fpsText.end(), '.', ',');
+         return std::nullopt;
+     }},
+    {"--delay", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         options.delayText = value;
+         return std::nullopt;
+     }},
+    {"--answer", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         if (value != "yes" && value != "no")
+             return "--answer takes yes or no, not '" + value + "'";
+         options.answerYes = value == "yes";
+         return std::nullopt;
+     }},
+    {"--alerts", false,
+     [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+         options.alerts = true;
+         return std::nullopt;
+     }},
+    {"--lang", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         const std::optional<int> language = TryStrToInt(value);
+         if (!language || *language < 1 || *language > 4)
+             return "--lang takes 1, 2, 3 or 4, not '" + value + "'";
+         options.language = static_cast<std::uint8_t>(*language);
+         return std::nullopt;
+     }},
+    {"-o", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         options.outputFile = value;
+         return std::nullopt;
+     }},
+}};
+
+CliStop UsageError(std::string message) {
+    return CliStop{CliStop::Kind::UsageError, std::move(message)};
+}
+
+} // namespace
+
+std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> &arguments) {
+    // Help and version win wherever they stand before "--".
+    for (const std::string &argument : arguments) {
+        if (argument == "--")
+            break;
+        if (argument == "--help")
+            return CliStop{CliStop::Kind::Help, {}};
+        if (argument == "--version")
+            return CliStop{CliStop::Kind::Version, {}};
+    }
+    if (arguments.empty())
+        return UsageError("missing command");
+
+    CliOptions options;
+    const auto command = std::find_if(kCommands.begin(), kCommands.end(),
+                                      [&](const CommandName &entry) { return entry.name == arguments[0]; });
+    if (command == kCommands.end())
+        return UsageError("unknown command '" + arguments[0] + "'");
+    options.command = command->command;
+
+    bool haveFile = false;
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string &argument = arguments[i];
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        // A lone "-" is a file name like any other; the command line never reads standard input.
+        if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
+            const auto rule = std::find_if(kOptions.begin(), kOptions.end(),
+                                           [&](const OptionRule &entry) { return entry.name == argument; });
+            if (rule == kOptions.end())
+                return UsageError("unknown option '" + argument + "'");
+            std::string value;
+            if (rule->takesValue) {
+                if (i + 1 == arguments.size())
+                    return UsageError("option '" + argument + "' needs a value");
+                value = arguments[++i];
+            }
+            if (std::optional<std::string> error = rule->apply(options, value))
+                return UsageError(std::move(*error));
+            continue;
+        }
+        if (haveFile)
+            return UsageError("more than one FILE: '" + options.fileName + "' and '" + argument + "'");
+        options.fileName = argument;
+        haveFile = true;
+    }
+    if (!haveFile)
+        return UsageError("missing FILE");
+    return options;
+}
+
+std::string UsageText() {
+    return "usage: lumavert-cli open|convert|microdvd [options] FILE\n"
+           "       lumavert-cli --help | --version\n"
+           "\n"
+           "  open       print the format, the frame rate and the opened list\n"
+           "  convert    write the SubRip text\n"
+           "  microdvd   write the list as a MicroDVD file\n"
+           "\n"
+           "  --fps TEXT       frame-rate box text before opening (default 25,000; a \".\" is taken as "
+           "\",\")\n"
+           "  --delay TEXT     delay field text, in seconds (default 0)\n"
+           "  --answer yes|no  the answer to every question (default yes)\n"
+           "  --alerts         show the importers' frame-rate reminders\n"
+           "  --lang 1..4      language of messages: 1 Portuguese, 2 English, 3 Danish, 4 Spanish (default "
+           "2)\n"
+           "  -o FILE          write to FILE instead of standard output\n"
+           "\n"
+           "Messages, questions and error boxes go to standard error. Exit status: 0 done,\n"
+           "1 the file could not be opened or converted, 2 usage error.\n";
+}

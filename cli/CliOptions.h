@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+enum class CliCommand { Open, Convert, MicroDvd };
+
+// What one run of the command line asks for. Texts meant for the window's
+// boxes (frame rate, delay) are kept as typed; the core converts them.
+struct CliOptions {
+    CliCommand command = CliCommand::Open;
+    std::string fileName;
+    std::string fpsText = "25,000";
+    std::string delayText = "0";
+    bool answerYes = true;
+    bool alerts = false;
+    std::uint8_t language = 2;
+    std::optional<std::string> outputFile;
+};
+
+// A run that ends before any file is touched.
+struct CliStop {
+    enum class Kind { Help, Version, UsageError };
+    Kind kind;
+    std::string message; // the usage error; empty otherwise
+};
+
+// The arguments after the program's own name.
+std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> &arguments);
+
+std::string UsageText();

@@ -1,0 +1,70 @@
+#include "cli/CliOutput.h"
+
+#include "document/Cp1252.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Output is gathered into blocks of this size: one write per block keeps a
+// million-line list cheap.
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+bool WriteBlock(std::string_view block, std::FILE *stream = stdout) {
+    return std::fwrite(block.data(), 1, block.size(), stream) == block.size();
+}
+
+struct CloseFile {
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
+
+} // namespace
+
+void ReportBox(std::string_view label, std::string_view text, std::string_view suffix) {
+    std::string line(label);
+    line += ": ";
+    std::string oneLine(text);
+    std::replace_if(
+        oneLine.begin(), oneLine.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    line += Cp1252ToUtf8(oneLine);
+    line += suffix;
+    line += '\n';
+    WriteBlock(line, stderr);
+}
+
+void ReportProblem(std::string_view text) {
+    std::string line = "lumavert-cli: ";
+    line += text;
+    line += '\n';
+    WriteBlock(line, stderr);
+}
+
+bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd) {
+    std::string block;
+    block.reserve(kBlockSize);
+    bool written = true;
+    for (const std::string &line : lines) {
+        block += line;
+        block += lineEnd;
+        if (block.size() >= kBlockSize) {
+            written = written && WriteBlock(block);
+            block.clear();
+        }
+    }
+    written = written && WriteBlock(block);
+    return std::fflush(stdout) == 0 && written;
+}
+
+bool CopyFileToStandardOutput(const std::string &fileName) {
+    const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(fileName.c_str(), "rb"));
+    if (!file)
+        return false;
+    std::string block(kBlockSize, '\0');
+    bool written = true;
+    std::size_t got;
+    while (written && (got = std::fread(block.data(), 1, block.size(), file.get())) > 0)
+        written = WriteBlock(std::string_view(block).substr(0, got));
+    return !std::ferror(file.get()) && std::fflush(stdout) == 0 && written;
+}

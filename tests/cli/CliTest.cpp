@@ -1,0 +1,386 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Crlf(const std::string &text) {
+    std::string result;
+    for (char c : text) {
+        if (c == '\n')
+            result += '\r';
+        result += c;
+    }
+    return result;
+}
+
+// Two SubRip blocks: an accented letter, an italics tag and two text lines.
+const std::string kSubRip = "1\n00:00:01,000 --> 00:00:02,500\nOl\xE1 <i>mundo</i>\nsegunda linha\n\n"
+                            "2\n00:00:03,000 --> 00:00:04,000\nFim\n";
+const std::string kSubRipNumbering =
+    "1\n00:00:01,000 --> 00:00:02,000\nA\n\n3\n00:00:03,000 --> 00:00:04,000\nB\n";
+const std::string kMicroDvdOverlap = "{10}{20}A\n{15}{30}B\n";
+const std::string kMicroDvdHeader = "{1}{1}23.976\n{100}{150}Hello|world\n";
+const std::string kPlainText = "hello\nworld\n";
+
+const std::string kList25 = "{25}{62}Ol\xE1 mundo|segunda linha\n{75}{100}Fim\n";
+
+// The converted kSubRip with the time lines of its two blocks.
+std::string Converted(const std::string &first, const std::string &second) {
+    return Crlf("1\n" + first + "\nOl\xE1 mundo\nsegunda linha\n\n2\n" + second + "\nFim\n\n");
+}
+
+const std::string kSuccess = "message: Success\n";
+const std::string kUnknown = "message: Subtitles - Unkown format\n";
+const std::string kOverlapFound = "message: Find errors in subtitles\n";
+const std::string kFirstOverlap =
+    "message: The initial time would have to be superior  to the final time of the "
+    "previous frame initial Frame  {15}{30}B\n";
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "lumavert-cli-test-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string PathOf(const std::string &name) const { return (dir_ / name).string(); }
+
+    std::string WriteInput(const std::string &name, const std::string &bytes) const {
+        std::ofstream(PathOf(name), std::ios::binary) << bytes;
+        return PathOf(name);
+    }
+
+    static std::string ReadAll(const std::string &path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Runs the binary inside the test folder, so relative names refer to it.
+    CliResult Run(const std::vector<std::string> &arguments) const {
+        std::string command = "cd '" + dir_.string() + "' && '" LUMAVERT_CLI "'";
+        for (const std::string &argument : arguments) {
+            command += " '";
+            for (char c : argument)
+                command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+            command += '\'';
+        }
+        command += " >'" + PathOf("stdout") + "' 2>'" + PathOf("stderr") + "'";
+        const int raw = std::system(command.c_str());
+        CliResult result;
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = ReadAll(PathOf("stdout"));
+        result.err = ReadAll(PathOf("stderr"));
+        return result;
+    }
+
+    fs::path dir_;
+};
+
+struct RunCase {
+    const char *name;
+    std::string inputName;
+    std::string input;
+    std::vector<std::string> arguments; // the input file's name is added last
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CliRunTest : public CliTest, public ::testing::WithParamInterface<RunCase> {};
+
+TEST_P(CliRunTest, WritesExactlyTheExpectedBytes) {
+    const RunCase &c = GetParam();
+    WriteInput(c.inputName, c.input);
+    std::vector<std::string> arguments = c.arguments;
+    arguments.push_back(c.inputName);
+    const CliResult result = Run(arguments);
+    EXPECT_EQ(result.out, c.out);
+    EXPECT_EQ(result.err, c.err);
+    EXPECT_EQ(result.status, c.status);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliRunTest,
+    ::testing::Values(
+        RunCase{"OpenSubRipLf", "a.srt", kSubRip, {"open"}, 0, "Format: SubRip\nFPS: 25,000\n" + kList25, ""},
+        RunCase{"OpenSubRipCrlf",
+                "a.srt",
+                Crlf(kSubRip),
+                {"open"},
+                0,
+                "Format: SubRip\nFPS: 25,000\n" + kList25,
+                ""},
+        RunCase{"OpenSubRipByContent",
+                "a.txt",
+                kSubRip,
+                {"open"},
+                0,
+                "Format: SubRip\nFPS: 25,000\n" + kList25,
+                ""},
+        RunCase{"OpenAtTypedRate",
+                "a.srt",
+                kSubRip,
+                {"open", "--fps", "23.976"},
+                0,
+                "Format: SubRip\nFPS: 23,976\n{24}{60}Ol\xE1 mundo|segunda linha\n{72}{96}Fim\n",
+                ""},
+        RunCase{"OpenWithAlerts",
+                "a.srt",
+                kSubRip,
+                {"open", "--alerts"},
+                0,
+                "Format: SubRip\nFPS: 25,000\n" + kList25,
+                "message: Remember to use the same FPS\n"},
+        RunCase{"OpenMicroDvdTakesHeaderRate",
+                "h.sub",
+                kMicroDvdHeader,
+                {"open"},
+                0,
+                "Format: MicroDVD\nFPS: 23,976\n{100}{150}Hello|world\n",
+                ""},
+        RunCase{"OpenOverlapCorrected",
+                "t.sub",
+                kMicroDvdOverlap,
+                {"open"},
+                0,
+                "Format: MicroDVD\nFPS: 25,000\n{10}{20}A\n{21}{30}B\n",
+                kOverlapFound + "question: Auto Correction -> yes\n"},
+        RunCase{"OpenOverlapShown",
+                "t.sub",
+                kMicroDvdOverlap,
+                {"open", "--answer", "no"},
+                0,
+                "Format: MicroDVD\nFPS: 25,000\n{10}{20}A\n{15}{30}B\n",
+                kOverlapFound + "question: Auto Correction -> no\n" + kFirstOverlap},
+        RunCase{
+            "NumberingErrorAccepted",
+            "n.srt",
+            kSubRipNumbering,
+            {"open"},
+            0,
+            "Format: SubRip\nFPS: 25,000\n{25}{50}A\n{75}{100}B\n",
+            "question: Find error in numeration  Continue? -> yes\nquestion: Ignore this option -> yes\n"},
+        RunCase{"NumberingErrorRefused",
+                "n.srt",
+                kSubRipNumbering,
+                {"open", "--answer", "no"},
+                1,
+                "",
+                "question: Find error in numeration  Continue? -> no\n" + kUnknown},
+        RunCase{"UnknownFormat", "plain.txt", kPlainText, {"convert"}, 1, "", kUnknown},
+        RunCase{"UnknownFormatInPortuguese",
+                "plain.txt",
+                kPlainText,
+                {"open", "--lang", "1"},
+                1,
+                "",
+                "message: Legenda n\xC3\xA3o reconhecida\n"},
+        RunCase{"UnknownFormatInSpanish",
+                "plain.txt",
+                kPlainText,
+                {"open", "--lang", "4"},
+                1,
+                "",
+                "message: Subt\xC3\xADtulos - Unkown format\n"},
+        RunCase{"EmptyFile", "e.srt", "", {"open"}, 1, "", "lumavert-cli: e.srt: no subtitles in the file\n"},
+        RunCase{"BlankLinesOnly",
+                "e.sub",
+                "\n\r\n\n",
+                {"convert"},
+                1,
+                "",
+                "lumavert-cli: e.sub: no subtitles in the file\n"},
+        RunCase{"Convert",
+                "a.srt",
+                kSubRip,
+                {"convert"},
+                0,
+                Converted("00:00:01,000 --> 00:00:02,480", "00:00:03,000 --> 00:00:04,000"),
+                kSuccess},
+        RunCase{"ConvertAtTypedRate",
+                "a.srt",
+                kSubRip,
+                {"convert", "--fps", "23.976"},
+                0,
+                Converted("00:00:01,001 --> 00:00:02,503", "00:00:03,003 --> 00:00:04,004"),
+                kSuccess},
+        RunCase{"ConvertAtRateWithComma",
+                "a.srt",
+                kSubRip,
+                {"convert", "--fps", "23,976"},
+                0,
+                Converted("00:00:01,001 --> 00:00:02,503", "00:00:03,003 --> 00:00:04,004"),
+                kSuccess},
+        RunCase{"ConvertWithDelay",
+                "a.srt",
+                kSubRip,
+                {"convert", "--delay", "0,5"},
+                0,
+                Converted("00:00:00,500 --> 00:00:01,980", "00:00:02,500 --> 00:00:03,500"),
+                kSuccess},
+        RunCase{"ConvertWithNegativeDelay",
+                "a.srt",
+                kSubRip,
+                {"convert", "--delay", "-1,5"},
+                0,
+                Converted("00:00:02,500 --> 00:00:03,980", "00:00:04,500 --> 00:00:05,500"),
+                kSuccess},
+        RunCase{"ConvertInPortuguese",
+                "a.srt",
+                kSubRip,
+                {"convert", "--lang", "1"},
+                0,
+                Converted("00:00:01,000 --> 00:00:02,480", "00:00:03,000 --> 00:00:04,000"),
+                "message: Conclu\xC3\xADdo com sucesso\n"},
+        RunCase{"ConvertAtHeaderRate",
+                "h.sub",
+                kMicroDvdHeader,
+                {"convert"},
+                0,
+                Crlf("1\n00:00:04,171 --> 00:00:06,256\nHello\nworld\n\n"),
+                kSuccess},
+        RunCase{"ConvertKeepingOverlap",
+                "t.sub",
+                kMicroDvdOverlap,
+                {"convert", "--answer", "no"},
+                0,
+                Crlf("1\n00:00:00,400 --> 00:00:00,800\nA\n\n2\n00:00:00,600 --> 00:00:01,200\nB\n\n"),
+                kOverlapFound + "question: Auto Correction -> no\n" + kFirstOverlap +
+                    "question: Auto Correction -> no\n" + kFirstOverlap + kSuccess},
+        RunCase{"MicroDvd", "a.srt", kSubRip, {"microdvd"}, 0, Crlf(kList25), ""},
+        RunCase{"MicroDvdAfterCorrection",
+                "t.sub",
+                kMicroDvdOverlap,
+                {"microdvd"},
+                0,
+                Crlf("{10}{20}A\n{21}{30}B\n"),
+                kOverlapFound + "question: Auto Correction -> yes\n"},
+        RunCase{"FileAfterEndOfOptions",
+                "-a.srt",
+                kSubRip,
+                {"open", "--"},
+                0,
+                "Format: SubRip\nFPS: 25,000\n" + kList25,
+                ""}),
+    [](const ::testing::TestParamInfo<RunCase> &info) { return std::string(info.param.name); });
+
+// Failures whose error text comes from the core: the line must be an error
+// box naming the text, and nothing may reach the output.
+struct FailureCase {
+    const char *name;
+    std::vector<std::string> arguments;
+    std::string named;
+};
+
+class CliFailureTest : public CliTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(CliFailureTest, ReportsAnErrorBoxAndWritesNothing) {
+    WriteInput("a.srt", kSubRip);
+    const CliResult result = Run(GetParam().arguments);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.rfind("error: ", 0), 0u) << result.err;
+    EXPECT_NE(result.err.find(GetParam().named), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.back(), '\n');
+    EXPECT_FALSE(fs::exists(PathOf("out.srt")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, CliFailureTest,
+    ::testing::Values(
+        FailureCase{"MissingFile", {"open", "missing.srt"}, "missing.srt"},
+        FailureCase{"RateNotANumber", {"convert", "--fps", "abc", "a.srt"}, "abc"},
+        FailureCase{"TwoRateEntry", {"open", "--fps", "23,976/25", "a.srt"}, "23,976/25"},
+        FailureCase{"DelayWithPoint", {"convert", "--delay", "0.5", "-o", "out.srt", "a.srt"}, "0.5"},
+        FailureCase{"OutputFolderMissing", {"convert", "-o", "no/such/out.srt", "a.srt"}, "out.srt"},
+        FailureCase{"MicroDvdFolderMissing", {"microdvd", "-o", "no/such/out.srt", "a.srt"}, "out.srt"}),
+    [](const ::testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
+
+struct UsageCase {
+    const char *name;
+    std::vector<std::string> arguments;
+};
+
+class CliUsageTest : public CliTest, public ::testing::WithParamInterface<UsageCase> {};
+
+TEST_P(CliUsageTest, ExitsWithStatusTwoBeforeOpening) {
+    WriteInput("a.srt", kSubRip);
+    const CliResult result = Run(GetParam().arguments);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.rfind("lumavert-cli: ", 0), 0u) << result.err;
+    const std::string hint = "\nTry 'lumavert-cli --help'.\n";
+    ASSERT_GE(result.err.size(), hint.size());
+    EXPECT_EQ(result.err.substr(result.err.size() - hint.size()), hint);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Usage, CliUsageTest,
+    ::testing::Values(UsageCase{"NoArguments", {}}, UsageCase{"UnknownCommand", {"play", "a.srt"}},
+                      UsageCase{"OptionBeforeCommand", {"--alerts", "open", "a.srt"}},
+                      UsageCase{"MissingFile", {"open"}}, UsageCase{"TwoFiles", {"open", "a.srt", "a.srt"}},
+                      UsageCase{"UnknownOption", {"open", "--quiet", "a.srt"}},
+                      UsageCase{"MissingValue", {"open", "a.srt", "--fps"}},
+                      UsageCase{"LanguageZero", {"open", "--lang", "0", "a.srt"}},
+                      UsageCase{"LanguageFive", {"open", "--lang", "5", "a.srt"}},
+                      UsageCase{"LanguageText", {"open", "--lang", "en", "a.srt"}},
+                      UsageCase{"AnswerMaybe", {"open", "--answer", "maybe", "a.srt"}},
+                      UsageCase{"AnswerCapital", {"open", "--answer", "Yes", "a.srt"}}),
+    [](const ::testing::TestParamInfo<UsageCase> &info) { return std::string(info.param.name); });
+
+TEST_F(CliTest, HelpAndVersionGoToStandardOutput) {
+    const CliResult help = Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: lumavert-cli open|convert|microdvd [options] FILE\n", 0), 0u);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(Run({"open", "--help"}).out, help.out);
+
+    const CliResult version = Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "lumavert-cli 4.20\n");
+    EXPECT_EQ(version.err, "");
+}
+
+// -o writes the program's file form (CR LF after every line, no byte-order
+// mark) and replaces an existing file; nothing goes to standard output.
+TEST_F(CliTest, OutputFileReplacesTheTarget) {
+    struct OutputCase {
+        std::string command;
+        std::string expected;
+    };
+    const std::vector<OutputCase> cases = {
+        {"convert", Converted("00:00:01,000 --> 00:00:02,480", "00:00:03,000 --> 00:00:04,000")},
+        {"microdvd", Crlf(kList25)},
+        {"open", Crlf("Format: SubRip\nFPS: 25,000\n" + kList25)},
+    };
+    WriteInput("a.srt", kSubRip);
+    for (const OutputCase &c : cases) {
+        SCOPED_TRACE(c.command);
+        WriteInput("out.txt", "an older, longer file that must go away entirely\n");
+        const CliResult result = Run({c.command, "a.srt", "-o", "out.txt"});
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(ReadAll(PathOf("out.txt")), c.expected);
+    }
+    // The folder holds only the input, the target and the captured streams: no temporary file is left.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);
+}
+
+} // namespace

@@ -1,5 +1,28 @@
+#include "document/TextFile.h"
 #include "shell/Unit1.h"
 
-// PLACEHOLDER
-void TForm1::btGravar1Click() {}
-void TForm1::btFormatoClick() {}
+// A file that cannot be written ends these handlers with the FileError of
+// WriteTextFile, which names the file; an existing file is then left whole.
+
+void TForm1::btGravar1Click() {
+    if (!platform.UI.ExecuteSave(SaveDialog1))
+        return;
+    WriteTextFile(SaveDialog1.FileName, Memo1.Lines);
+}
+
+void TForm1::btFormatoClick() {
+    SaveDialog2.Title = Message(8);
+    if (SaveFormato.ItemIndex == 0) {
+        SaveDialog2.Filter = "MicroDVD (*.sub)|*.sub";
+        if (platform.UI.ExecuteSave(SaveDialog2))
+            WriteTextFile(SaveDialog2.FileName, SubtitleList());
+    } else if (SaveFormato.ItemIndex == 1) {
+        if (Memo1.Lines.Empty()) {
+            platform.UI.ShowMessage("Convert first");
+            return;
+        }
+        SaveDialog2.Filter = "SubRip (*.srt)|*.srt";
+        if (platform.UI.ExecuteSave(SaveDialog2))
+            WriteTextFile(SaveDialog2.FileName, Memo1.Lines);
+    }
+}

@@ -4,4 +4,5 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/convert/Limits.cpp
     ${PROJECT_SOURCE_DIR}/convert/Saving.cpp
     ${PROJECT_SOURCE_DIR}/convert/MultiRate.cpp
+    ${PROJECT_SOURCE_DIR}/convert/SubRipWriter.cpp
 )

@@ -1,0 +1,64 @@
+#include "convert/SubRipWriter.h"
+
+#include "document/Legendas.h"
+#include "document/NumText.h"
+
+namespace {
+
+// Takes "x...}" off the front of a line: the bound text between its first
+// character and the first "}", and what follows that "}". Without a "}" the
+// bound is empty and the whole line is left.
+std::string_view CutBound(std::string_view line, std::string_view &bound) {
+    const std::size_t brace = line.find('}');
+    if (brace == std::string_view::npos) {
+        bound = {};
+        return line;
+    }
+    bound = brace == 0 ? std::string_view{} : line.substr(1, brace - 1);
+    return line.substr(brace + 1);
+}
+
+} // namespace
+
+SubRipSource SplitForSubRip(std::string_view frameLine) {
+    SubRipSource source;
+    const std::string_view rest = CutBound(frameLine, source.startText);
+    source.text = CutBound(rest, source.endText);
+    return source;
+}
+
+std::string SubRipTime(std::string_view framesText, Extended delaySeconds, Extended fps) {
+    std::string time = FramesToTime(framesText, delaySeconds, fps);
+    // CHOICE: a delay larger than a subtitle's own time puts it before the
+    // film starts. FramesToTime writes such a time with a minus sign in a form
+    // no player reads, so it is held at the start of the film instead; only
+    // a negative time carries a "-".
+    if (time.find('-') != std::string::npos)
+        time = "00:00:00,000";
+    return time;
+}
+
+void AppendSubRipBlock(TextList &memoLines, std::size_t number, std::string_view frameLine,
+                       Extended delaySeconds, Extended fps) {
+    const SubRipSource source = SplitForSubRip(frameLine);
+    // Both times first: an entry that does not convert adds nothing.
+    std::string timeLine = SubRipTime(source.startText, delaySeconds, fps);
+    timeLine += " --> ";
+    timeLine += SubRipTime(source.endText, delaySeconds, fps);
+
+    memoLines.Add(IntToStr(static_cast<long long>(number)));
+    memoLines.Add(std::move(timeLine));
+    std::string_view text = source.text;
+    for (std::size_t bar = text.find('|'); bar != std::string_view::npos; bar = text.find('|')) {
+        memoLines.Add(std::string(text.substr(0, bar)));
+        text.remove_prefix(bar + 1);
+    }
+    memoLines.Add(std::string(text));
+    memoLines.Add(std::string());
+}
+
+int ConversionProgress(std::size_t index, std::size_t count) {
+    if (count <= 1)
+        return 100;
+    return static_cast<int>(index * 100 / (count - 1));
+}

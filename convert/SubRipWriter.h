@@ -1,0 +1,36 @@
+#pragma once
+
+#include "document/Numbers.h"
+#include "document/TextList.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The pure part of the SubRip conversion: taking a FrameLine apart the way
+// the conversion reads it and writing its block as memo lines.
+
+struct SubRipSource {
+    std::string_view startText;
+    std::string_view endText;
+    std::string_view text;
+};
+
+// The start text lies between the first character and the first "}"; the end
+// text between the first character after that "}" and the next "}"; the text
+// is all that follows. A line without "}" gives empty bound texts.
+SubRipSource SplitForSubRip(std::string_view frameLine);
+
+// "hh:mm:ss,mmm" of a frame count less the delay; a time before the start of
+// the film is written as 00:00:00,000. ConvertError when the text is not a
+// whole number.
+std::string SubRipTime(std::string_view framesText, Extended delaySeconds, Extended fps);
+
+// Appends the block of one subtitle, one item per memo line: its number, the
+// time line, each line of its text ("|" separates them) and an empty line.
+void AppendSubRipBlock(TextList &memoLines, std::size_t number, std::string_view frameLine,
+                       Extended delaySeconds, Extended fps);
+
+// The progress bar's position after entry `index` of `count`: the whole part
+// of index * 100 / (count - 1), and 100 for a single entry.
+int ConversionProgress(std::size_t index, std::size_t count);

@@ -1,0 +1,160 @@
+#include "document/Legendas.h"
+
+#include "document/Errors.h"
+#include "document/NumText.h"
+
+#include <cmath>
+
+namespace {
+
+// What is left after deleting everything up to and including the first "}";
+// the whole text when there is none.
+std::string_view AfterFirstBrace(std::string_view text) {
+    const std::size_t brace = text.find('}');
+    return brace == std::string_view::npos ? text : text.substr(brace + 1);
+}
+
+// "00", "0" + n below ten, n itself from ten on; a negative or zero field is "00".
+void AppendClockField(std::string &time, Extended value) {
+    if (value >= 1 && value < 10)
+        time += '0';
+    time += value >= 1 ? FloatToStrFixed(value, 0) : "00";
+    time += ':';
+}
+
+struct TimeText {
+    std::string_view hours;
+    std::string_view minutes;
+    std::string seconds; // with its first ":" and first "." read as the decimal comma
+};
+
+// H is the text before the first ":", M the text up to the second, S the
+// rest. A missing ":" leaves an empty field, which then does not convert.
+TimeText SplitTime(std::string_view text) {
+    TimeText parts;
+    std::size_t colon = text.find(':');
+    parts.hours = colon == std::string_view::npos ? std::string_view{} : text.substr(0, colon);
+    text = colon == std::string_view::npos ? text : text.substr(colon + 1);
+    colon = text.find(':');
+    parts.minutes = colon == std::string_view::npos ? std::string_view{} : text.substr(0, colon);
+    text = colon == std::string_view::npos ? text : text.substr(colon + 1);
+    parts.seconds = std::string(text);
+    for (const char separator : {':', '.'}) {
+        const std::size_t at = parts.seconds.find(separator);
+        if (at != std::string::npos)
+            parts.seconds[at] = ',';
+    }
+    return parts;
+}
+
+struct TimeValue {
+    int hours;
+    int minutes;
+    Extended seconds;
+};
+
+std::optional<TimeValue> ReadTime(std::string_view text) {
+    const TimeText parts = SplitTime(text);
+    const std::optional<int> hours = TryStrToInt(parts.hours);
+    const std::optional<int> minutes = TryStrToInt(parts.minutes);
+    const std::optional<Extended> seconds = TryStrToFloat(parts.seconds);
+    if (!hours || !minutes || !seconds)
+        return std::nullopt;
+    return TimeValue{*hours, *minutes, *seconds};
+}
+
+} // namespace
+
+FrameLineParts SplitFrameLine(std::string_view line) {
+    const std::string_view text = AfterFirstBrace(AfterFirstBrace(line));
+    return {std::string(line.substr(0, line.size() - text.size())), std::string(text)};
+}
+
+FrameLineBoundTexts FrameLineBounds(std::string_view line) {
+    const std::string prefixText = SplitFrameLine(line).prefix;
+    std::string_view prefix = prefixText;
+    if (prefix.empty())
+        return {};
+    if (prefix.front() == '{')
+        prefix.remove_prefix(1);
+    std::string_view startText = prefix;
+    std::string_view endText = prefix;
+    const std::size_t brace = prefix.find('}');
+    if (brace != std::string_view::npos) {
+        startText = prefix.substr(0, brace);
+        endText = prefix.substr(brace + 1);
+    }
+    if (!endText.empty() && endText.front() == '{')
+        endText.remove_prefix(1);
+    std::string end(endText);
+    const std::size_t endBrace = end.find('}');
+    if (endBrace != std::string::npos)
+        end.erase(endBrace, 1);
+    return {std::string(startText), std::move(end)};
+}
+
+void FrameLineFrames(std::string_view line, int &start, int &end) {
+    if (line.empty())
+        return;
+    const FrameLineBoundTexts bounds = FrameLineBounds(line);
+    start = StrToInt(bounds.startText);
+    end = StrToInt(bounds.endText);
+}
+
+std::string FrameLineText(std::string_view line) {
+    return SplitFrameLine(line).text;
+}
+
+std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Extended fps) {
+    const Extended frames = StrToInt(framesText);
+    if (fps == 0)
+        throw DivisionError("Floating point division by zero");
+    const Extended base = frames - delaySeconds * fps;
+    const Extended total = base / fps;
+    // CHOICE: a delay larger than the frame's own time would give a time
+    // before the film starts, written with a minus sign ("0-1,500") that no
+    // player reads; such a time is held at the start instead.
+    if (!(total >= 0))
+        return "00:00:00,000";
+    Extended hours = std::trunc(total / 3600);
+    Extended minutes = std::trunc(total / 60 - hours * 60);
+    const Extended seconds = total - hours * 3600 - minutes * 60;
+    std::string secondsText = FloatToStrFixed(seconds, 3);
+    // Seconds that round to 60,000 belong to the next minute, and 60 minutes
+    // to the next hour; the step-by-step split can also leave a whole 60
+    // minutes when a division rounds up.
+    if (secondsText == "60,000") {
+        secondsText = "0,000";
+        minutes += 1;
+    }
+    if (minutes >= 60) {
+        minutes -= 60;
+        hours += 1;
+    }
+    std::string time;
+    time.reserve(16);
+    AppendClockField(time, hours);
+    AppendClockField(time, minutes);
+    if (secondsText.size() < 6)
+        time += '0';
+    time += secondsText;
+    return time;
+}
+
+bool IsValidTime(std::string_view text) {
+    return ReadTime(text).has_value();
+}
+
+int TimeToFrames(std::string_view text, Extended fps) {
+    const std::optional<TimeValue> time = ReadTime(text);
+    if (!time)
+        return 0;
+    const Extended frames = (static_cast<Extended>(time->hours) * 3600) * fps +
+                            (static_cast<Extended>(time->minutes) * fps) * 60 + time->seconds * fps;
+    const Extended rounded = RoundHalfEven(frames);
+    // CHOICE: a time too far out for a 32-bit frame number is no usable
+    // time either; it converts to 0 like any invalid time.
+    if (!(rounded >= -2147483648.0L && rounded <= 2147483647.0L))
+        return 0;
+    return static_cast<int>(rounded);
+}

@@ -1,0 +1,159 @@
+#include "document/TextFile.h"
+
+#include "document/Cp1252.h"
+#include "document/Errors.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool HasMultiByteSequence(std::string_view bytes) {
+    for (const char byte : bytes)
+        if (static_cast<unsigned char>(byte) >= 0x80)
+            return true;
+    return false;
+}
+
+TextList SplitLines(std::string_view text) {
+    std::size_t lineEnds = 0;
+    for (const char c : text)
+        if (c == '\n' || c == '\r')
+            ++lineEnds;
+    std::vector<std::string> lines;
+    lines.reserve(lineEnds + 1);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
+    }
+    return TextList(std::move(lines));
+}
+
+// File names are cp1252 like every text of the program; the file system
+// takes them in UTF-8.
+std::filesystem::path SystemPath(const std::string &fileName) {
+    return Cp1252ToUtf8(fileName);
+}
+
+std::string Reason(int error) {
+    const std::string message = std::generic_category().message(error);
+    return IsValidUtf8(message) ? Utf8ToCp1252(message).text : message;
+}
+
+[[noreturn]] void ThrowFileError(std::string_view what, const std::string &fileName, int error) {
+    throw FileError(std::string(what) + " \"" + fileName + "\". " + Reason(error));
+}
+
+// The C library does not promise errno for every stream failure.
+int LastError() {
+    return errno != 0 ? errno : EIO;
+}
+
+struct FileCloser {
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens a file of our own beside the target, never one that exists already.
+std::pair<FileHandle, std::filesystem::path> CreateTemporaryBeside(const std::string &fileName) {
+    const std::string base = Cp1252ToUtf8(fileName) + ".lumavert-";
+    int error = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::filesystem::path candidate = base + std::to_string(attempt) + ".tmp";
+        errno = 0;
+        FileHandle file(std::fopen(candidate.c_str(), "wbx"));
+        if (file)
+            return {std::move(file), std::move(candidate)};
+        error = errno;
+        if (error != EEXIST)
+            break;
+    }
+    ThrowFileError("Cannot create file", fileName, error);
+}
+
+} // namespace
+
+LoadedText DecodeTextLines(std::string_view bytes) {
+    LoadedText loaded;
+    const bool marked = bytes.starts_with(kByteOrderMark);
+    if (marked || (HasMultiByteSequence(bytes) && IsValidUtf8(bytes))) {
+        Cp1252Text decoded = Utf8ToCp1252(marked ? bytes.substr(kByteOrderMark.size()) : bytes);
+        loaded.lines = SplitLines(decoded.text);
+        loaded.replacedCharacters = decoded.replaced;
+        loaded.decodedFromUtf8 = true;
+    } else {
+        loaded.lines = SplitLines(bytes);
+    }
+    return loaded;
+}
+
+LoadedText ReadTextFile(const std::string &fileName) {
+    const std::filesystem::path path = SystemPath(fileName);
+    std::error_code sizeError;
+    if (std::filesystem::is_directory(path, sizeError))
+        ThrowFileError("Cannot open file", fileName, EISDIR);
+    errno = 0;
+    FileHandle file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        ThrowFileError("Cannot open file", fileName, errno);
+    const std::uintmax_t expected = std::filesystem::file_size(path, sizeError);
+    std::string bytes;
+    if (!sizeError)
+        bytes.reserve(static_cast<std::size_t>(expected));
+    // Read to the end rather than trusting the size: the file may change or
+    // not be a plain file.
+    constexpr std::size_t kChunk = 1 << 20;
+    std::size_t used = 0;
+    for (;;) {
+        bytes.resize(used + kChunk);
+        const std::size_t got = std::fread(bytes.data() + used, 1, kChunk, file.get());
+        used += got;
+        if (got < kChunk)
+            break;
+    }
+    bytes.resize(used);
+    if (std::ferror(file.get()))
+        ThrowFileError("Cannot read file", fileName, LastError());
+    return DecodeTextLines(bytes);
+}
+
+void WriteTextFile(const std::string &fileName, const TextList &lines) {
+    auto [file, temporary] = CreateTemporaryBeside(fileName);
+    int error = 0;
+    std::setvbuf(file.get(), nullptr, _IOFBF, 1 << 16);
+    for (const std::string &line : lines) {
+        if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size() ||
+            std::fwrite("\r\n", 1, 2, file.get()) != 2) {
+            error = LastError();
+            break;
+        }
+    }
+    if (error == 0 && std::fflush(file.get()) != 0)
+        error = LastError();
+    if (std::fclose(file.release()) != 0 && error == 0)
+        error = LastError();
+    if (error == 0) {
+        std::error_code renameError;
+        std::filesystem::rename(temporary, SystemPath(fileName), renameError);
+        error = renameError.value();
+    }
+    if (error != 0) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        ThrowFileError("Cannot create file", fileName, error);
+    }
+}

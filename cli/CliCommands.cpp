@@ -124,7 +124,6 @@ int RunCommand(const CliOptions &options) {
     form.Run(&TForm1::FormActivate);
 
     form.Combobox2.Text = options.fpsText;
-    form.AtrasoEdit.Text = options.delayText;
     const int boxesBefore = dialogs.BoxesShown();
     form.Run(&TForm1::btAbrirClick);
     if (dialogs.ErrorShown())
@@ -135,6 +134,9 @@ int RunCommand(const CliOptions &options) {
             ReportProblem(options.fileName + ": no subtitles in the file");
         return kExitFailed;
     }
+    // The delay field takes input only once a file is open; typed earlier, a
+    // fractional delay would end the opener where it shows the second entry.
+    form.AtrasoEdit.Text = options.delayText;
 
     bool written = false;
     switch (options.command) {

@@ -14,6 +14,10 @@ class TForm1;
 
 // A handler of the main window, run through TForm1::Run.
 using Handler = void (TForm1::*)();
+// A key handler of the main window; it receives the key's virtual-key code.
+using KeyHandler = void (TForm1::*)(int key);
+
+struct Menu;
 
 enum class ControlKind {
     Panel,
@@ -55,6 +59,7 @@ struct Control {
     Rect Bounds;
     std::string Caption;
     std::string Hint;
+    bool ShowHint = true; // false: the hint is kept but never pops up
     bool Enabled = true;
     bool Visible = true;
     bool Flat = false;
@@ -66,7 +71,9 @@ struct Control {
 };
 
 struct Panel : Control {};
-struct Label : Control {};
+struct Label : Control {
+    bool AutoSize = true; // the label takes the size of its caption whenever the caption changes
+};
 struct Bevel : Control {};
 
 struct Button : Control {};
@@ -88,10 +95,13 @@ struct ListBox : Control {
     int ItemIndex = -1;
     int TopIndex = 0;
     int ItemHeight = 13;
+    Menu* PopupMenu = nullptr; // shown on a right click
+    KeyHandler OnKeyDown = nullptr;
 };
 
 struct Memo : Control {
     TextList Lines;
+    bool VerticalScrollBar = false;
 };
 
 struct UpDown : Control {
@@ -110,10 +120,13 @@ struct ProgressBar : Control {
 struct StatusPanel {
     std::string Text;
     int Width = 50;
+    bool Centered = false;
 };
 
 struct StatusBar : Control {
     std::vector<StatusPanel> Panels;
+    Handler OnMouseDown = nullptr;
+    Handler OnMouseMove = nullptr;
 };
 
 struct MenuItem {

@@ -11,6 +11,10 @@ TForm1::TForm1(Platform& platform) : platform(platform) {
 }
 
 void TForm1::Run(Handler handler) {
+    // Some controls answer no event (the hidden "Split" and "Join" buttons,
+    // separators); a front end may pass their empty handler along.
+    if (!handler)
+        return;
     try {
         (this->*handler)();
     } catch (const LumavertError& error) {

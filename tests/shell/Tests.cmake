@@ -4,3 +4,8 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/SettingsTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/LanguagesTest.cpp
 )
+list(APPEND LUMAVERT_CORE_TESTS
+    ${CMAKE_CURRENT_SOURCE_DIR}/shell/LayoutTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/shell/MessageTableTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/shell/ReceiverProfilesTest.cpp
+)

@@ -1,0 +1,129 @@
+#include "shell/MessageTable.h"
+#include "document/Errors.h"
+#include "shell/Unit1.h"
+#include "tests/support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct Entry {
+    int row;
+    std::uint8_t language;
+    std::string text;
+};
+
+class MessageTableEntry : public testing::TestWithParam<Entry> {};
+
+TEST_P(MessageTableEntry, HoldsItsExactBytes) {
+    const Entry &entry = GetParam();
+    EXPECT_EQ(MessageText(entry.row, entry.language), entry.text);
+}
+
+// Rows chosen for their accented letters, trailing blanks, line breaks and
+// the Danish slips, in every language.
+INSTANTIATE_TEST_SUITE_P(
+    Samples, MessageTableEntry,
+    testing::Values(Entry{0, 1, "Vers\xE3o 4.20"}, Entry{0, 2, "Version 4.20"}, Entry{1, 4, "&Archivo"},
+                    Entry{5, 3,
+                          "\xC5"
+                          "bn"},
+                    Entry{6, 4, "Abrir subt\xEDtulos"},
+                    Entry{13, 1,
+                          "Op\xE7\xF5"
+                          "es"},
+                    Entry{14, 3, "Konvert\xE9r"},
+                    Entry{17, 3,
+                          "Omr\xE5"
+                          "de der skal skiftes"},
+                    Entry{19, 2, "Error in subtitle number "}, Entry{19, 4, "Error en subt\xEDtulo n\xBA "},
+                    Entry{20, 1, "Encontrou um erro na numera\xE7\xE3o das legendas\r\nDeseja continuar?"},
+                    Entry{20, 2, "Find error in numeration\r\nContinue?"},
+                    Entry{20, 3, "Find fejl i numeration\r\nForts\xE6t?"},
+                    Entry{20, 4,
+                          "Hay un error en la numeraci\xF3n de subt\xEDtulos\r\n\xBF"
+                          "Continuar?"},
+                    Entry{21, 4,
+                          "\xBF"
+                          "Desea ignorar la verificaci\xF3n?"},
+                    Entry{22, 1,
+                          "Conclu\xED"
+                          "do com sucesso"},
+                    Entry{22, 2, "Success"}, Entry{22, 3, "Succes"}, Entry{22, 4, "Finalizado con \xE9xito"},
+                    Entry{24, 3, "\xD8nsker du at slette?"}, Entry{30, 2, "Limitation"},
+                    Entry{30, 3, "Begr\xE6nsning"}, Entry{31, 1, "Tamanho M\xE1x./ Linha"},
+                    Entry{31, 4, "Caracteres m\xE1x.por l\xEDnea"}, Entry{34, 2, "Change Name or N\xBA"},
+                    Entry{40, 1,
+                          "Gravar Altera\xE7\xF5"
+                          "es"},
+                    Entry{42, 1,
+                          "O tempo inicial deveria ser superior ao tempo final da frame anterior\n\r"
+                          "Frame inicial"},
+                    Entry{42, 3,
+                          "The initial time would have to be superior\n\rto the final time of the "
+                          "previous frame initial Frame"},
+                    Entry{44, 4, "Tama\xF1o de l\xEDneas"}, Entry{45, 2, "Remaining portion = "},
+                    Entry{46, 4, "L\xEDnea "}, Entry{47, 1, "Letras Ma\xEDusculas/Min\xFAsculas"},
+                    Entry{49, 4, "Recuerde comprobar los FPS en el AVI\n\rAntes de abrir el fichero"},
+                    Entry{54, 3, "Continue?"},
+                    Entry{54, 4,
+                          "\xBF"
+                          "Continuar?"},
+                    Entry{55, 4, "Propriedade"}, Entry{56, 1, "Erro na lendas"},
+                    Entry{57, 1, "Correc\xE7\xE3o autom\xE1tica"}, Entry{58, 2, "Subtitles - Unkown format"},
+                    Entry{58, 4, "Subt\xEDtulos - Unkown format"}, Entry{59, 3, "Insert Subtitle"},
+                    Entry{59, 4, "Inserir Subt\xEDtulos"}));
+
+// Only Danish rows 34 and 35 are empty, and only rows 20, 42 and 49 break
+// lines: 20 with CR LF, 42 and 49 with LF CR. A shifted row or column, or
+// an escape slipped into another row, shows up here.
+TEST(MessageTable, EveryEntryIsThereWithLineBreaksOnlyWhereTheyBelong) {
+    for (int row = 0; row < kMessageRows; ++row) {
+        for (std::uint8_t language = 1; language <= 4; ++language) {
+            SCOPED_TRACE("row " + std::to_string(row) + " language " + std::to_string(language));
+            const std::string &text = MessageText(row, language);
+            const bool danishBlank = language == 3 && (row == 34 || row == 35);
+            EXPECT_EQ(text.empty(), danishBlank);
+            const bool crLf = text.find("\r\n") != std::string::npos;
+            const bool lfCr = text.find("\n\r") != std::string::npos;
+            EXPECT_EQ(crLf, row == 20);
+            EXPECT_EQ(lfCr, row == 42 || row == 49);
+            const bool anyBreak = text.find_first_of("\r\n") != std::string::npos;
+            EXPECT_EQ(anyBreak, row == 20 || row == 42 || row == 49);
+        }
+    }
+}
+
+TEST(MessageTable, LookupsOutsideTheTableThrowNamingThePosition) {
+    struct Outside {
+        int row;
+        int language;
+        const char *named;
+    };
+    for (const Outside &outside : {Outside{-1, 1, "-1"}, Outside{60, 1, "60"}, Outside{0, 0, "0"},
+                                   Outside{59, 5, "5"}, Outside{0, 255, "255"}}) {
+        SCOPED_TRACE(std::to_string(outside.row) + "/" + std::to_string(outside.language));
+        try {
+            MessageText(outside.row, static_cast<std::uint8_t>(outside.language));
+            ADD_FAILURE() << "no exception";
+        } catch (const ListIndexError &error) {
+            EXPECT_NE(std::string(error.what()).find(outside.named), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_NO_THROW(MessageText(59, 4));
+}
+
+TEST(MessageTable, TheFormLooksTextsUpInItsCurrentLanguage) {
+    FakePlatform fake;
+    TForm1 form(fake.platform);
+    EXPECT_EQ(form.Message(22), "Conclu\xED"
+                                "do com sucesso");
+    form.CurrentLanguage = 2;
+    EXPECT_EQ(form.Message(22), "Success");
+    form.CurrentLanguage = 4;
+    EXPECT_EQ(form.Message(5), "Abrir");
+}
+
+} // namespace

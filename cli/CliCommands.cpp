@@ -5,6 +5,7 @@
 #include "cli/CliSettings.h"
 #include "document/Errors.h"
 #include "document/TextFile.h"
+#include "shell/SettingsNames.h"
 #include "shell/Unit1.h"
 
 #include <cstdlib>
@@ -112,7 +113,7 @@ int RunCommand(const CliOptions &options) {
     // The stored settings of a user who chose this language and alert switch:
     // activation reads them as the window does, and every other value gets
     // its default written and read back.
-    CliSettings settings({{"Idioma", int{options.language}}, {"Alertas", options.alerts ? 1 : 0}});
+    CliSettings settings({{kLanguageValue, int{options.language}}, {kAlertsValue, options.alerts ? 1 : 0}});
     CliDialogs dialogs(options.answerYes, options.fileName);
     CliLauncher launcher;
     CliPlayer player;

@@ -127,6 +127,11 @@ struct StatusBar : Control {
     std::vector<StatusPanel> Panels;
     Handler OnMouseDown = nullptr;
     Handler OnMouseMove = nullptr;
+    // Set by the view before OnMouseDown and OnMouseMove: the pointer's x in
+    // the bar and whether the event is a press of the left button.
+    int MouseX = 0;
+    bool LeftButton = false;
+    bool HandPoint = false; // the bar shows the hand-point cursor
 };
 
 struct MenuItem {

@@ -20,6 +20,12 @@ public:
     // The one catch site of a user event: a failure that ends the handler
     // shows the platform's error box and the program goes on.
     void Run(Handler handler);
+    // The same for a key handler; key is the key's virtual-key code.
+    void Run(KeyHandler handler, int key) {
+        keyHandler_ = handler;
+        key_ = key;
+        Run(&TForm1::RunKeyHandler);
+    }
 
     Platform& platform;
 
@@ -170,4 +176,7 @@ public:
 
 private:
     void LoadFormDesign();
+    void RunKeyHandler() { (this->*keyHandler_)(key_); }
+    KeyHandler keyHandler_ = nullptr;
+    int key_ = 0;
 };

@@ -1,0 +1,140 @@
+#include "document/Legendas.h"
+#include "document/Errors.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FrameLineCase {
+    const char *line;
+    const char *prefix;
+    const char *text;
+    const char *startText;
+    const char *endText;
+};
+
+class FrameLineSplitting : public testing::TestWithParam<FrameLineCase> {};
+
+TEST_P(FrameLineSplitting, SplitsAndBounds) {
+    const FrameLineCase &c = GetParam();
+    const FrameLineParts parts = SplitFrameLine(c.line);
+    EXPECT_EQ(parts.prefix, c.prefix);
+    EXPECT_EQ(parts.text, c.text);
+    EXPECT_EQ(FrameLineText(c.line), c.text);
+    const FrameLineBoundTexts bounds = FrameLineBounds(c.line);
+    EXPECT_EQ(bounds.startText, c.startText);
+    EXPECT_EQ(bounds.endText, c.endText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, FrameLineSplitting,
+    testing::Values(FrameLineCase{"{100}{150}Hello|world", "{100}{150}", "Hello|world", "100", "150"},
+                    FrameLineCase{"{10}{20}", "{10}{20}", "", "10", "20"},
+                    FrameLineCase{"{10}{20}a}b{c", "{10}{20}", "a}b{c", "10", "20"},
+                    FrameLineCase{"{10}abc", "{10}", "abc", "10", ""},
+                    FrameLineCase{"abc}def", "abc}", "def", "abc", ""},
+                    FrameLineCase{"no braces", "", "no braces", "", ""}, FrameLineCase{"", "", "", "", ""},
+                    FrameLineCase{"{1}{2}}x", "{1}{2}", "}x", "1", "2"},
+                    FrameLineCase{"10}20}x", "10}20}", "x", "10", "20"},
+                    FrameLineCase{"{}{}", "{}{}", "", "", ""},
+                    FrameLineCase{"{5}}{6}t", "{5}}", "{6}t", "5", ""}));
+
+TEST(FrameLineFrames, ConvertsBothBounds) {
+    int start = -1;
+    int end = -1;
+    FrameLineFrames("{100}{150}Hi", start, end);
+    EXPECT_EQ(start, 100);
+    EXPECT_EQ(end, 150);
+}
+
+TEST(FrameLineFrames, EmptyLineLeavesTheOutputs) {
+    int start = 7;
+    int end = 8;
+    FrameLineFrames("", start, end);
+    EXPECT_EQ(start, 7);
+    EXPECT_EQ(end, 8);
+}
+
+TEST(FrameLineFrames, BadBoundsAreConversionErrors) {
+    int start = 0;
+    int end = 0;
+    EXPECT_THROW(FrameLineFrames("no braces", start, end), ConvertError);
+    EXPECT_THROW(FrameLineFrames("{1,5}{2}x", start, end), ConvertError);
+    // The start is taken before the end fails, as callers see it.
+    EXPECT_THROW(FrameLineFrames("{3}{x}", start, end), ConvertError);
+    EXPECT_EQ(start, 3);
+    EXPECT_THROW(FrameLineFrames("{1}{99999999999}", start, end), ConvertError);
+}
+
+struct TimeCase {
+    const char *frames;
+    Extended delay;
+    Extended fps;
+    const char *time;
+};
+
+class FramesToTimeTable : public testing::TestWithParam<TimeCase> {};
+
+TEST_P(FramesToTimeTable, Writes) {
+    const TimeCase &c = GetParam();
+    EXPECT_EQ(FramesToTime(c.frames, c.delay, c.fps), c.time);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Times, FramesToTimeTable,
+    testing::Values(
+        TimeCase{"1562", 0, 25, "00:01:02,480"}, TimeCase{"0", 0, 25, "00:00:00,000"},
+        TimeCase{"90000", 0, 25, "01:00:00,000"}, TimeCase{"50", 2, 25, "00:00:00,000"},
+        TimeCase{"25", 0, 25, "00:00:01,000"}, TimeCase{"250", 0, 25, "00:00:10,000"},
+        TimeCase{"15000", 0, 25, "00:10:00,000"}, TimeCase{"1562", 1.5L, 25, "00:01:00,980"},
+        TimeCase{"1562", -2, 25, "00:01:04,480"}, TimeCase{"1562", 0.25L, 25, "00:01:02,230"},
+        TimeCase{"1000", 0, 23.976L, "00:00:41,708"}, TimeCase{"86314", 0, 23.976L, "01:00:00,017"},
+        TimeCase{"89910", 0, 23.976L, "01:02:30,000"}, TimeCase{"900000", 0, 25, "10:00:00,000"},
+        TimeCase{"9000000", 0, 25, "100:00:00,000"}, TimeCase{"2147483647", 0, 25, "23860:55:45,880"},
+        // Seconds that round up to a whole minute or hour carry.
+        TimeCase{"1499999", 0, 25000, "00:01:00,000"}, TimeCase{"89999999", 0, 25000, "01:00:00,000"},
+        TimeCase{"249999", 0, 25000, "00:00:10,000"},
+        // A time before the start of the film stays at the start.
+        TimeCase{"50", 3.5L, 25, "00:00:00,000"}, TimeCase{"-10", 0, 25, "00:00:00,000"}));
+
+TEST(FramesToTimeErrors, RefusesBadFramesAndZeroRate) {
+    EXPECT_THROW(FramesToTime("1,5", 0, 25), ConvertError);
+    EXPECT_THROW(FramesToTime("", 0, 25), ConvertError);
+    EXPECT_THROW(FramesToTime("25", 0, 0), DivisionError);
+}
+
+struct ClockCase {
+    const char *text;
+    bool valid;
+    int framesAt25;
+};
+
+class ClockTexts : public testing::TestWithParam<ClockCase> {};
+
+TEST_P(ClockTexts, ValidityAndFrames) {
+    const ClockCase &c = GetParam();
+    EXPECT_EQ(IsValidTime(c.text), c.valid);
+    EXPECT_EQ(TimeToFrames(c.text, 25), c.framesAt25);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ClockTexts,
+    testing::Values(ClockCase{"00:01:02,500", true, 1562}, ClockCase{"0:1:2.5", true, 1562},
+                    ClockCase{"00:01:02:5", true, 1562}, ClockCase{"00:01:02", true, 1550},
+                    ClockCase{"00:00:01,500", true, 38}, ClockCase{"00:00:02,500", true, 62},
+                    ClockCase{"00:00:01,000", true, 25}, ClockCase{"01:00:00,000", true, 90000},
+                    ClockCase{" 0: 0:1,5 ", true, 38}, ClockCase{"-0:00:01", true, 25},
+                    ClockCase{"00:00:02:5.5", false, 0}, ClockCase{"00:00:1.5.5", false, 0},
+                    ClockCase{"01:02", false, 0}, ClockCase{"00:01:xx", false, 0}, ClockCase{"", false, 0},
+                    ClockCase{"::", false, 0}, ClockCase{"0,5:00:00", false, 0},
+                    ClockCase{"00:00:-", false, 0},
+                    // Beyond a 32-bit frame number: no usable time.
+                    ClockCase{"2147483647:00:00", true, 0}, ClockCase{"00:00:1E300", true, 0}));
+
+TEST(ClockTexts, UsesTheRateGiven) {
+    EXPECT_EQ(TimeToFrames("00:00:41,708", 23.976L), 1000);
+    EXPECT_EQ(TimeToFrames("01:00:00,000", 23.976L), 86314);
+    EXPECT_EQ(TimeToFrames("00:00:01,000", 29.97L), 30);
+}
+
+} // namespace

@@ -1,0 +1,221 @@
+#include "document/TextFile.h"
+#include "document/Cp1252.h"
+#include "document/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(Cp1252, EveryByteRoundTripsExceptTheUndefinedOnes) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string text(1, static_cast<char>(byte));
+        const std::string utf8 = Cp1252ToUtf8(text);
+        EXPECT_TRUE(IsValidUtf8(utf8)) << byte;
+        const Cp1252Text back = Utf8ToCp1252(utf8);
+        const bool undefined = byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+        EXPECT_EQ(back.text, undefined ? "?" : text) << byte;
+        EXPECT_EQ(back.replaced, undefined ? 1u : 0u) << byte;
+    }
+}
+
+TEST(Cp1252, KnownCharacters) {
+    EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");
+    EXPECT_EQ(Cp1252ToUtf8("\x9F"), "\xC5\xB8");
+    EXPECT_EQ(Cp1252ToUtf8("\xE9"), "\xC3\xA9");
+    EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xEF\xBF\xBD");
+    EXPECT_EQ(Utf8ToCp1252("Vers\xC3\xA3o \xE2\x80\x9Cok\xE2\x80\x9D").text, "Vers\xE3o \x93ok\x94");
+}
+
+struct Utf8Case {
+    const char *bytes;
+    bool valid;
+    const char *cp1252;
+    std::size_t replaced;
+};
+
+class Utf8Sequences : public testing::TestWithParam<Utf8Case> {};
+
+TEST_P(Utf8Sequences, ValidityAndReplacement) {
+    const Utf8Case &c = GetParam();
+    EXPECT_EQ(IsValidUtf8(c.bytes), c.valid);
+    const Cp1252Text text = Utf8ToCp1252(c.bytes);
+    EXPECT_EQ(text.text, c.cp1252);
+    EXPECT_EQ(text.replaced, c.replaced);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, Utf8Sequences,
+    testing::Values(Utf8Case{"plain", true, "plain", 0}, Utf8Case{"\xC3\xA9", true, "\xE9", 0},
+                    Utf8Case{"\xE4\xB8\xAD", true, "?", 1},         // a character cp1252 lacks
+                    Utf8Case{"\xF0\x9F\x98\x80", true, "?", 1},     // beyond the BMP
+                    Utf8Case{"\xC2\x81", true, "?", 1},             // a C1 control
+                    Utf8Case{"\xC0\xAF", false, "??", 2},           // overlong: two stray bytes
+                    Utf8Case{"\xE0\x80\xAF", false, "???", 3},      // overlong three-byte form
+                    Utf8Case{"\xED\xA0\x80", false, "???", 3},      // a surrogate
+                    Utf8Case{"\xF4\x90\x80\x80", false, "????", 4}, // past U+10FFFF
+                    Utf8Case{"\xE2\x82", false, "?", 1},            // cut short at the end
+                    Utf8Case{"\xE2\x82x", false, "?x", 1},          // cut short before a letter
+                    Utf8Case{"\xFF", false, "?", 1}, Utf8Case{"\x80", false, "?", 1}));
+
+std::vector<std::string> Lines(std::string_view bytes) {
+    return DecodeTextLines(bytes).lines.ToVector();
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(DecodeTextLines, SplitsAtEveryKindOfLineEnd) {
+    EXPECT_EQ(Lines(""), Strings{});
+    EXPECT_EQ(Lines("a"), Strings{"a"});
+    EXPECT_EQ(Lines("a\nb"), (Strings{"a", "b"}));
+    EXPECT_EQ(Lines("a\rb"), (Strings{"a", "b"}));
+    EXPECT_EQ(Lines("a\r\nb"), (Strings{"a", "b"}));
+    EXPECT_EQ(Lines("a\r\nb\nc\rd"), (Strings{"a", "b", "c", "d"}));
+    EXPECT_EQ(Lines("a\r\n"), Strings{"a"});
+    EXPECT_EQ(Lines("a\n\n"), (Strings{"a", ""}));
+    EXPECT_EQ(Lines("\n"), Strings{""});
+    EXPECT_EQ(Lines("a\n\rb"), (Strings{"a", "", "b"}));
+    EXPECT_EQ(Lines("a\r\r\nb"), (Strings{"a", "", "b"}));
+    EXPECT_EQ(Lines(std::string_view("a\0b", 3)), Strings{std::string("a\0b", 3)});
+}
+
+TEST(DecodeTextLines, DecodesUtf8AndKeepsCp1252) {
+    const LoadedText marked = DecodeTextLines("\xEF\xBB\xBFOl\xC3\xA1\r\n\xE4\xB8\xAD");
+    EXPECT_TRUE(marked.decodedFromUtf8);
+    EXPECT_EQ(marked.lines.ToVector(), (Strings{"Ol\xE1", "?"}));
+    EXPECT_EQ(marked.replacedCharacters, 1u);
+
+    const LoadedText unmarked = DecodeTextLines("Ol\xC3\xA1");
+    EXPECT_TRUE(unmarked.decodedFromUtf8);
+    EXPECT_EQ(unmarked.lines.ToVector(), Strings{"Ol\xE1"});
+
+    const LoadedText plain = DecodeTextLines("Ol\xE1 \x80");
+    EXPECT_FALSE(plain.decodedFromUtf8);
+    EXPECT_EQ(plain.lines.ToVector(), Strings{"Ol\xE1 \x80"});
+
+    EXPECT_FALSE(DecodeTextLines("ascii only").decodedFromUtf8);
+    EXPECT_EQ(Lines("\xEF\xBB\xBF"), Strings{});
+}
+
+class TextFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("lumavert-textfile-" +
+                  std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    static std::string Contents(const fs::path &path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static void Put(const fs::path &path, std::string_view bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    // Nothing but the expected files: no temporary file is left behind.
+    std::size_t FilesInFolder() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    }
+
+    fs::path folder;
+};
+
+TEST_F(TextFileTest, WritesEveryLineWithCrLfAndNoMark) {
+    const std::string name = (folder / "out.srt").string();
+    WriteTextFile(name, TextList{"1", "Ol\xE1", ""});
+    EXPECT_EQ(Contents(name), "1\r\nOl\xE1\r\n\r\n");
+    WriteTextFile(name, TextList{});
+    EXPECT_EQ(Contents(name), "");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(TextFileTest, ReadsBackWhatItWrote) {
+    const std::string name = (folder / "round.sub").string();
+    const TextList lines{"{1}{25}Ol\xE1|mundo", "", "\x80"};
+    WriteTextFile(name, lines);
+    EXPECT_EQ(ReadTextFile(name).lines, lines);
+}
+
+TEST_F(TextFileTest, ReadsAFileThatIsNotPlainCp1252) {
+    const fs::path path = folder / "utf8.srt";
+    Put(path, "\xEF\xBB\xBF"
+              "1\r\n\xC3\xA9\r\n");
+    const LoadedText loaded = ReadTextFile(path.string());
+    EXPECT_EQ(loaded.lines.ToVector(), (Strings{"1", "\xE9"}));
+}
+
+// File names are cp1252 text; on disk they are UTF-8.
+TEST_F(TextFileTest, FileNamesAreCp1252) {
+    const std::string name = (folder / "Legenda").string() + "\xE9.srt";
+    WriteTextFile(name, TextList{"x"});
+    EXPECT_TRUE(fs::exists(folder / "Legenda\xC3\xA9.srt"));
+    EXPECT_EQ(ReadTextFile(name).lines.ToVector(), Strings{"x"});
+}
+
+TEST_F(TextFileTest, MissingFileIsAFileErrorNamingIt) {
+    const std::string name = (folder / "absent.srt").string();
+    try {
+        ReadTextFile(name);
+        FAIL();
+    } catch (const FileError &e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + name + "\". No such file or directory");
+    }
+    EXPECT_THROW(ReadTextFile(folder.string()), FileError);
+}
+
+TEST_F(TextFileTest, WriteIntoAMissingFolderNamesTheFile) {
+    const std::string name = (folder / "no" / "such.srt").string();
+    try {
+        WriteTextFile(name, TextList{"x"});
+        FAIL();
+    } catch (const FileError &e) {
+        EXPECT_NE(std::string(e.what()).find("\"" + name + "\""), std::string::npos) << e.what();
+    }
+}
+
+// The rename over the target fails when the target is a folder; what was
+// there stays, and the temporary file goes.
+TEST_F(TextFileTest, FailedWriteLeavesTheTargetAndNoTemporary) {
+    const fs::path target = folder / "taken.srt";
+    fs::create_directory(target);
+    Put(target / "inside.txt", "keep");
+    EXPECT_THROW(WriteTextFile(target.string(), TextList{"x"}), FileError);
+    EXPECT_TRUE(fs::is_directory(target));
+    EXPECT_EQ(Contents(target / "inside.txt"), "keep");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+// A file of our temporary name already there is not overwritten.
+TEST_F(TextFileTest, ExistingTemporaryNameIsLeftAlone) {
+    const fs::path target = folder / "a.srt";
+    Put(fs::path(target.string() + ".lumavert-0.tmp"), "someone's");
+    Put(target, "old");
+    WriteTextFile(target.string(), TextList{"new"});
+    EXPECT_EQ(Contents(target), "new\r\n");
+    EXPECT_EQ(Contents(target.string() + ".lumavert-0.tmp"), "someone's");
+}
+
+TEST_F(TextFileTest, LargeFileReadsAndWritesQuickly) {
+    std::vector<std::string> many;
+    many.reserve(1000000);
+    for (int i = 0; i < 1000000; ++i)
+        many.push_back("{" + std::to_string(i * 50) + "}{" + std::to_string(i * 50 + 40) + "}Ol\xE1|mundo");
+    const TextList lines(std::move(many));
+    const std::string name = (folder / "big.sub").string();
+    const auto started = std::chrono::steady_clock::now();
+    WriteTextFile(name, lines);
+    EXPECT_EQ(ReadTextFile(name).lines, lines);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+}
+
+} // namespace

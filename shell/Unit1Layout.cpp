@@ -322,17 +322,16 @@ void TForm1::LoadFormDesign() {
     FontDialog1.Font.Name = "MS Sans Serif";
     FontDialog1.Font.Size = 8;
 
+    // clang-format off
     const MenuItemDesign menuItems[] = {
+        // The main menu.
         {&Ficheiro1, "Ficheiro1", "&Ficheiro", "", enabled, false, nullptr},
         {&Novo2, "Novo2", "Novo", "Ctrl+N", disabled, false, &TForm1::btNovoClick},
         {&Abrir2, "Abrir2", "Abrir", "Ctrl+A", enabled, false, &TForm1::btAbrirClick},
         {&Gravar1, "Gravar1", "Gravar", "", disabled, false, &TForm1::btGravar1Click},
         {&N2, "N2", "-", "", enabled, false, nullptr},
         {&Sair1, "Sair1", "Sair", "", enabled, false, &TForm1::Sair1Click},
-        {&Opes1, "Opes1",
-         "Op\xE7\xF5"
-         "es",
-         "", enabled, false, nullptr},
+        {&Opes1, "Opes1", "Op\xE7\xF5" "es", "", enabled, false, nullptr},
         {&Lingua1, "Lingua1", "Lingua", "", enabled, false, nullptr},
         {&Portugus1, "Portugus1", "Portugu\xEAs", "", enabled, true, &TForm1::Portugus1Click},
         {&Ingls1, "Ingls1", "English", "", enabled, false, &TForm1::Ingls1Click},
@@ -352,6 +351,7 @@ void TForm1::LoadFormDesign() {
         // A top-level item that acts directly.
         {&Converter2, "Converter2", "Converter", "", enabled, false, &TForm1::btConvertClick},
 
+        // The pop-up menu of the subtitle list.
         {&Novo1, "Novo1", "Novo", "", disabled, false, &TForm1::btNovoClick},
         {&Abrir1, "Abrir1", "Abrir", "", enabled, false, &TForm1::btAbrirClick},
         {&Guardar1, "Guardar1", "Guardar", "", disabled, false, &TForm1::btGravar1Click},
@@ -361,6 +361,7 @@ void TForm1::LoadFormDesign() {
         {&Eliminar, "Eliminar", "Eliminar", "", disabled, false, &TForm1::EliminarClick},
         {&Propriedades, "Propriedades", "Propriedades", "", disabled, false, &TForm1::PropriedadesClick},
     };
+    // clang-format on
     for (const MenuItemDesign &design : menuItems)
         Apply(design);
 

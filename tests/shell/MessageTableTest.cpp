@@ -24,57 +24,55 @@ TEST_P(MessageTableEntry, HoldsItsExactBytes) {
 
 // Rows chosen for their accented letters, trailing blanks, line breaks and
 // the Danish slips, in every language.
-INSTANTIATE_TEST_SUITE_P(
-    Samples, MessageTableEntry,
-    testing::Values(Entry{0, 1, "Vers\xE3o 4.20"}, Entry{0, 2, "Version 4.20"}, Entry{1, 4, "&Archivo"},
-                    Entry{5, 3,
-                          "\xC5"
-                          "bn"},
-                    Entry{6, 4, "Abrir subt\xEDtulos"},
-                    Entry{13, 1,
-                          "Op\xE7\xF5"
-                          "es"},
-                    Entry{14, 3, "Konvert\xE9r"},
-                    Entry{17, 3,
-                          "Omr\xE5"
-                          "de der skal skiftes"},
-                    Entry{19, 2, "Error in subtitle number "}, Entry{19, 4, "Error en subt\xEDtulo n\xBA "},
-                    Entry{20, 1, "Encontrou um erro na numera\xE7\xE3o das legendas\r\nDeseja continuar?"},
-                    Entry{20, 2, "Find error in numeration\r\nContinue?"},
-                    Entry{20, 3, "Find fejl i numeration\r\nForts\xE6t?"},
-                    Entry{20, 4,
-                          "Hay un error en la numeraci\xF3n de subt\xEDtulos\r\n\xBF"
-                          "Continuar?"},
-                    Entry{21, 4,
-                          "\xBF"
-                          "Desea ignorar la verificaci\xF3n?"},
-                    Entry{22, 1,
-                          "Conclu\xED"
-                          "do com sucesso"},
-                    Entry{22, 2, "Success"}, Entry{22, 3, "Succes"}, Entry{22, 4, "Finalizado con \xE9xito"},
-                    Entry{24, 3, "\xD8nsker du at slette?"}, Entry{30, 2, "Limitation"},
-                    Entry{30, 3, "Begr\xE6nsning"}, Entry{31, 1, "Tamanho M\xE1x./ Linha"},
-                    Entry{31, 4, "Caracteres m\xE1x.por l\xEDnea"}, Entry{34, 2, "Change Name or N\xBA"},
-                    Entry{40, 1,
-                          "Gravar Altera\xE7\xF5"
-                          "es"},
-                    Entry{42, 1,
-                          "O tempo inicial deveria ser superior ao tempo final da frame anterior\n\r"
-                          "Frame inicial"},
-                    Entry{42, 3,
-                          "The initial time would have to be superior\n\rto the final time of the "
-                          "previous frame initial Frame"},
-                    Entry{44, 4, "Tama\xF1o de l\xEDneas"}, Entry{45, 2, "Remaining portion = "},
-                    Entry{46, 4, "L\xEDnea "}, Entry{47, 1, "Letras Ma\xEDusculas/Min\xFAsculas"},
-                    Entry{49, 4, "Recuerde comprobar los FPS en el AVI\n\rAntes de abrir el fichero"},
-                    Entry{54, 3, "Continue?"},
-                    Entry{54, 4,
-                          "\xBF"
-                          "Continuar?"},
-                    Entry{55, 4, "Propriedade"}, Entry{56, 1, "Erro na lendas"},
-                    Entry{57, 1, "Correc\xE7\xE3o autom\xE1tica"}, Entry{58, 2, "Subtitles - Unkown format"},
-                    Entry{58, 4, "Subt\xEDtulos - Unkown format"}, Entry{59, 3, "Insert Subtitle"},
-                    Entry{59, 4, "Inserir Subt\xEDtulos"}));
+// clang-format off
+const Entry kSamples[] = {
+    {0, 1, "Vers\xE3o 4.20"},
+    {0, 2, "Version 4.20"},
+    {1, 4, "&Archivo"},
+    {5, 3, "\xC5" "bn"},
+    {6, 4, "Abrir subt\xEDtulos"},
+    {13, 1, "Op\xE7\xF5" "es"},
+    {14, 3, "Konvert\xE9r"},
+    {17, 3, "Omr\xE5" "de der skal skiftes"},
+    {19, 2, "Error in subtitle number "},
+    {19, 4, "Error en subt\xEDtulo n\xBA "},
+    {20, 1, "Encontrou um erro na numera\xE7\xE3o das legendas\r\nDeseja continuar?"},
+    {20, 2, "Find error in numeration\r\nContinue?"},
+    {20, 3, "Find fejl i numeration\r\nForts\xE6t?"},
+    {20, 4, "Hay un error en la numeraci\xF3n de subt\xEDtulos\r\n\xBF" "Continuar?"},
+    {21, 4, "\xBF" "Desea ignorar la verificaci\xF3n?"},
+    {22, 1, "Conclu\xED" "do com sucesso"},
+    {22, 2, "Success"},
+    {22, 3, "Succes"},
+    {22, 4, "Finalizado con \xE9xito"},
+    {24, 3, "\xD8nsker du at slette?"},
+    {30, 2, "Limitation"},
+    {30, 3, "Begr\xE6nsning"},
+    {31, 1, "Tamanho M\xE1x./ Linha"},
+    {31, 4, "Caracteres m\xE1x.por l\xEDnea"},
+    {34, 2, "Change Name or N\xBA"},
+    {40, 1, "Gravar Altera\xE7\xF5" "es"},
+    {42, 1, "O tempo inicial deveria ser superior ao tempo final da frame anterior\n\rFrame inicial"},
+    {42, 3, "The initial time would have to be superior\n\rto the final time of the previous frame "
+            "initial Frame"},
+    {44, 4, "Tama\xF1o de l\xEDneas"},
+    {45, 2, "Remaining portion = "},
+    {46, 4, "L\xEDnea "},
+    {47, 1, "Letras Ma\xEDusculas/Min\xFAsculas"},
+    {49, 4, "Recuerde comprobar los FPS en el AVI\n\rAntes de abrir el fichero"},
+    {54, 3, "Continue?"},
+    {54, 4, "\xBF" "Continuar?"},
+    {55, 4, "Propriedade"},
+    {56, 1, "Erro na lendas"},
+    {57, 1, "Correc\xE7\xE3o autom\xE1tica"},
+    {58, 2, "Subtitles - Unkown format"},
+    {58, 4, "Subt\xEDtulos - Unkown format"},
+    {59, 3, "Insert Subtitle"},
+    {59, 4, "Inserir Subt\xEDtulos"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Samples, MessageTableEntry, testing::ValuesIn(kSamples));
 
 // Only Danish rows 34 and 35 are empty, and only rows 20, 42 and 49 break
 // lines: 20 with CR LF, 42 and 49 with LF CR. A shifted row or column, or

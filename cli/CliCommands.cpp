@@ -118,7 +118,10 @@ int RunCommand(const CliOptions &options) {
     CliLauncher launcher;
     CliPlayer player;
     Platform platform{dialogs, settings, launcher, player};
-    TForm1 form(platform);
+    // NOTE: the window model is never destroyed. The process ends right after
+    // the command, and freeing a converted list of a million subtitles string
+    // by string costs more than writing it.
+    TForm1 &form = *new TForm1(platform);
     // CHOICE: the window activates again after every box it shows; here it
     // activates once, since reading the same in-memory settings again would
     // change nothing the commands use.

@@ -6,3 +6,4 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/document/MarkupTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/ListSelectionTest.cpp
 )
+list(APPEND LUMAVERT_CORE_TESTS ${CMAKE_CURRENT_SOURCE_DIR}/document/OpenerTest.cpp)

@@ -1,10 +1,39 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/MainWindow.h"
+#include "app/QtPlatform.h"
+#include "app/QtSettingsStore.h"
+#include "app/QtText.h"
+#include "shell/Unit1.h"
+#include "tools/Unit2.h"
 
-// PLACEHOLDER
-int main(int argc, char** argv) {
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
+    QApplication::setApplicationName(QStringLiteral("Lumavert"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Lumavert"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    QtDialogs dialogs;
+    QtSettingsStore settings;
+    QtLauncher launcher;
+    QtMediaPlayer player;
+    Platform platform{dialogs, settings, launcher, player};
+
+    TForm1 form(platform);
+    MainWindow window(form);
+    // A box shows over the window as the running handler has left it so far.
+    dialogs.SetBeforeShow([&window] { window.Refresh(); });
+
+    // The preview window exists from the start, hidden until it is asked for.
+    TForm2 preview;
+    QWidget previewWindow;
+    previewWindow.setObjectName(QStringLiteral("Form2"));
+    previewWindow.setWindowTitle(ToQString(preview.Caption));
+    previewWindow.setFixedSize(preview.ClientWidth, preview.ClientHeight);
+
+    window.CentreOnScreen();
     window.show();
+    window.activateWindow();
     return app.exec();
 }

@@ -1,0 +1,208 @@
+#include "app/QtPlatform.h"
+
+#include "app/QtText.h"
+#include "document/Cp1252.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+
+#include <cmath>
+
+namespace {
+
+constexpr qreal kFallbackScale = 0.9;
+
+QWidget *DialogParent() {
+    return QApplication::activeWindow();
+}
+
+void ShowBox(QMessageBox::Icon icon, const std::string &text) {
+    QMessageBox box(icon, QApplication::applicationDisplayName(), DisplayText(text), QMessageBox::Ok,
+                    DialogParent());
+    // Messages quote subtitle text, which may hold markup: never read it as rich text.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+QString JoinedPatterns(const QString &pattern) {
+    QStringList parts = pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (auto &part : parts)
+        part = part.trimmed();
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+QStringList FileDialogFilters(const std::string &filter) {
+    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = JoinedPatterns(parts[i + 1]);
+        const QString suffix = QStringLiteral("(") + patterns + QStringLiteral(")");
+        const QString description = parts[i].trimmed();
+        // "MicroDVD (*.sub)" already names its pattern the way Qt wants it.
+        if (description.endsWith(suffix, Qt::CaseInsensitive))
+            filters << description;
+        else
+            filters << (description.isEmpty() ? suffix : description + QLatin1Char(' ') + suffix);
+    }
+    return filters;
+}
+
+QString DefaultSuffix(const std::string &defaultExt) {
+    QString suffix = ToQString(defaultExt);
+    while (suffix.startsWith(QLatin1Char('*')) || suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    return suffix;
+}
+
+QFont FontFromSpec(const FontSpec &spec) {
+    QFont font;
+    const QString family = ToQString(spec.Name);
+    const qreal size = spec.Size > 0 ? spec.Size : 8;
+    if (QFontDatabase::hasFamily(family)) {
+        font.setFamily(family);
+        font.setPointSizeF(size);
+    } else {
+        const QString fallback = QStringLiteral("DejaVu Sans");
+        font.setFamily(QFontDatabase::hasFamily(fallback)
+                           ? fallback
+                           : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+        font.setStyleHint(QFont::SansSerif);
+        // The fallback runs wider than the Windows bitmap font it stands for;
+        // a slightly smaller size keeps the captions inside the form's bounds.
+        font.setPointSizeF(size * kFallbackScale);
+    }
+    font.setBold(spec.Bold);
+    font.setItalic(spec.Italic);
+    font.setUnderline(spec.Underline);
+    font.setStrikeOut(spec.StrikeOut);
+    return font;
+}
+
+FontSpec SpecFromFont(const QFont &font, const FontSpec &keep) {
+    FontSpec spec = keep;
+    spec.Name = FromQString(font.family());
+    if (font.pointSizeF() > 0)
+        spec.Size = static_cast<int>(std::lround(font.pointSizeF()));
+    else if (font.pixelSize() > 0)
+        spec.Size = (font.pixelSize() * 72 + 48) / 96;
+    spec.Bold = font.bold();
+    spec.Italic = font.italic();
+    spec.Underline = font.underline();
+    spec.StrikeOut = font.strikeOut();
+    return spec;
+}
+
+void QtDialogs::BeforeShow() const {
+    if (beforeShow_)
+        beforeShow_();
+}
+
+void QtDialogs::ShowMessage(const std::string &text) {
+    BeforeShow();
+    ShowBox(QMessageBox::NoIcon, text);
+}
+
+void QtDialogs::ShowError(const std::string &text) {
+    BeforeShow();
+    ShowBox(QMessageBox::Critical, text);
+}
+
+bool QtDialogs::AskYesNo(const std::string &text, QuestionKind kind) {
+    BeforeShow();
+    QMessageBox box(kind == QuestionKind::Warning ? QMessageBox::Warning : QMessageBox::Question,
+                    QApplication::applicationDisplayName(), DisplayText(text),
+                    QMessageBox::Yes | QMessageBox::No, DialogParent());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool QtDialogs::InputQuery(const std::string &caption, const std::string &prompt, std::string &value) {
+    BeforeShow();
+    QInputDialog dialog(DialogParent());
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(ToQString(caption));
+    dialog.setLabelText(DisplayText(prompt));
+    dialog.setTextValue(ToQString(value));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    value = FromQString(dialog.textValue());
+    return true;
+}
+
+bool QtDialogs::ExecuteOpen(FileDialog &dialog) {
+    return ExecuteFile(dialog, false);
+}
+
+bool QtDialogs::ExecuteSave(FileDialog &dialog) {
+    return ExecuteFile(dialog, true);
+}
+
+bool QtDialogs::ExecuteFile(FileDialog &model, bool save) {
+    BeforeShow();
+    QFileDialog dialog(DialogParent(), ToQString(model.Title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save && !model.OverwritePrompt)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters = FileDialogFilters(model.Filter);
+    dialog.setNameFilters(filters);
+    if (model.FilterIndex >= 1 && model.FilterIndex <= filters.size())
+        dialog.selectNameFilter(filters[model.FilterIndex - 1]);
+    dialog.setDefaultSuffix(DefaultSuffix(model.DefaultExt));
+    if (!model.FileName.empty())
+        dialog.selectFile(ToQString(model.FileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+
+    const QString chosen = dialog.selectedFiles().constFirst();
+    const QByteArray utf8 = chosen.toUtf8();
+    const Cp1252Text name =
+        Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    if (name.replaced > 0) {
+        // A name with "?" in place of a character would open or overwrite some
+        // other file: refuse it instead.
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                        QStringLiteral("This file name holds characters that Lumavert cannot keep:\n") +
+                            chosen,
+                        QMessageBox::Ok, DialogParent());
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        return false;
+    }
+    model.FileName = name.text;
+    const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
+    if (index >= 0)
+        model.FilterIndex = static_cast<int>(index) + 1;
+    return true;
+}
+
+bool QtDialogs::ExecuteFont(FontDialog &model) {
+    BeforeShow();
+    bool ok = false;
+    const QFont shown = FontFromSpec(model.Font);
+    const QFont font = QFontDialog::getFont(&ok, shown, DialogParent());
+    if (!ok)
+        return false;
+    // Confirming the font as shown keeps the font as stored, not the
+    // fallback that stood in for it.
+    if (font != shown)
+        model.Font = SpecFromFont(font, model.Font);
+    return true;
+}
+
+void QtLauncher::Start(const std::string &commandLine) {
+    QStringList parts = QProcess::splitCommand(ToQString(commandLine));
+    if (parts.isEmpty())
+        return;
+    const QString program = parts.takeFirst();
+    // Nothing is reported when the program cannot be started.
+    QProcess::startDetached(program, parts);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "document/TextList.h"
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+// Texts cross from the core (cp1252 bytes) to the widgets (QString) here.
+
+QString ToQString(const std::string &cp1252);
+
+// What the user typed, as cp1252; characters the code page lacks become "?".
+std::string FromQString(const QString &text);
+
+// A message for a box or a label: the core ends lines with CR LF or, in some
+// stored texts, LF CR; both pairs and a lone CR or LF become one line break.
+QString DisplayText(const std::string &cp1252);
+
+// The text of a memo shows every line followed by a line break, as a
+// Windows memo does; MemoLines reads it back. A final empty piece after the
+// last break is no line, so the blank line that ends a SubRip text survives
+// the round trip.
+QString MemoText(const TextList &lines);
+std::vector<std::string> MemoLines(const QString &text);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "document/TextList.h"
+
+#include <QAbstractListModel>
+
+// The items of a list box as a Qt model. It reads the core's list where it
+// lies, so a list of a million subtitles costs the view nothing until rows
+// are painted.
+class TextListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    TextListModel(const TextList &items, QObject *parent);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+    // Tells the views that the list has changed as a whole.
+    void ItemsChanged();
+
+private:
+    const TextList &items_;
+};

@@ -1,0 +1,152 @@
+#include "app/KeyCodes.h"
+#include "app/QtPlatform.h"
+#include "app/QtText.h"
+#include "app/UpDownWidget.h"
+#include "shell/Controls.h"
+
+#include <QFontDatabase>
+#include <QTest>
+
+// The pure pieces of the view: text crossing into Qt, file filters, fonts,
+// key codes and the up-down arithmetic.
+class AdaptersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void boxTextsBreakLinesOnce_data() {
+        QTest::addColumn<QByteArray>("cp1252");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb") << QStringLiteral("a\nb");
+        QTest::newRow("LF CR as stored in some texts") << QByteArray("a\n\rb") << QStringLiteral("a\nb");
+        QTest::newRow("two CR LF") << QByteArray("a\r\n\r\nb") << QStringLiteral("a\n\nb");
+        QTest::newRow("LF CR twice") << QByteArray("a\n\r\n\rb") << QStringLiteral("a\n\nb");
+        QTest::newRow("lone CR") << QByteArray("a\rb") << QStringLiteral("a\nb");
+        QTest::newRow("code page") << QByteArray("Vers\xE3o \x80") << QStringLiteral("Vers\u00E3o \u20AC");
+    }
+    void boxTextsBreakLinesOnce() {
+        QFETCH(QByteArray, cp1252);
+        QFETCH(QString, shown);
+        QCOMPARE(DisplayText(cp1252.toStdString()), shown);
+    }
+
+    void typedTextBecomesCp1252() {
+        QCOMPARE(FromQString(QStringLiteral("\u00E7\u20AC")), std::string("\xE7\x80"));
+        QCOMPARE(FromQString(QStringLiteral("\u4E2D")), std::string("?"));
+    }
+
+    void memoTextRoundTrips_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QStringList{} << QString();
+        QTest::newRow("one empty line") << QStringList{""} << QStringLiteral("\n");
+        QTest::newRow("SubRip block") << QStringList{"1", "00:00:01,000 --> 00:00:02,000", "Hi", ""}
+                                      << QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\nHi\n\n");
+        QTest::newRow("no-break space") << QStringList{"a\u00A0b"} << QStringLiteral("a\u00A0b\n");
+    }
+    void memoTextRoundTrips() {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, text);
+        std::vector<std::string> items;
+        for (const QString &line : lines)
+            items.push_back(FromQString(line));
+        QCOMPARE(MemoText(TextList(items)), text);
+        QCOMPARE(MemoLines(text), items);
+    }
+
+    void typedMemoTextSplitsAtEveryLineEnd() {
+        QCOMPARE(MemoLines(QStringLiteral("a")), (std::vector<std::string>{"a"}));
+        QCOMPARE(MemoLines(QStringLiteral("a\u2029b\u2028c")), (std::vector<std::string>{"a", "b", "c"}));
+    }
+
+    void fileFilters_data() {
+        QTest::addColumn<QByteArray>("filter");
+        QTest::addColumn<QStringList>("filters");
+        QTest::newRow("pattern already named")
+            << QByteArray("MicroDVD (*.sub)|*.sub") << QStringList{"MicroDVD (*.sub)"};
+        QTest::newRow("description of its own")
+            << QByteArray("Subrip (Srt)|*.srt") << QStringList{"Subrip (Srt) (*.srt)"};
+        QTest::newRow("several patterns and entries")
+            << QByteArray("SAMI Captioning|*.smi;*.sami|All Files|*.*")
+            << QStringList{"SAMI Captioning (*.smi *.sami)", "All Files (*.*)"};
+        QTest::newRow("pattern without a dot kept")
+            << QByteArray("Todos|*.sub;*vsf") << QStringList{"Todos (*.sub *vsf)"};
+        QTest::newRow("description without a pattern dropped")
+            << QByteArray("A|*.a|B") << QStringList{"A (*.a)"};
+        QTest::newRow("empty") << QByteArray() << QStringList{};
+    }
+    void fileFilters() {
+        QFETCH(QByteArray, filter);
+        QFETCH(QStringList, filters);
+        QCOMPARE(FileDialogFilters(filter.toStdString()), filters);
+    }
+
+    void defaultSuffixes() {
+        QCOMPARE(DefaultSuffix("*.sub"), QStringLiteral("sub"));
+        QCOMPARE(DefaultSuffix(".srt"), QStringLiteral("srt"));
+        QCOMPARE(DefaultSuffix(""), QString());
+    }
+
+    void missingFontsFallBackToAnInstalledSans() {
+        FontSpec spec;
+        spec.Bold = true;
+        const QFont font = FontFromSpec(spec);
+        QVERIFY(QFontDatabase::hasFamily(font.family()));
+        QVERIFY(font.bold());
+        QVERIFY(font.pointSizeF() > 6 && font.pointSizeF() <= 8);
+
+        FontSpec installed;
+        installed.Name = FromQString(font.family());
+        installed.Size = 12;
+        installed.Italic = true;
+        installed.Color = 0xFF;
+        const FontSpec back = SpecFromFont(FontFromSpec(installed), installed);
+        QCOMPARE(back, installed);
+    }
+
+    void keysAsVirtualKeyCodes_data() {
+        QTest::addColumn<int>("qt");
+        QTest::addColumn<int>("virtualKey");
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << 0x2E;
+        QTest::newRow("I") << int(Qt::Key_I) << 0x49;
+        QTest::newRow("T") << int(Qt::Key_T) << 0x54;
+        QTest::newRow("P") << int(Qt::Key_P) << 0x50;
+        QTest::newRow("7") << int(Qt::Key_7) << 0x37;
+        QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << 0x0D;
+        QTest::newRow("Down") << int(Qt::Key_Down) << 0x28;
+        QTest::newRow("F5") << int(Qt::Key_F5) << 0x74;
+        QTest::newRow("no Windows key") << int(Qt::Key_VolumeUp) << 0;
+    }
+    void keysAsVirtualKeyCodes() {
+        QFETCH(int, qt);
+        QFETCH(int, virtualKey);
+        QCOMPARE(VirtualKeyOf(qt), virtualKey);
+    }
+
+    void upDownSteps_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("wrap");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("next");
+        QTest::newRow("up") << 0 << false << 1 << 1;
+        QTest::newRow("down below zero") << 0 << false << -1 << -1;
+        QTest::newRow("stops at the top") << 32000 << false << 1 << 32000;
+        QTest::newRow("stops at the bottom") << -32000 << false << -1 << -32000;
+        QTest::newRow("wraps to the bottom") << 32000 << true << 1 << -32000;
+        QTest::newRow("wraps to the top") << -32000 << true << -1 << 32000;
+    }
+    void upDownSteps() {
+        QFETCH(int, position);
+        QFETCH(bool, wrap);
+        QFETCH(int, step);
+        QFETCH(int, next);
+        UpDown upDown;
+        upDown.Min = -32000;
+        upDown.Max = 32000;
+        upDown.Position = position;
+        upDown.Wrap = wrap;
+        QCOMPARE(SteppedPosition(upDown, step), next);
+    }
+};
+
+QTEST_MAIN(AdaptersTest)
+#include "AdaptersTest.moc"

@@ -1,0 +1,430 @@
+#include "app/MainWindow.h"
+#include "shell/Unit1.h"
+#include "tests/app/ScriptedDialogs.h"
+#include "tests/support/FakePlatform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+#include <variant>
+
+// The window over a real TForm1 with scripted dialogs and settings in memory.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<MemorySettings> settings;
+    std::unique_ptr<FakeLauncher> launcher;
+    std::unique_ptr<FakePlayer> player;
+    std::unique_ptr<Platform> platform;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> window;
+
+    template <class T = QWidget> T *Find(const char *name) const {
+        T *found = window->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qWarning("no widget %s", name);
+        return found;
+    }
+    QAction *Action(const char *name) const { return Find<QAction>(name); }
+
+    const MemorySettings::Value *Stored(const std::string &name) const {
+        const auto key = settings->keys.find("Software\\Lumavert");
+        if (key == settings->keys.end())
+            return nullptr;
+        const auto value = key->second.find(name);
+        return value == key->second.end() ? nullptr : &value->second;
+    }
+
+    void ShowWindow() {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // Moves the focus with the mouse, as the user does, and lets the event loop turn.
+    void ClickInto(QWidget *widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::qWait(0);
+    }
+
+private slots:
+    void init() {
+        dialogs = std::make_unique<ScriptedDialogs>();
+        settings = std::make_unique<MemorySettings>();
+        launcher = std::make_unique<FakeLauncher>();
+        player = std::make_unique<FakePlayer>();
+        platform = std::make_unique<Platform>(Platform{*dialogs, *settings, *launcher, *player});
+        form = std::make_unique<TForm1>(*platform);
+        window = std::make_unique<MainWindow>(*form);
+    }
+
+    void cleanup() {
+        const std::string first = dialogs->unscripted.empty() ? std::string() : dialogs->unscripted.front();
+        QVERIFY2(dialogs->unscripted.empty(), ("unscripted: " + first).c_str());
+        window.reset();
+        form.reset();
+    }
+
+    void windowIsFixedAtTheClientSize() {
+        ShowWindow();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Lumavert 4.20"));
+        const QSize client(window->centralWidget()->width(),
+                           window->centralWidget()->height() + window->statusBar()->height());
+        QCOMPARE(client, QSize(464, 442));
+        QCOMPARE(window->centralWidget()->y(), window->menuBar()->height());
+        QCOMPARE(window->statusBar()->height(), 19);
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!window->statusBar()->isSizeGripEnabled());
+    }
+
+    void controlsSitAtTheirBounds_data() {
+        QTest::addColumn<QRect>("bounds");
+        QTest::newRow("btNovo") << QRect(0, 0, 65, 49);
+        QTest::newRow("btMax") << QRect(194, 0, 71, 49);
+        QTest::newRow("btMulti") << QRect(394, 0, 65, 49);
+        QTest::newRow("Panel1") << QRect(0, 0, 464, 53);
+        QTest::newRow("Edit1") << QRect(8, 72, 193, 21);
+        QTest::newRow("Combobox2") << QRect(208, 72, 81, 21);
+        QTest::newRow("SpeedButton2") << QRect(292, 72, 23, 22);
+        QTest::newRow("SpeedButton1") << QRect(412, 56, 48, 54);
+        QTest::newRow("ComboBox1") << QRect(320, 112, 137, 21);
+        QTest::newRow("btAuto") << QRect(400, 136, 55, 22);
+        QTest::newRow("ListBox1") << QRect(8, 160, 217, 161);
+        QTest::newRow("Memo1") << QRect(232, 160, 225, 161);
+        QTest::newRow("btOriginal") << QRect(8, 328, 25, 22);
+        QTest::newRow("SaveFormato") << QRect(232, 328, 169, 21);
+        QTest::newRow("btFormato") << QRect(408, 328, 49, 22);
+        QTest::newRow("Bevel3") << QRect(8, 358, 449, 48);
+        QTest::newRow("UpDown2") << QRect(200, 376, 17, 25);
+        QTest::newRow("Edit12") << QRect(352, 376, 81, 21);
+        QTest::newRow("ProgressBar1") << QRect(64, 412, 393, 9);
+    }
+    void controlsSitAtTheirBounds() {
+        QFETCH(QRect, bounds);
+        QWidget *widget = Find(QTest::currentDataTag());
+        QVERIFY(widget);
+        // Bounds count from the client area of the parent: inside the tool panel's border.
+        const QPoint origin = widget->parentWidget()->contentsRect().topLeft();
+        QCOMPARE(widget->geometry().translated(-origin), bounds);
+    }
+
+    void labelsKeepTheirPlaceAndTakeTheSizeOfTheirCaption_data() {
+        QTest::addColumn<QPoint>("place");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Label6") << QPoint(320, 96) << QStringLiteral("DVD Player or PC");
+        QTest::newRow("Label7") << QPoint(8, 140) << QStringLiteral("Original:");
+        QTest::newRow("Formato") << QPoint(64, 140) << QStringLiteral("...");
+        QTest::newRow("Label16") << QPoint(260, 360) << QStringLiteral("Frames");
+        QTest::newRow("FicheiroOrigem") << QPoint(8, 56) << QStringLiteral("Nome do Ficheiro");
+        QTest::newRow("txtInicio") << QPoint(32, 360) << QStringLiteral("Inicio");
+    }
+    void labelsKeepTheirPlaceAndTakeTheSizeOfTheirCaption() {
+        QFETCH(QPoint, place);
+        QFETCH(QString, caption);
+        auto *label = Find<QLabel>(QTest::currentDataTag());
+        QVERIFY(label);
+        QCOMPARE(label->pos(), place);
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->size(), label->sizeHint());
+    }
+
+    void captionsHintsAndStatesShowTheDesign_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("btAbrir") << QStringLiteral("Abrir") << QStringLiteral("Abrir legenda") << true;
+        QTest::newRow("btNovo") << QStringLiteral("Novo") << QStringLiteral("Novo") << false;
+        QTest::newRow("btAVIInfo") << QStringLiteral("AVI Info") << QString() << true;
+        QTest::newRow("SpeedButton1")
+            << QStringLiteral("WMP") << QStringLiteral("Play Windows Media Player") << true;
+        QTest::newRow("bt_ID") << QStringLiteral("DivX") << QStringLiteral("Put DivX on Startup") << false;
+        QTest::newRow("btErase") << QString() << QStringLiteral("Delete") << false;
+        QTest::newRow("btSup") << QString() << QStringLiteral("Uppercase") << true;
+    }
+    void captionsHintsAndStatesShowTheDesign() {
+        QFETCH(QString, caption);
+        QFETCH(QString, tip);
+        QFETCH(bool, enabled);
+        auto *button = Find<QToolButton>(QTest::currentDataTag());
+        QVERIFY(button);
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->toolTip(), tip);
+        QCOMPARE(button->isEnabled(), enabled);
+    }
+
+    void widgetsAreOfTheirControlsKind() {
+        QVERIFY(Find<QListView>("ListBox1")->uniformItemSizes());
+        QVERIFY(Find<QComboBox>("Combobox2")->isEditable());
+        for (const char *list : {"ComboBox1", "ComboBox3", "SaveFormato"})
+            QVERIFY2(!Find<QComboBox>(list)->isEditable(), list);
+        for (const char *shown : {"Edit1", "Edit7", "Edit12"})
+            QVERIFY2(!Find<QLineEdit>(shown)->isEnabled(), shown);
+        QVERIFY(Find<QToolButton>("SpeedButton4")->isHidden());
+        QCOMPARE(Find<QPlainTextEdit>("Memo1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        // The working lists are storage, not widgets; a hint kept from showing shows nothing.
+        QVERIFY(!window->findChild<QWidget *>(QStringLiteral("ListBox3")));
+        QVERIFY(Find("AtrasoEdit")->toolTip().isEmpty());
+
+        const QFont red = Find("Label7")->font();
+        QVERIFY(red.bold() && red.italic());
+        QCOMPARE(Find("Label7")->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(Find("Formato")->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+    }
+
+    void statusBarShowsThreeCentredPanels() {
+        ShowWindow();
+        const auto panels = window->statusBar()->findChildren<QLabel *>();
+        QCOMPARE(panels.size(), 3);
+        QCOMPARE(panels[0]->width(), 180);
+        QCOMPARE(panels[1]->width(), 100);
+        QCOMPARE(panels[1]->text(), QStringLiteral("Vers\u00E3o 4.20"));
+        QVERIFY(panels[2]->width() >= 50);
+        QCOMPARE(panels[2]->geometry().right(), window->statusBar()->width() - 1);
+        for (const QLabel *panel : panels)
+            QVERIFY(panel->alignment() & Qt::AlignHCenter);
+    }
+
+    void mainMenuHoldsTheDesignedItems() {
+        const auto top = window->menuBar()->actions();
+        QCOMPARE(top.size(), 3);
+        QCOMPARE(top[0]->objectName(), QStringLiteral("Ficheiro1"));
+        QCOMPARE(top[0]->text(), QStringLiteral("&Ficheiro"));
+        QCOMPARE(top[2]->objectName(), QStringLiteral("Converter2"));
+        QVERIFY(!top[2]->menu());
+        QStringList file;
+        for (const QAction *action : top[0]->menu()->actions())
+            file << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+        QCOMPARE(file, (QStringList{"Novo2", "Abrir2", "Gravar1", "-", "Sair1"}));
+        QVERIFY(Action("Portugus1")->isChecked());
+        QVERIFY(!Action("Ingls1")->isChecked());
+        QVERIFY(Action("ActivarosAlertas1")->isChecked());
+        QVERIFY(!Action("Novo2")->isEnabled());
+    }
+
+    void menuShortcuts_data() {
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::newRow("Novo2") << QKeySequence(Qt::CTRL | Qt::Key_N);
+        QTest::newRow("Abrir2") << QKeySequence(Qt::CTRL | Qt::Key_A);
+        QTest::newRow("CalcularFPS1") << QKeySequence(Qt::CTRL | Qt::Key_C);
+        QTest::newRow("Font1") << QKeySequence(Qt::CTRL | Qt::Key_F);
+        QTest::newRow("Sair1") << QKeySequence();
+    }
+    void menuShortcuts() {
+        QFETCH(QKeySequence, shortcut);
+        QCOMPARE(Action(QTest::currentDataTag())->shortcut(), shortcut);
+    }
+
+    void popupMenuKeepsItsOrder() {
+        auto *popup = Find<QMenu>("PopupMenu1");
+        QVERIFY(popup);
+        QStringList items;
+        for (const QAction *action : popup->actions())
+            items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+        QCOMPARE(items, (QStringList{"Novo1", "Abrir1", "Guardar1", "Converter1", "-", "AlteraNome1",
+                                     "Eliminar", "Propriedades"}));
+        QVERIFY(popup->actions()[1]->isEnabled());
+        QVERIFY(!popup->actions()[0]->isEnabled());
+    }
+
+    void activationReadsTheSettingsAtEveryReturn() {
+        ShowWindow();
+        // The first activation wrote every default.
+        QVERIFY(Stored("MaxLinha"));
+        QCOMPARE(std::get<int>(*Stored("MaxLinha")), 34);
+        // A value typed but never confirmed gives way to the stored one when
+        // the window becomes active again.
+        QTest::keyClicks(Find("Edit3"), "9");
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(form->Edit3.Text, std::string("34"));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(Find<QLineEdit>("Edit3")->text(), QStringLiteral("34"));
+        // Leaving for another program is no Exit: nothing was stored.
+        QCOMPARE(std::get<int>(*Stored("MaxLinha")), 34);
+        QVERIFY(dialogs->boxes.empty());
+    }
+
+    void leavingAnEditRunsItsExitHandler() {
+        ShowWindow();
+        auto *edit3 = Find<QLineEdit>("Edit3");
+        ClickInto(edit3);
+        edit3->selectAll();
+        QTest::keyClicks(edit3, "40");
+        ClickInto(Find("Edit4"));
+        QCOMPARE(form->Edit3.Text, std::string("40"));
+        QCOMPARE(std::get<int>(*Stored("MaxLinha")), 40);
+        QVERIFY(Find("Edit4")->hasFocus());
+    }
+
+    void aFailedExitPutsTheFocusBack() {
+        ShowWindow();
+        auto *edit4 = Find<QLineEdit>("Edit4");
+        ClickInto(edit4);
+        edit4->selectAll();
+        QTest::keyClicks(edit4, "abc");
+        QTest::keyClick(edit4, Qt::Key_Tab);
+        QTRY_VERIFY(edit4->hasFocus());
+        QCOMPARE(dialogs->boxes.size(), std::size_t(1));
+        QCOMPARE(dialogs->boxes[0].text, std::string("Erro"));
+        QCOMPARE(edit4->text(), QString());
+        QCOMPARE(std::get<int>(*Stored("MaxSum")), 60);
+    }
+
+    void theExitRunsBeforeTheClickThatLeftTheField() {
+        ShowWindow();
+        form->ListBox1.Items = TextList{"{10}{20}A", "{30}{40}B", "{50}{60}C"};
+        form->KeptCopy() = form->ListBox1.Items;
+        form->ListBox1.ItemIndex = 0;
+        window->Refresh();
+        auto *edit3 = Find<QLineEdit>("Edit3");
+        ClickInto(edit3);
+        edit3->selectAll();
+        QTest::keyClicks(edit3, "40");
+        // Leaving Edit3 with a list open loads the list again and selects its
+        // second entry; the click into the third entry comes after that.
+        auto *list = Find<QListView>("ListBox1");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(2, 0)).center());
+        QTest::qWait(0);
+        QCOMPARE(form->MaxLineLength, 40);
+        QCOMPARE(form->ListBox1.ItemIndex, 2);
+        QCOMPARE(Find<QLineEdit>("Edit5")->text(), QStringLiteral("50"));
+    }
+
+    void selectingAnEntryShowsIt() {
+        ShowWindow();
+        form->ListBox1.Items = TextList{"{100}{150}Hi", "{200}{260}There"};
+        window->Refresh();
+        auto *list = Find<QListView>("ListBox1");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 0)).center());
+        QCOMPARE(Find<QLineEdit>("Edit5")->text(), QStringLiteral("100"));
+        QCOMPARE(Find<QLineEdit>("Edit7")->text(), QStringLiteral("50"));
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(form->ListBox1.ItemIndex, 1);
+        QCOMPARE(Find<QLineEdit>("Edit6")->text(), QStringLiteral("260"));
+        // A right click opens the menu and leaves the selection alone.
+        QTest::mousePress(list->viewport(), Qt::RightButton, {},
+                          list->visualRect(list->model()->index(0, 0)).center());
+        QTest::mouseRelease(list->viewport(), Qt::RightButton, {},
+                            list->visualRect(list->model()->index(0, 0)).center());
+        QCOMPARE(form->ListBox1.ItemIndex, 1);
+    }
+
+    void modelsReachTheWidgets() {
+        form->Formato.Caption = "SubRip";
+        form->btNovo.Enabled = true;
+        form->Edit5.Text = "1\xE9";
+        form->Memo1.Lines = TextList{"1", "00:00:01,000 --> 00:00:02,000", "Ol\xE1", ""};
+        form->Novo2.Enabled = true;
+        window->Refresh();
+        QCOMPARE(Find<QLabel>("Formato")->text(), QStringLiteral("SubRip"));
+        QVERIFY(Find("btNovo")->isEnabled());
+        QCOMPARE(Find<QLineEdit>("Edit5")->text(), QStringLiteral("1\u00E9"));
+        QCOMPARE(Find<QPlainTextEdit>("Memo1")->toPlainText(),
+                 QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\nOl\u00E1\n\n"));
+        QVERIFY(Action("Novo2")->isEnabled());
+    }
+
+    void typedMemoTextReachesTheModelBeforeAHandler() {
+        ShowWindow();
+        form->Memo1.Lines = TextList{"1", ""};
+        window->Refresh();
+        auto *memo = Find<QPlainTextEdit>("Memo1");
+        ClickInto(memo);
+        memo->moveCursor(QTextCursor::Start);
+        QTest::sendKeyEvent(QTest::Click, memo, Qt::Key_Ccedilla, QStringLiteral("\u00E7"), {});
+        Action("ActivarosAlertas1")->trigger();
+        QCOMPARE(form->Memo1.Lines, (TextList{"\xE7"
+                                              "1",
+                                              ""}));
+        QVERIFY(!form->ActivarosAlertas1.Checked);
+    }
+
+    void aMillionEntriesMakeNoWidgets() {
+        std::vector<std::string> lines(1'000'000, "{1}{2}x");
+        form->ListBox1.Items = TextList(std::move(lines));
+        QElapsedTimer clock;
+        clock.start();
+        window->Refresh();
+        ShowWindow();
+        QCOMPARE(Find<QListView>("ListBox1")->model()->rowCount(), 1'000'000);
+        QVERIFY(Find<QListView>("ListBox1")->findChildren<QWidget *>().size() < 20);
+        QVERIFY(clock.elapsed() < 5000);
+    }
+
+    void theOpenButtonRunsTheOpener() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("film.sub"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("{1}{1}23.976\r\n{10}{40}Hi\r\n{50}{90}There\r\n");
+        out.close();
+        ShowWindow();
+        dialogs->files.push_back(file.toStdString());
+        QTest::mouseClick(Find("btAbrir"), Qt::LeftButton);
+        QCOMPARE(dialogs->boxes.at(0).kind, std::string("open"));
+        QCOMPARE(dialogs->boxes.at(0).text, std::string("Abrir Legenda"));
+        QCOMPARE(Find<QListView>("ListBox1")->model()->rowCount(), 2);
+        QCOMPARE(Find<QLabel>("Formato")->text(), QStringLiteral("MicroDVD"));
+        QCOMPARE(Find<QComboBox>("Combobox2")->currentText(), QStringLiteral("23,976"));
+        QVERIFY(!Find("btAbrir")->isEnabled());
+        QVERIFY(Find("btNovo")->isEnabled());
+        QTRY_VERIFY(Find("ListBox1")->hasFocus());
+    }
+
+    void enterPressesTheDefaultButton() {
+        ShowWindow();
+        ClickInto(Find("Edit3"));
+        dialogs->files.push_back(std::nullopt);
+        QTest::keyClick(Find("Edit3"), Qt::Key_Return);
+        QCOMPARE(dialogs->boxes.size(), std::size_t(1));
+        QCOMPARE(dialogs->boxes[0].kind, std::string("open"));
+    }
+
+    void emptyListConvertsToNothing() {
+        ShowWindow();
+        QVERIFY(Action("Converter2")->isEnabled());
+        Action("Converter2")->trigger();
+        QVERIFY(dialogs->boxes.empty());
+        QVERIFY(form->Memo1.Lines.Empty());
+    }
+
+    void exitClosesTheWindow() {
+        ShowWindow();
+        Action("Sair1")->trigger();
+        QVERIFY(!window->isVisible());
+    }
+
+    void englishRelabelsTheWindow() {
+        ShowWindow();
+        Action("Ingls1")->trigger();
+        auto *open = Find<QToolButton>("btAbrir");
+        QCOMPARE(open->text(), QStringLiteral("Open"));
+        QCOMPARE(open->toolTip(), QStringLiteral("Open Subtitle"));
+        QVERIFY(Action("Ingls1")->isChecked());
+        QVERIFY(!Action("Portugus1")->isChecked());
+        QCOMPARE(std::get<int>(*Stored("Idioma")), 2);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

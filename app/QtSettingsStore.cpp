@@ -4,7 +4,6 @@
 #include "document/Errors.h"
 #include "document/NumText.h"
 
-#include <QStringList>
 #include <QVariant>
 
 namespace {
@@ -68,13 +67,19 @@ bool QtSettingsStore::ValueExists(const std::string &name) {
     return Open().contains(PathOf(name));
 }
 
-// A plain value of an INI file reads back as one text; a list (an unquoted
-// comma) or a typed value written by someone else is of the wrong type.
+// A plain value of an INI file reads back as one text (within one process
+// QSettings may hand back the typed value it cached, which reads as its text);
+// a list, as an unquoted comma makes, is of the wrong type.
 std::string QtSettingsStore::ReadText(const std::string &name) {
     QVariant value = Open().value(PathOf(name));
-    if (value.typeId() != QMetaType::QString)
+    switch (value.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::Int:
+    case QMetaType::Bool:
+        return ToCp1252(value.toString());
+    default:
         WrongType(name);
-    return ToCp1252(value.toString());
+    }
 }
 
 int QtSettingsStore::ReadInteger(const std::string &name) {

@@ -118,7 +118,17 @@ std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Ext
         return "00:00:00,000";
     Extended hours = std::trunc(total / 3600);
     Extended minutes = std::trunc(total / 60 - hours * 60);
-    const Extended seconds = total - hours * 3600 - minutes * 60;
+    Extended seconds = total - hours * 3600 - minutes * 60;
+    // Far past any film (beyond 10^15 hours, from an absurdly small rate)
+    // the subtractions lose minutes and seconds to rounding; they are held
+    // in their ranges rather than written negative or oversized.
+    if (!(minutes >= 0 && minutes <= 60) || !(seconds > -1 && seconds < 61)) {
+        minutes = 0;
+        seconds = 0;
+    }
+    // A division that rounds up leaves a hair below zero.
+    if (seconds < 0)
+        seconds = 0;
     std::string secondsText = FloatToStrFixed(seconds, 3);
     // Seconds that round to 60,000 belong to the next minute, and 60 minutes
     // to the next hour; the step-by-step split can also leave a whole 60

@@ -103,6 +103,14 @@ TEST(FramesToTimeErrors, RefusesBadFramesAndZeroRate) {
     EXPECT_THROW(FramesToTime("25", 0, 0), DivisionError);
 }
 
+// A rate so small that the clock fields cannot be split exactly still gives
+// a well-formed time, not a negative or oversized field.
+TEST(FramesToTimeEdges, AbsurdRateKeepsTheFieldsInRange) {
+    const std::string time = FramesToTime("100", 0, 1e-4000L);
+    EXPECT_EQ(time.find('-'), std::string::npos);
+    EXPECT_TRUE(time.ends_with(":00:00,000")) << time.substr(time.size() - 20);
+}
+
 struct ClockCase {
     const char *text;
     bool valid;

@@ -1,12 +1,10 @@
 #include "document/Markup.h"
+#include "tests/document/MarkupReference.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <random>
-#include <string_view>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -38,20 +36,6 @@ INSTANTIATE_TEST_SUITE_P(
                     MarkupCase{"<Br> <b>bold</b> </p> {c:$0000FF}x", "<Br> <b>bold</b> </p> {c:$0000FF}x"},
                     MarkupCase{"{{y:i}y:i}t", "t"}, MarkupCase{"[b<br>r]", "[b|r]"}));
 
-// The definition itself: leftmost occurrence, replaced, search from the start again.
-std::string StepByStep(std::string text) {
-    const std::vector<std::pair<std::string_view, std::string_view>> rows = {
-        {"<br>", "|"}, {"<BR>", "|"}, {"[br]", "|"}, {"[BR]", "|"}, {"<P>", "|"},
-        {"<p>", "|"},  {"<i>", ""},   {"<I>", ""},   {"</i>", ""},  {"</I>", ""},
-        {"\\n", "|"},  {"\\N", "|"},  {"{y:i}", ""}, {"{i:y}", ""}, {"{Y:i}", ""},
-        {"{i:Y}", ""}, {"{y:I}", ""}, {"{I:y}", ""}, {"{Y:I}", ""}, {"{I:Y}", ""},
-    };
-    for (const auto &[marker, replacement] : rows)
-        for (std::size_t at = text.find(marker); at != std::string::npos; at = text.find(marker))
-            text.replace(at, marker.size(), replacement);
-    return text;
-}
-
 TEST(Markup, MatchesTheStepByStepDefinition) {
     const std::string alphabet = "<>/iIpPbrBR[]\\nN{}:yY|a";
     std::mt19937 random(2011);
@@ -59,7 +43,7 @@ TEST(Markup, MatchesTheStepByStepDefinition) {
         std::string text(random() % 24, ' ');
         for (char &c : text)
             c = alphabet[random() % alphabet.size()];
-        ASSERT_EQ(NormaliseMarkupText(text), StepByStep(text)) << text;
+        ASSERT_EQ(NormaliseMarkupText(text), NormaliseMarkupStepByStep(text)) << text;
     }
 }
 

@@ -1,0 +1,61 @@
+// Arbitrary lines through the FrameLine and time routines, with a rate and a
+// delay taken from the input itself.
+
+#include "document/Errors.h"
+#include "document/Legendas.h"
+#include "document/NumText.h"
+#include "document/TextFile.h"
+#include "tests/fuzz/FuzzCheck.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr std::array<Extended, 8> kRates = {25, 23.976L, 29.97L, 30, 24, 0, -25, 1e-4000L};
+constexpr std::array<Extended, 6> kDelays = {0, 1.5L, -2, 100000, 1e300L, -0.001L};
+
+void Line(const std::string &line, Extended fps, Extended delay) {
+    const FrameLineParts parts = SplitFrameLine(line);
+    FUZZ_CHECK(parts.prefix + parts.text == line);
+    FUZZ_CHECK(FrameLineText(line) == parts.text);
+    const FrameLineBoundTexts bounds = FrameLineBounds(line);
+    FUZZ_CHECK(bounds.startText.size() + bounds.endText.size() <= parts.prefix.size());
+
+    int start = 0;
+    int end = 0;
+    try {
+        FrameLineFrames(line, start, end);
+        FUZZ_CHECK(line.empty() || (start == StrToInt(bounds.startText) && end == StrToInt(bounds.endText)));
+    } catch (const ConvertError &) {
+    }
+    for (const std::string &frames : {bounds.startText, bounds.endText}) {
+        try {
+            const std::string time = FramesToTime(frames, delay, fps);
+            FUZZ_CHECK(time.find('-') == std::string::npos);
+            FUZZ_CHECK(time.size() >= 12);
+        } catch (const ConvertError &) {
+        } catch (const DivisionError &) {
+            FUZZ_CHECK(fps == 0);
+        }
+    }
+    const bool valid = IsValidTime(line);
+    const int frames = TimeToFrames(line, fps);
+    FUZZ_CHECK(valid || frames == 0);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    if (size < 1)
+        return 0;
+    const Extended fps = kRates[data[0] % kRates.size()];
+    const Extended delay = kDelays[(data[0] / kRates.size()) % kDelays.size()];
+    const LoadedText loaded =
+        DecodeTextLines(std::string_view(reinterpret_cast<const char *>(data) + 1, size - 1));
+    for (const std::string &line : loaded.lines)
+        Line(line, fps, delay);
+    return 0;
+}

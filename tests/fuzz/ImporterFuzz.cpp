@@ -1,0 +1,61 @@
+#include "tests/fuzz/ImporterFuzz.h"
+
+#include "document/Errors.h"
+#include "document/TextFile.h"
+#include "tests/fuzz/FuzzCheck.h"
+
+#include <array>
+#include <string>
+
+namespace {
+
+// A desktop that shows nothing and answers every question in turn.
+class AlternatingDialogs : public Dialogs {
+public:
+    void ShowMessage(const std::string &) override {}
+    bool AskYesNo(const std::string &, QuestionKind) override { return (++asked_ % 2) == 1; }
+    bool InputQuery(const std::string &, const std::string &, std::string &) override { return false; }
+    bool ExecuteOpen(FileDialog &) override { return false; }
+    bool ExecuteSave(FileDialog &) override { return false; }
+    bool ExecuteFont(FontDialog &) override { return false; }
+    void ShowError(const std::string &) override {}
+
+private:
+    unsigned asked_ = 0;
+};
+
+struct Rate {
+    double fps;
+    const char *boxText;
+};
+constexpr std::array<Rate, 4> kRates = {{{25, "25"}, {23.976, "23,976"}, {29.97, "29.97"}, {0, "0"}}};
+
+} // namespace
+
+int FuzzImporter(Importer &importer, const unsigned char *data, std::size_t size) {
+    TextList work = DecodeTextLines(std::string_view(reinterpret_cast<const char *>(data), size)).lines;
+    TextList buffer;
+    TextList subtitles;
+    const Rate &rate = kRates[size % kRates.size()];
+    std::string boxText = rate.boxText;
+    AlternatingDialogs dialogs;
+    const auto language = static_cast<std::uint8_t>(1 + size % 4);
+    ImportContext context{WorkLines(work), buffer,        subtitles, rate.fps,
+                          boxText,         size % 2 == 0, dialogs,   language};
+    context.WorkList.DeleteEmptyTop();
+    if (context.WorkList.Empty())
+        return 0;
+    std::string firstLine = context.WorkList.Item(0);
+    std::string secondLine = context.WorkList.Count() > 1 ? context.WorkList.Item(1) : std::string();
+    std::string formatName;
+    try {
+        importer(context, firstLine, secondLine, formatName);
+    } catch (const LumavertError &) {
+        return 0;
+    }
+    if (!formatName.empty()) {
+        FUZZ_CHECK(firstLine.empty() && secondLine.empty());
+        FUZZ_CHECK(subtitles == buffer && work == subtitles);
+    }
+    return 0;
+}

@@ -1,0 +1,89 @@
+// Number texts both ways: arbitrary texts read as numbers, and arbitrary
+// 80-bit patterns (unnormals and NaN payloads included) written as texts.
+
+#include "document/Errors.h"
+#include "document/NumText.h"
+#include "tests/fuzz/FuzzCheck.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace {
+
+void Write(Extended value) {
+    const std::string general = FloatToStr(value);
+    const std::string fixed = FloatToStrFixed(value, 3);
+    FloatToStrGeneral(value, 5, 3);
+    FloatToStrGeneral(value, 21, 4);
+    if (!std::isfinite(value))
+        return;
+    // What is written reads back, and reads back to what writes the same text.
+    const std::optional<Extended> again = TryStrToFloat(general);
+    FUZZ_CHECK(again.has_value());
+    FUZZ_CHECK(FloatToStr(*again) == general);
+    FUZZ_CHECK(TryStrToFloat(fixed).has_value());
+    if (std::fabs(value) < 1e15L) {
+        const Extended back = *TryStrToFloat(fixed);
+        FUZZ_CHECK(std::fabs(back - value) <= 0.0005L + std::fabs(value) * 1e-18L);
+    }
+    const Extended rounded = RoundHalfEven(value);
+    FUZZ_CHECK(std::fabs(rounded - value) <= 0.5L);
+    FUZZ_CHECK(std::fabs(Trunc(value)) <= std::fabs(value));
+}
+
+// One text both ways through the whole-number and decimal readers.
+void Read(std::string_view text) {
+    const std::optional<int> whole = TryStrToInt(text);
+    try {
+        const int thrown = StrToInt(text);
+        FUZZ_CHECK(whole && *whole == thrown);
+    } catch (const ConvertError &) {
+        FUZZ_CHECK(!whole);
+    }
+    if (whole)
+        FUZZ_CHECK(StrToInt(IntToStr(*whole)) == *whole);
+
+    const std::optional<Extended> decimal = TryStrToFloat(text);
+    try {
+        const Extended thrown = StrToFloat(text);
+        FUZZ_CHECK(decimal && *decimal == thrown);
+    } catch (const ConvertError &) {
+        FUZZ_CHECK(!decimal);
+    }
+    if (decimal)
+        Write(*decimal);
+    if (whole)
+        FUZZ_CHECK(decimal && *decimal == *whole);
+}
+
+} // namespace
+
+// The whole input, and each piece of its start between the separators of
+// subtitle files, so the numbers inside a file's lines are read as well.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
+    Read(text);
+    const std::size_t end = std::min<std::size_t>(size, 4096);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= end; ++i) {
+        if (i == end || std::string_view(" :{}|>\r\n\t").find(text[i]) != std::string_view::npos) {
+            if (i > start)
+                Read(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    if (size >= 10) {
+        Extended pattern = 0;
+        std::memcpy(&pattern, data, 10);
+        Write(pattern);
+        try {
+            ToInt32(pattern);
+        } catch (const ConvertError &) {
+        }
+    }
+    return 0;
+}

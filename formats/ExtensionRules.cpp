@@ -15,15 +15,15 @@ std::string FileExtension(std::string_view path) {
     const auto dot = path.rfind('.');
     std::string extension(dot == std::string_view::npos ? path : path.substr(dot + 1));
     // Only ASCII letters can make up an extension the rules know.
-    for (char& c : extension)
+    for (char &c : extension)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     return extension;
 }
 
-void ImportByExtension(ImportContext& ctx, std::string_view extension, std::string& firstLine,
-                       std::string& secondLine, std::string& formatName) {
-    for (const ExtensionRule& rule : kExtensionRules)
+void ImportByExtension(ImportContext &ctx, std::string_view extension, std::string &firstLine,
+                       std::string &secondLine, std::string &formatName) {
+    for (const ExtensionRule &rule : kExtensionRules)
         if (rule.extension == extension)
             rule.importer(ctx, firstLine, secondLine, formatName);
 }

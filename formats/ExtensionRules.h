@@ -9,7 +9,7 @@
 // Recognition by the file's extension, tried before the content rules.
 struct ExtensionRule {
     std::string_view extension;
-    Importer* importer;
+    Importer *importer;
 };
 
 extern const std::array<ExtensionRule, 7> kExtensionRules;
@@ -21,5 +21,5 @@ extern const std::array<ExtensionRule, 7> kExtensionRules;
 std::string FileExtension(std::string_view path);
 
 // Tries every extension rule in order against the extension.
-void ImportByExtension(ImportContext& ctx, std::string_view extension, std::string& firstLine,
-                       std::string& secondLine, std::string& formatName);
+void ImportByExtension(ImportContext &ctx, std::string_view extension, std::string &firstLine,
+                       std::string &secondLine, std::string &formatName);

@@ -21,7 +21,7 @@ void WorkLines::DeleteEmptyTop() {
         DeleteTop();
 }
 
-const std::string& ImportContext::Message(int row) const {
+const std::string &ImportContext::Message(int row) const {
     return MessageText(row, Language);
 }
 
@@ -48,7 +48,7 @@ Extended ImportContext::BoxFps() const {
     return StrToFloat(FpsBoxText);
 }
 
-void ImportContext::HandOver(std::string& firstLine, std::string& secondLine, std::string& formatName,
+void ImportContext::HandOver(std::string &firstLine, std::string &secondLine, std::string &formatName,
                              std::string_view name) {
     SubtitleList.Assign(ImportBuffer);
     WorkList.lines_.Assign(SubtitleList);

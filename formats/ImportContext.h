@@ -14,13 +14,13 @@
 // importer that eats a million lines one by one stays linear.
 class WorkLines {
 public:
-    explicit WorkLines(TextList& lines) : lines_(lines) {}
+    explicit WorkLines(TextList &lines) : lines_(lines) {}
 
     std::size_t Count() const { return lines_.Count(); }
     bool Empty() const { return lines_.Empty(); }
     // Throws ListIndexError for a position outside the list.
-    const std::string& Item(std::size_t index) const { return lines_.Item(index); }
-    const std::string& Top() const { return lines_.Item(0); }
+    const std::string &Item(std::size_t index) const { return lines_.Item(index); }
+    const std::string &Top() const { return lines_.Item(0); }
 
     void DeleteTop() { lines_.Delete(0); }
     // The top line, deleted from the list.
@@ -30,7 +30,7 @@ public:
 
 private:
     friend struct ImportContext;
-    TextList& lines_;
+    TextList &lines_;
 };
 
 // The reminders an importer shows before it reads, when alerts are switched on.
@@ -47,18 +47,18 @@ constexpr int kDefaultDurationFrames = 23;
 // language of their texts. The opener builds it over the main window.
 struct ImportContext {
     WorkLines WorkList;
-    TextList& ImportBuffer;
-    TextList& SubtitleList;
+    TextList &ImportBuffer;
+    TextList &SubtitleList;
     // The rate the opener read from the frame-rate box just before the importers run.
     double CurrentFps;
     // The text of the frame-rate box; the box header writes its correction back.
-    std::string& FpsBoxText;
+    std::string &FpsBoxText;
     bool AlertsOn;
-    Dialogs& UI;
+    Dialogs &UI;
     std::uint8_t Language;
 
     // The MessageTable text of a row in the context's language.
-    const std::string& Message(int row) const;
+    const std::string &Message(int row) const;
     void ShowAlert(Alert alert) const;
 
     // The four forms of the FpsHeaderLine, "{1}{1}" and a rate text.
@@ -75,7 +75,7 @@ struct ImportContext {
     // Accepting a file: the ImportBuffer becomes the SubtitleList and the
     // WorkList, the first and second line are emptied (so no later rule of
     // the opener matches again) and the format name is set.
-    void HandOver(std::string& firstLine, std::string& secondLine, std::string& formatName,
+    void HandOver(std::string &firstLine, std::string &secondLine, std::string &formatName,
                   std::string_view name);
 };
 

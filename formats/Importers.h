@@ -11,8 +11,8 @@
 // empties both lines and sets formatName. One that declines returns with the
 // context and the three strings unchanged. Handing a file on to another
 // importer is a direct call with the same arguments.
-using Importer = void(ImportContext& ctx, std::string& firstLine, std::string& secondLine,
-                      std::string& formatName);
+using Importer = void(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
+                      std::string &formatName);
 
 // Time-line formats.
 Importer ImportSubRip;

@@ -46,7 +46,7 @@ const std::array<OpenFilterEntry, 32> kOpenFilterEntries{{
 
 std::string OpenDialogFilter(std::uint8_t language) {
     std::string filter;
-    for (const OpenFilterEntry& entry : kOpenFilterEntries) {
+    for (const OpenFilterEntry &entry : kOpenFilterEntries) {
         if (!filter.empty())
             filter += '|';
         filter += entry.messageRow == kFixed ? std::string(entry.description)

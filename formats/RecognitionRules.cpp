@@ -71,9 +71,9 @@ const std::array<RecognitionRule, 21> kRecognitionRules{{
 }};
 // clang-format on
 
-void ImportByContent(ImportContext& ctx, std::string& firstLine, std::string& secondLine,
-                     std::string& formatName) {
-    for (const RecognitionRule& rule : kRecognitionRules)
+void ImportByContent(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
+                     std::string &formatName) {
+    for (const RecognitionRule &rule : kRecognitionRules)
         if (rule.holds(firstLine, secondLine))
             rule.importer(ctx, firstLine, secondLine, formatName);
 }

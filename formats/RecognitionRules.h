@@ -13,12 +13,12 @@
 struct RecognitionRule {
     int number;
     bool (*holds)(std::string_view l1, std::string_view l2);
-    Importer* importer;
+    Importer *importer;
 };
 
 extern const std::array<RecognitionRule, 21> kRecognitionRules;
 
 // Tries every rule in order, each on the lines as they stand when its turn
 // comes: an importer that accepts empties both lines, so no later rule holds.
-void ImportByContent(ImportContext& ctx, std::string& firstLine, std::string& secondLine,
-                     std::string& formatName);
+void ImportByContent(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
+                     std::string &formatName);

@@ -21,7 +21,7 @@ bool IsTimeLine(std::string_view line) {
     return CharsAre(line, 14, "-->");
 }
 
-void AppendTextLine(std::string& text, const std::string& line) {
+void AppendTextLine(std::string &text, const std::string &line) {
     if (!text.empty())
         text += '|';
     text += line;
@@ -31,7 +31,7 @@ void AppendTextLine(std::string& text, const std::string& line) {
 // line, which stays for the next block to skip, or before a line that is
 // followed by a time line (a block without its closing empty line). The
 // last line of the file always belongs to the block before it.
-std::string TakeBlockText(WorkLines& work) {
+std::string TakeBlockText(WorkLines &work) {
     std::string text;
     if (work.Count() <= 1) {
         if (!work.Empty())
@@ -46,9 +46,9 @@ std::string TakeBlockText(WorkLines& work) {
 }
 } // namespace
 
-void ImportSubRip(ImportContext& ctx, std::string& firstLine, std::string& secondLine,
-                  std::string& formatName) {
-    WorkLines& work = ctx.WorkList;
+void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
+                  std::string &formatName) {
+    WorkLines &work = ctx.WorkList;
     // CHOICE: a file of a single line declines rather than failing on the
     // missing second line.
     if (work.Count() < 2 || !TryStrToInt(work.Item(0)) || !IsTimeLine(work.Item(1)))
@@ -90,7 +90,7 @@ void ImportSubRip(ImportContext& ctx, std::string& firstLine, std::string& secon
             try {
                 start = TimeToFrames(Chars(timeLine, 1, 12), ctx.CurrentFps);
                 end = ApplyDefaultDuration(start, TimeToFrames(Chars(timeLine, 18, 29), ctx.CurrentFps));
-            } catch (const LumavertError&) {
+            } catch (const LumavertError &) {
                 ctx.UI.ShowMessage(ctx.Message(kSubtitleErrorRow) + IntToStr(blockCounter));
                 return;
             }
@@ -100,7 +100,7 @@ void ImportSubRip(ImportContext& ctx, std::string& firstLine, std::string& secon
         // and left out; the blocks after it still import.
         try {
             ctx.ImportBuffer.Add(FrameLine(start, end, TakeBlockText(work)));
-        } catch (const LumavertError&) {
+        } catch (const LumavertError &) {
             ctx.UI.ShowMessage(ctx.Message(kSubtitleErrorRow) + IntToStr(blockCounter) + "\n\r" +
                                "String: " + numberLine);
         }

@@ -1,0 +1,340 @@
+#include "document/OpenerMessages.h"
+#include "document/OpenerSteps.h"
+
+#include "document/Errors.h"
+#include "formats/OpenFilter.h"
+#include "shell/MessageTable.h"
+#include "shell/Unit1.h"
+#include "tests/support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr std::uint8_t kEnglish = 2;
+
+std::string English(int row) {
+    return MessageText(row, kEnglish);
+}
+
+// Each test writes its files into a folder of its own.
+class TempFolder {
+public:
+    TempFolder() {
+        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(test->test_suite_name()) + "." + test->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        path_ = fs::temp_directory_path() / ("lumavert-opener-" + name);
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~TempFolder() { fs::remove_all(path_); }
+    std::string Write(const std::string &name, std::string_view bytes) const {
+        const fs::path file = path_ / name;
+        fs::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file.string();
+    }
+    std::string Path(const std::string &name) const { return (path_ / name).string(); }
+
+private:
+    fs::path path_;
+};
+
+class Opening : public ::testing::Test {
+protected:
+    Opening() {
+        form.CurrentLanguage = kEnglish;
+        form.ActivarosAlertas1.Checked = false;
+    }
+    void Open(const std::string &path) {
+        fake.dialogs.ChooseFile(path);
+        form.Run(&TForm1::btAbrirClick);
+    }
+    void OpenFile(const std::string &name, std::string_view bytes) { Open(folder.Write(name, bytes)); }
+    std::vector<std::string> Entries() const { return form.ListBox1.Items.ToVector(); }
+    // After a recognised file all four lists hold the same entries.
+    void ExpectListsAgree() {
+        EXPECT_EQ(form.ImportBuffer(), form.SubtitleList());
+        EXPECT_EQ(form.KeptCopy(), form.SubtitleList());
+        EXPECT_EQ(form.WorkList(), form.SubtitleList());
+    }
+
+    TempFolder folder;
+    FakePlatform fake;
+    TForm1 form{fake.platform};
+};
+
+using Lines = std::vector<std::string>;
+
+struct SubRipCase {
+    std::string name, bytes;
+    Lines entries;
+};
+
+class SubRipFiles : public Opening, public ::testing::WithParamInterface<SubRipCase> {};
+
+TEST_P(SubRipFiles, OpenAsFrameLines) {
+    OpenFile(GetParam().name, GetParam().bytes);
+    EXPECT_EQ(Entries(), GetParam().entries);
+    EXPECT_EQ(form.Formato.Caption, "SubRip");
+    EXPECT_EQ(form.Combobox2.Text, "25,000");
+    ExpectListsAgree();
+    EXPECT_EQ(fake.dialogs.Boxes().size(), 1u) << "only the open dialog";
+}
+
+const std::string kTwoBlocks =
+    "1\n00:00:01,000 --> 00:00:02,000\nHello\nworld\n\n2\n00:00:03,000 --> 00:00:04,500\nBye\n";
+const Lines kTwoEntries = {"{25}{50}Hello|world", "{75}{112}Bye"};
+
+std::string WithCrLf(std::string text) {
+    for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2)
+        text.insert(at, "\r");
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, SubRipFiles,
+    ::testing::Values(
+        SubRipCase{"lf.srt", kTwoBlocks, kTwoEntries},
+        SubRipCase{"crlf.srt", WithCrLf(kTwoBlocks), kTwoEntries},
+        SubRipCase{"content.txt", kTwoBlocks, kTwoEntries},
+        SubRipCase{"leading.srt", "\n\r\n\n" + kTwoBlocks, kTwoEntries},
+        SubRipCase{"gaps.srt",
+                   "1\n00:00:01,000 --> 00:00:02,000\nA\n\n\n\n2\n00:00:03,000 --> 00:00:04,000\nB\n\n\n",
+                   {"{25}{50}A", "{75}{100}B"}},
+        SubRipCase{"unended.srt",
+                   "1\n00:00:01,000 --> 00:00:02,000\nA\n2\n00:00:03,000 --> 00:00:04,000\nB\nC",
+                   {"{25}{50}A", "{75}{100}B|C"}},
+        SubRipCase{"coordinates.srt",
+                   "1\n00:00:01,000 --> 00:00:02,000 X1:100 X2:600 Y1:10 Y2:50\nA\n\n"
+                   "2\n00:00:02,500 --> 00:00:03,500\nB",
+                   {"{25}{50}A", "{62}{88}B"}},
+        SubRipCase{"times.srt",
+                   "1\n00:0x:01,000 --> 00:00:0y,000\nA\n\n2\n00:00:05,000 --> 00:00:02,000\nB\n",
+                   {"{0}{23}A", "{125}{148}B"}},
+        SubRipCase{"markup.srt",
+                   "1\n00:00:01,000 --> 00:00:02,000\n<i>Hi</i><br>there\nyou",
+                   {"{25}{50}Hi|there|you"}}),
+    [](const ::testing::TestParamInfo<SubRipCase> &info) {
+        return info.param.name.substr(0, info.param.name.find('.'));
+    });
+
+TEST_F(Opening, NumberingQuestionsAnsweredYesGoOnWithoutAsking) {
+    fake.dialogs.AnswerYes();
+    fake.dialogs.AnswerYes();
+    OpenFile("gap.srt", "1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\n\n"
+                        "4\n00:00:05,000 --> 00:00:06,000\nC\n\n9\n00:00:07,000 --> 00:00:08,000\nD");
+    EXPECT_EQ(fake.dialogs.Boxes().back(), (ShownBox{ShownBox::Kind::Warning, English(21)}));
+    EXPECT_EQ(Entries().size(), 4u);
+}
+
+TEST_F(Opening, NumberingQuestionAnsweredNoLeavesTheUnreadLinesAsAnUnknownFile) {
+    fake.dialogs.AnswerNo();
+    OpenFile("gap.srt", "1\n00:00:01,000 --> 00:00:02,000\nA\n\n4\n00:00:05,000 --> 00:00:06,000\nC");
+    EXPECT_EQ(fake.dialogs.Messages(), Lines{English(58)});
+    EXPECT_EQ(form.Formato.Caption, "Unknown");
+    EXPECT_EQ(Entries(), Lines{"C"});
+}
+
+struct HeaderCase {
+    std::string header, box;
+    Lines entries, messages;
+};
+
+class MicroDvdHeaders : public Opening, public ::testing::WithParamInterface<HeaderCase> {};
+
+TEST_P(MicroDvdHeaders, SetTheFrameRateBoxAndLeaveTheList) {
+    form.Combobox2.Text = "29,700";
+    OpenFile("film.sub", GetParam().header + "\r\n{10}{20}A\r\n{30}{40}B|C\r\n");
+    EXPECT_EQ(form.Formato.Caption, "MicroDVD");
+    EXPECT_EQ(form.Combobox2.Text, GetParam().box);
+    EXPECT_EQ(Entries(), GetParam().entries);
+    EXPECT_EQ(fake.dialogs.Messages(), GetParam().messages);
+    EXPECT_DOUBLE_EQ(form.CurrentFps, 29.7);
+    ExpectListsAgree();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rates, MicroDvdHeaders,
+    ::testing::Values(HeaderCase{"{1}{1}23.976", "23,976", {"{10}{20}A", "{30}{40}B|C"}, {}},
+                      HeaderCase{"{1}{1}25", "25,000", {"{10}{20}A", "{30}{40}B|C"}, {}},
+                      HeaderCase{
+                          "{1}{1}abc", "29,700", {"{1}{1}abc", "{10}{20}A", "{30}{40}B|C"}, {English(18)}}));
+
+TEST_F(Opening, AFileNoImporterTakesIsShownRawAsUnknown) {
+    form.KeptCopy() = TextList{"{1}{2}earlier"};
+    OpenFile("notes.txt", "Hello\n\nWorld");
+    EXPECT_EQ(Entries(), (Lines{"Hello", "", "World"}));
+    EXPECT_EQ(fake.dialogs.Messages(), Lines{English(58)});
+    EXPECT_EQ(form.Formato.Caption, "Unknown");
+    EXPECT_FALSE(form.SaveFormato.Enabled);
+    EXPECT_FALSE(form.btFormato.Enabled);
+    EXPECT_EQ(form.KeptCopy(), TextList{"{1}{2}earlier"});
+    EXPECT_EQ(form.ListBox1.ItemIndex, -1);
+}
+
+TEST_F(Opening, TimingErrorsOfferTheAutomaticCorrection) {
+    fake.dialogs.AnswerYes();
+    OpenFile("overlap.sub", "{10}{20}A\n{15}{30}B\n{40}{50}C");
+    EXPECT_EQ(fake.dialogs.Boxes()[1], (ShownBox{ShownBox::Kind::Message, English(56)}));
+    EXPECT_EQ(fake.dialogs.Boxes()[2], (ShownBox{ShownBox::Kind::Confirmation, English(57)}));
+    EXPECT_EQ(Entries(), (Lines{"{10}{20}A", "{21}{30}B", "{40}{50}C"}));
+    EXPECT_EQ(form.KeptCopy().Item(1), "{15}{30}B");
+}
+
+TEST_F(Opening, SwitchesTheWindowToTheOpenStateAndNewSwitchesBack) {
+    form.OpenDialog1.FilterIndex = 7;
+    OpenFile("film.sub", "{10}{20}A\n{30}{40}B\n{50}{60}C");
+    EXPECT_EQ(form.OpenDialog1.Filter, OpenDialogFilter(kEnglish));
+    EXPECT_EQ(form.OpenDialog1.FilterIndex, 1);
+    EXPECT_EQ(form.Edit1.Text, "film.sub");
+    EXPECT_EQ(form.ListBox1.ItemIndex, 1);
+    EXPECT_EQ(form.Edit5.Text, "30");
+    EXPECT_EQ(form.ActiveControl, &form.ListBox1);
+    EXPECT_EQ(form.DefaultButton, &form.btMax);
+    for (const Control *c : std::initializer_list<const Control *>{&form.btAbrir, &form.btPast})
+        EXPECT_FALSE(c->Enabled) << c->Name;
+    for (const Control *c : std::initializer_list<const Control *>{
+             &form.btMax, &form.btConvert, &form.btOriginal, &form.btFormato, &form.SaveFormato, &form.bt_ID})
+        EXPECT_TRUE(c->Enabled) << c->Name;
+    EXPECT_FALSE(form.Abrir1.Enabled || form.Abrir2.Enabled);
+    EXPECT_TRUE(form.Novo1.Enabled && form.Novo2.Enabled && form.Propriedades.Enabled);
+
+    form.Memo1.Lines = TextList{"1"};
+    form.Run(&TForm1::btNovoClick);
+    EXPECT_TRUE(form.SubtitleList().Empty() && form.ImportBuffer().Empty() && form.WorkList().Empty());
+    EXPECT_TRUE(form.Memo1.Lines.Empty());
+    EXPECT_EQ(form.KeptCopy().Count(), 3u);
+    EXPECT_EQ(form.Formato.Caption, "...");
+    EXPECT_EQ(form.OpenDialog1.FileName, "");
+    EXPECT_EQ(form.DefaultButton, &form.btAbrir);
+    EXPECT_TRUE(form.btAbrir.Enabled && form.Abrir1.Enabled && form.Abrir2.Enabled);
+    EXPECT_FALSE(form.btMax.Enabled || form.btConvert.Enabled || form.Converter2.Enabled ||
+                 form.Novo1.Enabled);
+}
+
+TEST_F(Opening, ASingleEntryIsSelected) {
+    OpenFile("one.sub", "{10}{20}A");
+    EXPECT_EQ(form.ListBox1.ItemIndex, 0);
+}
+
+TEST_F(Opening, EmptyFilesRunNew) {
+    for (const char *bytes : {"", "\n\r\n\n"}) {
+        OpenFile("empty.srt", bytes);
+        EXPECT_EQ(form.Formato.Caption, "...");
+        EXPECT_TRUE(form.btAbrir.Enabled);
+        EXPECT_EQ(form.Edit1.Text, "");
+    }
+}
+
+TEST_F(Opening, CancelChangesOnlyTheFormatLabel) {
+    form.Formato.Caption = "SubRip";
+    fake.dialogs.ChooseFile(std::nullopt);
+    form.Run(&TForm1::btAbrirClick);
+    EXPECT_EQ(form.Formato.Caption, "...");
+    EXPECT_TRUE(form.btAbrir.Enabled);
+}
+
+TEST_F(Opening, FailuresEndTheOpeningWithTheErrorBox) {
+    fake.dialogs.AllowErrors();
+    Open(folder.Path("missing.srt"));
+    ASSERT_EQ(fake.dialogs.Errors().size(), 1u);
+    EXPECT_NE(fake.dialogs.Errors()[0].find("missing.srt"), std::string::npos);
+    EXPECT_FALSE(form.btAbrir.Enabled);
+
+    form.Combobox2.Text = "abc";
+    OpenFile("film.sub", "{10}{20}A");
+    EXPECT_EQ(fake.dialogs.Errors().size(), 2u);
+    EXPECT_EQ(form.WorkList(), TextList{"{10}{20}A"});
+    EXPECT_TRUE(form.SubtitleList().Empty());
+}
+
+TEST_F(Opening, LoadAgainRestoresTheListAsOpened) {
+    OpenFile("film.sub", "{10}{20}A\n{30}{40}B\n{50}{60}C");
+    form.SubtitleList().Delete(0);
+    form.SubtitleList().Delete(0);
+    form.Memo1.Lines = TextList{"1", "00:00:00,400 --> 00:00:00,800"};
+    form.Run(&TForm1::btOriginalClick);
+    EXPECT_EQ(Entries(), (Lines{"{10}{20}A", "{30}{40}B", "{50}{60}C"}));
+    EXPECT_EQ(form.ImportBuffer(), form.KeptCopy());
+    EXPECT_TRUE(form.Memo1.Lines.Empty());
+    EXPECT_EQ(form.ListBox1.ItemIndex, 1);
+}
+
+TEST_F(Opening, FoldersMayHoldDots) {
+    OpenFile("my.subs/movie", "{10}{20}A");
+    EXPECT_EQ(form.Edit1.Text, "movie");
+    EXPECT_EQ(form.Formato.Caption, "MicroDVD");
+}
+
+TEST_F(Opening, Utf8FilesAreReadInTheWindowsCodePageAndLossIsReported) {
+    OpenFile("bom.srt", "\xEF\xBB\xBF"
+                        "1\r\n00:00:01,000 --> 00:00:02,000\r\nCaf\xC3\xA9\r\n");
+    EXPECT_EQ(Entries(), Lines{"{25}{50}Caf\xE9"});
+    EXPECT_TRUE(fake.dialogs.Messages().empty());
+
+    form.Run(&TForm1::btNovoClick);
+    OpenFile("lost.srt", "1\n00:00:01,000 --> 00:00:02,000\n\xE2\x98\x83 Caf\xC3\xA9 \xC5\x81\n");
+    EXPECT_EQ(Entries(), Lines{"{25}{50}? Caf\xE9 ?"});
+    EXPECT_EQ(fake.dialogs.Messages(), Lines{ReplacedCharactersText(2, kEnglish)});
+}
+
+TEST(OpenerTexts, ReplacedCharactersInEveryLanguage) {
+    EXPECT_EQ(ReplacedCharactersText(3, 2),
+              "3 characters of this file have no place in the Windows code page and were replaced by \"?\".");
+    EXPECT_EQ(ReplacedCharactersText(1, 2),
+              "1 character of this file has no place in the Windows code page and was replaced by \"?\".");
+    for (std::uint8_t language = 1; language <= 4; ++language)
+        EXPECT_TRUE(ReplacedCharactersText(12, language).starts_with("12 ")) << int(language);
+    EXPECT_THROW(ReplacedCharactersText(1, 5), ListIndexError);
+}
+
+TEST(OpenerSteps, LineSurgery) {
+    EXPECT_EQ(FileNameWithoutFolder("C:\\Films\\a.srt"), "a.srt");
+    EXPECT_EQ(FileNameWithoutFolder("/home/me/b.sub"), "b.sub");
+    EXPECT_EQ(FileNameWithoutFolder("plain"), "plain");
+    EXPECT_EQ(FpsHeaderRate("{1}{1}23.976"), Extended(23.976L));
+    EXPECT_EQ(FpsHeaderRate("{1}{1}1.000.0"), std::nullopt);
+    EXPECT_EQ(FpsHeaderRate("{1}{1}{y:i}25"), Extended(25));
+    EXPECT_TRUE(IsFpsHeaderLine("{1}{1}") && !IsFpsHeaderLine("{1}{2}25"));
+    const std::pair<TextList, TextList> walks[] = {
+        {{}, {}},
+        {{""}, {""}},
+        {{"", "a", "", "", "b", ""}, {"a", "b", ""}},
+        {{"a", "b"}, {"a", "b"}},
+    };
+    for (const auto &[lines, kept] : walks)
+        EXPECT_EQ(WithoutEmptyLines(lines), kept);
+}
+
+TEST_F(Opening, AMillionSubtitlesOpenInSeconds) {
+    constexpr int kBlocks = 1'000'000;
+    std::string bytes;
+    bytes.reserve(kBlocks * 48);
+    const auto clock = [](int milliseconds) {
+        const auto two = [](int n) { return std::string{char('0' + n / 10), char('0' + n % 10)}; };
+        const int seconds = milliseconds / 1000;
+        return two(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" + two(seconds % 60) + "," +
+               std::to_string(1000 + milliseconds % 1000).substr(1);
+    };
+    // Block i shows from i x 0,2 s for 0,12 s: frames 5i to 5i + 3.
+    for (int i = 1; i <= kBlocks; ++i)
+        bytes += std::to_string(i) + "\r\n" + clock(200 * i) + " --> " + clock(200 * i + 120) +
+                 "\r\n<i>Text</i>\r\n\r\n";
+    const std::string path = folder.Write("long.srt", bytes);
+    const auto started = std::chrono::steady_clock::now();
+    Open(path);
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    ASSERT_EQ(form.SubtitleList().Count(), std::size_t{kBlocks});
+    EXPECT_EQ(form.SubtitleList().Item(kBlocks - 1), "{5000000}{5000003}Text");
+    // A step that is not linear would take hours; the bound leaves room for a busy machine.
+    EXPECT_LT(seconds, 30.0) << seconds;
+}
+} // namespace

@@ -1,0 +1,201 @@
+#include "formats/Importers.h"
+
+#include "document/Errors.h"
+#include "shell/MessageTable.h"
+#include "tests/support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <climits>
+#include <vector>
+
+namespace {
+constexpr std::uint8_t kEnglish = 2;
+
+TextList Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t end; (end = text.find('\n', from)) != std::string_view::npos; from = end + 1)
+        lines.emplace_back(text.substr(from, end - from));
+    lines.emplace_back(text.substr(from));
+    return TextList(std::move(lines));
+}
+
+// An importer's surroundings without a main window.
+class ImportBench : public ::testing::Test {
+protected:
+    void ImportSubRipFrom(std::string_view text) {
+        work = Lines(text);
+        ImportSubRip(ctx, firstLine, secondLine, formatName);
+    }
+    std::vector<std::string> Questions() const {
+        std::vector<std::string> texts;
+        for (const auto &box : dialogs.Boxes()) {
+            EXPECT_EQ(box.kind, ShownBox::Kind::Warning);
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+
+    FakeDialogs dialogs;
+    TextList work;
+    TextList buffer;
+    TextList subtitles{"{1}{2}before"};
+    std::string boxText = "25,000";
+    ImportContext ctx{WorkLines(work), buffer, subtitles, 25.0, boxText, false, dialogs, kEnglish};
+    std::string firstLine = "OK";
+    std::string secondLine = "OK";
+    std::string formatName;
+};
+
+struct HeaderCase {
+    double fps;
+    std::string box;
+    std::string valueHeader, plainHeader, boxHeader, boxAfter;
+};
+
+class FpsHeaders : public ImportBench, public ::testing::WithParamInterface<HeaderCase> {};
+
+TEST_P(FpsHeaders, FormsOfTheHeaderLine) {
+    const HeaderCase &c = GetParam();
+    ctx.CurrentFps = c.fps;
+    boxText = c.box;
+    EXPECT_EQ(ctx.ValueHeader(), c.valueHeader);
+    EXPECT_EQ(ctx.PlainBoxHeader(), c.plainHeader);
+    EXPECT_EQ(ctx.BoxHeader(), c.boxHeader);
+    EXPECT_EQ(boxText, c.boxAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rates, FpsHeaders,
+    ::testing::Values(HeaderCase{25.0, "25,000", "{1}{1}25", "{1}{1}25,000", "{1}{1}25,000", "25,000"},
+                      HeaderCase{23.976, "23.976", "{1}{1}23,976", "{1}{1}23.976", "{1}{1}23,976", "23,976"},
+                      HeaderCase{29.97, "1.2.3", "{1}{1}29,97", "{1}{1}1.2.3", "{1}{1}1,2.3", "1,2.3"}));
+
+TEST(DefaultDuration, AnEndNotAfterTheStartLasts23Frames) {
+    EXPECT_EQ(ApplyDefaultDuration(10, 11), 11);
+    EXPECT_EQ(ApplyDefaultDuration(10, 10), 33);
+    EXPECT_EQ(ApplyDefaultDuration(10, 0), 33);
+    EXPECT_EQ(ApplyDefaultDuration(-30, -40), -7);
+    EXPECT_THROW(ApplyDefaultDuration(INT_MAX - 22, 0), ConvertError);
+}
+
+TEST_F(ImportBench, AlertsFollowTheSwitch) {
+    ctx.ShowAlert(Alert::SameFps);
+    ctx.AlertsOn = true;
+    ctx.ShowAlert(Alert::SameFps);
+    ctx.ShowAlert(Alert::FpsInAvi);
+    EXPECT_EQ(dialogs.Messages(),
+              (std::vector<std::string>{MessageText(48, kEnglish), MessageText(49, kEnglish)}));
+}
+
+class SubRipDeclines : public ImportBench, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(SubRipDeclines, LeavingEverythingAsItWas) {
+    ctx.AlertsOn = true;
+    ImportSubRipFrom(GetParam());
+    EXPECT_EQ(work, Lines(GetParam()));
+    EXPECT_TRUE(buffer.Empty());
+    EXPECT_EQ(subtitles, TextList{"{1}{2}before"});
+    EXPECT_EQ(firstLine, "OK");
+    EXPECT_EQ(secondLine, "OK");
+    EXPECT_EQ(formatName, "");
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(NotSubRip, SubRipDeclines,
+                         ::testing::Values("1", "[INFORMATION]\n00:00:01,000 --> 00:00:02,000\nA",
+                                           "1a\n00:00:01,000 --> 00:00:02,000\nA",
+                                           "1\n0:00:01,000 --> 0:00:02,000\nA",
+                                           "1\n\n00:00:01,000 --> 00:00:02,000"));
+
+TEST_F(ImportBench, SubRipHandsOverThroughTheContext) {
+    ctx.AlertsOn = true;
+    ImportSubRipFrom("1\n00:00:01,000 --> 00:00:02,000\nHello");
+    EXPECT_EQ(buffer, (TextList{"{1}{1}25", "{25}{50}Hello"}));
+    EXPECT_EQ(subtitles, buffer);
+    EXPECT_EQ(work, buffer);
+    EXPECT_EQ(firstLine, "");
+    EXPECT_EQ(secondLine, "");
+    EXPECT_EQ(formatName, "SubRip");
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(48, kEnglish)});
+}
+
+constexpr const char *kNumbered1249 = "1\n00:00:01,000 --> 00:00:02,000\nA\n\n"
+                                      "2\n00:00:03,000 --> 00:00:04,000\nB\n\n"
+                                      "4\n00:00:05,000 --> 00:00:06,000\nC\n\n"
+                                      "9\n00:00:07,000 --> 00:00:08,000\nD\n";
+
+struct NumberingCase {
+    std::vector<bool> answers;
+    std::vector<int> rowsAsked;
+    std::size_t framesBuilt; // FrameLines in the ImportBuffer at the end
+    bool handedOver;
+};
+
+class SubRipNumbering : public ImportBench, public ::testing::WithParamInterface<NumberingCase> {};
+
+TEST_P(SubRipNumbering, AnswersDecideWhetherTheImportGoesOn) {
+    const NumberingCase &c = GetParam();
+    for (bool answer : c.answers)
+        answer ? dialogs.AnswerYes() : dialogs.AnswerNo();
+    ImportSubRipFrom(kNumbered1249);
+    std::vector<std::string> asked;
+    for (int row : c.rowsAsked)
+        asked.push_back(MessageText(row, kEnglish));
+    EXPECT_EQ(Questions(), asked);
+    EXPECT_EQ(buffer.Count(), c.framesBuilt + 1);
+    EXPECT_EQ(formatName, c.handedOver ? "SubRip" : "");
+    EXPECT_EQ(subtitles == buffer, c.handedOver);
+    if (!c.handedOver) {
+        // A No stops with the lines not yet read still in the WorkList.
+        EXPECT_EQ(firstLine, "OK");
+        EXPECT_EQ(work.Item(0), c.framesBuilt == 2 ? "C" : "D");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, SubRipNumbering,
+    ::testing::Values(NumberingCase{{false}, {20}, 2, false}, NumberingCase{{true, true}, {20, 21}, 4, true},
+                      NumberingCase{{true, false, true, true}, {20, 21, 20, 21}, 4, true},
+                      NumberingCase{{true, false, false}, {20, 21, 20}, 3, false}));
+
+TEST_F(ImportBench, SubRipNumberLinesThatAreNoNumbersAreNotChecked) {
+    ImportSubRipFrom("1\n00:00:01,000 --> 00:00:02,000\nA\n\nsecond\n00:00:03,000 --> 00:00:04,000\nB\n\n"
+                     "3\n00:00:05,000 --> 00:00:06,000\nC");
+    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_EQ(buffer.Count(), 4u);
+}
+
+TEST_F(ImportBench, SubRipFrameOverflowEndsTheImportNamingTheBlock) {
+    // At this rate one hour is 2147483640 frames, and 23 more leave the 32-bit range.
+    ctx.CurrentFps = 2147483640.0 / 3600;
+    ImportSubRipFrom("1\n00:00:00,000 --> 00:00:00,001\nA\n\n2\n01:00:00,000 --> 00:00:00,000\nB\n\n"
+                     "3\n00:00:00,000 --> 00:00:00,001\nC");
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(19, kEnglish) + "2"});
+    EXPECT_EQ(buffer.Count(), 2u);
+    EXPECT_EQ(formatName, "");
+    EXPECT_EQ(subtitles, TextList{"{1}{2}before"});
+}
+
+TEST_F(ImportBench, SubRipIsLinearInTheNumberOfBlocks) {
+    constexpr int kBlocks = 1'000'000;
+    std::vector<std::string> lines;
+    lines.reserve(4 * kBlocks);
+    for (int i = 1; i <= kBlocks; ++i) {
+        lines.push_back(std::to_string(i));
+        lines.emplace_back("00:00:01,000 --> 00:00:02,000");
+        lines.emplace_back("Text");
+        lines.emplace_back("");
+    }
+    work = TextList(std::move(lines));
+    const auto started = std::chrono::steady_clock::now();
+    ImportSubRip(ctx, firstLine, secondLine, formatName);
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_EQ(buffer.Count(), kBlocks + 1u);
+    EXPECT_EQ(buffer.Item(kBlocks), "{25}{50}Text");
+    // Consuming the WorkList from the top in anything but constant time would take hours.
+    EXPECT_LT(seconds, 20.0) << seconds;
+}
+} // namespace

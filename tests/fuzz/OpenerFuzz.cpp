@@ -1,0 +1,101 @@
+// The whole opener on outside bytes: the bytes as a file chosen in the open
+// dialog, under an extension that varies with the input, so extension and
+// content recognition, every importer, the frame-rate header, markup, the
+// timing check and the selection all see them. A failure that ends the
+// handler is an allowed outcome; a crash or a sanitizer finding is not.
+
+#include "document/Errors.h"
+#include "shell/Unit1.h"
+#include "tests/fuzz/FuzzCheck.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// A desktop that chooses the file, shows nothing and answers Yes and No in turn.
+class ScriptedDialogs : public Dialogs {
+public:
+    explicit ScriptedDialogs(std::string file) : file_(std::move(file)) {}
+    void ShowMessage(const std::string &) override {}
+    bool AskYesNo(const std::string &, QuestionKind) override { return (++asked_ % 2) == 1; }
+    bool InputQuery(const std::string &, const std::string &, std::string &) override { return false; }
+    bool ExecuteOpen(FileDialog &dialog) override {
+        dialog.FileName = file_;
+        return true;
+    }
+    bool ExecuteSave(FileDialog &) override { return false; }
+    bool ExecuteFont(FontDialog &) override { return false; }
+    void ShowError(const std::string &) override { ++errors; }
+
+    unsigned errors = 0;
+
+private:
+    std::string file_;
+    unsigned asked_ = 0;
+};
+
+// Opening reads no settings; any use of them is a fault of this target's making.
+class NoSettings : public SettingsStore {
+public:
+    bool KeyExists(const std::string &) override { throw SettingsError("no settings"); }
+    bool OpenKey(const std::string &, bool) override { throw SettingsError("no settings"); }
+    bool ValueExists(const std::string &) override { throw SettingsError("no settings"); }
+    int ReadInteger(const std::string &) override { throw SettingsError("no settings"); }
+    bool ReadBool(const std::string &) override { throw SettingsError("no settings"); }
+    std::string ReadString(const std::string &) override { throw SettingsError("no settings"); }
+    void WriteInteger(const std::string &, int) override { throw SettingsError("no settings"); }
+    void WriteBool(const std::string &, bool) override { throw SettingsError("no settings"); }
+    void WriteString(const std::string &, const std::string &) override {
+        throw SettingsError("no settings");
+    }
+    void CloseKey() override {}
+};
+
+class NoLauncher : public ProgramLauncher {
+public:
+    void Start(const std::string &) override {}
+};
+
+class NoPlayer : public MediaPlayer {
+public:
+    void SetUrl(const std::string &) override {}
+};
+
+constexpr std::array<const char *, 5> kExtensions = {".srt", ".sub", ".txt", ".SRT", ""};
+constexpr std::array<const char *, 4> kRates = {"25,000", "23,976", "23.976", "0"};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() /
+        ("lumavert-opener-fuzz-" + std::to_string(::getpid()) + kExtensions[size % kExtensions.size()]);
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char *>(data), static_cast<long>(size));
+
+    ScriptedDialogs dialogs(file.string());
+    NoSettings settings;
+    NoLauncher launcher;
+    NoPlayer player;
+    Platform platform{dialogs, settings, launcher, player};
+    TForm1 form(platform);
+    form.Combobox2.Text = kRates[size % kRates.size()];
+    form.ActivarosAlertas1.Checked = size % 2 == 0;
+    form.CurrentLanguage = static_cast<std::uint8_t>(1 + size % 4);
+    form.Run(&TForm1::btAbrirClick);
+
+    // A recognised file that opened without a failure shows what the
+    // ImportBuffer holds, as many entries as it had when opened.
+    const std::string &format = form.Formato.Caption;
+    if (dialogs.errors == 0 && format != "Unknown" && format != "...") {
+        FUZZ_CHECK(form.SubtitleList() == form.ImportBuffer());
+        FUZZ_CHECK(form.SubtitleList().Count() == form.KeptCopy().Count());
+    }
+    std::filesystem::remove(file);
+    return 0;
+}

@@ -21,25 +21,25 @@ constexpr int kAutoCorrectionRow = 57;
 constexpr int kUnknownFormatRow = 58;
 
 // What of the main window an importer may see.
-ImportContext ImportContextOf(TForm1& form) {
+ImportContext ImportContextOf(TForm1 &form) {
     return ImportContext{WorkLines(form.WorkList()), form.ImportBuffer(),
                          form.SubtitleList(),        form.CurrentFps,
                          form.Combobox2.Text,        form.ActivarosAlertas1.Checked,
                          form.platform.UI,           form.CurrentLanguage};
 }
 
-void SetEnabled(std::initializer_list<Control*> controls, bool enabled) {
-    for (Control* control : controls)
+void SetEnabled(std::initializer_list<Control *> controls, bool enabled) {
+    for (Control *control : controls)
         control->Enabled = enabled;
 }
 
-void SetEnabled(std::initializer_list<MenuItem*> items, bool enabled) {
-    for (MenuItem* item : items)
+void SetEnabled(std::initializer_list<MenuItem *> items, bool enabled) {
+    for (MenuItem *item : items)
         item->Enabled = enabled;
 }
 
 // A file is open from here until New; opening again needs New first.
-void SwitchToOpenState(TForm1& form) {
+void SwitchToOpenState(TForm1 &form) {
     SetEnabled({&form.btConvert, &form.btNovo, &form.btOriginal, &form.btEdit, &form.btErase, &form.btInsert,
                 &form.btAnalisar, &form.btFormato, &form.SaveFormato, &form.btCopy, &form.btMulti,
                 &form.btMax, &form.btGravar, &form.bt_ID, &form.AtrasoEdit},
@@ -55,7 +55,7 @@ void SwitchToOpenState(TForm1& form) {
 
 // The list from its top, the second entry selected and shown.
 // CHOICE: a list of a single entry selects that entry.
-void ShowSecondEntry(TForm1& form) {
+void ShowSecondEntry(TForm1 &form) {
     form.ActiveControl = &form.ListBox1;
     form.ListBox1.TopIndex = 0;
     const auto count = form.SubtitleList().Count();
@@ -65,7 +65,7 @@ void ShowSecondEntry(TForm1& form) {
 
 // The frame rate of an FpsHeaderLine goes into the frame-rate box and the
 // line leaves the list; a rate that does not convert leaves both as they are.
-void TakeFpsHeader(TForm1& form, WorkLines& work) {
+void TakeFpsHeader(TForm1 &form, WorkLines &work) {
     if (work.Empty() || !IsFpsHeaderLine(work.Top()))
         return;
     if (const auto rate = FpsHeaderRate(work.Top())) {
@@ -78,7 +78,7 @@ void TakeFpsHeader(TForm1& form, WorkLines& work) {
 
 // The WorkList holds the file's lines: recognise the format, let its
 // importer turn them into FrameLines, and show the result.
-void OpenLoadedLines(TForm1& form) {
+void OpenLoadedLines(TForm1 &form) {
     WorkLines work(form.WorkList());
     work.DeleteEmptyTop();
     if (work.Empty()) {
@@ -103,7 +103,9 @@ void OpenLoadedLines(TForm1& form) {
     // A file no importer took is MicroDVD when it starts with "{". An
     // accepted file may have no line at all and then opens empty.
     if (!work.Empty() && CharAt(work.Top(), 1) != '{') {
+        // A list box whose items are replaced has no selection.
         form.SubtitleList().Assign(form.WorkList());
+        form.ListBox1.ItemIndex = -1;
         form.platform.UI.ShowMessage(form.Message(kUnknownFormatRow));
         form.Formato.Caption = "Unknown";
         SetEnabled({&form.SaveFormato, &form.btFormato}, false);
@@ -111,6 +113,8 @@ void OpenLoadedLines(TForm1& form) {
     }
 
     TakeFpsHeader(form, work);
+    // NOTE: a last line that is empty stays, and the timing check then
+    // reports it as an entry without frames of its own.
     form.WorkList().Assign(WithoutEmptyLines(form.WorkList()));
     form.NormaliseMarkup();
     form.SubtitleList().Assign(form.WorkList());
@@ -152,6 +156,7 @@ void TForm1::btAbrirClick() {
 void TForm1::btNovoClick() {
     Formato.Caption = "...";
     SubtitleList().Clear();
+    ListBox1.ItemIndex = -1;
     ImportBuffer().Clear();
     WorkList().Clear();
     Memo1.Lines.Clear();
@@ -182,7 +187,7 @@ void TForm1::btOriginalClick() {
 }
 
 void TForm1::NormaliseMarkup() {
-    TextList& lines = WorkList();
+    TextList &lines = WorkList();
     for (std::size_t i = 0; i < lines.Count(); ++i) {
         std::string normalised = NormaliseMarkupText(lines.Item(i));
         // Lines without markup stay shared with the lists they came from.
@@ -191,7 +196,7 @@ void TForm1::NormaliseMarkup() {
     }
 }
 
-void TForm1::ImportSubRip(std::string& firstLine, std::string& secondLine, std::string& formatName) {
+void TForm1::ImportSubRip(std::string &firstLine, std::string &secondLine, std::string &formatName) {
     ImportContext context = ImportContextOf(*this);
     ::ImportSubRip(context, firstLine, secondLine, formatName);
 }

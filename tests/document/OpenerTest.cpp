@@ -170,6 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Opening, AFileNoImporterTakesIsShownRawAsUnknown) {
     form.KeptCopy() = TextList{"{1}{2}earlier"};
+    form.ListBox1.ItemIndex = 1;
     OpenFile("notes.txt", "Hello\n\nWorld");
     EXPECT_EQ(Entries(), (Lines{"Hello", "", "World"}));
     EXPECT_EQ(fake.dialogs.Messages(), Lines{English(58)});
@@ -211,6 +212,7 @@ TEST_F(Opening, SwitchesTheWindowToTheOpenStateAndNewSwitchesBack) {
     form.Run(&TForm1::btNovoClick);
     EXPECT_TRUE(form.SubtitleList().Empty() && form.ImportBuffer().Empty() && form.WorkList().Empty());
     EXPECT_TRUE(form.Memo1.Lines.Empty());
+    EXPECT_EQ(form.ListBox1.ItemIndex, -1);
     EXPECT_EQ(form.KeptCopy().Count(), 3u);
     EXPECT_EQ(form.Formato.Caption, "...");
     EXPECT_EQ(form.OpenDialog1.FileName, "");
@@ -218,6 +220,16 @@ TEST_F(Opening, SwitchesTheWindowToTheOpenStateAndNewSwitchesBack) {
     EXPECT_TRUE(form.btAbrir.Enabled && form.Abrir1.Enabled && form.Abrir2.Enabled);
     EXPECT_FALSE(form.btMax.Enabled || form.btConvert.Enabled || form.Converter2.Enabled ||
                  form.Novo1.Enabled);
+}
+
+TEST_F(Opening, TheWindowsImporterWorksOnItsLists) {
+    form.WorkList() = TextList{"1", "00:00:01,000 --> 00:00:02,000", "Hi"};
+    form.CurrentFps = 23.976;
+    std::string first = "OK", second = "OK", name;
+    form.ImportSubRip(first, second, name);
+    EXPECT_EQ(form.SubtitleList(), (TextList{"{1}{1}23,976", "{24}{48}Hi"}));
+    EXPECT_EQ(form.WorkList(), form.SubtitleList());
+    EXPECT_EQ(name, "SubRip");
 }
 
 TEST_F(Opening, ASingleEntryIsSelected) {

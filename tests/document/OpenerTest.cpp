@@ -126,15 +126,6 @@ INSTANTIATE_TEST_SUITE_P(
         return info.param.name.substr(0, info.param.name.find('.'));
     });
 
-TEST_F(Opening, NumberingQuestionsAnsweredYesGoOnWithoutAsking) {
-    fake.dialogs.AnswerYes();
-    fake.dialogs.AnswerYes();
-    OpenFile("gap.srt", "1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\n\n"
-                        "4\n00:00:05,000 --> 00:00:06,000\nC\n\n9\n00:00:07,000 --> 00:00:08,000\nD");
-    EXPECT_EQ(fake.dialogs.Boxes().back(), (ShownBox{ShownBox::Kind::Warning, English(21)}));
-    EXPECT_EQ(Entries().size(), 4u);
-}
-
 TEST_F(Opening, NumberingQuestionAnsweredNoLeavesTheUnreadLinesAsAnUnknownFile) {
     fake.dialogs.AnswerNo();
     OpenFile("gap.srt", "1\n00:00:01,000 --> 00:00:02,000\nA\n\n4\n00:00:05,000 --> 00:00:06,000\nC");
@@ -303,19 +294,15 @@ TEST(OpenerTexts, ReplacedCharactersInEveryLanguage) {
               "3 characters of this file have no place in the Windows code page and were replaced by \"?\".");
     EXPECT_EQ(ReplacedCharactersText(1, 2),
               "1 character of this file has no place in the Windows code page and was replaced by \"?\".");
-    for (std::uint8_t language = 1; language <= 4; ++language)
-        EXPECT_TRUE(ReplacedCharactersText(12, language).starts_with("12 ")) << int(language);
     EXPECT_THROW(ReplacedCharactersText(1, 5), ListIndexError);
 }
 
 TEST(OpenerSteps, LineSurgery) {
     EXPECT_EQ(FileNameWithoutFolder("C:\\Films\\a.srt"), "a.srt");
     EXPECT_EQ(FileNameWithoutFolder("/home/me/b.sub"), "b.sub");
-    EXPECT_EQ(FileNameWithoutFolder("plain"), "plain");
     EXPECT_EQ(FpsHeaderRate("{1}{1}23.976"), Extended(23.976L));
     EXPECT_EQ(FpsHeaderRate("{1}{1}1.000.0"), std::nullopt);
     EXPECT_EQ(FpsHeaderRate("{1}{1}{y:i}25"), Extended(25));
-    EXPECT_TRUE(IsFpsHeaderLine("{1}{1}") && !IsFpsHeaderLine("{1}{2}25"));
     const std::pair<TextList, TextList> walks[] = {
         {{}, {}},
         {{""}, {""}},

@@ -81,15 +81,6 @@ TEST(DefaultDuration, AnEndNotAfterTheStartLasts23Frames) {
     EXPECT_THROW(ApplyDefaultDuration(INT_MAX - 22, 0), ConvertError);
 }
 
-TEST_F(ImportBench, AlertsFollowTheSwitch) {
-    ctx.ShowAlert(Alert::SameFps);
-    ctx.AlertsOn = true;
-    ctx.ShowAlert(Alert::SameFps);
-    ctx.ShowAlert(Alert::FpsInAvi);
-    EXPECT_EQ(dialogs.Messages(),
-              (std::vector<std::string>{MessageText(48, kEnglish), MessageText(49, kEnglish)}));
-}
-
 class SubRipDeclines : public ImportBench, public ::testing::WithParamInterface<const char *> {};
 
 TEST_P(SubRipDeclines, LeavingEverythingAsItWas) {

@@ -70,17 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
                  ImportPinnacle},
         RuleCase{21, "@@9 Title", kOk, "@@9 title", kOk, ImportInscriberCG}));
 
-TEST(ContentRuleOrder, DvdSubtitleSystemLinesAlsoFitMacDvdStudioProAndComeFirst) {
-    const std::string line = "00:03:15:22 00:03:23:10 Text";
-    EXPECT_TRUE(kRecognitionRules[14].holds(line, kOk));
-    EXPECT_TRUE(kRecognitionRules[16].holds(line, kOk));
-}
-
-TEST(ContentRuleOrder, ShortLinesMatchNoPositionRule) {
-    for (const RecognitionRule &rule : kRecognitionRules)
-        EXPECT_FALSE(rule.holds("", "")) << "rule " << rule.number;
-}
-
 class Dispatch : public ::testing::Test {
 protected:
     FakeDialogs dialogs;

@@ -123,8 +123,13 @@ Cp1252Text Utf8ToCp1252(std::string_view utf8) {
     Cp1252Text result;
     result.text.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
-            result.text += utf8[i++];
+        // Runs of ASCII, most of any subtitle file, are copied whole.
+        std::size_t ascii = i;
+        while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80)
+            ++ascii;
+        if (ascii > i) {
+            result.text.append(utf8, i, ascii - i);
+            i = ascii;
             continue;
         }
         const Decoded decoded = DecodeOne(utf8, i);

@@ -3,6 +3,7 @@
 #include "document/Cp1252.h"
 #include "document/Errors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -21,23 +22,22 @@ bool HasMultiByteSequence(std::string_view bytes) {
     return false;
 }
 
+bool IsLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
 TextList SplitLines(std::string_view text) {
-    std::size_t lineEnds = 0;
-    for (const char c : text)
-        if (c == '\n' || c == '\r')
-            ++lineEnds;
     std::vector<std::string> lines;
-    lines.reserve(lineEnds + 1);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
+    lines.reserve(static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsLineEnd)) + 1);
+    const char *const end = text.data() + text.size();
+    const char *start = text.data();
+    while (start != end) {
+        const char *lineEnd = std::find_if(start, end, IsLineEnd);
+        lines.emplace_back(start, lineEnd);
+        if (lineEnd == end)
             break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+        start = lineEnd + 1;
+        if (*lineEnd == '\r' && start != end && *start == '\n')
             ++start;
     }
     return TextList(std::move(lines));

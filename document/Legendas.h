@@ -26,11 +26,15 @@ void FrameLineFrames(std::string_view line, int& start, int& end);
 std::string FrameLineText(std::string_view line);
 
 // The clock time "hh:mm:ss,mmm" of a frame count, less the delay in seconds.
-// Throws ConvertError when framesText is not a whole number.
+// Seconds that round to 60,000 carry into the minutes and 60 minutes into
+// the hours; a time before the start of the film is "00:00:00,000".
+// Throws ConvertError when framesText is not a whole number, DivisionError
+// for a rate of 0.
 std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Extended fps);
 
 // "H:M:S" with whole H and M and a decimal S (its first ":" and first "."
 // read as the decimal comma).
 bool IsValidTime(std::string_view text);
-// The time as a frame number at the rate, ties to even; 0 for an invalid time.
+// The time as a frame number at the rate, ties to even; 0 for an invalid
+// time and for one whose frame number does not fit in 32 bits.
 int TimeToFrames(std::string_view text, Extended fps);

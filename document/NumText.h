@@ -28,7 +28,8 @@ std::string IntToStr(long long value);
 std::string FloatToStrGeneral(Extended value, int precision, int exponentDigits);
 // The general format with 15 significant digits, as frame numbers and rates are written.
 std::string FloatToStr(Extended value);
-// Exactly `decimals` decimals, decimal comma ("2,500").
+// Exactly `decimals` decimals (0 to 18), decimal comma ("2,500"); the exact
+// value is rounded, an exact midpoint away from zero. Never "-0,000".
 std::string FloatToStrFixed(Extended value, int decimals);
 
 // Rounding to the nearest whole number, ties to the even neighbour (37.5 -> 38, 62.5 -> 62).

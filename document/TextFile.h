@@ -17,7 +17,10 @@ struct LoadedText {
 // bytes are cp1252 as they stand.
 LoadedText DecodeTextLines(std::string_view bytes);
 
-// Reads a whole file with DecodeTextLines. Throws FileError naming the file.
+// File names are cp1252 like every text; the file system gets their UTF-8 form.
+
+// Reads a whole file with DecodeTextLines. Throws FileError naming the file
+// ("Cannot open file \"NAME\". No such file or directory").
 LoadedText ReadTextFile(const std::string& fileName);
 
 // Writes every line followed by CR LF, no byte-order mark, through a

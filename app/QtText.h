@@ -18,9 +18,9 @@ std::string FromQString(const QString &text);
 // stored texts, LF CR; both pairs and a lone CR or LF become one line break.
 QString DisplayText(const std::string &cp1252);
 
-// The text of a memo shows every line followed by a line break, as a
-// Windows memo does; MemoLines reads it back. A final empty piece after the
-// last break is no line, so the blank line that ends a SubRip text survives
-// the round trip.
+// The text of a memo shows every line followed by a line end, as a Windows
+// memo does; MemoLines reads it back, taking paragraph ends and line
+// separators alike. A final empty piece after the last line end is no line,
+// so the blank line that ends a SubRip text survives the round trip.
 QString MemoText(const TextList &lines);
 std::vector<std::string> MemoLines(const QString &text);

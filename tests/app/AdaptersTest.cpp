@@ -36,20 +36,29 @@ private slots:
 
     void memoTextRoundTrips_data() {
         QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
         QTest::newRow("empty") << QStringList{} << QString();
         QTest::newRow("one empty line") << QStringList{""} << QStringLiteral("\n");
         QTest::newRow("SubRip block") << QStringList{"1", "00:00:01,000 --> 00:00:02,000", "Hi", ""}
                                       << QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\nHi\n\n");
         QTest::newRow("no-break space") << QStringList{"a\u00A0b"} << QStringLiteral("a\u00A0b\n");
+        QStringList many;
+        for (int i = 0; i < 130; ++i)
+            many << QString::number(i % 3 ? i : -i);
+        many << ""
+             << "";
+        QTest::newRow("over several paragraphs") << many << many.join(QLatin1Char('\n')) + QLatin1Char('\n');
     }
     void memoTextRoundTrips() {
         QFETCH(QStringList, lines);
-        QFETCH(QString, text);
+        QFETCH(QString, shown);
         std::vector<std::string> items;
         for (const QString &line : lines)
             items.push_back(FromQString(line));
-        QCOMPARE(MemoText(TextList(items)), text);
+        const QString text = MemoText(TextList(items));
+        QString plain = text;
+        plain.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        QCOMPARE(plain, shown);
         QCOMPARE(MemoLines(text), items);
     }
 

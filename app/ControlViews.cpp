@@ -22,6 +22,8 @@
 #include <QTextDocument>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // Colours of the core are 0x00BBGGRR; black (0) and the system colours
@@ -393,29 +395,32 @@ void StatusBarView::Show() {
             auto *panel = new QLabel(widget_);
             panel->setTextFormat(Qt::PlainText);
             panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            // NOTE: the last panel reaches to the end of the bar, as on Windows.
-            widget_->addWidget(panel, i + 1 == bar_.Panels.size() ? 1 : 0);
+            panel->show();
             panels_.push_back(panel);
         }
     }
+    const int height = bar_.Bounds.Height > 0 ? bar_.Bounds.Height : 19;
+    const int width = bar_.Bounds.Width > 0 ? bar_.Bounds.Width : widget_->width();
+    // The panels are placed edge to edge from the bar's left end, where the
+    // mouse handlers measure from; NOTE: the last one reaches to the end of
+    // the bar, as on Windows.
+    int left = 0;
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         const StatusPanel &model = bar_.Panels[i];
         QLabel *panel = panels_[i];
         const QString text = ToQString(model.Text);
         if (panel->text() != text)
             panel->setText(text);
-        if (i + 1 == panels_.size()) {
-            if (panel->minimumWidth() != model.Width)
-                panel->setMinimumWidth(model.Width);
-        } else if (panel->minimumWidth() != model.Width || panel->maximumWidth() != model.Width) {
-            panel->setFixedWidth(model.Width);
-        }
+        const int panelWidth = i + 1 == panels_.size() ? std::max(model.Width, width - left) : model.Width;
+        const QRect geometry(left, 2, panelWidth, height - 2);
+        if (panel->geometry() != geometry)
+            panel->setGeometry(geometry);
+        left += model.Width;
         const Qt::Alignment alignment =
             (model.Centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
         if (panel->alignment() != alignment)
             panel->setAlignment(alignment);
     }
-    const int height = bar_.Bounds.Height > 0 ? bar_.Bounds.Height : 19;
     if (widget_->height() != height || widget_->minimumHeight() != height)
         widget_->setFixedHeight(height);
     ControlView::Show();
@@ -427,7 +432,8 @@ void MenuItemView::Show() {
         action_->setObjectName(name);
     if (action_->isSeparator() != model_.IsSeparator())
         action_->setSeparator(model_.IsSeparator());
-    const QString caption = ToQString(model_.Caption);
+    // A separator's "-" is its kind, not a text to draw.
+    const QString caption = model_.IsSeparator() ? QString() : ToQString(model_.Caption);
     if (!shown_ || caption != shownCaption_) {
         action_->setText(caption);
         shownCaption_ = caption;

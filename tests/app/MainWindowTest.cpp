@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
@@ -190,8 +192,12 @@ private slots:
         ShowWindow();
         const auto panels = window->statusBar()->findChildren<QLabel *>();
         QCOMPARE(panels.size(), 3);
+        // Edge to edge from the bar's left end, where the mouse handlers measure from.
+        QCOMPARE(panels[0]->x(), 0);
         QCOMPARE(panels[0]->width(), 180);
+        QCOMPARE(panels[1]->x(), 180);
         QCOMPARE(panels[1]->width(), 100);
+        QCOMPARE(panels[2]->x(), 280);
         QCOMPARE(panels[1]->text(), QStringLiteral("Vers\u00E3o 4.20"));
         QVERIFY(panels[2]->width() >= 50);
         QCOMPARE(panels[2]->geometry().right(), window->statusBar()->width() - 1);
@@ -237,6 +243,7 @@ private slots:
             items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
         QCOMPARE(items, (QStringList{"Novo1", "Abrir1", "Guardar1", "Converter1", "-", "AlteraNome1",
                                      "Eliminar", "Propriedades"}));
+        QVERIFY(popup->actions()[4]->text().isEmpty());
         QVERIFY(popup->actions()[1]->isEnabled());
         QVERIFY(!popup->actions()[0]->isEnabled());
     }
@@ -272,6 +279,35 @@ private slots:
         QCOMPARE(form->Edit3.Text, std::string("40"));
         QCOMPARE(std::get<int>(*Stored("MaxLinha")), 40);
         QVERIFY(Find("Edit4")->hasFocus());
+    }
+
+    void openingADialogRunsNoExit() {
+        ShowWindow();
+        auto *edit3 = Find<QLineEdit>("Edit3");
+        ClickInto(edit3);
+        edit3->selectAll();
+        QTest::keyClicks(edit3, "41");
+        QDialog dialog(window.get());
+        bool wasActive = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            wasActive = QTest::qWaitForWindowActive(&dialog);
+            dialog.accept();
+        });
+        dialog.exec();
+        QVERIFY(wasActive);
+        QTest::qWait(0);
+        QCOMPARE(std::get<int>(*Stored("MaxLinha")), 34);
+        QVERIFY(dialogs->boxes.empty());
+    }
+
+    void statusBarMouseEventsCarryThePointer() {
+        ShowWindow();
+        QTest::mouseClick(window->statusBar(), Qt::LeftButton, {}, QPoint(300, 8));
+        QCOMPARE(form->StatusBar1.MouseX, 300);
+        QVERIFY(form->StatusBar1.LeftButton);
+        QTest::mouseClick(window->statusBar(), Qt::RightButton, {}, QPoint(20, 8));
+        QCOMPARE(form->StatusBar1.MouseX, 20);
+        QVERIFY(!form->StatusBar1.LeftButton);
     }
 
     void aFailedExitPutsTheFocusBack() {

@@ -274,7 +274,7 @@ ListBoxView::ListBoxView(ListBox &model, QWidget *parent, ViewContext &context)
     });
 }
 
-int ListBoxView::SelectedRow() const {
+int ListBoxView::CurrentRow() const {
     // The current row is the list box's item index: a click makes a row
     // current before it selects it, and handlers run in between.
     const QModelIndex current = widget_->currentIndex();
@@ -296,7 +296,7 @@ void ListBoxView::Show() {
     }
     const int count = items_->rowCount();
     const int index = list_.ItemIndex >= 0 && list_.ItemIndex < count ? list_.ItemIndex : -1;
-    if (reset || SelectedRow() != index) {
+    if (reset || CurrentRow() != index) {
         if (index < 0)
             widget_->selectionModel()->clear();
         else
@@ -312,7 +312,7 @@ void ListBoxView::Show() {
 }
 
 void ListBoxView::Collect() {
-    list_.ItemIndex = SelectedRow();
+    list_.ItemIndex = CurrentRow();
     list_.TopIndex = TopRow();
     shownTop_ = list_.TopIndex;
 }

@@ -2,7 +2,6 @@
 
 #include "shell/Controls.h"
 
-#include <QPointer>
 #include <QRect>
 #include <QString>
 
@@ -12,18 +11,15 @@
 
 class QAction;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QStatusBar;
 class QToolButton;
 class QWidget;
 class TextListModel;
-class UpDownWidget;
 
 // What the control views share with their window: the way to run a handler
 // for a user event, and whether the window is showing the models right now
@@ -33,8 +29,9 @@ struct ViewContext {
     bool refreshing = false;
 };
 
-// Tells whether a list has changed since it was last shown: its revision
-// alone misses a list replaced by another with the same count of changes.
+// Tells whether a list has changed since it was last shown. The revision
+// alone misses a list assigned from another, which brings that list's
+// revision along.
 struct ListSignature {
     std::uint64_t revision = 0;
     std::size_t count = 0;
@@ -141,7 +138,7 @@ public:
     QListView *List() const { return widget_; }
 
 private:
-    int SelectedRow() const;
+    int CurrentRow() const;
     int TopRow() const;
 
     ListBox &list_;

@@ -27,24 +27,13 @@ SubRipSource SplitForSubRip(std::string_view frameLine) {
     return source;
 }
 
-std::string SubRipTime(std::string_view framesText, Extended delaySeconds, Extended fps) {
-    std::string time = FramesToTime(framesText, delaySeconds, fps);
-    // CHOICE: a delay larger than a subtitle's own time puts it before the
-    // film starts. FramesToTime writes such a time with a minus sign in a form
-    // no player reads, so it is held at the start of the film instead; only
-    // a negative time carries a "-".
-    if (time.find('-') != std::string::npos)
-        time = "00:00:00,000";
-    return time;
-}
-
 void AppendSubRipBlock(TextList &memoLines, std::size_t number, std::string_view frameLine,
                        Extended delaySeconds, Extended fps) {
     const SubRipSource source = SplitForSubRip(frameLine);
     // Both times first: an entry that does not convert adds nothing.
-    std::string timeLine = SubRipTime(source.startText, delaySeconds, fps);
+    std::string timeLine = FramesToTime(source.startText, delaySeconds, fps);
     timeLine += " --> ";
-    timeLine += SubRipTime(source.endText, delaySeconds, fps);
+    timeLine += FramesToTime(source.endText, delaySeconds, fps);
 
     memoLines.Add(IntToStr(static_cast<long long>(number)));
     memoLines.Add(std::move(timeLine));

@@ -4,7 +4,6 @@
 #include "document/TextList.h"
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 // The pure part of the SubRip conversion: taking a FrameLine apart the way
@@ -21,13 +20,9 @@ struct SubRipSource {
 // is all that follows. A line without "}" gives empty bound texts.
 SubRipSource SplitForSubRip(std::string_view frameLine);
 
-// "hh:mm:ss,mmm" of a frame count less the delay; a time before the start of
-// the film is written as 00:00:00,000. ConvertError when the text is not a
-// whole number.
-std::string SubRipTime(std::string_view framesText, Extended delaySeconds, Extended fps);
-
 // Appends the block of one subtitle, one item per memo line: its number, the
 // time line, each line of its text ("|" separates them) and an empty line.
+// ConvertError when a bound is not a whole number; nothing is appended then.
 void AppendSubRipBlock(TextList &memoLines, std::size_t number, std::string_view frameLine,
                        Extended delaySeconds, Extended fps);
 

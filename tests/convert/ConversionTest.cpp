@@ -35,6 +35,10 @@ const SplitCase kSplitCases[] = {
 
 class SubRipSplit : public ::testing::TestWithParam<SplitCase> {};
 
+void PrintTo(const SplitCase &c, std::ostream *out) {
+    *out << '"' << c.line << '"';
+}
+
 } // namespace
 
 TEST_P(SubRipSplit, BoundsAndText) {
@@ -129,6 +133,10 @@ const TextCase kTextCases[] = {
 
 class ConversionText : public ConversionHandler, public ::testing::WithParamInterface<TextCase> {};
 
+void PrintTo(const TextCase &c, std::ostream *out) {
+    *out << c.name;
+}
+
 } // namespace
 
 TEST_P(ConversionText, MemoLinesByteForByte) {
@@ -217,6 +225,7 @@ struct FailureCase {
 const FailureCase kFailureCases[] = {
     {"TwoRateEntry", "23,976/25", "0", {"{10}{20}a"}, "23,976/25", FailureCase::Stage::Numbers, {}},
     {"EmptyRate", "", "0", {"{10}{20}a"}, "", FailureCase::Stage::Numbers, {}},
+    {"ZeroRate", "0", "0", {"{10}{20}a"}, "", FailureCase::Stage::Blocks, {}},
     {"DelayNotANumber", "25", "2s", {"{10}{20}a"}, "2s", FailureCase::Stage::Numbers, {}},
     {"EntryEndNotANumber", "25", "0", {"{10}{20}a", "{30}{4x}b"}, "4x", FailureCase::Stage::Check, {}},
     // The timing check reads this end as 7, the conversion's split as nothing.
@@ -230,6 +239,10 @@ const FailureCase kFailureCases[] = {
 };
 
 class ConversionFailure : public ConversionHandler, public ::testing::WithParamInterface<FailureCase> {};
+
+void PrintTo(const FailureCase &c, std::ostream *out) {
+    *out << c.name;
+}
 
 } // namespace
 

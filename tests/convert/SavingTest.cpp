@@ -161,6 +161,10 @@ const SavePath kSavePaths[] = {
 
 class SaveFailure : public Saving, public ::testing::WithParamInterface<SavePath> {};
 
+void PrintTo(const SavePath &c, std::ostream *out) {
+    *out << c.name;
+}
+
 // Files may not grow beyond a few bytes while it lives, so that any write of
 // the memo fails even for a user whom permissions do not stop.
 class FileSizeLimit {

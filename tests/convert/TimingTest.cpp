@@ -37,6 +37,10 @@ const TimingCase kTimingCases[] = {
 
 class TimingRules : public ::testing::TestWithParam<TimingCase> {};
 
+void PrintTo(const TimingCase &c, std::ostream *out) {
+    *out << c.name;
+}
+
 } // namespace
 
 TEST_P(TimingRules, FaultsFoundAndCorrected) {

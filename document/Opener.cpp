@@ -142,8 +142,10 @@ void TForm1::btAbrirClick() {
     CheckChangedFlag = false;
     SwitchToOpenState(*this);
 
-    const LoadedText loaded = ReadTextFile(OpenDialog1.FileName);
+    LoadedText loaded = ReadTextFile(OpenDialog1.FileName);
     WorkList().Assign(loaded.lines);
+    // The WorkList alone holds the lines from here, so changing them never copies the file.
+    loaded.lines.Clear();
     Edit1.Text = FileNameWithoutFolder(OpenDialog1.FileName);
     OpenLoadedLines(*this);
 

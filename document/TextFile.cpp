@@ -28,7 +28,12 @@ bool IsLineEnd(char c) {
 
 TextList SplitLines(std::string_view text) {
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsLineEnd)) + 1);
+    // Line feeds count the lines of LF and CR LF files alike; only a file of
+    // bare carriage returns is counted by those.
+    auto lineEnds = std::count(text.begin(), text.end(), '\n');
+    if (lineEnds == 0)
+        lineEnds = std::count(text.begin(), text.end(), '\r');
+    lines.reserve(static_cast<std::size_t>(lineEnds) + 1);
     const char *const end = text.data() + text.size();
     const char *start = text.data();
     while (start != end) {

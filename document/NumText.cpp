@@ -181,12 +181,36 @@ int StrToInt(std::string_view text) {
     ThrowNotInteger(text);
 }
 
+// Most number texts are short plain decimals ("2,500", "25"). Their digits
+// as a whole number and the power of ten below them are both exact in
+// Extended, so one correctly rounded division gives the same value as a full
+// decimal conversion, many times faster.
+bool ReadPlainDecimal(std::string_view digits, Extended &value) {
+    unsigned long long mantissa = 0;
+    std::size_t count = 0;
+    std::size_t fractionDigits = 0;
+    bool inFraction = false;
+    for (const char c : digits) {
+        if (c == '.' && !inFraction) {
+            inFraction = true;
+        } else if (IsDigit(c) && count + 1 < kPowersOfTen.size()) {
+            mantissa = mantissa * 10 + static_cast<unsigned long long>(c - '0');
+            ++count;
+            fractionDigits += inFraction ? 1 : 0;
+        } else {
+            return false;
+        }
+    }
+    value = static_cast<Extended>(mantissa) / static_cast<Extended>(kPowersOfTen[fractionDigits]);
+    return true;
+}
+
 std::optional<Extended> TryStrToFloat(std::string_view text) {
     auto checked = CheckFloat(text);
     if (!checked)
         return std::nullopt;
     Extended value = 0;
-    if (!checked->zero) {
+    if (!checked->zero && !ReadPlainDecimal(checked->digits, value)) {
         const char *first = checked->digits.data();
         const char *last = first + checked->digits.size();
         auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);

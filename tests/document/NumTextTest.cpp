@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <random>
 
@@ -197,3 +199,15 @@ TEST(WholeNumbers, IntToStrWritesPlainDigits) {
 }
 
 } // namespace
+
+// Short decimals take a fast path; it must give the very value a full
+// decimal conversion gives, up to the longest texts it takes.
+TEST(NumTextFastPath, AgreesWithFullConversion) {
+    for (const char *text : {"2,5", "0,1", "23,976", "1,5", "59,9995", "0,000000000000000001",
+                             "123456789012345678", "12345678901234567,8", "1234567890123456789",
+                             "0,1234567890123456789", "99999999999999999,9"}) {
+        std::string dotted = text;
+        std::replace(dotted.begin(), dotted.end(), ',', '.');
+        EXPECT_EQ(StrToFloat(text), std::strtold(dotted.c_str(), nullptr)) << text;
+    }
+}

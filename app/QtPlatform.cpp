@@ -61,10 +61,10 @@ QString DefaultSuffix(const std::string &defaultExt) {
     return suffix;
 }
 
-QFont FontFromSpec(const FontSpec &spec) {
+QFont FontFromSpec(const FontSpec &model) {
     QFont font;
-    const QString family = ToQString(spec.Name);
-    const qreal size = spec.Size > 0 ? spec.Size : 8;
+    const QString family = ToQString(model.Name);
+    const qreal size = model.Size > 0 ? model.Size : 8;
     if (QFontDatabase::hasFamily(family)) {
         font.setFamily(family);
         font.setPointSizeF(size);
@@ -78,25 +78,25 @@ QFont FontFromSpec(const FontSpec &spec) {
         // a slightly smaller size keeps the captions inside the form's bounds.
         font.setPointSizeF(size * kFallbackScale);
     }
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
-    font.setStrikeOut(spec.StrikeOut);
+    font.setBold(model.Bold);
+    font.setItalic(model.Italic);
+    font.setUnderline(model.Underline);
+    font.setStrikeOut(model.StrikeOut);
     return font;
 }
 
 FontSpec SpecFromFont(const QFont &font, const FontSpec &keep) {
-    FontSpec spec = keep;
-    spec.Name = FromQString(font.family());
+    FontSpec model = keep;
+    model.Name = FromQString(font.family());
     if (font.pointSizeF() > 0)
-        spec.Size = static_cast<int>(std::lround(font.pointSizeF()));
+        model.Size = static_cast<int>(std::lround(font.pointSizeF()));
     else if (font.pixelSize() > 0)
-        spec.Size = (font.pixelSize() * 72 + 48) / 96;
-    spec.Bold = font.bold();
-    spec.Italic = font.italic();
-    spec.Underline = font.underline();
-    spec.StrikeOut = font.strikeOut();
-    return spec;
+        model.Size = (font.pixelSize() * 72 + 48) / 96;
+    model.Bold = font.bold();
+    model.Italic = font.italic();
+    model.Underline = font.underline();
+    model.StrikeOut = font.strikeOut();
+    return model;
 }
 
 void QtDialogs::BeforeShow() const {

@@ -23,7 +23,7 @@ QString DefaultSuffix(const std::string &defaultExt);
 // A font of the core as a Qt font. A family that is not installed (the
 // form's "MS Sans Serif" on Linux) falls back to an installed sans font of
 // the same point size.
-QFont FontFromSpec(const FontSpec &spec);
+QFont FontFromSpec(const FontSpec &model);
 // The chosen font back into the core's form; the colour is not part of a Qt
 // font and keeps the value of `keep`.
 FontSpec SpecFromFont(const QFont &font, const FontSpec &keep);

@@ -96,9 +96,9 @@ private slots:
     }
 
     void missingFontsFallBackToAnInstalledSans() {
-        FontSpec spec;
-        spec.Bold = true;
-        const QFont font = FontFromSpec(spec);
+        FontSpec model;
+        model.Bold = true;
+        const QFont font = FontFromSpec(model);
         QVERIFY(QFontDatabase::hasFamily(font.family()));
         QVERIFY(font.bold());
         QVERIFY(font.pointSizeF() > 6 && font.pointSizeF() <= 8);

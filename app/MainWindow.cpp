@@ -24,35 +24,22 @@ namespace {
 constexpr int kClientWidth = 464;
 constexpr int kClientHeight = 442;
 
-std::unique_ptr<ControlView> MakeView(Panel &model, QWidget *parent, ViewContext &context) {
-    return std::make_unique<PanelView>(model, parent, context);
-}
-std::unique_ptr<ControlView> MakeView(Bevel &model, QWidget *parent, ViewContext &context) {
-    return std::make_unique<BevelView>(model, parent, context);
-}
-std::unique_ptr<ControlView> MakeView(Label &model, QWidget *parent, ViewContext &context) {
-    return std::make_unique<LabelView>(model, parent, context);
-}
-std::unique_ptr<ControlView> MakeView(Button &model, QWidget *parent, ViewContext &context) {
-    return std::make_unique<ButtonView>(model, parent, context);
-}
-std::unique_ptr<ControlView> MakeView(Edit &model, QWidget *parent, ViewContext &context) {
-    return std::make_unique<EditView>(model, parent, context);
-}
-std::unique_ptr<ControlView> MakeView(ComboBox &model, QWidget *parent, ViewContext &context) {
-    return std::make_unique<ComboBoxView>(model, parent, context);
-}
-std::unique_ptr<ControlView> MakeView(ListBox &model, QWidget *parent, ViewContext &context) {
-    return std::make_unique<ListBoxView>(model, parent, context);
-}
-std::unique_ptr<ControlView> MakeView(Memo &model, QWidget *parent, ViewContext &context) {
-    return std::make_unique<MemoView>(model, parent, context);
-}
-std::unique_ptr<ControlView> MakeView(UpDown &model, QWidget *parent, ViewContext &context) {
-    return std::make_unique<UpDownView>(model, parent, context);
-}
-std::unique_ptr<ControlView> MakeView(ProgressBar &model, QWidget *parent, ViewContext &context) {
-    return std::make_unique<ProgressBarView>(model, parent, context);
+// The widget class that shows each kind of control model.
+template <class Model> struct ViewOf;
+template <> struct ViewOf<Panel> { using Type = PanelView; };
+template <> struct ViewOf<Bevel> { using Type = BevelView; };
+template <> struct ViewOf<Label> { using Type = LabelView; };
+template <> struct ViewOf<Button> { using Type = ButtonView; };
+template <> struct ViewOf<Edit> { using Type = EditView; };
+template <> struct ViewOf<ComboBox> { using Type = ComboBoxView; };
+template <> struct ViewOf<ListBox> { using Type = ListBoxView; };
+template <> struct ViewOf<Memo> { using Type = MemoView; };
+template <> struct ViewOf<UpDown> { using Type = UpDownView; };
+template <> struct ViewOf<ProgressBar> { using Type = ProgressBarView; };
+
+template <class Model>
+std::unique_ptr<ControlView> MakeView(Model &model, QWidget *parent, ViewContext &context) {
+    return std::make_unique<typename ViewOf<Model>::Type>(model, parent, context);
 }
 
 // Sees every press and key of the application before its widget does, so

@@ -22,6 +22,8 @@ public:
     void Run(Handler handler);
     // The same for a key handler; key is the key's virtual-key code.
     void Run(KeyHandler handler, int key) {
+        if (!handler)
+            return;
         keyHandler_ = handler;
         key_ = key;
         Run(&TForm1::RunKeyHandler);

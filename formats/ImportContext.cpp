@@ -1,5 +1,6 @@
 #include "formats/ImportContext.h"
 
+#include "document/Legendas.h"
 #include "document/NumText.h"
 #include "shell/MessageTable.h"
 
@@ -46,6 +47,15 @@ std::string ImportContext::PlainBoxHeader() const {
 
 Extended ImportContext::BoxFps() const {
     return StrToFloat(FpsBoxText);
+}
+
+void ImportContext::AddTimedSubtitle(std::string_view startTime, std::string_view endTime, Extended fps,
+                                     std::string_view text) {
+    AddSubtitle(TimeToFrames(startTime, fps), TimeToFrames(endTime, fps), text);
+}
+
+void ImportContext::AddSubtitle(int start, int end, std::string_view text) {
+    ImportBuffer.Add(FrameLine(start, ApplyDefaultDuration(start, end), text));
 }
 
 void ImportContext::HandOver(std::string &firstLine, std::string &secondLine, std::string &formatName,

@@ -72,6 +72,16 @@ struct ImportContext {
     // The rate of the frame-rate box text; throws ConvertError when it is not a number.
     Extended BoxFps() const;
 
+    // One subtitle of a format that gives clock times: both time texts
+    // converted at the rate (an invalid time is frame 0), an end that is not
+    // after the start replaced by the default duration, and the FrameLine
+    // added to the ImportBuffer. Throws ConvertError when the default
+    // duration leaves the 32-bit range.
+    void AddTimedSubtitle(std::string_view startTime, std::string_view endTime, Extended fps,
+                          std::string_view text);
+    // One subtitle given in frames, with the default duration as above.
+    void AddSubtitle(int start, int end, std::string_view text);
+
     // Accepting a file: the ImportBuffer becomes the SubtitleList and the
     // WorkList, the first and second line are emptied (so no later rule of
     // the opener matches again) and the format name is set.

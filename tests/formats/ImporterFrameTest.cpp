@@ -1,8 +1,7 @@
-#include "formats/Importers.h"
+#include "tests/formats/ImportBench.h"
 
 #include "document/Errors.h"
 #include "shell/MessageTable.h"
-#include "tests/support/FakePlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -11,44 +10,6 @@
 #include <vector>
 
 namespace {
-constexpr std::uint8_t kEnglish = 2;
-
-TextList Lines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t from = 0;
-    for (std::size_t end; (end = text.find('\n', from)) != std::string_view::npos; from = end + 1)
-        lines.emplace_back(text.substr(from, end - from));
-    lines.emplace_back(text.substr(from));
-    return TextList(std::move(lines));
-}
-
-// An importer's surroundings without a main window.
-class ImportBench : public ::testing::Test {
-protected:
-    void ImportSubRipFrom(std::string_view text) {
-        work = Lines(text);
-        ImportSubRip(ctx, firstLine, secondLine, formatName);
-    }
-    std::vector<std::string> Questions() const {
-        std::vector<std::string> texts;
-        for (const auto &box : dialogs.Boxes()) {
-            EXPECT_EQ(box.kind, ShownBox::Kind::Warning);
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
-
-    FakeDialogs dialogs;
-    TextList work;
-    TextList buffer;
-    TextList subtitles{"{1}{2}before"};
-    std::string boxText = "25,000";
-    ImportContext ctx{WorkLines(work), buffer, subtitles, 25.0, boxText, false, dialogs, kEnglish};
-    std::string firstLine = "OK";
-    std::string secondLine = "OK";
-    std::string formatName;
-};
-
 struct HeaderCase {
     double fps;
     std::string box;
@@ -81,11 +42,37 @@ TEST(DefaultDuration, AnEndNotAfterTheStartLasts23Frames) {
     EXPECT_THROW(ApplyDefaultDuration(INT_MAX - 22, 0), ConvertError);
 }
 
+struct TimedCase {
+    const char *start, *end;
+    double fps;
+    const char *frameLine;
+};
+
+class TimedSubtitles : public ImportBench, public ::testing::WithParamInterface<TimedCase> {};
+
+TEST_P(TimedSubtitles, ConvertAtTheRateWithTheDefaultDuration) {
+    ctx.AddTimedSubtitle(GetParam().start, GetParam().end, GetParam().fps, "Hi|there");
+    EXPECT_EQ(buffer, TextList{GetParam().frameLine});
+}
+
+INSTANTIATE_TEST_SUITE_P(Times, TimedSubtitles,
+                         ::testing::Values(TimedCase{"00:00:01,500", "00:00:02,500", 25, "{38}{62}Hi|there"},
+                                           TimedCase{"0:0:1.5", "0:0:1.5", 25, "{38}{61}Hi|there"},
+                                           TimedCase{"00:00:01:12", "bad", 25, "{28}{51}Hi|there"},
+                                           TimedCase{"bad", "", 23.976, "{0}{23}Hi|there"},
+                                           TimedCase{"01:00:00", "01:00:01", 29.97,
+                                                     "{107892}{107922}Hi|there"}));
+
+TEST_F(ImportBench, ADefaultDurationOutside32BitsEndsTheImport) {
+    EXPECT_THROW(ctx.AddSubtitle(INT_MAX, 0, "x"), ConvertError);
+    EXPECT_TRUE(buffer.Empty());
+}
+
 class SubRipDeclines : public ImportBench, public ::testing::WithParamInterface<const char *> {};
 
 TEST_P(SubRipDeclines, LeavingEverythingAsItWas) {
     ctx.AlertsOn = true;
-    ImportSubRipFrom(GetParam());
+    Import(ImportSubRip, GetParam());
     EXPECT_EQ(work, Lines(GetParam()));
     EXPECT_TRUE(buffer.Empty());
     EXPECT_EQ(subtitles, TextList{"{1}{2}before"});
@@ -103,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(NotSubRip, SubRipDeclines,
 
 TEST_F(ImportBench, SubRipHandsOverThroughTheContext) {
     ctx.AlertsOn = true;
-    ImportSubRipFrom("1\n00:00:01,000 --> 00:00:02,000\nHello");
+    Import(ImportSubRip, "1\n00:00:01,000 --> 00:00:02,000\nHello");
     EXPECT_EQ(buffer, (TextList{"{1}{1}25", "{25}{50}Hello"}));
     EXPECT_EQ(subtitles, buffer);
     EXPECT_EQ(work, buffer);
@@ -131,7 +118,7 @@ TEST_P(SubRipNumbering, AnswersDecideWhetherTheImportGoesOn) {
     const NumberingCase &c = GetParam();
     for (bool answer : c.answers)
         answer ? dialogs.AnswerYes() : dialogs.AnswerNo();
-    ImportSubRipFrom(kNumbered1249);
+    Import(ImportSubRip, kNumbered1249);
     std::vector<std::string> asked;
     for (int row : c.rowsAsked)
         asked.push_back(MessageText(row, kEnglish));
@@ -153,8 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberingCase{{true, false, false}, {20, 21, 20}, 3, false}));
 
 TEST_F(ImportBench, SubRipNumberLinesThatAreNoNumbersAreNotChecked) {
-    ImportSubRipFrom("1\n00:00:01,000 --> 00:00:02,000\nA\n\nsecond\n00:00:03,000 --> 00:00:04,000\nB\n\n"
-                     "3\n00:00:05,000 --> 00:00:06,000\nC");
+    Import(ImportSubRip, "1\n00:00:01,000 --> 00:00:02,000\nA\n\nsecond\n00:00:03,000 --> 00:00:04,000\nB\n\n"
+                         "3\n00:00:05,000 --> 00:00:06,000\nC");
     EXPECT_TRUE(dialogs.Boxes().empty());
     EXPECT_EQ(buffer.Count(), 4u);
 }
@@ -162,8 +149,8 @@ TEST_F(ImportBench, SubRipNumberLinesThatAreNoNumbersAreNotChecked) {
 TEST_F(ImportBench, SubRipFrameOverflowEndsTheImportNamingTheBlock) {
     // At this rate one hour is 2147483640 frames, and 23 more leave the 32-bit range.
     ctx.CurrentFps = 2147483640.0 / 3600;
-    ImportSubRipFrom("1\n00:00:00,000 --> 00:00:00,001\nA\n\n2\n01:00:00,000 --> 00:00:00,000\nB\n\n"
-                     "3\n00:00:00,000 --> 00:00:00,001\nC");
+    Import(ImportSubRip, "1\n00:00:00,000 --> 00:00:00,001\nA\n\n2\n01:00:00,000 --> 00:00:00,000\nB\n\n"
+                         "3\n00:00:00,000 --> 00:00:00,001\nC");
     EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(19, kEnglish) + "2"});
     EXPECT_EQ(buffer.Count(), 2u);
     EXPECT_EQ(formatName, "");

@@ -50,7 +50,9 @@ int FuzzImporter(Importer &importer, const unsigned char *data, std::size_t size
     std::string formatName;
     try {
         importer(context, firstLine, secondLine, formatName);
-    } catch (const LumavertError &) {
+    } catch (const ConvertError &) {
+        // A number text that does not convert ends the opening with the error
+        // box; every other failure, a read past the end among them, is a fault.
         return 0;
     }
     if (!formatName.empty()) {

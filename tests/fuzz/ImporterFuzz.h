@@ -7,8 +7,8 @@
 // Runs one importer on outside bytes the way the opener does: the bytes read
 // as a text file, empty lines taken off the top, the first two lines handed
 // in. Questions are answered Yes and No in turn, the rate and the alerts
-// vary with the input. A failure that ends a handler is an allowed outcome;
-// anything else that escapes, or a sanitizer finding, is a fault.
+// vary with the input. A number text that does not convert is an allowed
+// outcome; any other failure that escapes, or a sanitizer finding, is a fault.
 //
 // A target for another importer is this and the one-line target file:
 //   extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) {

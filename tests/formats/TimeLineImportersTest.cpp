@@ -60,8 +60,6 @@ const TimeLineCase kTimeLineCases[] = {
     {"SubViewer2EndsAtTwoEmptyLines", ImportSubViewer2,
      "[INFORMATION]\n[SUBTITLE]\n00:00:01.00,00:00:02.00\nA\n\n\n00:00:03.00,00:00:04.00\nB",
      "25,000", {"{1}{1}25,000", "{25}{50}A"}, "25,000", "SubViewer 2.0"},
-    {"SubViewer2WithoutSubtitleLine", ImportSubViewer2, "[INFORMATION]\n00:00:01.00,00:00:02.00\nA",
-     "25,000", {"{1}{1}25,000"}, "25,000", "SubViewer 2.0"},
     {"SubViewer2LastTimeLineWithoutText", ImportSubViewer2,
      "[INFORMATION]\n[SUBTITLE]\n00:00:01.00,00:00:02.00\nA\n\n00:00:03.00,00:00:04.00",
      "23.976", {"{1}{1}23,976", "{24}{48}A"}, "23,976", "SubViewer 2.0"},
@@ -82,7 +80,8 @@ const TimeLineCase kTimeLineCases[] = {
      "25,000", {"{1}{1}25,000", "{25}{50}One|line", "{75}{98}Same"}, "25,000",
      "ViPlay Subtitle File"},
     {"TurboTitlerTestsNoTime", ImportTurboTitler,
-     "0:00:01.00,0:00:02.50,NTP Hello|there\nx:00:01.00,0:00:0y.00,NTP Broken\n\n0:00:05.00,0:00:06.00,NTP After",
+     "0:00:01.00,0:00:02.50,NTP Hello|there\nx:00:01.00,0:00:0y.00,NTP Broken\n\n"
+     "0:00:05.00,0:00:06.00,NTP After",
      "25,000", {"{1}{1}25,000", "{25}{62}Hello|there", "{0}{23}Broken"}, "25,000", "TurboTitler"},
     {"ZeroGTextAfterTheFirstNtp", ImportZeroG,
      "% Zero G 1.0\n\nE 1 0:00:01.00 0:00:02.00 Default NTP Die NTP Frage\n"

@@ -39,9 +39,10 @@ void ImportSubViewer2(ImportContext &ctx, std::string &firstLine, std::string &s
     if (!work.Empty() && CharsAre(work.Top(), 1, "[COLF]"))
         work.DeleteTop();
 
-    // Empty lines before the first subtitle are skipped; after it, the
-    // empty line that separates subtitles is read with the subtitle, so an
-    // empty line at the top is the second one in a row and ends the list.
+    // Empty lines before the first subtitle are skipped. After it, the
+    // empty line that separates subtitles is read with the subtitle.
+    // NOTE: an empty line at the top is then the second one in a row, and
+    // it ends the list.
     bool subtitleSeen = false;
     while (!work.Empty()) {
         if (work.Top().empty()) {

@@ -89,6 +89,7 @@ struct Opened {
 };
 
 constexpr const char *kNotReadYet = "no importer reads this format yet: the lines as they stand";
+constexpr const char *kOneLineTMPlayer = "one line a subtitle, not the \",1=\" and \",2=\" lines";
 
 // clang-format off
 const std::map<std::string, Opened> kOtherFormats = {
@@ -114,9 +115,9 @@ const std::map<std::string, Opened> kOtherFormats = {
     {"sonic-dvd-creator/subtitleedit-comment-SonicScenaristBitmaps.sub", {"Unknown", 1, kNotReadYet}},
     {"sonic-dvd-creator/subtitleworkshop-comment-FRead_WINCAPSTEXTTIMECODED.txt", {"Unknown", 8, kNotReadYet}},
     {"spruce-dvd-maestro/subtitleedit-comment-Son.son", {"Unknown", 1, kNotReadYet}},
-    {"spruce-stl/mantas-subtitles-stl.stl", {"Unknown", 2, kNotReadYet}},
-    {"spruce-stl/mantas-subtitles-stl_with_comments.stl", {"Unknown", 8, kNotReadYet}},
-    {"spruce-stl/subtitleedit-template+comment-Spruce.stl", {"Unknown", 38, kNotReadYet}},
+    {"spruce-stl/mantas-subtitles-stl.stl", {"Spruce Subtitle File", 2, nullptr}},
+    {"spruce-stl/mantas-subtitles-stl_with_comments.stl", {"Spruce Subtitle File", 2, nullptr}},
+    {"spruce-stl/subtitleedit-template+comment-Spruce.stl", {"Spruce Subtitle File", 1, nullptr}},
     {"ssa/gaupol-ssa.ssa", {"Unknown", 32, kNotReadYet}},
     {"ssa/pysubs2-HEX_COLOR_IN_SSA.ssa", {"Unknown", 27, kNotReadYet}},
     {"ssa/pysubs2-SIMPLE_SSA_REF.ssa", {"Unknown", 20, kNotReadYet}},
@@ -126,25 +127,27 @@ const std::map<std::string, Opened> kOtherFormats = {
     {"ssa/subtitlesparser-HP2.ssa", {"Unknown", 644, kNotReadYet}},
     {"ssa/subtitlesparser-HellBoy_2_The_Golden_Army.ssa", {"Unknown", 860, kNotReadYet}},
     {"ssa/subtitlesparser-Lost_and_Delirious_fr.ssa", {"Unknown", 946, kNotReadYet}},
-    {"subviewer1/subtitleedit-template+comment-SubViewer10.sub", {"Unknown", 18, kNotReadYet}},
-    {"subviewer2/gaupol-subviewer2.sub", {"Unknown", 42, kNotReadYet}},
-    {"subviewer2/gstreamer-subviewer.sub", {"Unknown", 18, kNotReadYet}},
-    {"subviewer2/gstreamer-subviewer2.sub", {"Unknown", 18, kNotReadYet}},
-    {"subviewer2/mantas-subtitles-sub_viewer.sub", {"Unknown", 5, kNotReadYet}},
-    {"subviewer2/mantas-subtitles-sub_viewer_with_headers.sub", {"Unknown", 17, kNotReadYet}},
-    {"subviewer2/subtitlesparser-battlestar.galactica.s03e09.eng.sub", {"Unknown", 1020, kNotReadYet}},
-    {"tmplayer/gaupol-tmplayer-1.txt", {"Unknown", 10, kNotReadYet}},
-    {"tmplayer/gaupol-tmplayer-2.txt", {"Unknown", 10, kNotReadYet}},
-    {"tmplayer/gstreamer-tmplayer_multiline.txt", {"Unknown", 5, kNotReadYet}},
-    {"tmplayer/gstreamer-tmplayer_multiline_with_bogus_lines.txt", {"Unknown", 6, kNotReadYet}},
-    {"tmplayer/gstreamer-tmplayer_style1.txt", {"Unknown", 4, kNotReadYet}},
-    {"tmplayer/gstreamer-tmplayer_style2.txt", {"Unknown", 4, kNotReadYet}},
-    {"tmplayer/gstreamer-tmplayer_style3.txt", {"Unknown", 4, kNotReadYet}},
-    {"tmplayer/gstreamer-tmplayer_style4.txt", {"Unknown", 4, kNotReadYet}},
-    {"tmplayer/pysubs2-test_simple_read.txt", {"Unknown", 3, kNotReadYet}},
-    {"turbotitler/subtitleedit-comment-TurboTitler.tts", {"Unknown", 3, kNotReadYet}},
+    {"subviewer1/subtitleedit-template+comment-SubViewer10.sub", {"SubViewer 1.0", 1, nullptr}},
+    {"subviewer2/gaupol-subviewer2.sub", {"SubViewer 2.0", 10, nullptr}},
+    {"subviewer2/gstreamer-subviewer.sub", {"SubViewer 2.0", 2, nullptr}},
+    {"subviewer2/gstreamer-subviewer2.sub", {"SubViewer 2.0", 2, nullptr}},
+    {"subviewer2/mantas-subtitles-sub_viewer.sub", {"Unknown", 5, "no [INFORMATION] header"}},
+    {"subviewer2/mantas-subtitles-sub_viewer_with_headers.sub", {"SubViewer 2.0", 2, nullptr}},
+    {"subviewer2/subtitlesparser-battlestar.galactica.s03e09.eng.sub", {"SubViewer 2.0", 336, nullptr}},
+    {"tmplayer/gaupol-tmplayer-1.txt", {"Unknown", 10, kOneLineTMPlayer}},
+    {"tmplayer/gaupol-tmplayer-2.txt", {"Unknown", 10, kOneLineTMPlayer}},
+    {"tmplayer/gstreamer-tmplayer_multiline.txt",
+     {"TMPlayer", 1, "the clearing lines have no \",2=\" line, so the four-line groups drift"}},
+    {"tmplayer/gstreamer-tmplayer_multiline_with_bogus_lines.txt",
+     {"Unknown", 6, "line 2 is a bogus line between \",1=\" and \",2=\""}},
+    {"tmplayer/gstreamer-tmplayer_style1.txt", {"Unknown", 4, kOneLineTMPlayer}},
+    {"tmplayer/gstreamer-tmplayer_style2.txt", {"Unknown", 4, kOneLineTMPlayer}},
+    {"tmplayer/gstreamer-tmplayer_style3.txt", {"Unknown", 4, kOneLineTMPlayer}},
+    {"tmplayer/gstreamer-tmplayer_style4.txt", {"Unknown", 4, kOneLineTMPlayer}},
+    {"tmplayer/pysubs2-test_simple_read.txt", {"Unknown", 3, kOneLineTMPlayer}},
+    {"turbotitler/subtitleedit-comment-TurboTitler.tts", {"TurboTitler", 3, nullptr}},
     {"ulead/subtitleedit-template+comment-Ulead.txt", {"Unknown", 14, kNotReadYet}},
-    {"zerog/subtitleedit-comment-ZeroG.zeg", {"Unknown", 5, kNotReadYet}},
+    {"zerog/subtitleedit-comment-ZeroG.zeg", {"ZeroG 1.0", 3, nullptr}},
 };
 // clang-format on
 

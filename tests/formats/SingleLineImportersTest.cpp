@@ -49,109 +49,80 @@ TEST_P(SingleLineImport, OneFrameLinePerSubtitleLine) {
 
 // The rate of every row is 25 frames per second unless the box says otherwise;
 // a timecode's last field is a decimal fraction of the second (00:00:22:10 is
-// 552.5 frames, 552 to the even neighbour).
+// 552.5 frames, 552 to the even neighbour). A box text with a dot is written
+// back with the decimal comma.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Formats, SingleLineImport,
     ::testing::Values(
-        SingleLineCase{"DVDJunior",
-                       ImportDVDJunior,
-                       "Subtitle File Mark:2:...\n00:00:01:00&00:00:02:00#Hello<world\n"
-                       "00:00:03:50&00:00:03:50#A<b<c",
-                       "25,000",
-                       {"{1}{1}25,000", "{25}{50}Hello|world", "{88}{111}A|b|c"},
-                       "25,000",
-                       "DVDJunior"},
+        SingleLineCase{"DVDJunior", ImportDVDJunior,
+            "Subtitle File Mark:2:...\n00:00:01:00&00:00:02:00#Hello<world\n00:00:03:50&00:00:03:50#A<b<c",
+            "25.000", {"{1}{1}25,000", "{25}{50}Hello|world", "{88}{111}A|b|c"}, "25,000", "DVDJunior"},
         // Lines without "&", or without "#" after it, hold no subtitle.
-        SingleLineCase{"DVDJuniorSkips",
-                       ImportDVDJunior,
-                       "Subtitle File Mark\n\nno times\n00:00:01:00#x&y\n00:00:01:00&00:00:02:00#ok\n",
-                       "25,000",
-                       {"{1}{1}25,000", "{25}{50}ok"},
-                       "25,000",
-                       "DVDJunior"},
-        SingleLineCase{"DVDJuniorHeaderOnly",
-                       ImportDVDJunior,
-                       "Subtitle File Mark",
-                       "25,000",
-                       {"{1}{1}25,000"},
-                       "25,000",
-                       "DVDJunior"},
-        SingleLineCase{"PowerDivX",
-                       ImportPowerDivX,
-                       "{0:00:01}{0:00:03}Hi|there\n{bad line}\n\n{0:00:05}{0:00:04}",
-                       "23.976",
-                       {"{1}{1}23,976", "{24}{72}Hi|there", "{120}{143}"},
-                       "23,976",
-                       "PowerDivX"},
-        SingleLineCase{"SpruceDVDMaestro",
-                       ImportSpruceDVDMaestro,
-                       "st_format 2\nDisplay_Area (0 2 719 479)\n\n"
-                       "0001  00:00:19:13 00:00:22:10 - Hello - Hi\nnot a subtitle\n"
-                       "0002  00:00:23:00 00:00:24:50 One-way\n\n0003  00:00:25:00 00:00:26:00 a  b",
-                       "25,000",
-                       {"{1}{1}25,000", "{478}{552}-Hello |Hi", "{575}{612}One|way", "{625}{650}a  b"},
-                       "25,000",
-                       "Spruce DVD Maestro"},
-        SingleLineCase{"SpruceDVDMaestroWithoutFirstSubtitle",
-                       ImportSpruceDVDMaestro,
-                       "st_format 2\n0002  00:00:01:00 00:00:02:00 x",
-                       "25,000",
-                       {"{1}{1}25,000"},
-                       "25,000",
-                       "Spruce DVD Maestro"},
+        SingleLineCase{"DVDJuniorSkips", ImportDVDJunior,
+            "Subtitle File Mark\n\nno times\n00:00:01:00#x&y\n00:00:01:00&00:00:02:00#ok\n",
+            "25,000", {"{1}{1}25,000", "{25}{50}ok"}, "25,000", "DVDJunior"},
+        // The header line is never read as a subtitle, whatever it holds.
+        SingleLineCase{"DVDJuniorHeaderOnly", ImportDVDJunior, "Subtitle File Mark&00:00:02:00#",
+            "25,000", {"{1}{1}25,000"}, "25,000", "DVDJunior"},
+        SingleLineCase{"PowerDivX", ImportPowerDivX,
+            "{0:00:01}{0:00:03}Hi|there\n{bad line}\n\n{0:00:05}{0:00:04}",
+            "23.976", {"{1}{1}23,976", "{24}{72}Hi|there", "{120}{143}"}, "23,976", "PowerDivX"},
+        SingleLineCase{"SpruceDVDMaestro", ImportSpruceDVDMaestro,
+            "st_format 2\nDisplay_Area (0 2 719 479)\n\n0001  00:00:19:13 00:00:22:10 - Hello - Hi\n"
+            "not a subtitle\n0002  00:00:23:00 00:00:24:50 One-way\n\n0003  00:00:25:00 00:00:26:00 a  b",
+            "25.000", {"{1}{1}25,000", "{478}{552}-Hello |Hi", "{575}{612}One|way", "{625}{650}a  b"},
+            "25,000", "Spruce DVD Maestro"},
+        // Reading starts at "0001" only; a file without it has no subtitle.
+        SingleLineCase{"SpruceDVDMaestroWithoutFirstSubtitle", ImportSpruceDVDMaestro,
+            "st_format 2\n0002  00:00:01:00 00:00:02:00 x",
+            "25,000", {"{1}{1}25,000"}, "25,000", "Spruce DVD Maestro"},
         // No layout test: a line of anything else is a subtitle of invalid times.
-        SingleLineCase{"MacDVDStudioPro",
-                       ImportMacDVDStudioPro,
-                       "00:00:03:00\t00:00:08:00\tText\nanything",
-                       "25,000",
-                       {"{1}{1}25,000", "{75}{200}Text", "{0}{23}"},
-                       "25,000",
-                       "Mac DVD Studio Pro"},
-        SingleLineCase{"Captions32",
-                       ImportCaptions32,
-                       Captions32Line("00:00:01:00 , 00:00:02:00 , ", "Hello", "World") + "\n" +
-                           Captions32Line("00:00:03:00 , 00:00:04:00 , ", "One", "") +
-                           "\n00:00:05:00 , 00:00:06:00 , No bar   ",
-                       "25,000",
-                       {"{1}{1}25,000", "{25}{50}Hello|World", "{75}{100}One", "{125}{150}No bar"},
-                       "25,000",
-                       "Captions32"},
+        SingleLineCase{"MacDVDStudioPro", ImportMacDVDStudioPro, "00:00:03:00\t00:00:08:00\tText\nanything",
+            "25.000", {"{1}{1}25,000", "{75}{200}Text", "{0}{23}"}, "25,000", "Mac DVD Studio Pro"},
+        SingleLineCase{"Captions32", ImportCaptions32,
+            Captions32Line("00:00:01:00 , 00:00:02:00 , ", "Hello", "World") + "\n" +
+                Captions32Line("00:00:03:00 , 00:00:04:00 , ", "One", "") +
+                "\n00:00:05:00 , 00:00:06:00 , No bar   ",
+            "25.000", {"{1}{1}25,000", "{25}{50}Hello|World", "{75}{100}One", "{125}{150}No bar"},
+            "25,000", "Captions32"},
         // Pinnacle converts at the rate the opener set (25), not at the box's.
-        SingleLineCase{"Pinnacle",
-                       ImportPinnacle,
-                       "-----\n#INPOINT OUTPOINT PATH\n-----\n00:03:15:22 00:03:23:10 This is line one.\n"
-                       "This is line two.\n00:00:01:00 00:00:02:00 Never read",
-                       "30",
-                       {"{1}{1}30", "{4880}{5078}This is line one.", "{0}{23}"},
-                       "30",
-                       "Pinnacle Impression"},
-        SingleLineCase{"PinnacleHeaderOnly",
-                       ImportPinnacle,
-                       "-----\n#INPOINT OUTPOINT PATH\n-----",
-                       "25,000",
-                       {"{1}{1}25,000"},
-                       "25,000",
-                       "Pinnacle Impression"}),
+        SingleLineCase{"Pinnacle", ImportPinnacle,
+            "-----\n#INPOINT OUTPOINT PATH\n-----\n00:03:15:22 00:03:23:10 This is line one.\n"
+            "This is line two.\n00:00:01:00 00:00:02:00 Never read",
+            "30.5", {"{1}{1}30,5", "{4880}{5078}This is line one.", "{0}{23}"}, "30,5",
+            "Pinnacle Impression"},
+        SingleLineCase{"PinnacleHeaderOnly", ImportPinnacle, "-----\n#INPOINT OUTPOINT PATH\n-----",
+            "25,000", {"{1}{1}25,000"}, "25,000", "Pinnacle Impression"}),
     [](const ::testing::TestParamInfo<SingleLineCase> &info) { return std::string(info.param.name); });
+// clang-format on
 
+// The text rules of the formats, Spruce DVD Maestro's dashes and Captions 32's padded fields.
 struct TextCase {
+    std::string (*rule)(std::string_view);
     const char *in, *out;
 };
 
-class SpruceTexts : public ::testing::TestWithParam<TextCase> {};
+class SingleLineTexts : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(SpruceTexts, DashesBecomeLineBreaks) {
-    EXPECT_EQ(SpruceMaestroText(GetParam().in), GetParam().out);
+TEST_P(SingleLineTexts, BecomeFrameLineTexts) {
+    EXPECT_EQ(GetParam().rule(GetParam().in), GetParam().out);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dashes, SpruceTexts,
-                         ::testing::Values(TextCase{"- Yes. - No.", "-Yes. |No."},
-                                           TextCase{"One-way", "One|way"}, TextCase{"a  b", "a  b"},
-                                           TextCase{"", ""}, TextCase{"-", "-"},
-                                           TextCase{"  x -   y", "x |y"}, TextCase{"a |  b", "a |b"},
-                                           TextCase{"-  - x", "-|x"}, TextCase{"x-", "x|"}));
+INSTANTIATE_TEST_SUITE_P(
+    Rules, SingleLineTexts,
+    ::testing::Values(TextCase{SpruceMaestroText, "- Yes. - No.", "-Yes. |No."},
+                      TextCase{SpruceMaestroText, "One-way", "One|way"},
+                      TextCase{SpruceMaestroText, "a  b", "a  b"}, TextCase{SpruceMaestroText, "", ""},
+                      TextCase{SpruceMaestroText, "-", "-"}, TextCase{SpruceMaestroText, "  x -   y", "x |y"},
+                      TextCase{SpruceMaestroText, "a |  b", "a |b"},
+                      TextCase{SpruceMaestroText, "-  - x", "-|x"}, TextCase{SpruceMaestroText, "x-", "x|"},
+                      TextCase{Captions32Text, "Hello   |World   ", "Hello|World"},
+                      TextCase{Captions32Text, "One  |   ", "One"},
+                      TextCase{Captions32Text, "No bar  ", "No bar"}, TextCase{Captions32Text, "   |B", "|B"},
+                      TextCase{Captions32Text, "A |B|C  ", "A|B|C"}, TextCase{Captions32Text, "", ""}));
 
-TEST(SpruceTexts, ALongLineOfDashesStaysLinear) {
+TEST(SingleLineTexts, ALongLineOfDashesStaysLinear) {
     std::string dashes;
     for (int i = 0; i < 1'000'000; ++i)
         dashes += "-  ";
@@ -161,18 +132,6 @@ TEST(SpruceTexts, ALongLineOfDashesStaysLinear) {
     EXPECT_EQ(text, "-" + std::string(999'999, '|'));
     EXPECT_LT(seconds, 2.0) << seconds;
 }
-
-class Captions32Texts : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(Captions32Texts, FieldsLoseTheirPadding) {
-    EXPECT_EQ(Captions32Text(GetParam().in), GetParam().out);
-}
-
-INSTANTIATE_TEST_SUITE_P(Fields, Captions32Texts,
-                         ::testing::Values(TextCase{"Hello   |World   ", "Hello|World"},
-                                           TextCase{"One  |   ", "One"}, TextCase{"No bar  ", "No bar"},
-                                           TextCase{"   |B", "|B"}, TextCase{"A |B|C  ", "A|B|C"},
-                                           TextCase{"", ""}));
 
 // The formats through the opener: chosen by extension or by their first
 // lines, they show their name and keep the frame-rate box.

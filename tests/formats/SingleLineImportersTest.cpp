@@ -109,18 +109,18 @@ TEST_P(SingleLineTexts, BecomeFrameLineTexts) {
     EXPECT_EQ(GetParam().rule(GetParam().in), GetParam().out);
 }
 
+// Beyond the rows of the import table: the edges of the dash steps, a bar of
+// the file's own, and fields missing on either side of the bar.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rules, SingleLineTexts,
-    ::testing::Values(TextCase{SpruceMaestroText, "- Yes. - No.", "-Yes. |No."},
-                      TextCase{SpruceMaestroText, "One-way", "One|way"},
-                      TextCase{SpruceMaestroText, "a  b", "a  b"}, TextCase{SpruceMaestroText, "", ""},
-                      TextCase{SpruceMaestroText, "-", "-"}, TextCase{SpruceMaestroText, "  x -   y", "x |y"},
+    ::testing::Values(TextCase{SpruceMaestroText, "", ""}, TextCase{SpruceMaestroText, "-", "-"},
+                      TextCase{SpruceMaestroText, "  x -   y", "x |y"},
                       TextCase{SpruceMaestroText, "a |  b", "a |b"},
                       TextCase{SpruceMaestroText, "-  - x", "-|x"}, TextCase{SpruceMaestroText, "x-", "x|"},
-                      TextCase{Captions32Text, "Hello   |World   ", "Hello|World"},
-                      TextCase{Captions32Text, "One  |   ", "One"},
-                      TextCase{Captions32Text, "No bar  ", "No bar"}, TextCase{Captions32Text, "   |B", "|B"},
-                      TextCase{Captions32Text, "A |B|C  ", "A|B|C"}, TextCase{Captions32Text, "", ""}));
+                      TextCase{Captions32Text, "   |B", "|B"}, TextCase{Captions32Text, "A |B|C  ", "A|B|C"},
+                      TextCase{Captions32Text, "", ""}));
+// clang-format on
 
 TEST(SingleLineTexts, ALongLineOfDashesStaysLinear) {
     std::string dashes;
@@ -145,22 +145,18 @@ struct OpenedCase {
 class SingleLineOpening : public ::testing::TestWithParam<OpenedCase> {
 protected:
     void TearDown() override { fs::remove(path_); }
-    void Open(const OpenedCase &c) {
-        path_ = fs::temp_directory_path() / (std::string("lumavert-single-line-") + c.file);
-        std::ofstream(path_, std::ios::binary) << c.bytes;
-        form.ActivarosAlertas1.Checked = false;
-        form.Combobox2.Text = "23,976";
-        fake.dialogs.ChooseFile(path_.string());
-        form.Run(&TForm1::btAbrirClick);
-    }
 
-    FakePlatform fake;
-    TForm1 form{fake.platform};
-    fs::path path_;
+    fs::path path_ = fs::temp_directory_path() / (std::string("lumavert-single-line-") + GetParam().file);
 };
 
 TEST_P(SingleLineOpening, ShowsTheFormatAndKeepsTheRate) {
-    Open(GetParam());
+    std::ofstream(path_, std::ios::binary) << GetParam().bytes;
+    FakePlatform fake;
+    TForm1 form{fake.platform};
+    form.ActivarosAlertas1.Checked = false;
+    form.Combobox2.Text = "23,976";
+    fake.dialogs.ChooseFile(path_.string());
+    form.Run(&TForm1::btAbrirClick);
     EXPECT_EQ(form.Formato.Caption, GetParam().format);
     EXPECT_EQ(form.Combobox2.Text, "23,976");
     EXPECT_EQ(form.SubtitleList().Count(), GetParam().entries);

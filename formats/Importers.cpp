@@ -10,12 +10,6 @@ void ImportMPlayer1(ImportContext &, std::string &, std::string &, std::string &
 void ImportMPlayer2(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportSubStationAlpha(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportSami(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportDVDJunior(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportPowerDivX(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportSpruceDVDMaestro(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportMacDVDStudioPro(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportCaptions32(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportPinnacle(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportFabSubtitler(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportDVDSubtitleSystem(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportAdobeEncore(ImportContext &, std::string &, std::string &, std::string &) {}

@@ -90,20 +90,24 @@ struct Opened {
 
 constexpr const char *kNotReadYet = "no importer reads this format yet: the lines as they stand";
 constexpr const char *kOneLineTMPlayer = "one line a subtitle, not the \",1=\" and \",2=\" lines";
+constexpr const char *kBlankSeparated =
+    "timecodes separated by blanks: the Mac DVD Studio Pro rule takes it while the DVD Subtitle System "
+    "importer declines";
 
 // clang-format off
 const std::map<std::string, Opened> kOtherFormats = {
-    {"adobe-encore/subtitleedit-comment-AdobeEncore.txt", {"Unknown", 2, kNotReadYet}},
+    {"adobe-encore/subtitleedit-comment-AdobeEncore.txt", {"Mac DVD Studio Pro", 2, kBlankSeparated}},
     {"aqtitle/subtitleedit-comment-AQTitle.aqt", {"Unknown", 9, kNotReadYet}},
-    {"dvd-subtitle-system/subtitleworkshop-comment-UCheckFormat.txt", {"Unknown", 1, kNotReadYet}},
+    {"dvd-subtitle-system/subtitleworkshop-comment-UCheckFormat.txt", {"Mac DVD Studio Pro", 1, kBlankSeparated}},
     {"dvdsubtitle/subtitleedit-template+comment-DvdSubtitle.sub", {"MicroDVD", 16, kNotReadYet}},
     {"fab-subtitler/subtitleedit-comment-FabSubtitler.txt", {"Unknown", 3, kNotReadYet}},
     {"inscriber-cg/subtitleedit-comment-MidwayInscriberCGX.txt", {"Unknown", 2, kNotReadYet}},
-    {"mac-dvd-studio-pro/subtitleworkshop-comment-UCheckFormat.txt", {"Unknown", 1, kNotReadYet}},
+    {"mac-dvd-studio-pro/subtitleworkshop-comment-UCheckFormat.txt", {"Mac DVD Studio Pro", 1, kBlankSeparated}},
     {"mpl2/gaupol-mpl2.txt", {"Unknown", 10, kNotReadYet}},
     {"mpl2/gstreamer-mpl2.mpl", {"Unknown", 5, kNotReadYet}},
     {"mpl2/pysubs2-test_simple_parsing-input3.mpl", {"Unknown", 6, kNotReadYet}},
-    {"pinnacle-impression/subtitleedit-template+comment-PinnacleImpression.txt", {"Unknown", 6, kNotReadYet}},
+    {"pinnacle-impression/subtitleedit-template+comment-PinnacleImpression.txt",
+     {"Pinnacle Impression", 2, "the second text line stands alone, a subtitle of invalid times"}},
     {"sami/gstreamer-sami.smi", {"Unknown", 24, kNotReadYet}},
     {"sami/gstreamer-sami_comment.smi", {"Unknown", 15, kNotReadYet}},
     {"sami/gstreamer-sami_html_entities.smi", {"Unknown", 13, kNotReadYet}},
@@ -114,7 +118,7 @@ const std::map<std::string, Opened> kOtherFormats = {
     {"sami/subsrt-sample.smi", {"Unknown", 33, kNotReadYet}},
     {"sonic-dvd-creator/subtitleedit-comment-SonicScenaristBitmaps.sub", {"Unknown", 1, kNotReadYet}},
     {"sonic-dvd-creator/subtitleworkshop-comment-FRead_WINCAPSTEXTTIMECODED.txt", {"Unknown", 8, kNotReadYet}},
-    {"spruce-dvd-maestro/subtitleedit-comment-Son.son", {"Unknown", 1, kNotReadYet}},
+    {"spruce-dvd-maestro/subtitleedit-comment-Son.son", {"Spruce DVD Maestro", 1, nullptr}},
     {"spruce-stl/mantas-subtitles-stl.stl", {"Spruce Subtitle File", 2, nullptr}},
     {"spruce-stl/mantas-subtitles-stl_with_comments.stl", {"Spruce Subtitle File", 2, nullptr}},
     {"spruce-stl/subtitleedit-template+comment-Spruce.stl", {"Spruce Subtitle File", 1, nullptr}},

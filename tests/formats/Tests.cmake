@@ -3,4 +3,5 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/RecognitionTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/CorpusTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/TimeLineImportersTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/formats/SingleLineImportersTest.cpp
 )

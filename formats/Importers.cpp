@@ -23,11 +23,3 @@ void ImportSpruceDVDMaestro(ImportContext &, std::string &, std::string &, std::
 void ImportMacDVDStudioPro(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportCaptions32(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportPinnacle(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportFabSubtitler(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportDVDSubtitleSystem(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportAdobeEncore(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportSonicDVDCreator(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportSubCreator(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportSBT(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportInscriberCG(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportIAuthor(ImportContext &, std::string &, std::string &, std::string &) {}

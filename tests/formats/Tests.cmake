@@ -2,4 +2,7 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/ImporterFrameTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/RecognitionTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/CorpusTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/formats/BlockTimecodeImportersTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/formats/PairedLineImportersTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/formats/IAuthorTest.cpp
 )

@@ -16,7 +16,7 @@ constexpr std::string_view kLongWait = "Wait! Long subtitles....";
 constexpr std::string_view kStartMark = "STARTTIME:";
 constexpr std::string_view kEndMark = "DISABLE_OGT";
 constexpr std::string_view kEndSuffix = " DISABLE_OGT";
-constexpr long double kWrapSeconds = 256;
+constexpr Extended kWrapSeconds = 256;
 
 bool Holds(std::string_view line, std::string_view mark) {
     return line.find(mark) != std::string_view::npos;

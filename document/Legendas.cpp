@@ -168,3 +168,14 @@ int TimeToFrames(std::string_view text, Extended fps) {
         return 0;
     return static_cast<int>(rounded);
 }
+
+int SecondsToFrames(std::string_view secondsText, Extended fps) {
+    std::string seconds(secondsText);
+    if (const std::size_t dot = seconds.find('.'); dot != std::string::npos)
+        seconds[dot] = ',';
+    const Extended total = StrToFloat(seconds);
+    const Extended hours = RoundHalfEven(total / 3600);
+    const Extended minutes = RoundHalfEven((total - 3600 * hours) / 60);
+    const Extended rest = total - 3600 * hours - 60 * minutes;
+    return TimeToFrames(FloatToStr(hours) + ":" + FloatToStr(minutes) + ":" + FloatToStr(rest), fps);
+}

@@ -22,7 +22,7 @@ FrameLineParts SplitFrameLine(std::string_view line);
 FrameLineBoundTexts FrameLineBounds(std::string_view line);
 // Converts both bounds as whole numbers; ConvertError when one is not. An
 // empty line leaves start and end unchanged.
-void FrameLineFrames(std::string_view line, int& start, int& end);
+void FrameLineFrames(std::string_view line, int &start, int &end);
 std::string FrameLineText(std::string_view line);
 
 // The clock time "hh:mm:ss,mmm" of a frame count, less the delay in seconds.
@@ -38,3 +38,10 @@ bool IsValidTime(std::string_view text);
 // The time as a frame number at the rate, ties to even; 0 for an invalid
 // time and for one whose frame number does not fit in 32 bits.
 int TimeToFrames(std::string_view text, Extended fps);
+// A count of seconds (decimal comma or point) as a frame number at the rate:
+// the seconds are split into whole hours and minutes, each rounded to the
+// nearest, and the clock time converted by TimeToFrames, so minutes and
+// seconds may be negative ("0:2:-20" for 100 seconds). The result is the
+// seconds times the rate, ties to even. Throws ConvertError naming the text
+// when it is not a number.
+int SecondsToFrames(std::string_view secondsText, Extended fps);

@@ -10,11 +10,3 @@ void ImportMPlayer1(ImportContext &, std::string &, std::string &, std::string &
 void ImportMPlayer2(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportSubStationAlpha(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportSami(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportFabSubtitler(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportDVDSubtitleSystem(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportAdobeEncore(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportSonicDVDCreator(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportSubCreator(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportSBT(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportInscriberCG(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportIAuthor(ImportContext &, std::string &, std::string &, std::string &) {}

@@ -145,4 +145,24 @@ TEST(ClockTexts, UsesTheRateGiven) {
     EXPECT_EQ(TimeToFrames("00:00:01,000", 29.97L), 30);
 }
 
+struct SecondsCase {
+    const char *seconds;
+    long double fps;
+    int frames;
+};
+
+class SecondsTexts : public testing::TestWithParam<SecondsCase> {};
+
+TEST_P(SecondsTexts, BecomeFramesAtTheRate) {
+    EXPECT_EQ(SecondsToFrames(GetParam().seconds, GetParam().fps), GetParam().frames);
+}
+
+// 100 seconds go through "0:2:-20" and 3000 through "1:-10:0".
+INSTANTIATE_TEST_SUITE_P(Texts, SecondsTexts,
+                         testing::Values(SecondsCase{"1.5", 25, 38}, SecondsCase{"2,5", 25, 62},
+                                         SecondsCase{" 100 ", 25, 2500}, SecondsCase{"3000", 25, 75000},
+                                         SecondsCase{"5399.96", 25, 134999},
+                                         SecondsCase{"41.708", 23.976L, 1000}, SecondsCase{"-5", 25, -125},
+                                         SecondsCase{"0.0000002", 10'000'000, 2}));
+
 } // namespace

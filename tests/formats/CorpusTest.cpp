@@ -90,19 +90,18 @@ struct Opened {
 
 constexpr const char *kNotReadYet = "no importer reads this format yet: the lines as they stand";
 constexpr const char *kOneLineTMPlayer = "one line a subtitle, not the \",1=\" and \",2=\" lines";
-constexpr const char *kBlankSeparated =
-    "timecodes separated by blanks: the Mac DVD Studio Pro rule takes it while the DVD Subtitle System "
-    "importer declines";
 
 // clang-format off
 const std::map<std::string, Opened> kOtherFormats = {
-    {"adobe-encore/subtitleedit-comment-AdobeEncore.txt", {"Mac DVD Studio Pro", 2, kBlankSeparated}},
+    {"adobe-encore/subtitleedit-comment-AdobeEncore.txt", {"Adobe Encore DVD", 1, nullptr}},
     {"aqtitle/subtitleedit-comment-AQTitle.aqt", {"Unknown", 9, kNotReadYet}},
-    {"dvd-subtitle-system/subtitleworkshop-comment-UCheckFormat.txt", {"Mac DVD Studio Pro", 1, kBlankSeparated}},
+    {"dvd-subtitle-system/subtitleworkshop-comment-UCheckFormat.txt", {"DVD Subtitle System", 1, nullptr}},
     {"dvdsubtitle/subtitleedit-template+comment-DvdSubtitle.sub", {"MicroDVD", 16, kNotReadYet}},
-    {"fab-subtitler/subtitleedit-comment-FabSubtitler.txt", {"Unknown", 3, kNotReadYet}},
-    {"inscriber-cg/subtitleedit-comment-MidwayInscriberCGX.txt", {"Unknown", 2, kNotReadYet}},
-    {"mac-dvd-studio-pro/subtitleworkshop-comment-UCheckFormat.txt", {"Mac DVD Studio Pro", 1, kBlankSeparated}},
+    {"fab-subtitler/subtitleedit-comment-FabSubtitler.txt", {"FAB Subtitler", 1, nullptr}},
+    {"inscriber-cg/subtitleedit-comment-MidwayInscriberCGX.txt",
+     {"Unknown", 2, "a related layout: no \"@@9 Title\" header and no \"@@9\" prefixes"}},
+    {"mac-dvd-studio-pro/subtitleworkshop-comment-UCheckFormat.txt",
+     {"Adobe Encore DVD", 1, "written with blanks, not tabs, and without \"//\": the Adobe Encore DVD layout"}},
     {"mpl2/gaupol-mpl2.txt", {"Unknown", 10, kNotReadYet}},
     {"mpl2/gstreamer-mpl2.mpl", {"Unknown", 5, kNotReadYet}},
     {"mpl2/pysubs2-test_simple_parsing-input3.mpl", {"Unknown", 6, kNotReadYet}},
@@ -116,8 +115,9 @@ const std::map<std::string, Opened> kOtherFormats = {
     {"sami/pysubs2-SAMI_INPUT1.smi", {"Unknown", 62, kNotReadYet}},
     {"sami/pysubs2-SAMI_INPUT2.smi", {"Unknown", 35, kNotReadYet}},
     {"sami/subsrt-sample.smi", {"Unknown", 33, kNotReadYet}},
-    {"sonic-dvd-creator/subtitleedit-comment-SonicScenaristBitmaps.sub", {"Unknown", 1, kNotReadYet}},
-    {"sonic-dvd-creator/subtitleworkshop-comment-FRead_WINCAPSTEXTTIMECODED.txt", {"Unknown", 8, kNotReadYet}},
+    {"sonic-dvd-creator/subtitleedit-comment-SonicScenaristBitmaps.sub",
+     {"Sonic DVD Creator", 0, "a Sonic Scenarist bitmap line: its timecodes are not where this format has them"}},
+    {"sonic-dvd-creator/subtitleworkshop-comment-FRead_WINCAPSTEXTTIMECODED.txt", {"Sonic DVD Creator", 3, nullptr}},
     {"spruce-dvd-maestro/subtitleedit-comment-Son.son", {"Spruce DVD Maestro", 1, nullptr}},
     {"spruce-stl/mantas-subtitles-stl.stl", {"Spruce Subtitle File", 2, nullptr}},
     {"spruce-stl/mantas-subtitles-stl_with_comments.stl", {"Spruce Subtitle File", 2, nullptr}},

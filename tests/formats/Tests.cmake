@@ -4,4 +4,7 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/CorpusTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/TimeLineImportersTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/SingleLineImportersTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/formats/BlockTimecodeImportersTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/formats/PairedLineImportersTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/formats/IAuthorTest.cpp
 )

@@ -106,6 +106,8 @@ const std::vector<std::string> kTokens = {
     "0001",
     "BMPFILE",
     "STARTTIME",
+    "STARTTIME:",
+    " DISABLE_OGT",
     "#INPOINT OUTPOINT PATH",
     "----",
     "@@9 Title",

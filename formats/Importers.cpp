@@ -10,13 +10,6 @@ void ImportViPlay(ImportContext &, std::string &, std::string &, std::string &) 
 void ImportTurboTitler(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportZeroG(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportSpruceStl(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportUlead(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportDVDSubtitle(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportAQTitle(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportMPlayer1(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportMPlayer2(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportSubStationAlpha(ImportContext &, std::string &, std::string &, std::string &) {}
-void ImportSami(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportDVDJunior(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportPowerDivX(ImportContext &, std::string &, std::string &, std::string &) {}
 void ImportSpruceDVDMaestro(ImportContext &, std::string &, std::string &, std::string &) {}

@@ -24,9 +24,7 @@ std::string_view MarkerFrame(std::string_view line) {
 void ImportAQTitle(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                    std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    ctx.ShowAlert(Alert::FpsInAvi);
-    ctx.ImportBuffer.Clear();
-    ctx.ImportBuffer.Add(ctx.BoxHeader());
+    StartWithBoxHeader(ctx, Alert::FpsInAvi);
 
     // NOTE: a subtitle without a start marker keeps the start of the one before it.
     std::string startText;

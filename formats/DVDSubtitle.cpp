@@ -30,9 +30,7 @@ void ReadBlockTime(const ImportContext &ctx, std::string_view line, int &frame) 
 void ImportDVDSubtitle(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                        std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    ctx.ShowAlert(Alert::SameFps);
-    ctx.ImportBuffer.Clear();
-    ctx.ImportBuffer.Add(ctx.BoxHeader());
+    StartWithBoxHeader(ctx, Alert::SameFps);
 
     DeleteUntilLine(work, kBlockEnd);
     if (!work.Empty())

@@ -2,6 +2,12 @@
 
 #include "document/NumText.h"
 
+void StartWithBoxHeader(ImportContext &ctx, Alert alert) {
+    ctx.ShowAlert(alert);
+    ctx.ImportBuffer.Clear();
+    ctx.ImportBuffer.Add(ctx.BoxHeader());
+}
+
 void AppendTextLine(std::string &text, std::string_view line) {
     if (!text.empty())
         text += '|';

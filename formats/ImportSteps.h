@@ -7,6 +7,10 @@
 
 // Small steps that several importers take over the WorkList and their texts.
 
+// The opening steps of most importers: the format's alert when alerts are
+// on, then the ImportBuffer cleared and the box header added.
+void StartWithBoxHeader(ImportContext &ctx, Alert alert);
+
 // A subtitle line joined to a text: the line itself when the text is
 // empty, otherwise "|" and the line.
 void AppendTextLine(std::string &text, std::string_view line);

@@ -2,6 +2,7 @@
 
 #include "document/Chars.h"
 #include "document/NumText.h"
+#include "formats/ImportSteps.h"
 
 #include <string>
 #include <string_view>
@@ -18,9 +19,7 @@ void ImportMPlayer1(ImportContext &ctx, std::string &firstLine, std::string &sec
         ImportMPlayer2(ctx, firstLine, secondLine, formatName);
         return;
     }
-    ctx.ShowAlert(Alert::FpsInAvi);
-    ctx.ImportBuffer.Clear();
-    ctx.ImportBuffer.Add(ctx.BoxHeader());
+    StartWithBoxHeader(ctx, Alert::FpsInAvi);
 
     for (; !work.Empty(); work.DeleteTop()) {
         const std::string_view line = work.Top();

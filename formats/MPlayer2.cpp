@@ -35,9 +35,7 @@ std::optional<TenthsLine> SplitTenthsLine(std::string_view line) {
 void ImportMPlayer2(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                     std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    ctx.ShowAlert(Alert::FpsInAvi);
-    ctx.ImportBuffer.Clear();
-    ctx.ImportBuffer.Add(ctx.BoxHeader());
+    StartWithBoxHeader(ctx, Alert::FpsInAvi);
 
     for (; !work.Empty(); work.DeleteTop()) {
         // CHOICE: a line that does not begin with the two values in brackets

@@ -52,6 +52,7 @@ void ReadExactMarkers(ImportContext &ctx) {
             text.erase(0, mark + kTextMark.size());
             work.DeleteTop();
         }
+        // A file that ends after a text line still gives that subtitle.
         if (!work.Empty() && Holds(work.Top(), kSyncMark))
             end = SyncFrame(ctx, work.TakeTop());
         if (!work.Empty())
@@ -100,9 +101,7 @@ bool UsesExactMarkers(const WorkLines &work) {
 
 void ImportSami(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                 std::string &formatName) {
-    ctx.ShowAlert(Alert::FpsInAvi);
-    ctx.ImportBuffer.Clear();
-    ctx.ImportBuffer.Add(ctx.BoxHeader());
+    StartWithBoxHeader(ctx, Alert::FpsInAvi);
     // Real files write "<SYNC Start=" and "<P Class=" in other cases and
     // indentations, which the fixed markers never match.
     if (UsesExactMarkers(ctx.WorkList))

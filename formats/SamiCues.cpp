@@ -42,6 +42,7 @@ public:
         blankPending_ = false;
         text_ += c;
     }
+    // CHOICE: a break at the start of a line adds no empty line.
     void LineBreak() {
         blankPending_ = false;
         if (!AtLineStart())
@@ -61,9 +62,11 @@ private:
     bool blankPending_ = false;
 };
 
+// CHOICE: a non-breaking space reads as a blank; subtitle lines are
+// wrapped by the player's limits, not by the file's spaces.
 struct Entity {
     std::string_view name;
-    char character; // a blank stands for the non-breaking space
+    char character;
 };
 constexpr std::array<Entity, 5> kEntities = {
     {{"nbsp", ' '}, {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}}};

@@ -54,9 +54,7 @@ std::string_view AfterFieldCommas(std::string_view line, std::string_view rest) 
 void ImportSubStationAlpha(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                            std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    ctx.ShowAlert(Alert::SameFps);
-    ctx.ImportBuffer.Clear();
-    ctx.ImportBuffer.Add(ctx.BoxHeader());
+    StartWithBoxHeader(ctx, Alert::SameFps);
 
     while (!work.Empty() && !IsEvent(work.Top()))
         work.DeleteTop();

@@ -33,7 +33,7 @@ std::string ClockTime(std::string_view uleadTime) {
 std::string RateBoxText(Extended rate) {
     // The box shows two decimals of at most five significant digits: a rate
     // of four or five whole digits is rounded to fewer decimals, written as
-    // zeros; one of more whole digits takes the exponent form.
+    // zeros; one of more than five whole digits takes the exponent form.
     constexpr int kPrecision = 5;
     constexpr int kDecimals = 2;
     int wholeDigits = 0;

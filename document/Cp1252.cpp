@@ -50,15 +50,6 @@ constexpr std::array<Utf8Form, 256> kUtf8Forms = [] {
     return forms;
 }();
 
-std::optional<char> FromUnicode(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == c && c != kUndefined)
-            return static_cast<char>(0x80 + i);
-    return std::nullopt;
-}
-
 struct Decoded {
     std::optional<char32_t> character; // empty for an ill-formed sequence
     std::size_t length;                // bytes taken, at least 1
@@ -109,6 +100,15 @@ Decoded DecodeOne(std::string_view bytes, std::size_t at) {
 
 } // namespace
 
+std::optional<char> UnicodeToCp1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == c && c != kUndefined)
+            return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
 std::string Cp1252ToUtf8(std::string_view text) {
     std::string utf8;
     utf8.reserve(text.size() + text.size() / 8);
@@ -134,7 +134,8 @@ Cp1252Text Utf8ToCp1252(std::string_view utf8) {
         }
         const Decoded decoded = DecodeOne(utf8, i);
         i += decoded.length;
-        const std::optional<char> byte = decoded.character ? FromUnicode(*decoded.character) : std::nullopt;
+        const std::optional<char> byte =
+            decoded.character ? UnicodeToCp1252(*decoded.character) : std::nullopt;
         if (byte) {
             result.text += *byte;
         } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ struct Cp1252Text {
 };
 // UTF-8 as cp1252; invalid sequences and characters cp1252 lacks become "?".
 Cp1252Text Utf8ToCp1252(std::string_view utf8);
+
+// The cp1252 byte of a Unicode character, when cp1252 has it.
+std::optional<char> UnicodeToCp1252(char32_t c);
 
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).
 bool IsValidUtf8(std::string_view bytes);

@@ -4,6 +4,7 @@
 #include "document/Errors.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
+#include "formats/ImportSteps.h"
 
 #include <string_view>
 
@@ -19,12 +20,6 @@ constexpr int kIgnoreNumberingRow = 21;
 // test tells a time line from any other line.
 bool IsTimeLine(std::string_view line) {
     return CharsAre(line, 14, "-->");
-}
-
-void AppendTextLine(std::string &text, const std::string &line) {
-    if (!text.empty())
-        text += '|';
-    text += line;
 }
 
 // The text lines of one block joined with "|". A block ends at an empty

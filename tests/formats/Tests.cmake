@@ -7,4 +7,6 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/BlockTimecodeImportersTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/PairedLineImportersTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/IAuthorTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/formats/BlockImportersTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/formats/ScriptImportersTest.cpp
 )

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "formats/ImportContext.h"
+
+#include <string>
+#include <string_view>
+
+// Small steps that several importers take over the WorkList and their texts.
+
+// The opening steps of most importers: the format's alert when alerts are
+// on, then the ImportBuffer cleared and the box header added.
+void StartWithBoxHeader(ImportContext &ctx, Alert alert);
+
+// A subtitle line joined to a text: the line itself when the text is
+// empty, otherwise "|" and the line.
+void AppendTextLine(std::string &text, std::string_view line);
+
+// Deletes lines from the top until the top line is `line` (kept) or the list is empty.
+void DeleteUntilLine(WorkLines &work, std::string_view line);
+
+// The text after the first `separator`; the whole text when it has none.
+std::string_view AfterFirst(std::string_view text, char separator);
+
+// A time given as a decimal count of units (tenths, milliseconds) as a
+// frame number at the rate, ties to even. ConvertError when the text is not
+// a number or the frame leaves the 32-bit range.
+int UnitsToFrame(std::string_view valueText, Extended fps, Extended unitsPerSecond);

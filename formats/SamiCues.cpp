@@ -1,0 +1,235 @@
+#include "formats/SamiCues.h"
+
+#include "document/Cp1252.h"
+
+#include <array>
+#include <optional>
+
+namespace {
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsLetter(char c) {
+    return Lower(c) >= 'a' && Lower(c) <= 'z';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+bool EqualsNoCase(std::string_view text, std::string_view lowerText) {
+    if (text.size() != lowerText.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (Lower(text[i]) != lowerText[i])
+            return false;
+    return true;
+}
+
+// The text of a cue as it is built: blanks are held back until a character
+// follows on the same line, so lines come out trimmed and runs of blanks as one.
+class CueText {
+public:
+    void Blank() { blankPending_ = true; }
+    void Char(char c) {
+        if (blankPending_ && !AtLineStart())
+            text_ += ' ';
+        blankPending_ = false;
+        text_ += c;
+    }
+    // CHOICE: a break at the start of a line adds no empty line.
+    void LineBreak() {
+        blankPending_ = false;
+        if (!AtLineStart())
+            text_ += '|';
+    }
+    bool Empty() const { return text_.empty(); }
+    std::string Take() {
+        if (!text_.empty() && text_.back() == '|')
+            text_.pop_back();
+        blankPending_ = false;
+        return std::move(text_);
+    }
+
+private:
+    bool AtLineStart() const { return text_.empty() || text_.back() == '|'; }
+    std::string text_;
+    bool blankPending_ = false;
+};
+
+// CHOICE: a non-breaking space reads as a blank; subtitle lines are
+// wrapped by the player's limits, not by the file's spaces.
+struct Entity {
+    std::string_view name;
+    char character;
+};
+constexpr std::array<Entity, 5> kEntities = {
+    {{"nbsp", ' '}, {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}}};
+constexpr char32_t kNonBreakingSpace = 0xA0;
+// Longer numbers name no character.
+constexpr std::size_t kMaxEntityDigits = 7;
+
+struct DecodedEntity {
+    char character;
+    std::size_t length; // bytes taken, the "&" included
+};
+
+// A numeric entity "&#177;" or "&#xB1;" of a character cp1252 holds.
+std::optional<DecodedEntity> DecodeNumeric(std::string_view text, std::size_t at) {
+    std::size_t i = at + 2;
+    const bool hex = i < text.size() && Lower(text[i]) == 'x';
+    if (hex)
+        ++i;
+    const std::size_t digitsFrom = i;
+    char32_t code = 0;
+    for (; i < text.size() && i - digitsFrom < kMaxEntityDigits; ++i) {
+        const char c = Lower(text[i]);
+        if (IsDigit(c))
+            code = code * (hex ? 16 : 10) + static_cast<char32_t>(c - '0');
+        else if (hex && c >= 'a' && c <= 'f')
+            code = code * 16 + static_cast<char32_t>(c - 'a' + 10);
+        else
+            break;
+    }
+    if (i == digitsFrom)
+        return std::nullopt;
+    // CHOICE: control characters (a line end among them) stay as written,
+    // so no entity can break a subtitle's line apart.
+    if (code < 0x20 || code == 0x7F)
+        return std::nullopt;
+    const auto byte = code == kNonBreakingSpace ? std::optional<char>(' ') : UnicodeToCp1252(code);
+    if (!byte)
+        return std::nullopt;
+    return DecodedEntity{*byte, i - at + (i < text.size() && text[i] == ';' ? 1 : 0)};
+}
+
+// CHOICE: as in a browser, the ";" that ends an entity may be missing.
+std::optional<DecodedEntity> DecodeEntity(std::string_view text, std::size_t at) {
+    if (at + 1 < text.size() && text[at + 1] == '#')
+        return DecodeNumeric(text, at);
+    for (const Entity &entity : kEntities) {
+        if (text.substr(at + 1, entity.name.size()) != entity.name)
+            continue;
+        const std::size_t end = at + 1 + entity.name.size();
+        return DecodedEntity{entity.character, end - at + (end < text.size() && text[end] == ';' ? 1 : 0)};
+    }
+    return std::nullopt;
+}
+
+// The value of the Start attribute among a SYNC tag's attributes; empty when it has none.
+std::string StartAttribute(std::string_view attributes) {
+    std::size_t i = 0;
+    while (i < attributes.size()) {
+        while (i < attributes.size() && IsBlank(attributes[i]))
+            ++i;
+        const std::size_t nameFrom = i;
+        while (i < attributes.size() && !IsBlank(attributes[i]) && attributes[i] != '=')
+            ++i;
+        const std::string_view name = attributes.substr(nameFrom, i - nameFrom);
+        while (i < attributes.size() && IsBlank(attributes[i]))
+            ++i;
+        if (i == attributes.size() || attributes[i] != '=') {
+            if (name.empty())
+                ++i;
+            continue;
+        }
+        ++i;
+        while (i < attributes.size() && IsBlank(attributes[i]))
+            ++i;
+        std::size_t valueFrom = i;
+        std::size_t valueTo;
+        if (i < attributes.size() && (attributes[i] == '"' || attributes[i] == '\'')) {
+            const char quote = attributes[i];
+            valueFrom = i + 1;
+            valueTo = attributes.find(quote, valueFrom);
+            if (valueTo == std::string_view::npos)
+                valueTo = attributes.size();
+            i = valueTo + 1;
+        } else {
+            while (i < attributes.size() && !IsBlank(attributes[i]))
+                ++i;
+            valueTo = i;
+        }
+        if (EqualsNoCase(name, "start"))
+            return std::string(attributes.substr(valueFrom, valueTo - valueFrom));
+    }
+    return {};
+}
+
+// A tag's name in lower case, "/" included for a closing tag ("sync", "/body").
+std::string TagName(std::string_view tag) {
+    std::string name;
+    std::size_t i = 0;
+    if (i < tag.size() && tag[i] == '/')
+        name += tag[i++];
+    for (; i < tag.size() && (IsLetter(tag[i]) || IsDigit(tag[i])); ++i)
+        name += Lower(tag[i]);
+    return name;
+}
+} // namespace
+
+std::size_t FindNoCase(std::string_view text, std::string_view lowerText, std::size_t from) {
+    if (lowerText.empty() || text.size() < lowerText.size())
+        return std::string_view::npos;
+    for (std::size_t at = from; at + lowerText.size() <= text.size(); ++at)
+        if (EqualsNoCase(text.substr(at, lowerText.size()), lowerText))
+            return at;
+    return std::string_view::npos;
+}
+
+std::vector<SamiCue> ReadSamiCues(std::string_view body) {
+    std::vector<SamiCue> cues;
+    CueText text;
+    // Text before the first SYNC belongs to no cue.
+    bool inCue = false;
+    const auto endCue = [&] {
+        std::string taken = text.Take();
+        if (inCue)
+            cues.back().text = std::move(taken);
+    };
+
+    std::size_t i = 0;
+    while (i < body.size()) {
+        const char c = body[i];
+        const bool tagStarts = c == '<' && i + 1 < body.size() &&
+                               (IsLetter(body[i + 1]) || body[i + 1] == '/' || body[i + 1] == '!');
+        if (tagStarts && body.substr(i, 4) == "<!--") {
+            const auto close = body.find("-->", i + 4);
+            i = close == std::string_view::npos ? body.size() : close + 3;
+            continue;
+        }
+        if (tagStarts) {
+            const auto close = body.find('>', i);
+            const std::size_t tagEnd = close == std::string_view::npos ? body.size() : close;
+            const std::string_view tag = body.substr(i + 1, tagEnd - i - 1);
+            i = tagEnd + 1;
+            const std::string name = TagName(tag);
+            if (name == "/body")
+                break;
+            if (name == "sync") {
+                endCue();
+                cues.push_back({StartAttribute(tag.substr(name.size())), {}});
+                inCue = true;
+            } else if (name == "br" || (name == "p" && !text.Empty())) {
+                text.LineBreak();
+            }
+            continue;
+        }
+        if (c == '&') {
+            if (const auto entity = DecodeEntity(body, i)) {
+                entity->character == ' ' ? text.Blank() : text.Char(entity->character);
+                i += entity->length;
+                continue;
+            }
+        }
+        IsBlank(c) ? text.Blank() : text.Char(c);
+        ++i;
+    }
+    endCue();
+    return cues;
+}

@@ -1,0 +1,84 @@
+#include "formats/Importers.h"
+
+#include "document/Chars.h"
+#include "formats/ImportSteps.h"
+
+#include <string>
+#include <string_view>
+
+// A SubStation Alpha script: header sections, then event lines
+// "Dialogue: Marked=0,start,end,style,name,marginL,marginR,marginV,effect,text"
+// with clock times.
+
+namespace {
+constexpr std::string_view kEffectMark = "!Effect,";
+// Commas before the text of an event: the marked, start, end, style, name,
+// three margin and effect fields each end at one.
+constexpr int kFieldCommas = 9;
+
+bool IsEvent(std::string_view line) {
+    return CharsAre(line, 1, "Dialogue");
+}
+
+// Some writers fill the effect field with "!Effect"; most leave it empty.
+bool FileUsesEffectMark(const WorkLines &work) {
+    for (std::size_t i = 0; i < work.Count(); ++i)
+        if (IsEvent(work.Item(i)) && work.Item(i).find(kEffectMark) != std::string::npos)
+            return true;
+    return false;
+}
+
+// Takes the text up to the next "," as a field and deletes through that
+// ",". NOTE: without a "," the field keeps the value it had for the event before.
+void TakeField(std::string_view &rest, std::string &field) {
+    const auto comma = rest.find(',');
+    if (comma == std::string_view::npos)
+        return;
+    field = rest.substr(0, comma);
+    rest.remove_prefix(comma + 1);
+}
+
+// The text after the effect field; an event with fewer fields keeps what is left.
+std::string_view AfterFieldCommas(std::string_view line, std::string_view rest) {
+    std::size_t at = 0;
+    for (int comma = 0; comma < kFieldCommas; ++comma) {
+        at = line.find(',', at);
+        if (at == std::string_view::npos)
+            return rest;
+        ++at;
+    }
+    return line.substr(at);
+}
+} // namespace
+
+void ImportSubStationAlpha(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
+                           std::string &formatName) {
+    WorkLines &work = ctx.WorkList;
+    StartWithBoxHeader(ctx, Alert::SameFps);
+
+    while (!work.Empty() && !IsEvent(work.Top()))
+        work.DeleteTop();
+
+    const bool usesEffectMark = FileUsesEffectMark(work);
+    std::string startTime;
+    std::string endTime;
+    for (; !work.Empty(); work.DeleteTop()) {
+        const std::string_view line = work.Top();
+        // CHOICE: comments, styles and empty lines among the events are skipped.
+        if (!IsEvent(line))
+            continue;
+        std::string_view rest = AfterFirst(line, ',');
+        TakeField(rest, startTime);
+        TakeField(rest, endTime);
+        std::string_view text = rest;
+        if (!usesEffectMark) {
+            text = AfterFieldCommas(line, rest);
+        } else if (const auto mark = rest.find(kEffectMark); mark != std::string_view::npos) {
+            // NOTE: an event of such a file with an empty effect keeps its style,
+            // name and margin fields in front of its text.
+            text = rest.substr(mark + kEffectMark.size());
+        }
+        ctx.AddTimedSubtitle(startTime, endTime, ctx.BoxFps(), text);
+    }
+    ctx.HandOver(firstLine, secondLine, formatName, "SubStation Alpha");
+}

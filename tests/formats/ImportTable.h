@@ -1,0 +1,65 @@
+#pragma once
+
+#include "tests/formats/ImportBench.h"
+
+#include "document/Errors.h"
+#include "shell/MessageTable.h"
+
+#include <string>
+#include <vector>
+
+// One row of an importer table: the file's lines and the box text going
+// in; the ImportBuffer, box text, format name and alerts coming out, or the
+// text that fails to convert and ends the import with nothing handed over.
+struct ImportCase {
+    const char *name;
+    Importer *importer;
+    std::string lines;
+    std::string box;
+    std::vector<std::string> buffer;
+    std::string boxAfter;
+    std::string format;
+    std::vector<int> alertRows; // alerts are switched on in every row
+    std::string failing = {};
+};
+
+class ImportTable : public ImportBench, public ::testing::WithParamInterface<ImportCase> {
+protected:
+    void Check() {
+        const ImportCase &c = GetParam();
+        ctx.AlertsOn = true;
+        boxText = c.box;
+        if (c.failing.empty()) {
+            Import(*c.importer, c.lines);
+            EXPECT_EQ(buffer.ToVector(), c.buffer);
+            EXPECT_EQ(subtitles, buffer);
+            EXPECT_EQ(work, buffer);
+            EXPECT_EQ(formatName, c.format);
+            EXPECT_EQ(firstLine, "");
+        } else {
+            try {
+                Import(*c.importer, c.lines);
+                ADD_FAILURE() << "the import went through";
+            } catch (const ConvertError &error) {
+                EXPECT_NE(std::string(error.what()).find("'" + c.failing + "'"), std::string::npos)
+                    << error.what();
+            }
+            EXPECT_EQ(subtitles, TextList{"{1}{2}before"});
+            EXPECT_EQ(formatName, "");
+            EXPECT_EQ(firstLine, "OK");
+        }
+        EXPECT_EQ(boxText, c.boxAfter);
+        std::vector<std::string> alerts;
+        for (int row : c.alertRows)
+            alerts.push_back(MessageText(row, kEnglish));
+        EXPECT_EQ(dialogs.Messages(), alerts);
+    }
+};
+
+inline std::string ImportCaseName(const ::testing::TestParamInfo<ImportCase> &info) {
+    return info.param.name;
+}
+
+inline void PrintTo(const ImportCase &c, std::ostream *os) {
+    *os << c.name;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -23,4 +25,17 @@ inline std::string_view Chars(std::string_view line, std::size_t from, std::size
 // True when characters from..to exist and equal the literal.
 inline bool CharsAre(std::string_view line, std::size_t from, std::string_view literal) {
     return Chars(line, from, from + literal.size() - 1) == literal && !literal.empty();
+}
+
+// The characters from the position to the end of the line; empty when the line ends before it.
+inline std::string_view CharsFrom(std::string_view line, std::size_t from) {
+    return Chars(line, from, line.size());
+}
+
+// True when the line has ":" at every position given.
+inline bool ColonsAt(std::string_view line, std::initializer_list<std::size_t> positions) {
+    for (const std::size_t position : positions)
+        if (CharAt(line, position) != ':')
+            return false;
+    return true;
 }

@@ -24,7 +24,7 @@ std::string_view MarkerFrame(std::string_view line) {
 void ImportAQTitle(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                    std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartWithBoxHeader(ctx, Alert::FpsInAvi);
+    ctx.Begin(Alert::FpsInAvi, ctx.BoxHeader());
 
     // NOTE: a subtitle without a start marker keeps the start of the one before it.
     std::string startText;

@@ -1,5 +1,6 @@
+#include "document/Chars.h"
+#include "formats/ImportSteps.h"
 #include "formats/Importers.h"
-#include "formats/PairedImportSteps.h"
 
 // An Adobe Encore DVD subtitle starts with a time line
 // "hh:mm:ss:ff hh:mm:ss:ff text"; the lines after it up to the next time
@@ -14,7 +15,7 @@ bool IsTimeLine(std::string_view line) {
 void ImportAdobeEncore(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                        std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartBoxHeaderImport(ctx);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     std::string_view startTime;
     std::string_view endTime;
     std::string timeLine;

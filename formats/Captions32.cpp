@@ -9,7 +9,7 @@
 void ImportCaptions32(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                       std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartWithBoxHeader(ctx);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     while (!work.Empty()) {
         const std::string &line = work.Top();
         ctx.AddTimedSubtitle(Chars(line, 1, 11), Chars(line, 15, 25), ctx.BoxFps(),

@@ -7,8 +7,8 @@
 void ImportDVDJunior(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                      std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartWithBoxHeader(ctx);
-    DeleteTopLines(work, 1);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
+    work.DeleteTop(1);
     DVDJuniorLine parts;
     while (!work.Empty()) {
         // CHOICE: a line without "&" or without "#" after it holds no

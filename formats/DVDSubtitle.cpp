@@ -30,9 +30,9 @@ void ReadBlockTime(const ImportContext &ctx, std::string_view line, int &frame) 
 void ImportDVDSubtitle(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                        std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartWithBoxHeader(ctx, Alert::SameFps);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
 
-    DeleteUntilLine(work, kBlockEnd);
+    work.DeleteUntil(kBlockEnd);
     if (!work.Empty())
         work.DeleteTop();
 
@@ -57,7 +57,7 @@ void ImportDVDSubtitle(ImportContext &ctx, std::string &firstLine, std::string &
             work.DeleteEmptyTop();
             if (!work.Empty() && IsTimeBlock(work.Top())) {
                 ReadBlockTime(ctx, work.Top(), end);
-                DeleteUntilLine(work, kBlockEnd);
+                work.DeleteUntil(kBlockEnd);
             }
             ctx.AddSubtitle(start, end, text);
         }

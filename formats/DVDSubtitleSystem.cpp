@@ -1,5 +1,6 @@
+#include "document/Chars.h"
+#include "formats/ImportSteps.h"
 #include "formats/Importers.h"
-#include "formats/PairedImportSteps.h"
 
 // A DVD Subtitle System subtitle is a time line
 // "hh:mm:ss:ff hh:mm:ss:ff text", its line breaks written "//", and the
@@ -45,7 +46,7 @@ void ImportDVDSubtitleSystem(ImportContext &ctx, std::string &firstLine, std::st
         ImportAdobeEncore(ctx, firstLine, secondLine, formatName);
         return;
     }
-    StartBoxHeaderImport(ctx);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     while (!work.Empty()) {
         // CHOICE: a line with ":" at character 3 or 6 but not the layout of
         // a time line starts no subtitle: it is dropped, and so are the

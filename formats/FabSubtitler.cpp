@@ -1,5 +1,6 @@
+#include "document/Chars.h"
+#include "formats/ImportSteps.h"
 #include "formats/Importers.h"
-#include "formats/PairedImportSteps.h"
 
 // A FAB Subtitler file is a sequence of blocks: a time line of two
 // timecodes "hh:mm:ss:ff  hh:mm:ss:ff", one or more text lines and an empty
@@ -8,7 +9,7 @@
 void ImportFabSubtitler(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                         std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartBoxHeaderImport(ctx);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     while (true) {
         // CHOICE: an empty line where a time line belongs (more than one
         // empty line between blocks) is skipped rather than read as a

@@ -22,6 +22,26 @@ void WorkLines::DeleteEmptyTop() {
         DeleteTop();
 }
 
+void WorkLines::DeleteTop(std::size_t count) {
+    for (; count > 0 && !Empty(); --count)
+        DeleteTop();
+}
+
+void WorkLines::DeleteTopIf(std::string_view line) {
+    if (!Empty() && Top() == line)
+        DeleteTop();
+}
+
+void WorkLines::DeleteUntil(std::string_view line) {
+    while (!Empty() && Top() != line)
+        DeleteTop();
+}
+
+void WorkLines::DeleteThrough(std::string_view line) {
+    DeleteUntil(line);
+    DeleteTop(1);
+}
+
 const std::string &ImportContext::Message(int row) const {
     return MessageText(row, Language);
 }
@@ -47,6 +67,17 @@ std::string ImportContext::PlainBoxHeader() const {
 
 Extended ImportContext::BoxFps() const {
     return StrToFloat(FpsBoxText);
+}
+
+void ImportContext::Begin(Alert alert, std::string fpsHeaderLine) {
+    ShowAlert(alert);
+    ImportBuffer.Clear();
+    ImportBuffer.Add(std::move(fpsHeaderLine));
+}
+
+void ImportContext::AddAtBoxRate(std::string_view startTime, std::string_view endTime,
+                                 std::string_view text) {
+    AddTimedSubtitle(startTime, endTime, BoxFps(), text);
 }
 
 void ImportContext::AddTimedSubtitle(std::string_view startTime, std::string_view endTime, Extended fps,

@@ -23,6 +23,15 @@ public:
     const std::string &Top() const { return lines_.Item(0); }
 
     void DeleteTop() { lines_.Delete(0); }
+    // Deletes `count` lines from the top, fewer when the list ends first.
+    void DeleteTop(std::size_t count);
+    // Deletes the top line when there is one and it is `line`.
+    void DeleteTopIf(std::string_view line);
+    // Deletes lines from the top until the top line is `line` (kept) or the list is empty.
+    void DeleteUntil(std::string_view line);
+    // Deletes lines from the top up to and including the first one that is
+    // `line`; all of them when no line is.
+    void DeleteThrough(std::string_view line);
     // The top line, deleted from the list.
     std::string TakeTop();
     // Deletes empty lines from the top until a non-empty line or the end of the list.
@@ -72,6 +81,10 @@ struct ImportContext {
     // The rate of the frame-rate box text; throws ConvertError when it is not a number.
     Extended BoxFps() const;
 
+    // The opening steps of an import: the format's alert when alerts are on,
+    // the ImportBuffer emptied and the FpsHeaderLine added as its first line.
+    void Begin(Alert alert, std::string fpsHeaderLine);
+
     // One subtitle of a format that gives clock times: both time texts
     // converted at the rate (an invalid time is frame 0), an end that is not
     // after the start replaced by the default duration, and the FrameLine
@@ -79,6 +92,9 @@ struct ImportContext {
     // duration leaves the 32-bit range.
     void AddTimedSubtitle(std::string_view startTime, std::string_view endTime, Extended fps,
                           std::string_view text);
+    // The same at the rate of the frame-rate box text, converted anew for
+    // every subtitle as the formats that read the box do.
+    void AddAtBoxRate(std::string_view startTime, std::string_view endTime, std::string_view text);
     // One subtitle given in frames, with the default duration as above.
     void AddSubtitle(int start, int end, std::string_view text);
 

@@ -2,21 +2,15 @@
 
 #include "document/NumText.h"
 
-void StartWithBoxHeader(ImportContext &ctx, Alert alert) {
-    ctx.ShowAlert(alert);
-    ctx.ImportBuffer.Clear();
-    ctx.ImportBuffer.Add(ctx.BoxHeader());
-}
-
 void AppendTextLine(std::string &text, std::string_view line) {
     if (!text.empty())
         text += '|';
     text += line;
 }
 
-void DeleteUntilLine(WorkLines &work, std::string_view line) {
-    while (!work.Empty() && work.Top() != line)
-        work.DeleteTop();
+void AppendFurtherLine(std::string &text, std::string_view line) {
+    text += '|';
+    text += line;
 }
 
 std::string_view AfterFirst(std::string_view text, char separator) {

@@ -7,16 +7,12 @@
 
 // Small steps that several importers take over the WorkList and their texts.
 
-// The opening steps of most importers: the format's alert when alerts are
-// on, then the ImportBuffer cleared and the box header added.
-void StartWithBoxHeader(ImportContext &ctx, Alert alert);
-
 // A subtitle line joined to a text: the line itself when the text is
 // empty, otherwise "|" and the line.
 void AppendTextLine(std::string &text, std::string_view line);
 
-// Deletes lines from the top until the top line is `line` (kept) or the list is empty.
-void DeleteUntilLine(WorkLines &work, std::string_view line);
+// A further line of a subtitle goes behind a "|", even when the text so far is empty.
+void AppendFurtherLine(std::string &text, std::string_view line);
 
 // The text after the first `separator`; the whole text when it has none.
 std::string_view AfterFirst(std::string_view text, char separator);

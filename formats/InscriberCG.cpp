@@ -1,5 +1,5 @@
+#include "document/Chars.h"
 #include "formats/Importers.h"
-#include "formats/PairedImportSteps.h"
 
 #include <algorithm>
 #include <optional>

@@ -2,7 +2,6 @@
 
 #include "document/Chars.h"
 #include "document/NumText.h"
-#include "formats/ImportSteps.h"
 
 #include <string>
 #include <string_view>
@@ -19,7 +18,7 @@ void ImportMPlayer1(ImportContext &ctx, std::string &firstLine, std::string &sec
         ImportMPlayer2(ctx, firstLine, secondLine, formatName);
         return;
     }
-    StartWithBoxHeader(ctx, Alert::FpsInAvi);
+    ctx.Begin(Alert::FpsInAvi, ctx.BoxHeader());
 
     for (; !work.Empty(); work.DeleteTop()) {
         const std::string_view line = work.Top();

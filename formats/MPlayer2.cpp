@@ -35,7 +35,7 @@ std::optional<TenthsLine> SplitTenthsLine(std::string_view line) {
 void ImportMPlayer2(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                     std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartWithBoxHeader(ctx, Alert::FpsInAvi);
+    ctx.Begin(Alert::FpsInAvi, ctx.BoxHeader());
 
     for (; !work.Empty(); work.DeleteTop()) {
         // CHOICE: a line that does not begin with the two values in brackets

@@ -7,7 +7,7 @@
 void ImportMacDVDStudioPro(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                            std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartWithBoxHeader(ctx);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     // NOTE: no line is tested for the layout: what stands at the columns is
     // converted, so a line of anything else is a subtitle at frames 0 to 23.
     while (!work.Empty()) {

@@ -8,8 +8,8 @@
 void ImportPinnacle(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                     std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartWithBoxHeader(ctx);
-    DeleteTopLines(work, 3);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
+    work.DeleteTop(3);
     // NOTE: the last line is taken for the closing rule and never read, even
     // when it holds a subtitle.
     while (work.Count() > 1) {

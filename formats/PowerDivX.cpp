@@ -16,7 +16,7 @@ bool IsSubtitleLine(std::string_view line) {
 void ImportPowerDivX(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                      std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartWithBoxHeader(ctx);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     while (!work.Empty()) {
         const std::string &line = work.Top();
         if (IsSubtitleLine(line))

@@ -9,13 +9,6 @@ bool CharIs(std::string_view line, std::size_t position, char wanted) {
     return CharAt(line, position) == wanted;
 }
 
-bool ColonsAt(std::string_view line, std::initializer_list<std::size_t> positions) {
-    for (std::size_t position : positions)
-        if (!CharIs(line, position, ':'))
-            return false;
-    return true;
-}
-
 // Characters from..to exist in both lines and are the same.
 bool SameChars(std::string_view a, std::string_view b, std::size_t from, std::size_t to) {
     const auto length = to - from + 1;

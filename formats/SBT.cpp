@@ -1,5 +1,4 @@
 #include "formats/Importers.h"
-#include "formats/PairedImportSteps.h"
 
 // An SBT file is a sequence of four-line records: start time, end time,
 // first text line, second text line.
@@ -15,7 +14,7 @@ constexpr std::size_t kRecordLines = 4;
 
 void ImportSBT(ImportContext &ctx, std::string &firstLine, std::string &secondLine, std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartBoxHeaderImport(ctx);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     while (!work.Empty()) {
         const std::string startTime = RecordLine(work, 0);
         const std::string endTime = RecordLine(work, 1);

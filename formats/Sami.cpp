@@ -34,7 +34,7 @@ int SyncFrame(const ImportContext &ctx, std::string_view line) {
 // kinds whose SYNC gives the end.
 void ReadExactMarkers(ImportContext &ctx) {
     WorkLines &work = ctx.WorkList;
-    DeleteUntilLine(work, "<BODY>");
+    work.DeleteUntil("<BODY>");
     if (!work.Empty())
         work.DeleteTop();
 
@@ -101,7 +101,7 @@ bool UsesExactMarkers(const WorkLines &work) {
 
 void ImportSami(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                 std::string &formatName) {
-    StartWithBoxHeader(ctx, Alert::FpsInAvi);
+    ctx.Begin(Alert::FpsInAvi, ctx.BoxHeader());
     // Real files write "<SYNC Start=" and "<P Class=" in other cases and
     // indentations, which the fixed markers never match.
     if (UsesExactMarkers(ctx.WorkList))

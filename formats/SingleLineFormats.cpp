@@ -4,17 +4,6 @@
 
 #include <algorithm>
 
-void StartWithBoxHeader(ImportContext &ctx) {
-    ctx.ShowAlert(Alert::SameFps);
-    ctx.ImportBuffer.Clear();
-    ctx.ImportBuffer.Add(ctx.BoxHeader());
-}
-
-void DeleteTopLines(WorkLines &work, std::size_t count) {
-    for (; count > 0 && !work.Empty(); --count)
-        work.DeleteTop();
-}
-
 void AddColumnSubtitle(ImportContext &ctx, std::string_view line, Extended fps) {
     ctx.AddTimedSubtitle(Chars(line, 1, 11), Chars(line, 13, 23), fps, Chars(line, 25, line.size()));
 }

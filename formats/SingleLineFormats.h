@@ -6,15 +6,9 @@
 #include <string>
 #include <string_view>
 
-// What the formats that put a whole subtitle on one line share: their
-// opening steps, the column layout two of them use, and the rules that turn
-// their texts into FrameLine texts.
-
-// The "same FPS" alert, then the ImportBuffer cleared and given the box header.
-void StartWithBoxHeader(ImportContext &ctx);
-
-// Deletes lines from the top, fewer when the list ends first.
-void DeleteTopLines(WorkLines &work, std::size_t count);
+// What the formats that put a whole subtitle on one line share: the column
+// layout two of them use, and the rules that turn their texts into
+// FrameLine texts.
 
 // One subtitle of a line laid out in columns: the start time at characters
 // 1 to 11, the end time at 13 to 23, the text from character 25 on.

@@ -1,5 +1,6 @@
+#include "document/Chars.h"
+#include "formats/ImportSteps.h"
 #include "formats/Importers.h"
-#include "formats/PairedImportSteps.h"
 
 #include <optional>
 
@@ -25,7 +26,7 @@ void AddBlock(ImportContext &ctx, const Block &block) {
 void ImportSonicDVDCreator(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                            std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartBoxHeaderImport(ctx);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     std::optional<Block> building;
     while (!work.Empty()) {
         const std::string line = work.TakeTop();

@@ -1,7 +1,6 @@
 list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/formats/ImportContext.cpp
     ${PROJECT_SOURCE_DIR}/formats/SubRip.cpp
-    ${PROJECT_SOURCE_DIR}/formats/TimeLineSteps.cpp
     ${PROJECT_SOURCE_DIR}/formats/SubViewer1.cpp
     ${PROJECT_SOURCE_DIR}/formats/SubViewer2.cpp
     ${PROJECT_SOURCE_DIR}/formats/TMPlayer.cpp

@@ -19,7 +19,7 @@ bool IsSubtitleLine(std::string_view line) {
 void ImportSpruceDVDMaestro(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                             std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartWithBoxHeader(ctx);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     while (!work.Empty() && !work.Top().starts_with("0001"))
         work.DeleteTop();
     while (!work.Empty()) {

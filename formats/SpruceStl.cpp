@@ -1,7 +1,6 @@
 #include "formats/Importers.h"
 
 #include "document/Legendas.h"
-#include "formats/TimeLineSteps.h"
 
 #include <optional>
 
@@ -50,7 +49,7 @@ std::size_t HeaderLines(const WorkLines &work) {
 void ImportSpruceStl(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                      std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartImport(ctx, ctx.BoxHeader());
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     for (std::size_t header = HeaderLines(work); header > 0; --header)
         work.DeleteTop();
 
@@ -59,7 +58,7 @@ void ImportSpruceStl(ImportContext &ctx, std::string &firstLine, std::string &se
     while (!work.Empty()) {
         // Blanks around the times are allowed; those of the text are kept.
         if (const auto fields = Fields(work.Top()))
-            AddAtBoxRate(ctx, fields->start, fields->end, fields->text);
+            ctx.AddAtBoxRate(fields->start, fields->end, fields->text);
         work.DeleteTop();
     }
     ctx.HandOver(firstLine, secondLine, formatName, "Spruce Subtitle File");

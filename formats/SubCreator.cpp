@@ -1,5 +1,5 @@
+#include "document/Chars.h"
 #include "formats/Importers.h"
-#include "formats/PairedImportSteps.h"
 
 // A SubCreator 1.x subtitle is a pair of lines: "hh:mm:ss.t:text" with the
 // text's lines already joined by "|", then the clear line "hh:mm:ss.t:" at
@@ -8,7 +8,7 @@
 void ImportSubCreator(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                       std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartBoxHeaderImport(ctx);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     while (!work.Empty()) {
         const std::string textLine = work.TakeTop();
         const std::string_view startTime = Chars(textLine, 1, 10);

@@ -54,7 +54,7 @@ std::string_view AfterFieldCommas(std::string_view line, std::string_view rest) 
 void ImportSubStationAlpha(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                            std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartWithBoxHeader(ctx, Alert::SameFps);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
 
     while (!work.Empty() && !IsEvent(work.Top()))
         work.DeleteTop();

@@ -1,7 +1,6 @@
 #include "formats/Importers.h"
 
 #include "document/Chars.h"
-#include "formats/TimeLineSteps.h"
 
 // A SubViewer 1.0 file has a header up to "[BEGIN]", an optional start
 // line, then subtitles of four lines: "[hh:mm:ss]", the text with "|"
@@ -19,15 +18,15 @@ std::string_view BracketedTime(std::string_view line) {
 void ImportSubViewer1(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                       std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartImport(ctx, ctx.BoxHeader());
-    DeleteThrough(work, "[BEGIN]");
-    DeleteTopIf(work, kStartScript);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
+    work.DeleteThrough("[BEGIN]");
+    work.DeleteTopIf(kStartScript);
 
     // NOTE: whatever follows "[end]" is dropped with it.
     // A last subtitle whose separator is missing still counts, so three
     // lines are enough.
     while (work.Count() >= 3 && work.Top() != "[end]") {
-        AddAtBoxRate(ctx, BracketedTime(work.Item(0)), BracketedTime(work.Item(2)), work.Item(1));
+        ctx.AddAtBoxRate(BracketedTime(work.Item(0)), BracketedTime(work.Item(2)), work.Item(1));
         for (int line = 0; line < 4 && !work.Empty(); ++line)
             work.DeleteTop();
     }

@@ -2,7 +2,6 @@
 
 #include "document/Chars.h"
 #include "document/Legendas.h"
-#include "formats/TimeLineSteps.h"
 
 // A SubViewer 2.0 file has a header up to "[SUBTITLE]", an optional style
 // line starting with "[COLF]", then subtitles: a time line "start,end", the
@@ -34,8 +33,8 @@ std::string TakeText(WorkLines &work) {
 void ImportSubViewer2(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                       std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartImport(ctx, ctx.BoxHeader());
-    DeleteThrough(work, "[SUBTITLE]");
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
+    work.DeleteThrough("[SUBTITLE]");
     if (!work.Empty() && CharsAre(work.Top(), 1, "[COLF]"))
         work.DeleteTop();
 
@@ -57,8 +56,8 @@ void ImportSubViewer2(ImportContext &ctx, std::string &firstLine, std::string &s
             subtitleSeen = true;
             const std::string timeLine = work.TakeTop();
             const std::string text = TakeText(work);
-            AddAtBoxRate(ctx, std::string_view(timeLine).substr(0, comma),
-                         std::string_view(timeLine).substr(comma + 1), text);
+            ctx.AddAtBoxRate(std::string_view(timeLine).substr(0, comma),
+                             std::string_view(timeLine).substr(comma + 1), text);
         }
         // The empty separator, or a line that is no time line.
         if (!work.Empty())

@@ -2,7 +2,6 @@
 
 #include "document/Chars.h"
 #include "document/Legendas.h"
-#include "formats/TimeLineSteps.h"
 
 // A TMPlayer subtitle is four lines: "hh:mm:ss,1=" and "hh:mm:ss,2=" with
 // the start time and the subtitle's two lines, then the same two with the
@@ -22,7 +21,7 @@ std::string_view LineText(std::string_view line) {
 void ImportTMPlayer(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                     std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartImport(ctx, ctx.PlainBoxHeader());
+    ctx.Begin(Alert::SameFps, ctx.PlainBoxHeader());
 
     while (work.Count() >= 4 && !work.Top().empty()) {
         const std::string_view startTime = LineTime(work.Item(0));
@@ -34,7 +33,7 @@ void ImportTMPlayer(ImportContext &ctx, std::string &firstLine, std::string &sec
                 text += '|';
                 text += second;
             }
-            AddAtBoxRate(ctx, startTime, endTime, text);
+            ctx.AddAtBoxRate(startTime, endTime, text);
             for (int line = 0; line < 3; ++line)
                 work.DeleteTop();
         }

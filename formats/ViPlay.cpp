@@ -2,7 +2,6 @@
 
 #include "document/Chars.h"
 #include "document/Legendas.h"
-#include "formats/TimeLineSteps.h"
 
 // A ViPlay subtitle file starts with its header line; then one subtitle a
 // line: the start time at characters 1 to 12, the end time at 14 to 25 and
@@ -11,14 +10,14 @@
 void ImportViPlay(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                   std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartImport(ctx, ctx.BoxHeader());
-    DeleteTopIf(work, "{* VIPLAY SUBTITLE FILE *}");
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
+    work.DeleteTopIf("{* VIPLAY SUBTITLE FILE *}");
 
     while (!work.Empty() && !work.Top().empty()) {
         const std::string &line = work.Top();
         // A line whose times are not both valid gives no subtitle.
         if (IsValidTime(Chars(line, 1, 12)) && IsValidTime(Chars(line, 14, 25)))
-            AddAtBoxRate(ctx, Chars(line, 1, 12), Chars(line, 14, 25), CharsFrom(line, 27));
+            ctx.AddAtBoxRate(Chars(line, 1, 12), Chars(line, 14, 25), CharsFrom(line, 27));
         work.DeleteTop();
     }
     ctx.HandOver(firstLine, secondLine, formatName, "ViPlay Subtitle File");

@@ -1,7 +1,6 @@
 #include "formats/Importers.h"
 
 #include "document/Chars.h"
-#include "formats/TimeLineSteps.h"
 
 // A ZeroG file starts with "% Zero G 1.0" and maybe an empty line; then one
 // subtitle a line: "E 1 ", the start time at characters 5 to 14, the end
@@ -19,13 +18,13 @@ std::size_t TextStart(std::string_view line) {
 void ImportZeroG(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                  std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    StartImport(ctx, ctx.BoxHeader());
-    DeleteTopIf(work, "% Zero G 1.0");
-    DeleteTopIf(work, "");
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
+    work.DeleteTopIf("% Zero G 1.0");
+    work.DeleteTopIf("");
 
     while (!work.Empty() && !work.Top().empty()) {
         const std::string &line = work.Top();
-        AddAtBoxRate(ctx, Chars(line, 5, 14), Chars(line, 16, 25), CharsFrom(line, TextStart(line)));
+        ctx.AddAtBoxRate(Chars(line, 5, 14), Chars(line, 16, 25), CharsFrom(line, TextStart(line)));
         work.DeleteTop();
     }
     ctx.HandOver(firstLine, secondLine, formatName, "ZeroG 1.0");

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -64,13 +65,17 @@ bool InsertAfterSelected(TForm1 &form, std::string text) {
     return true;
 }
 
-// Every FrameLine of the list in the letter case asked for; digits and braces stay.
+// Every FrameLine of the list in the letter case asked for; digits and
+// braces stay. The list is built anew: each line is copied once, even when
+// its storage is shared with the other lists.
 void ChangeCaseOfList(TextList &list, LetterCase to) {
-    for (std::size_t i = 0; i < list.Count(); ++i) {
-        std::string line = list[i];
-        if (ChangeCase(line, to))
-            list.Set(i, std::move(line));
+    std::vector<std::string> changed;
+    changed.reserve(list.Count());
+    for (const std::string &line : list) {
+        changed.push_back(line);
+        ChangeCase(changed.back(), to);
     }
+    list.Assign(TextList(std::move(changed)));
 }
 
 // The first subtitle's start frame: entry 0 from its second character up to

@@ -1,28 +1,6 @@
-#include "editing/Statistics.h"
 #include "tests/editing/EditingFixture.h"
 
 namespace {
-
-struct SplitCase {
-    const char *text;
-    std::array<std::string, 6> lines;
-    const char *rest;
-};
-
-class SplitLines : public testing::TestWithParam<SplitCase> {};
-
-TEST_P(SplitLines, SixLinesAndTheRest) {
-    const TextLines split = SplitTextLines(GetParam().text);
-    EXPECT_EQ(split.lines, GetParam().lines);
-    EXPECT_EQ(split.rest, GetParam().rest);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, SplitLines,
-                         testing::Values(SplitCase{"", {}, ""}, SplitCase{"a|b|c", {"a", "b", "c"}, ""},
-                                         SplitCase{"||x", {"", "", "x"}, ""},
-                                         SplitCase{"1|2|3|4|5|6|", {"1", "2", "3", "4", "5", "6"}, ""},
-                                         SplitCase{
-                                             "1|2|3|4|5|6|7|8", {"1", "2", "3", "4", "5", "6"}, "7|8"}));
 
 class Statistics : public EditingFixture {};
 

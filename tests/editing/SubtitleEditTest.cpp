@@ -122,15 +122,4 @@ INSTANTIATE_TEST_SUITE_P(
                     TextEditCase{"1}{2}Hi", "1}{2}Hi", "{1}{2}Hi", "{1}{2}Hi"},
                     TextEditCase{"{1}2}Hi", "{1}2}Hi", "{1}{2}Hi", "{1}{2}Hi"}));
 
-TEST_F(SubtitleEdit, NothingToEditAsksNothing) {
-    Select({""}, 0);
-    form.ListBox1DblClick();
-    Select({"{1}{2}x"}, -1);
-    form.ListBox1DblClick();
-    form.Edit5.Text = "5";
-    form.Edit5Exit();
-    EXPECT_TRUE(fake.dialogs.Boxes().empty());
-    EXPECT_EQ(form.SubtitleList()[0], "{1}{2}x");
-}
-
 } // namespace

@@ -23,9 +23,9 @@ struct NewFrames {
     int end;
 };
 
-// Frames for an entry after the selected one: 25 frames after its end for
-// 25 frames when the next one starts at least 50 frames after that end,
-// otherwise the two frames right after it. Sums run in 64 bits.
+// Frames for an entry after the selected one: from 25 to 50 frames after its
+// end when the next one starts at least 50 frames after that end, otherwise
+// the two frames right after it. Sums run in 64 bits.
 // CHOICE: frames beyond 32 bits are a conversion error before anything is shown.
 NewFrames FramesAfterSelected(TForm1 &form, bool &crowded) {
     const auto index = static_cast<std::size_t>(form.ListBox1.ItemIndex);

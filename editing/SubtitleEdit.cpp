@@ -59,6 +59,8 @@ void WriteFrameFields(TForm1 &form) {
 
 // Leaving a frame field: the typed frame in its normal form becomes the
 // field's base value and goes into the entry.
+// NOTE: the duration fields keep showing the entry as it was selected until
+// the next selection or arrow click.
 void TakeTypedFrame(TForm1 &form, Edit &field, int &selected) {
     if (field.Text.empty() || form.ListBox1.ItemIndex < 0)
         return;
@@ -72,8 +74,6 @@ void TakeTypedFrame(TForm1 &form, Edit &field, int &selected) {
     field.Text = IntToStr(*frame);
     selected = *frame;
     WriteFrameFields(form);
-    // NOTE: the duration fields keep showing the entry as it was selected
-    // until the next selection or arrow click.
 }
 
 // An arrow click: the field shows its base value moved by the control's

@@ -5,153 +5,92 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
+const Step kInsert = On(&TForm1::btInsertClick);
+const Step kCopy = On(&TForm1::btCopyClick);
+const Step kPaste = On(&TForm1::btPastClick);
+const Step kDelete = On(&TForm1::EliminarClick);
+const Step kTitle = On(&TForm1::bt_IDClick);
+const Step kEmptyWorkList = [](TForm1 &form) { form.WorkList().Clear(); };
 
-class ListOperations : public EditingFixture {
+class ListOperations : public EditingFixture, public testing::WithParamInterface<Scenario> {
 protected:
-    Lines List() { return form.SubtitleList().ToVector(); }
-    Lines Shown() {
-        Lines shown = fake.dialogs.Messages();
-        for (const std::string &error : fake.dialogs.Errors())
-            shown.push_back(error);
-        return shown;
+    // The selection and the frames shown, the WorkList's size, and the
+    // buttons that come and go: bt_ID, btPast, btConvert as the default.
+    std::string Shown() {
+        return "sel=" + std::to_string(form.ListBox1.ItemIndex) + " " + form.Edit5.Text + "-" +
+               form.Edit6.Text + " work=" + std::to_string(form.WorkList().Count()) +
+               (form.bt_ID.Enabled ? " bt_ID" : "") + (form.btPast.Enabled ? " btPast" : "") +
+               (form.DefaultButton == &form.btConvert ? " convert" : "");
     }
 };
 
-struct InsertCase {
-    const char *next;
-    int selected;
-    bool asked;        // a failure may come before the input box
-    const char *typed; // nullptr cancels
-    Lines boxes;       // messages, then errors
-    const char *inserted;
-};
-
-class Insert : public ListOperations, public testing::WithParamInterface<InsertCase> {};
-
-TEST_P(Insert, PutsTheNewEntryAfterTheSelectedOne) {
-    const InsertCase &c = GetParam();
-    Select({"{100}{150}One", c.next}, c.selected);
-    if (c.asked)
-        fake.dialogs.AnswerInput(c.typed ? std::optional<std::string>(c.typed) : std::nullopt);
-    fake.dialogs.AllowErrors();
-    form.Run(&TForm1::btInsertClick);
-    EXPECT_EQ(Shown(), c.boxes);
-    const Lines before{"{100}{150}One", c.next};
-    const Lines after = *c.inserted ? Lines{before[0], c.inserted, c.next} : before;
-    EXPECT_EQ(List(), after);
-    if (*c.inserted) {
-        EXPECT_EQ("{" + form.Edit5.Text + "}{" + form.Edit6.Text + "}", std::string(c.inserted, 10));
-    }
+TEST_P(ListOperations, Steps) {
+    Play(GetParam(), [this] { return Shown(); });
 }
+
+const Lines kSpaced{"{100}{150}One", "{300}{350}Two"};
+const Lines kCrowded{"{100}{150}One", "{180}{250}Two"};
+const Lines kThree{"{10}{20}A", "{30}{40}B", "{50}{60}C"};
+const std::string kInsertBox = "input: Insert|Insert Subtitle=";
+const std::string kDeleteBox = "warning: Do you want to delete?";
+const std::string kTitleBox = "input: Change Name or N\xBA|Name or N\xBA=DivX Video";
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, Insert, testing::Values(
-    InsertCase{"{300}{350}Two", 0, true, "New", {}, "{175}{200}New"},
-    InsertCase{"{180}{250}Two", 0, true, "A|b", {"Correct Frame"}, "{151}{152}A|b"},
-    InsertCase{"{180}{250}Two", 0, true, nullptr, {"Correct Frame"}, ""},
-    InsertCase{"{300}{350}Two", 1, false, nullptr, {"List index out of bounds (2)"}, ""},
-    InsertCase{"{300}{350}Two", -1, false, nullptr, {"List index out of bounds (-1)"}, ""},
-    InsertCase{"{x}{350}Two", 0, false, nullptr, {"'x' is not a valid integer value"}, ""}));
+INSTANTIATE_TEST_SUITE_P(Rows, ListOperations, testing::Values(
+    Scenario{"InsertByKey", kSpaced, 0, {Key('I')}, {"New"}, {kInsertBox},
+             {kSpaced[0], "{175}{200}New", kSpaced[1]}, "sel=1 175-200 work=2 bt_ID"},
+    Scenario{"InsertCrowded", kCrowded, 0, {kInsert}, {"A|b"}, {"message: Correct Frame", kInsertBox},
+             {kCrowded[0], "{151}{152}A|b", kCrowded[1]}, "sel=1 151-152 work=2 bt_ID"},
+    Scenario{"InsertCancelled", kCrowded, 0, {kInsert}, {"cancel"}, {"message: Correct Frame", kInsertBox},
+             kCrowded, "sel=0 100-150 work=2 bt_ID"},
+    Scenario{"InsertAfterTheLast", kSpaced, 1, {kInsert}, {}, {"error: List index out of bounds (2)"}, kSpaced,
+             "sel=1 300-350 work=2 bt_ID"},
+    Scenario{"InsertWithoutSelection", kSpaced, -1, {kInsert}, {}, {"error: List index out of bounds (-1)"},
+             kSpaced, "sel=-1 - work=2 bt_ID"},
+    Scenario{"InsertBeforeNoFrame", {"{1}{2}a", "{x}{9}b"}, 0, {kInsert}, {},
+             {"error: 'x' is not a valid integer value"}, {"{1}{2}a", "{x}{9}b"}, "sel=0 1-2 work=2 bt_ID"},
+    Scenario{"InsertBeyond32Bits", {"{1}{2147483646}a", "{2147483647}{0}b"}, 0, {kInsert}, {},
+             {"error: '2147483648' is not a valid integer value"}, {"{1}{2147483646}a", "{2147483647}{0}b"},
+             "sel=0 1-2147483646 work=2 bt_ID"},
+    Scenario{"PasteProposesTheText", {"{100}{150}Hello|world", "{300}{310}b"}, 0, {kCopy, kPaste},
+             {"Hello|world"}, {kInsertBox + "Hello|world"},
+             {"{100}{150}Hello|world", "{175}{200}Hello|world", "{300}{310}b"}, "sel=1 175-200 work=2 bt_ID"},
+    Scenario{"CancelledPasteKeepsTheText", {"{1}{2}a}b}c", "{100}{200}x"}, 0, {kCopy, kPaste, kPaste},
+             {"cancel", "cancel"}, {kInsertBox + "a}b}c", kInsertBox + "a}b}c"}, {"{1}{2}a}b}c", "{100}{200}x"},
+             "sel=0 1-2 work=2 bt_ID btPast"},
+    Scenario{"CopyWithoutSelection", kSpaced, -1, {kCopy}, {}, {"error: List index out of bounds (-1)"}, kSpaced,
+             "sel=-1 - work=2 bt_ID"},
+    Scenario{"DeleteByKeySelectsTheNext", kThree, 0, {Key(0x2E)}, {"yes"}, {kDeleteBox}, {kThree[1], kThree[2]},
+             "sel=0 30-40 work=3 bt_ID"},
+    Scenario{"DeleteTheLast", kThree, 2, {kDelete}, {"yes"}, {kDeleteBox}, {kThree[0], kThree[1]},
+             "sel=1 30-40 work=3 bt_ID"},
+    Scenario{"DeleteAnsweredNo", kThree, 2, {kDelete}, {"no"}, {kDeleteBox}, kThree, "sel=2 50-60 work=3 bt_ID"},
+    Scenario{"DeleteOnAnEmptyList", {}, -1, {kDelete}, {}, {}, {}, "sel=-1 - work=0 bt_ID"},
+    Scenario{"DeleteTheTitleLine", {"{2}{100}DivX Video", "{200}{260}A"}, 0, {kDelete}, {"yes"}, {kDeleteBox},
+             {"{200}{260}A"}, "sel=0 200-260 work=1 bt_ID"},
+    Scenario{"DeleteTheTitleLineWithoutWorkList", {"{2}{100}DivX Video"}, 0, {kEmptyWorkList, kDelete}, {"yes"},
+             {kDeleteBox}, {}, "sel=-1 2-100 work=0 bt_ID"},
+    // NOTE: only {2}{100} is taken for a title line.
+    Scenario{"DeleteAnotherTitleLine", {"{2}{59}DivX Video", "{200}{260}A"}, 0, {kDelete}, {"yes"}, {kDeleteBox},
+             {"{200}{260}A"}, "sel=0 200-260 work=2"},
+    Scenario{"TitleFrom500", {"{500}{550}a", "{900}{950}x"}, 1, {kTitle}, {"DivX Video"}, {kTitleBox},
+             {"{2}{100}DivX Video", "{500}{550}a", "{900}{950}x"}, "sel=2 900-950 work=3 convert"},
+    Scenario{"TitleFrom60", {"{60}{90}a"}, 0, {kTitle}, {"Film"}, {kTitleBox}, {"{2}{59}Film", "{60}{90}a"},
+             "sel=1 60-90 work=2 convert"},
+    Scenario{"TitleCancelled", {"{60}{90}a"}, 0, {kTitle}, {"cancel"}, {kTitleBox}, {"{60}{90}a"},
+             "sel=0 60-90 work=1 bt_ID"},
+    Scenario{"NoTitleBeforeFrame3", {"{3}{90}a"}, 0, {kTitle}, {}, {}, {"{3}{90}a"}, "sel=0 3-90 work=1 bt_ID"},
+    Scenario{"NoTitleBeforeFrame0", {"{0}{90}a"}, 0, {kTitle}, {}, {}, {"{0}{90}a"}, "sel=0 0-90 work=1 bt_ID"},
+    Scenario{"Uppercase", {"{1}{2}e\xE9|\xC9"}, 0, {On(&TForm1::Uppercase1Click)}, {}, {}, {"{1}{2}E\xE9|\xC9"},
+             "sel=0 1-2 work=1 bt_ID"},
+    Scenario{"AnsiUppercase", {"{1}{2}e\xE9|\xC9"}, 0, {On(&TForm1::AnsiUppercase1Click)}, {}, {},
+             {"{1}{2}E\xC9|\xC9"}, "sel=0 1-2 work=1 bt_ID"},
+    Scenario{"Lowercase", {"{1}{2}E\xC9|\xE9"}, 0, {On(&TForm1::Lowercase1Click)}, {}, {}, {"{1}{2}e\xC9|\xE9"},
+             "sel=0 1-2 work=1 bt_ID"},
+    Scenario{"AnsiLowercase", {"{1}{2}E\xC9|\xE9"}, 0, {On(&TForm1::AnsiLowercase1Click), Key('X')}, {}, {},
+             {"{1}{2}e\xE9|\xE9"}, "sel=0 1-2 work=1 bt_ID"}),
+    [](const testing::TestParamInfo<Scenario> &info) { return std::string(info.param.name); });
 // clang-format on
-
-TEST_F(ListOperations, InsertingAfterTheLastFrameOf32BitsChangesNothing) {
-    Select({"{1}{2147483646}a", "{2147483647}{0}b"}, 0);
-    fake.dialogs.AllowErrors();
-    form.Run(&TForm1::btInsertClick);
-    EXPECT_EQ(fake.dialogs.Errors(), Lines{"'2147483648' is not a valid integer value"});
-}
-
-TEST_F(ListOperations, PastingProposesTheCopiedTextOnce) {
-    Select({"{100}{150}Hello|world", "{200}{210}a", "{300}{310}b"}, 0);
-    form.btCopyClick();
-    EXPECT_TRUE(form.btPast.Enabled);
-    form.ListBox1.ItemIndex = 1;
-    fake.dialogs.AnswerInput("Hello|world");
-    form.btPastClick();
-    EXPECT_EQ(List()[2], "{235}{260}Hello|world");
-    EXPECT_FALSE(form.btPast.Enabled);
-    // After a cancelled paste the next one proposes the same text.
-    Select({"{1}{2}a}b}c", "{100}{200}x"}, 0);
-    form.btCopyClick();
-    fake.dialogs.AnswerInput(std::nullopt);
-    fake.dialogs.AnswerInput(std::nullopt);
-    form.btPastClick();
-    form.btPastClick();
-    EXPECT_EQ(fake.dialogs.Proposals(), (Lines{"Hello|world", "a}b}c", "a}b}c"}));
-    form.ListBox1.ItemIndex = -1;
-    fake.dialogs.AllowErrors();
-    form.Run(&TForm1::btCopyClick);
-    EXPECT_EQ(fake.dialogs.Errors(), Lines{"List index out of bounds (-1)"});
-    EXPECT_EQ(form.CopiedLine, "a}b}c");
-}
-
-TEST_F(ListOperations, DeletingSelectsTheEntryThatTookItsPlace) {
-    form.WorkList() = TextList{"{2}{100}Title", "w"};
-    Select({"{2}{100}Title", "{200}{260}A", "{300}{390}B"}, 0);
-    for (int i = 0; i < 3; ++i)
-        fake.dialogs.AnswerYes();
-    form.EliminarClick();
-    EXPECT_EQ(form.WorkList().ToVector(), Lines{"w"});
-    EXPECT_TRUE(form.bt_ID.Enabled);
-    EXPECT_EQ(form.Edit5.Text, "200");
-    form.ListBox1.ItemIndex = 1;
-    form.bt_ID.Enabled = false;
-    form.EliminarClick();
-    EXPECT_EQ(List(), Lines{"{200}{260}A"});
-    EXPECT_EQ(form.Edit6.Text + std::to_string(form.ListBox1.ItemIndex), "2600");
-    EXPECT_FALSE(form.bt_ID.Enabled);
-    EXPECT_EQ(fake.dialogs.Boxes().front(), (ShownBox{ShownBox::Kind::Warning, "Do you want to delete?"}));
-    // A title line goes even when the WorkList is empty; an empty list asks nothing.
-    form.WorkList().Clear();
-    Select({"{2}{100}T"}, 0);
-    form.EliminarClick();
-    EXPECT_TRUE(form.bt_ID.Enabled);
-    form.EliminarClick();
-    // Only {2}{100} is taken for a title line.
-    form.bt_ID.Enabled = false;
-    Select({"{2}{59}T"}, 0);
-    fake.dialogs.AnswerNo();
-    form.EliminarClick();
-    EXPECT_EQ(List(), Lines{"{2}{59}T"});
-    fake.dialogs.AnswerYes();
-    form.EliminarClick();
-    EXPECT_EQ(fake.dialogs.Boxes().size(), 5u);
-    EXPECT_EQ(form.ListBox1.ItemIndex, -1);
-    EXPECT_FALSE(form.bt_ID.Enabled);
-}
-
-struct TitleCase {
-    const char *first;
-    const char *title; // nullptr: nothing is asked
-    const char *line;
-};
-
-class TitleLine : public ListOperations, public testing::WithParamInterface<TitleCase> {};
-
-TEST_P(TitleLine, GoesFirstInThreeLists) {
-    const TitleCase &c = GetParam();
-    Select({c.first, "{900}{950}x"}, 1);
-    form.WorkList() = form.ImportBuffer() = form.SubtitleList();
-    form.bt_ID.Enabled = true;
-    if (c.title)
-        fake.dialogs.AnswerInput(c.title);
-    form.bt_IDClick();
-    const Lines expected = c.title ? Lines{c.line, c.first, "{900}{950}x"} : Lines{c.first, "{900}{950}x"};
-    for (TextList *list : {&form.SubtitleList(), &form.ImportBuffer(), &form.WorkList()})
-        EXPECT_EQ(list->ToVector(), expected);
-    EXPECT_EQ(form.SubtitleList()[static_cast<std::size_t>(form.ListBox1.ItemIndex)], "{900}{950}x");
-    EXPECT_EQ(form.bt_ID.Enabled, !c.title);
-    EXPECT_EQ(form.DefaultButton == &form.btConvert && form.ActiveControl == &form.btConvert,
-              c.title != nullptr);
-    EXPECT_EQ(fake.dialogs.Proposals(), c.title ? Lines{"DivX Video"} : Lines{});
-}
-
-INSTANTIATE_TEST_SUITE_P(FirstFrames, TitleLine,
-                         testing::Values(TitleCase{"{500}{550}a", "DivX Video", "{2}{100}DivX Video"},
-                                         TitleCase{"{60}{90}a", "Film", "{2}{59}Film"},
-                                         TitleCase{"{3}{9}a", nullptr, ""},
-                                         TitleCase{"{0}{9}a", nullptr, ""}));
 
 TEST(LetterCase, AnsiCaseChangesEveryLetterOfTheCodePage) {
     const std::string small =
@@ -174,32 +113,9 @@ TEST(LetterCase, AnsiCaseChangesEveryLetterOfTheCodePage) {
     }
 }
 
-TEST_F(ListOperations, CaseHandlersAndListKeys) {
-    const std::pair<Handler, const char *> cases[] = {
-        {&TForm1::Uppercase1Click, "{1}{2}E\xE9|\xC9"},
-        {&TForm1::AnsiUppercase1Click, "{1}{2}E\xC9|\xC9"},
-        {&TForm1::Lowercase1Click, "{1}{2}e\xE9|\xC9"},
-        {&TForm1::AnsiLowercase1Click, "{1}{2}e\xE9|\xE9"},
-    };
-    for (const auto &[handler, changed] : cases) {
-        Select({"{1}{2}e\xE9|\xC9", "{100}{200}1"}, 0);
-        (form.*handler)();
-        EXPECT_EQ(List(), (Lines{changed, "{100}{200}1"}));
-    }
-    // Insert (cancelled), two reports and Delete; X does nothing.
-    fake.dialogs.AnswerInput(std::nullopt);
-    fake.dialogs.AnswerYes();
-    for (const int key : {int{'X'}, int{'I'}, int{'T'}, int{'P'}, 0x2E})
-        form.ListBox1KeyDown(key);
-    using K = ShownBox::Kind;
-    std::vector<K> kinds;
-    for (const ShownBox &box : fake.dialogs.Boxes())
-        kinds.push_back(box.kind);
-    EXPECT_EQ(kinds, (std::vector<K>{K::Input, K::Message, K::Message, K::Warning}));
-    EXPECT_EQ(List(), Lines{"{100}{200}1"});
-}
+using MillionEntries = EditingFixture;
 
-TEST_F(ListOperations, AMillionEntriesTakeWellUnderASecond) {
+TEST_F(MillionEntries, CaseChangeInsertAndDeleteTakeWellUnderASecond) {
     std::vector<std::string> entries;
     for (int i = 0; i < 1'000'000; ++i)
         entries.push_back("{" + std::to_string(i * 100) + "}{" + std::to_string(i * 100 + 50) +

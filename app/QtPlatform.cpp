@@ -4,12 +4,14 @@
 #include "document/Cp1252.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QUrl>
 
 #include <cmath>
 
@@ -205,4 +207,9 @@ void QtLauncher::Start(const std::string &commandLine) {
     const QString program = parts.takeFirst();
     // Nothing is reported when the program cannot be started.
     QProcess::startDetached(program, parts);
+}
+
+void QtLauncher::OpenUrl(const std::string &url) {
+    // Nothing is reported when no browser takes the address.
+    QDesktopServices::openUrl(QUrl(ToQString(url)));
 }

@@ -52,6 +52,7 @@ private:
 class QtLauncher : public ProgramLauncher {
 public:
     void Start(const std::string &commandLine) override;
+    void OpenUrl(const std::string &url) override;
 };
 
 // The preview window's player: it keeps the file it was given to play, for

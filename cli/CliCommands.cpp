@@ -128,6 +128,14 @@ int RunCommand(const CliOptions &options) {
     form.Run(&TForm1::FormActivate);
 
     form.Combobox2.Text = options.fpsText;
+    // A two-rate text "a/b" is worked out as leaving the box does; any box
+    // it shows reports a rate that cannot be used.
+    if (options.fpsText.find('/') != std::string::npos) {
+        const int boxesBeforeRate = dialogs.BoxesShown();
+        form.Run(&TForm1::Combobox2Exit);
+        if (dialogs.BoxesShown() != boxesBeforeRate)
+            return kExitFailed;
+    }
     const int boxesBefore = dialogs.BoxesShown();
     form.Run(&TForm1::btAbrirClick);
     if (dialogs.ErrorShown())

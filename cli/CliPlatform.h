@@ -41,6 +41,7 @@ private:
 class CliLauncher : public ProgramLauncher {
 public:
     void Start(const std::string &) override {}
+    void OpenUrl(const std::string &) override {}
 };
 
 class CliPlayer : public MediaPlayer {

@@ -379,3 +379,9 @@ int ToInt32(Extended value) {
         ThrowNotInteger(FloatToStr(value));
     return static_cast<int>(value);
 }
+
+Extended Divide(Extended dividend, Extended divisor) {
+    if (divisor == 0)
+        throw DivisionError("Floating point division by zero");
+    return dividend / divisor;
+}

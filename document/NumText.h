@@ -38,3 +38,5 @@ Extended RoundHalfEven(Extended value);
 Extended Trunc(Extended value);
 // A whole-valued Extended as a 32-bit integer; ConvertError when it does not fit.
 int ToInt32(Extended value);
+// dividend / divisor; DivisionError for a divisor of 0, which C++ would not report.
+Extended Divide(Extended dividend, Extended divisor);

@@ -1,4 +1,5 @@
 list(APPEND LUMAVERT_CORE_SOURCES
+    ${PROJECT_SOURCE_DIR}/editing/SelectedEntry.cpp
     ${PROJECT_SOURCE_DIR}/editing/SubtitleEdit.cpp
     ${PROJECT_SOURCE_DIR}/editing/ListOperations.cpp
     ${PROJECT_SOURCE_DIR}/editing/Statistics.cpp

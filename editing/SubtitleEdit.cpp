@@ -1,9 +1,154 @@
 #include "shell/Unit1.h"
 
-// Editing the selected subtitle arrives with the editing change.
-void TForm1::ListBox1DblClick() {}
-void TForm1::Edit5Exit() {}
-void TForm1::Edit6Exit() {}
-void TForm1::UpDown1Click() {}
-void TForm1::UpDown2Click() {}
-void TForm1::Combobox2Exit() {}
+#include "document/Legendas.h"
+#include "document/NumText.h"
+
+#include <cmath>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+// An entry cut at its braces for editing its text.
+struct EntryParts {
+    std::string start;
+    std::string end;
+    std::string text;
+};
+
+// The text between a "{" and the first "}" after it, and what follows that
+// "}"; nothing when no "{" stands before the first "}".
+std::optional<std::pair<std::string_view, std::string_view>> CutAtBraces(std::string_view line) {
+    const std::size_t open = line.find('{');
+    const std::size_t close = line.find('}');
+    if (open == std::string_view::npos || close == std::string_view::npos || open > close)
+        return std::nullopt;
+    return std::pair{line.substr(open + 1, close - open - 1), line.substr(close + 1)};
+}
+
+// "{start}{end}text"; nothing for an entry whose frames do not stand in braces.
+std::optional<EntryParts> SplitForEditing(std::string_view entry) {
+    const auto start = CutAtBraces(entry);
+    if (!start)
+        return std::nullopt;
+    const auto end = CutAtBraces(start->second);
+    if (!end)
+        return std::nullopt;
+    return EntryParts{std::string(start->first), std::string(end->first), std::string(end->second)};
+}
+
+// A field's text when it holds a whole number, else the frame the entry has.
+const std::string &FrameOrOwn(const std::string &field, const std::string &own) {
+    return TryStrToInt(field) ? field : own;
+}
+
+// The selected entry rebuilt from the two frame fields and its own text part.
+// The fields' texts are used as typed ("{ 7}" stays).
+// CHOICE: a field that does not hold a whole number, such as the end field
+// emptied after "Error in Frame", keeps the entry's own frame: writing it
+// would leave an entry that every later check and conversion rejects.
+void WriteFrameFields(TForm1 &form) {
+    const auto index = static_cast<std::size_t>(form.ListBox1.ItemIndex);
+    const std::string &entry = form.SubtitleList()[index];
+    const FrameLineBoundTexts own = FrameLineBounds(entry);
+    std::string rebuilt = "{" + FrameOrOwn(form.Edit5.Text, own.startText) + "}{" +
+                          FrameOrOwn(form.Edit6.Text, own.endText) + "}" + FrameLineText(entry);
+    form.SubtitleList().Set(index, std::move(rebuilt));
+}
+
+// Leaving a frame field: the typed frame in its normal form becomes the
+// field's base value and goes into the entry.
+// NOTE: the duration fields keep showing the entry as it was selected until
+// the next selection or arrow click.
+void TakeTypedFrame(TForm1 &form, Edit &field, int &selected) {
+    if (field.Text.empty() || form.ListBox1.ItemIndex < 0)
+        return;
+    const std::optional<int> frame = TryStrToInt(field.Text);
+    if (!frame) {
+        form.platform.UI.ShowMessage(form.Message(52));
+        field.Text.clear();
+        form.ActiveControl = &field;
+        return;
+    }
+    field.Text = IntToStr(*frame);
+    selected = *frame;
+    WriteFrameFields(form);
+}
+
+// An arrow click: the field shows its base value moved by the control's
+// position, the entry takes it, and the duration follows. The base value
+// stays, so each click moves one frame from it.
+void StepFrame(TForm1 &form, Edit &field, const UpDown &upDown, int selected) {
+    if (field.Text.empty() || form.ListBox1.ItemIndex < 0)
+        return;
+    // CHOICE: a frame beyond 32 bits is a conversion error; nothing changes.
+    field.Text = IntToStr(ToInt32(static_cast<Extended>(static_cast<long long>(selected) + upDown.Position)));
+    WriteFrameFields(form);
+    // NOTE: the fields below convert without a guard; a failure ends the
+    // click with the entry already written.
+    form.Edit7.Text = IntToStr(static_cast<long long>(StrToInt(form.Edit6.Text)) - StrToInt(form.Edit5.Text));
+    const int delay = StrToInt(form.AtrasoEdit.Text);
+    const Extended fps = StrToFloat(form.Combobox2.Text);
+    form.Edit12.Text = FramesToTime(form.Edit7.Text, delay, fps);
+}
+
+} // namespace
+
+void TForm1::ListBox1DblClick() {
+    if (SubtitleList().Empty() || ListBox1.ItemIndex < 0)
+        return;
+    const auto index = static_cast<std::size_t>(ListBox1.ItemIndex);
+    const std::string entry = SubtitleList()[index];
+    if (entry.empty())
+        return;
+    const std::optional<EntryParts> parts = SplitForEditing(entry);
+    // CHOICE: an entry whose frames do not stand in braces is offered whole,
+    // and the answer replaces it whole, so that the user can repair it.
+    std::string value = parts ? parts->text : entry;
+    if (!platform.UI.InputQuery(Message(16), Message(17), value))
+        return;
+    SubtitleList().Set(index, parts ? "{" + parts->start + "}{" + parts->end + "}" + value : value);
+    // The SubRip text no longer matches the list until the next conversion.
+    Guardar1.Enabled = false;
+    // A repaired entry is shown, so the frame fields match it.
+    if (!parts)
+        ListBox1Click();
+}
+
+void TForm1::Edit5Exit() {
+    TakeTypedFrame(*this, Edit5, SelectedStart);
+}
+
+void TForm1::Edit6Exit() {
+    TakeTypedFrame(*this, Edit6, SelectedEnd);
+}
+
+void TForm1::UpDown1Click() {
+    StepFrame(*this, Edit5, UpDown1, SelectedStart);
+}
+
+void TForm1::UpDown2Click() {
+    StepFrame(*this, Edit6, UpDown2, SelectedEnd);
+}
+
+void TForm1::Combobox2Exit() {
+    const std::size_t slash = Combobox2.Text.find('/');
+    if (slash != std::string::npos) {
+        // "a/b": the rate a scaled by the ratio of the two rates.
+        const Extended a = StrToFloat(std::string_view(Combobox2.Text).substr(0, slash));
+        const Extended b = StrToFloat(std::string_view(Combobox2.Text).substr(slash + 1));
+        const double ratio = static_cast<double>(Divide(a, b));
+        Combobox2.Text = FloatToStr(a * ratio);
+    }
+    const std::optional<Extended> fps = TryStrToFloat(Combobox2.Text);
+    // A rate beyond the range of CurrentFps is no rate either.
+    if (!fps || !std::isfinite(static_cast<double>(*fps))) {
+        platform.UI.ShowMessage(Message(41));
+        Combobox2.Text.clear();
+        ActiveControl = &Combobox2;
+        return;
+    }
+    CurrentFps = static_cast<double>(*fps);
+    Combobox2.Text = FloatToStr(CurrentFps);
+}

@@ -55,6 +55,8 @@ class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
     virtual void Start(const std::string& commandLine) = 0;
+    // Opens a web address in the desktop's browser; a failure reports nothing.
+    virtual void OpenUrl(const std::string& url) = 0;
 };
 
 // The video player of the preview window; a file name starts loading and

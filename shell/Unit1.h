@@ -86,6 +86,10 @@ public:
     bool AnnounceSuccess = true;
     int SelectedStart = 0;
     int SelectedEnd = 0;
+    // The FrameLine last copied, reduced to its text at its first paste
+    // (editing/ListOperations.cpp); CopiedLineIsText tells which it holds.
+    std::string CopiedLine;
+    bool CopiedLineIsText = false;
 
     // --- Role names of the working lists ---
     TextList& SubtitleList() { return ListBox1.Items; }

@@ -365,6 +365,53 @@ private slots:
         QCOMPARE(form->ListBox1.ItemIndex, 1);
     }
 
+    // Selects a row of the subtitle list with the mouse, as the user does.
+    QListView *ClickRow(const TextList &entries, int row) {
+        form->ListBox1.Items = entries;
+        window->Refresh();
+        auto *list = Find<QListView>("ListBox1");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(row, 0)).center());
+        return list;
+    }
+
+    void threeClicksOnTheStartArrowMoveTheStart() {
+        ShowWindow();
+        ClickRow(TextList{"{0}{1}first", "{100}{150}Hi"}, 1);
+        QToolButton *up = nullptr;
+        for (auto *arrow : Find("UpDown1")->findChildren<QToolButton *>())
+            if (arrow->arrowType() == Qt::UpArrow)
+                up = arrow;
+        QVERIFY(up);
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(up, Qt::LeftButton);
+        QCOMPARE(form->SubtitleList()[1], std::string("{103}{150}Hi"));
+        QCOMPARE(Find<QLineEdit>("Edit5")->text(), QStringLiteral("103"));
+        QCOMPARE(Find<QLineEdit>("Edit7")->text(), QStringLiteral("47"));
+    }
+
+    void deleteInTheListRemovesTheEntryAndSelectsTheNext() {
+        ShowWindow();
+        QListView *list = ClickRow(TextList{"{10}{20}A", "{30}{40}B", "{50}{60}C"}, 0);
+        dialogs->answers.push_back(true);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(dialogs->boxes.at(0).kind, std::string("question"));
+        QCOMPARE(form->SubtitleList(), (TextList{"{30}{40}B", "{50}{60}C"}));
+        QCOMPARE(list->currentIndex().row(), 0);
+        QCOMPARE(Find<QLineEdit>("Edit5")->text(), QStringLiteral("30"));
+    }
+
+    void aDoubleClickOpensTheInputDialogWithTheText() {
+        ShowWindow();
+        QListView *list = ClickRow(TextList{"{100}{150}Hello|world"}, 0);
+        dialogs->inputs.push_back("Hi");
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->model()->index(0, 0)).center());
+        QCOMPARE(dialogs->proposals, std::vector<std::string>{"Hello|world"});
+        QCOMPARE(dialogs->boxes.at(0).text, form->Message(16));
+        QCOMPARE(form->SubtitleList()[0], std::string("{100}{150}Hi"));
+    }
+
     void modelsReachTheWidgets() {
         form->Formato.Caption = "SubRip";
         form->btNovo.Enabled = true;

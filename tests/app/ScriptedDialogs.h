@@ -18,18 +18,36 @@ public:
     };
 
     std::vector<Box> boxes;
-    std::deque<std::optional<std::string>> files; // nullopt cancels
+    std::deque<std::optional<std::string>> files;  // nullopt cancels
+    std::deque<bool> answers;                      // Yes or No
+    std::deque<std::optional<std::string>> inputs; // nullopt cancels
+    std::vector<std::string> proposals;            // what input boxes proposed
     std::vector<std::string> unscripted;
 
     void ShowMessage(const std::string &text) override { boxes.push_back({"message", text}); }
     void ShowError(const std::string &text) override { boxes.push_back({"error", text}); }
     bool AskYesNo(const std::string &text, QuestionKind) override {
-        unscripted.push_back(text);
-        return false;
+        boxes.push_back({"question", text});
+        if (answers.empty()) {
+            unscripted.push_back(text);
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
-    bool InputQuery(const std::string &caption, const std::string &, std::string &) override {
-        unscripted.push_back(caption);
-        return false;
+    bool InputQuery(const std::string &caption, const std::string &, std::string &value) override {
+        boxes.push_back({"input", caption});
+        proposals.push_back(value);
+        if (inputs.empty()) {
+            unscripted.push_back(caption);
+            return false;
+        }
+        const auto input = inputs.front();
+        inputs.pop_front();
+        if (input)
+            value = *input;
+        return input.has_value();
     }
     bool ExecuteOpen(FileDialog &dialog) override { return Choose(dialog, "open"); }
     bool ExecuteSave(FileDialog &dialog) override { return Choose(dialog, "save"); }

@@ -59,6 +59,7 @@ public:
 class NoLauncher : public ProgramLauncher {
 public:
     void Start(const std::string &) override {}
+    void OpenUrl(const std::string &) override {}
 };
 
 class NoPlayer : public MediaPlayer {

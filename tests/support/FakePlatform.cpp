@@ -43,6 +43,7 @@ bool FakeDialogs::AskYesNo(const std::string& text, QuestionKind kind) {
 
 bool FakeDialogs::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
     boxes_.push_back({ShownBox::Kind::Input, caption + "|" + prompt});
+    proposals_.push_back(value);
     if (inputs_.empty()) {
         ADD_FAILURE() << "unscripted input box: " << prompt;
         return false;

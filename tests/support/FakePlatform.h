@@ -36,6 +36,8 @@ public:
     void AllowErrors() { errorsAllowed_ = true; }
 
     const std::vector<ShownBox>& Boxes() const { return boxes_; }
+    // The values input boxes proposed, in order.
+    const std::vector<std::string>& Proposals() const { return proposals_; }
     std::vector<std::string> Messages() const; // texts of plain message boxes
     std::vector<std::string> Errors() const;   // texts of error boxes
     void ClearBoxes() { boxes_.clear(); }
@@ -54,6 +56,7 @@ private:
     bool ExecuteFile(FileDialog& dialog, ShownBox::Kind kind);
 
     std::vector<ShownBox> boxes_;
+    std::vector<std::string> proposals_;
     std::deque<bool> answers_;
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::optional<std::string>> files_;
@@ -102,7 +105,9 @@ private:
 class FakeLauncher : public ProgramLauncher {
 public:
     void Start(const std::string& commandLine) override { started.push_back(commandLine); }
+    void OpenUrl(const std::string& url) override { opened.push_back(url); }
     std::vector<std::string> started;
+    std::vector<std::string> opened;
 };
 
 class FakePlayer : public MediaPlayer {

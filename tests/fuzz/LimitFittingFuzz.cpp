@@ -1,7 +1,7 @@
-// Arbitrary subtitle texts fitted to limits taken from the input itself:
-// zero, negative, and a total below the line limit among them. The passes
-// must end, keep the words in order and leave every line within the limit
-// or a single word. The lines as they stand go through one pass as well.
+// Arbitrary subtitle texts fitted to limits taken from the input itself
+// (zero, negative, a total below the line limit): the passes end, the words
+// keep their order and every line is within the limit or one word. The
+// lines as they stand go through one pass as well.
 
 #include "document/Errors.h"
 #include "document/TextFile.h"
@@ -20,12 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                            2 + data[2] % 2};
     const LoadedText loaded =
         DecodeTextLines(std::string_view(reinterpret_cast<const char *>(data) + 3, size - 3));
-
-    std::vector<std::string> texts;
     std::vector<std::string> entries;
     std::size_t characters = 0;
     for (const std::string &line : loaded.lines) {
-        texts.push_back(line);
         entries.push_back("{0}{100000}" + line);
         characters += line.size();
     }
@@ -33,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::optional<TextList> fitted =
         FitToTheEnd(TextList(entries), limits, static_cast<int>(characters) + 2);
     FUZZ_CHECK(fitted.has_value());
-    FUZZ_CHECK(FitPropertyFault(texts, *fitted, limits.maxLine).empty());
-
+    FUZZ_CHECK(FitPropertyFault(loaded.lines.ToVector(), *fitted, limits.maxLine).empty());
+    // The lines as they stand, with frames of any kind, through one pass.
     try {
         TextList out;
         FitPass(loaded.lines, limits, out,

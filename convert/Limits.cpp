@@ -40,7 +40,7 @@ void FitToLimits(TForm1 &form, int lines) {
         form.SubtitleList().Assign(WithoutEmptyEntries(form.ImportBuffer()));
         form.ImportBuffer().Clear();
         form.CheckChangedFlag = false;
-        // The limits are read at every pass, as the user may have changed them.
+        // The limits are read at every run: the settings change them at any time.
         const FitLimits limits{form.MaxLineLength, form.MaxTotalLength, lines};
         form.CheckChangedFlag = FitPass(form.SubtitleList(), limits, form.ImportBuffer(), notices);
         form.SubtitleList().Assign(form.ImportBuffer());

@@ -214,6 +214,16 @@ void MainWindow::Refresh() {
     context_.refreshing = false;
 }
 
+void MainWindow::ShowProgress() {
+    // CHOICE: only the bar is drawn, and no events are processed: the window
+    // answers no input, and moves no focus, until the handler has ended.
+    QWidget *bar = WidgetOf(form_.ProgressBar1);
+    if (!bar)
+        return;
+    ViewOf(bar)->Show();
+    bar->repaint();
+}
+
 void MainWindow::Collect() {
     for (const auto &view : views_)
         view->Collect();

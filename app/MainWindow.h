@@ -25,6 +25,8 @@ public:
 
     // Shows every model again, setting only what changed.
     void Refresh();
+    // Draws the progress bar anew at once, while a handler is still running.
+    void ShowProgress();
     // Places the window in the middle of its screen.
     void CentreOnScreen();
 

@@ -106,6 +106,11 @@ void QtDialogs::BeforeShow() const {
         beforeShow_();
 }
 
+void QtDialogs::ProgressMoved() {
+    if (onProgress_)
+        onProgress_();
+}
+
 void QtDialogs::ShowMessage(const std::string &text) {
     BeforeShow();
     ShowBox(QMessageBox::NoIcon, text);

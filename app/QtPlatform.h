@@ -33,6 +33,8 @@ public:
     // Runs before every box or dialog, so that the window behind it shows
     // what the running handler has done so far.
     void SetBeforeShow(std::function<void()> beforeShow) { beforeShow_ = std::move(beforeShow); }
+    // Runs when the progress bar moves inside a handler.
+    void SetOnProgress(std::function<void()> onProgress) { onProgress_ = std::move(onProgress); }
 
     void ShowMessage(const std::string &text) override;
     bool AskYesNo(const std::string &text, QuestionKind kind) override;
@@ -41,12 +43,14 @@ public:
     bool ExecuteSave(FileDialog &dialog) override;
     bool ExecuteFont(FontDialog &dialog) override;
     void ShowError(const std::string &text) override;
+    void ProgressMoved() override;
 
 private:
     void BeforeShow() const;
     bool ExecuteFile(FileDialog &dialog, bool save);
 
     std::function<void()> beforeShow_;
+    std::function<void()> onProgress_;
 };
 
 class QtLauncher : public ProgramLauncher {

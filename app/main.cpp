@@ -24,6 +24,7 @@ int main(int argc, char **argv) {
     MainWindow window(form);
     // A box shows over the window as the running handler has left it so far.
     dialogs.SetBeforeShow([&window] { window.Refresh(); });
+    dialogs.SetOnProgress([&window] { window.ShowProgress(); });
 
     // The preview window exists from the start, hidden until it is asked for.
     TForm2 preview;

@@ -70,4 +70,14 @@ for format in srt sub; do
     echo "lumavert-cli $format: 1,000,000 took $(awk -v a="${cliSeconds[1000000-$format]}" \
         -v b="${cliSeconds[100000-$format]}" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }') times as long as 100,000"
 done
+
+# Fitting to the player's limits on the largest file: opening alone, then opening and fitting to two and
+# to three lines; the difference is the fitting's own time.
+input="$work/bench-1000000.srt"
+printf '%-22s %8s %8s %10s\n' case "s" "cpu" "KB"
+for fit in "" "--fit" "--fit --lines 3"; do
+    # shellcheck disable=SC2086
+    read -r s k c < <(measure "$cli" open $fit "$input" -o "$work/open.txt")
+    printf '%-22s %8.2f %8.2f %10d\n' "open $fit" "$s" "$c" "$k"
+done
 ls -l "$work"/bench-*.srt "$work"/bench-*.sub | awk '{ print $5, $9 }'

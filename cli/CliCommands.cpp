@@ -110,10 +110,14 @@ bool SaveMicroDvd(TForm1 &form, CliDialogs &dialogs, const CliOptions &options) 
 } // namespace
 
 int RunCommand(const CliOptions &options) {
-    // The stored settings of a user who chose this language and alert switch:
+    // The stored settings of a user who chose this language, alert switch and limits:
     // activation reads them as the window does, and every other value gets
     // its default written and read back.
-    CliSettings settings({{kLanguageValue, int{options.language}}, {kAlertsValue, options.alerts ? 1 : 0}});
+    CliSettings settings({{kLanguageValue, int{options.language}},
+                          {kAlertsValue, options.alerts ? 1 : 0},
+                          {kLineCountValue, options.lines},
+                          {kMaxLineValue, options.maxLine},
+                          {kMaxSumValue, options.maxTotal}});
     CliDialogs dialogs(options.answerYes, options.fileName);
     CliLauncher launcher;
     CliPlayer player;
@@ -149,6 +153,11 @@ int RunCommand(const CliOptions &options) {
     // The delay field takes input only once a file is open; typed earlier, a
     // fractional delay would end the opener where it shows the second entry.
     form.AtrasoEdit.Text = options.delayText;
+    if (options.fit) {
+        form.Run(&TForm1::bt60Max);
+        if (dialogs.ErrorShown())
+            return kExitFailed;
+    }
 
     bool written = false;
     switch (options.command) {
@@ -164,6 +173,11 @@ int RunCommand(const CliOptions &options) {
         break;
     case CliCommand::MicroDvd:
         written = SaveMicroDvd(form, dialogs, options);
+        break;
+    case CliCommand::Multi:
+        // The batch writes its files itself; a pass that fails shows an error box.
+        form.Run(&TForm1::btMultiClick);
+        written = !dialogs.ErrorShown();
         break;
     }
     return written ? kExitDone : kExitFailed;

@@ -13,14 +13,24 @@ struct CommandName {
     CliCommand command;
 };
 
-constexpr std::array<CommandName, 3> kCommands{{
+constexpr std::array<CommandName, 4> kCommands{{
     {"open", CliCommand::Open},
     {"convert", CliCommand::Convert},
     {"microdvd", CliCommand::MicroDvd},
+    {"multi", CliCommand::Multi},
 }};
 
 // Applies an option's value; returns the usage error, or nothing when the value is taken.
 using ApplyOption = std::optional<std::string> (*)(CliOptions &options, const std::string &value);
+
+// A limit as typed; any whole number, as the window's limit boxes take.
+std::optional<std::string> ReadLimit(int &limit, std::string_view option, const std::string &value) {
+    const std::optional<int> number = TryStrToInt(value);
+    if (!number)
+        return std::string(option) + " takes a whole number, not '" + value + "'";
+    limit = *number;
+    return std::nullopt;
+}
 
 struct OptionRule {
     std::string_view name;
@@ -28,7 +38,7 @@ struct OptionRule {
     ApplyOption apply;
 };
 
-const std::array<OptionRule, 6> kOptions{{
+const std::array<OptionRule, 10> kOptions{{
     {"--fps", true,
      [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
          // Typed rates often carry a decimal point; the box reads only the decimal comma.
@@ -66,6 +76,25 @@ const std::array<OptionRule, 6> kOptions{{
          options.outputFile = value;
          return std::nullopt;
      }},
+    {"--fit", false,
+     [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+         options.fit = true;
+         return std::nullopt;
+     }},
+    {"--lines", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         if (value != "2" && value != "3")
+             return "--lines takes 2 or 3, not '" + value + "'";
+         options.lines = value == "2" ? 2 : 3;
+         return std::nullopt;
+     }},
+    {"--max-line", true,
+     [](CliOptions &options, const std::string &value) {
+         return ReadLimit(options.maxLine, "--max-line", value);
+     }},
+    {"--max-total", true,
+     [](CliOptions &options,
+        const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},
 }};
 
 CliStop UsageError(std::string message) {
@@ -125,16 +154,21 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
     }
     if (!haveFile)
         return UsageError("missing FILE");
+    if (options.command == CliCommand::Multi && options.outputFile)
+        return UsageError("multi writes Test1.srt to Test7.srt in the current folder; -o does not apply");
     return options;
 }
 
 std::string UsageText() {
     return "usage: lumavert-cli open|convert|microdvd [options] FILE\n"
+           "       lumavert-cli multi [options] FILE\n"
            "       lumavert-cli --help | --version\n"
            "\n"
            "  open       print the format, the frame rate and the opened list\n"
            "  convert    write the SubRip text\n"
            "  microdvd   write the list as a MicroDVD file\n"
+           "  multi      fit and convert at seven frame rates into Test1.srt to Test7.srt in the\n"
+           "             current folder\n"
            "\n"
            "  --fps TEXT       frame-rate box text before opening (default 25,000; a \".\" is taken as "
            "\",\";\n"
@@ -145,7 +179,12 @@ std::string UsageText() {
            "  --lang 1..4      language of messages: 1 Portuguese, 2 English, 3 Danish, 4 Spanish (default "
            "2)\n"
            "  -o FILE          write to FILE instead of standard output\n"
+           "  --fit            fit the list to the player's limits after opening\n"
+           "  --lines 2|3      lines per subtitle for fitting (default 2)\n"
+           "  --max-line N     characters per line for fitting (default 34)\n"
+           "  --max-total N    characters per subtitle for fitting (default 60)\n"
            "\n"
            "Messages, questions and error boxes go to standard error. Exit status: 0 done,\n"
-           "1 the file could not be opened or converted, 2 usage error.\n";
+           "1 the file could not be opened, fitted or converted (or a batch file written),\n"
+           "2 usage error.\n";
 }

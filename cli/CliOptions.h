@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-enum class CliCommand { Open, Convert, MicroDvd };
+enum class CliCommand { Open, Convert, MicroDvd, Multi };
 
 // What one run of the command line asks for. Texts meant for the window's
 // boxes (frame rate, delay) are kept as typed; the core converts them.
@@ -19,6 +19,12 @@ struct CliOptions {
     bool alerts = false;
     std::uint8_t language = 2;
     std::optional<std::string> outputFile;
+    // Fitting to the player's limits: run after opening, and the limits
+    // activation reads as the stored "NLinhas", "MaxLinha" and "MaxSum".
+    bool fit = false;
+    int lines = 2;
+    int maxLine = 34;
+    int maxTotal = 60;
 };
 
 // A run that ends before any file is touched.

@@ -34,7 +34,7 @@ void TForm1::btConvertClick() {
     const std::size_t count = entries.Count();
     for (std::size_t i = 0; i < count; ++i) {
         AppendSubRipBlock(ImportBuffer(), i + 1, entries[i], delay, fps);
-        ProgressBar1.Position = ConversionProgress(i, count);
+        MoveProgressBar(ConversionProgress(i, count));
     }
 
     Memo1.Lines.Assign(ImportBuffer());

@@ -30,6 +30,9 @@ public:
     virtual bool ExecuteFont(FontDialog& dialog) = 0;
     // The platform's error box, shown when a failure ends a handler.
     virtual void ShowError(const std::string& text) = 0;
+    // The progress bar moved while a handler runs: a desktop that shows it
+    // repaints it at once. The others have nothing to show.
+    virtual void ProgressMoved() {}
 };
 
 // The per-user settings key. Reads of a value of the wrong type and any

@@ -26,6 +26,13 @@ void TForm1::Run(Handler handler) {
 
 const std::string& TForm1::Message(int row) const { return MessageText(row, CurrentLanguage); }
 
+void TForm1::MoveProgressBar(int position) {
+    if (ProgressBar1.Position == position)
+        return;
+    ProgressBar1.Position = position;
+    platform.UI.ProgressMoved();
+}
+
 void TForm1::FormCreate() {
     // Selecting entries here runs no change handler: models never fire handlers.
     ComboBox1.ItemIndex = 0;

@@ -100,6 +100,8 @@ public:
 
     // The MessageTable text of a row in CurrentLanguage.
     const std::string& Message(int row) const;
+    // Moves ProgressBar1 and lets the desktop show it while the handler goes on.
+    void MoveProgressBar(int position);
 
     // --- Start-up and window (shell/Unit1.cpp, shell/Unit1Layout.cpp) ---
     void FormCreate();

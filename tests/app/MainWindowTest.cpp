@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -510,6 +511,34 @@ private slots:
         QVERIFY(Action("Ingls1")->isChecked());
         QVERIFY(!Action("Portugus1")->isChecked());
         QCOMPARE(std::get<int>(*Stored("Idioma")), 2);
+    }
+
+    void enterFitsThenConvertsThenOpensTheSaveDialog() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("film.sub"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("{1}{1}25\r\n{10}{40}Hi|there|again\r\n{50}{90}There\r\n");
+        out.close();
+        // Not a first start, which leaves the line count box without a selection.
+        settings->keys["Software\\Lumavert"]["NLinhas"] = 2;
+        ShowWindow();
+        dialogs->files.push_back(file.toStdString());
+        QTest::mouseClick(Find("btAbrir"), Qt::LeftButton);
+        QTRY_VERIFY(Find("ListBox1")->hasFocus());
+
+        QTest::keyClick(Find("ListBox1"), Qt::Key_Return);
+        QCOMPARE(form->SubtitleList().Count(), std::size_t(3));
+        QTRY_VERIFY(Find("btConvert")->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialogs->boxes.back().text, form->Message(22));
+        dialogs->files.push_back(std::nullopt);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialogs->boxes.back().text, std::string("Gravar ficheiro Srt"));
+        // The bar is drawn while a handler runs, not only after it.
+        form->ProgressBar1.Position = 40;
+        window->ShowProgress();
+        QCOMPARE(Find<QProgressBar>("ProgressBar1")->value(), 40);
     }
 };
 

@@ -408,3 +408,44 @@ TEST_F(CliTest, OutputFileReplacesTheTarget) {
 }
 
 } // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Fitting, CliRunTest,
+    ::testing::Values(RunCase{"TwoLines",
+                              "a.sub",
+                              "{0}{100}a|b|c\n",
+                              {"open", "--fit"},
+                              0,
+                              "Format: MicroDVD\nFPS: 25,000\n{0}{67}a|b\n{68}{100}c\n",
+                              ""},
+                      RunCase{"ThreeLines",
+                              "a.sub",
+                              "{0}{100}aaaa bbbb cccc|dd\n",
+                              {"microdvd", "--fit", "--lines", "3", "--max-line", "8", "--max-total", "14"},
+                              0,
+                              Crlf("{0}{88}aaaa |bbbb |cccc\n{89}{100}dd\n"),
+                              ""}),
+    [](const ::testing::TestParamInfo<RunCase> &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(Fitting, CliUsageTest,
+                         ::testing::Values(UsageCase{"FourLines", {"open", "--lines", "4", "a.srt"}},
+                                           UsageCase{"LineLimitText", {"open", "--max-line", "x", "a.srt"}},
+                                           UsageCase{"MultiToAFile", {"multi", "-o", "out.srt", "a.srt"}}),
+                         [](const ::testing::TestParamInfo<UsageCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
+// The pass at 25 frames per second equals a plain conversion of the fitted list.
+TEST_F(CliTest, MultiWritesSevenFilesInTheCurrentFolder) {
+    WriteInput("a.sub", "{0}{100}a|b|c\n{200}{300}d\n");
+    const CliResult result = Run({"multi", "a.sub"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, kSuccess);
+    EXPECT_TRUE(fs::exists(PathOf("Test7.srt")));
+    EXPECT_EQ(ReadAll(PathOf("Test4.srt")), Run({"convert", "--fit", "a.sub"}).out);
+    fs::remove(PathOf("Test3.srt"));
+    fs::create_directory(PathOf("Test3.srt"));
+    const CliResult failed = Run({"multi", "a.sub"});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("Test3.srt"), std::string::npos) << failed.err;
+}

@@ -1,0 +1,285 @@
+#include "convert/LimitFitting.h"
+
+#include "document/Legendas.h"
+#include "document/NumText.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+long long Length(std::string_view text) {
+    return static_cast<long long>(text.size());
+}
+
+long long Length(std::string_view a, std::string_view b) {
+    return Length(a) + Length(b);
+}
+
+void PutInFront(std::string &text, std::string_view front) {
+    text = Joined(front, text);
+}
+
+// The lone full stops that a cut leaves at the end of a group, or alone in
+// its overflow, go; the lines in front of them stay.
+void DropLoneFullStops(std::span<std::string *> lines, std::string &overflow) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        bool restEmpty = overflow.empty();
+        for (std::size_t j = i + 1; j < lines.size(); ++j)
+            restEmpty = restEmpty && lines[j]->empty();
+        if (*lines[i] == "." && restEmpty)
+            lines[i]->clear();
+    }
+    if (overflow == ".")
+        overflow.clear();
+}
+
+// Fits the lines of one group, two or three of them.
+void FitGroup(std::span<std::string> lines, std::string &overflow, const FitLimits &limits) {
+    if (lines.size() == 2)
+        FitLinePair(lines[0], lines[1], overflow, limits);
+    else
+        FitLineTriple(lines[0], lines[1], lines[2], overflow, limits);
+}
+
+int SplitState(const FittedText &fitted) {
+    if (!fitted.rest.empty())
+        return static_cast<int>(fitted.slots.size()) + 1;
+    for (std::size_t i = fitted.slots.size(); i > 0; --i)
+        if (!fitted.slots[i - 1].empty())
+            return static_cast<int>(i);
+    return 0;
+}
+
+std::string FrameLine(std::string_view startText, std::string_view endText, std::string_view text) {
+    std::string line;
+    line.reserve(startText.size() + endText.size() + text.size() + 4);
+    line += '{';
+    line += startText;
+    line += "}{";
+    line += endText;
+    line += '}';
+    line += text;
+    return line;
+}
+
+// Appends the subtitles of one fitted entry: every group up to the one that
+// holds the last text, with the split points between them. False, with
+// nothing appended, when a split point's next frame leaves the 32-bit range.
+bool AppendSplit(TextList &out, const FittedText &fitted, int state, const FrameLineBoundTexts &bounds,
+                 int start, int end, long long total) {
+    const std::size_t perGroup = fitted.slots.size() / 3;
+    const std::size_t lastGroup = static_cast<std::size_t>(state - 1) / perGroup;
+    // Split point g ends group g - 1; it lies between start and end, so only
+    // the frame after it can leave 32 bits.
+    std::array<long long, 4> split{};
+    long long chars = 0;
+    for (std::size_t g = 1; g <= lastGroup; ++g) {
+        for (std::size_t i = (g - 1) * perGroup; i < g * perGroup; ++i)
+            chars += Length(fitted.slots[i]);
+        const Extended point = static_cast<Extended>(start) +
+                               static_cast<Extended>(chars) * (static_cast<Extended>(end) - start) / total;
+        split[g] = static_cast<long long>(RoundHalfEven(point));
+        if (split[g] + 1 > std::numeric_limits<std::int32_t>::max())
+            return false;
+    }
+    for (std::size_t g = 0; g <= lastGroup; ++g) {
+        std::string text;
+        if (g < 3) {
+            const std::size_t last = std::min((g + 1) * perGroup, static_cast<std::size_t>(state));
+            for (std::size_t i = g * perGroup; i < last; ++i) {
+                if (i > g * perGroup)
+                    text += '|';
+                text += fitted.slots[i];
+            }
+        } else {
+            text = fitted.rest;
+        }
+        out.Add(FrameLine(g == 0 ? bounds.startText : IntToStr(split[g] + 1),
+                          g == lastGroup ? bounds.endText : IntToStr(split[g + 1]), text));
+    }
+    return true;
+}
+
+} // namespace
+
+Cut CutAtSpace(std::string_view x, long long keep) {
+    const std::string_view looked = x.substr(0, static_cast<std::size_t>(std::max(0LL, keep)));
+    const std::size_t space = looked.rfind(' ');
+    if (space == std::string_view::npos)
+        return {{}, std::string(x)};
+    return {std::string(x.substr(0, space + 1)), std::string(x.substr(space + 1))};
+}
+
+Cut CutAtLineLimit(std::string_view x, int maxLine) {
+    Cut cut = CutAtSpace(x, maxLine);
+    if (!cut.head.empty())
+        return cut;
+    const std::size_t space = x.find(' ');
+    if (space == std::string_view::npos)
+        return {std::string(x), {}};
+    return {std::string(x.substr(0, space + 1)), std::string(x.substr(space + 1))};
+}
+
+bool FitsLine(std::string_view line, int maxLine) {
+    if (Length(line) <= maxLine)
+        return true;
+    const std::size_t lastWordEnd = line.find_last_not_of(' ');
+    return lastWordEnd == std::string_view::npos ||
+           line.substr(0, lastWordEnd).find(' ') == std::string_view::npos;
+}
+
+std::string Joined(std::string_view left, std::string_view right) {
+    std::string joined;
+    joined.reserve(left.size() + right.size() + 1);
+    joined += left;
+    if (!left.empty() && !right.empty() && left.back() != ' ')
+        joined += ' ';
+    joined += right;
+    return joined;
+}
+
+void FitLinePair(std::string &l1, std::string &l2, std::string &overflow, const FitLimits &limits) {
+    const int maxLine = limits.maxLine;
+    if (FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && Length(l1, l2) <= limits.maxTotal)
+        return;
+    if (FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && Length(l1, l2) > limits.maxTotal) {
+        const long long excess = Length(l1, l2) - limits.maxTotal;
+        Cut cut = CutAtSpace(l2, Length(l2) - excess);
+        l2 = std::move(cut.head);
+        PutInFront(overflow, cut.tail);
+    }
+    if (!FitsLine(l1, maxLine)) {
+        PutInFront(overflow, l2);
+        Cut cut = CutAtLineLimit(l1, maxLine);
+        l1 = std::move(cut.head);
+        l2 = std::move(cut.tail);
+    }
+    if (!FitsLine(l2, maxLine)) {
+        Cut cut = CutAtLineLimit(l2, maxLine);
+        l2 = std::move(cut.head);
+        PutInFront(overflow, cut.tail);
+    }
+    std::array<std::string *, 2> lines{&l1, &l2};
+    DropLoneFullStops(lines, overflow);
+}
+
+void FitLineTriple(std::string &l1, std::string &l2, std::string &l3, std::string &overflow,
+                   const FitLimits &limits) {
+    const int maxLine = limits.maxLine;
+    const auto allFit = [&] {
+        return FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && FitsLine(l3, maxLine);
+    };
+    if (allFit() && Length(l1, l2) + Length(l3) <= limits.maxTotal)
+        return;
+    if (FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && Length(l1, l2) > limits.maxTotal) {
+        const long long excess = Length(l1, l2) - limits.maxTotal;
+        PutInFront(overflow, l3);
+        Cut cut = CutAtSpace(l2, Length(l2) - excess);
+        l2 = std::move(cut.head);
+        l3 = std::move(cut.tail);
+    }
+    if (allFit() && Length(l1, l2) + Length(l3) > limits.maxTotal) {
+        const long long excess = Length(l1, l2) + Length(l3) - limits.maxTotal;
+        Cut cut = CutAtSpace(l3, Length(l3) - excess);
+        l3 = std::move(cut.head);
+        PutInFront(overflow, cut.tail);
+    }
+    // NOTE: a first line too long sends the second to the overflow and leaves
+    // the third in place. Fitting never gets here with a third line: every
+    // line taken into a group already fits.
+    if (!FitsLine(l1, maxLine)) {
+        PutInFront(overflow, l2);
+        Cut cut = CutAtLineLimit(l1, maxLine);
+        l1 = std::move(cut.head);
+        l2 = std::move(cut.tail);
+    }
+    if (!FitsLine(l2, maxLine)) {
+        Cut cut = CutAtLineLimit(l2, maxLine);
+        l2 = std::move(cut.head);
+        PutInFront(overflow, l3);
+        l3 = std::move(cut.tail);
+    }
+    if (!FitsLine(l3, maxLine)) {
+        Cut cut = CutAtLineLimit(l3, maxLine);
+        l3 = std::move(cut.head);
+        PutInFront(overflow, cut.tail);
+    }
+    std::array<std::string *, 3> lines{&l1, &l2, &l3};
+    DropLoneFullStops(lines, overflow);
+}
+
+void TakeLine(std::string &e, std::string &slot, const FitLimits &limits) {
+    const std::size_t bar = e.find('|');
+    if (bar == std::string::npos) {
+        slot = std::move(e);
+        e.clear();
+        return;
+    }
+    const std::string_view line = std::string_view(e).substr(0, bar);
+    if (FitsLine(line, limits.maxLine)) {
+        slot = std::string(line);
+        e.erase(0, bar + 1);
+        return;
+    }
+    // The last word goes on with the next line; the rest of the line is
+    // fitted as a group of its own, and what does not fit goes back in front
+    // of that word, in the order it stood.
+    const std::size_t space = line.rfind(' ');
+    const std::size_t kept = space == std::string_view::npos ? 0 : space + 1;
+    std::vector<std::string> lines(static_cast<std::size_t>(limits.lines));
+    lines[0] = e.substr(0, kept);
+    e.erase(0, kept);
+    std::string overflow;
+    FitGroup(lines, overflow, limits);
+    std::string back;
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        back = Joined(back, lines[i]);
+    back = Joined(back, overflow);
+    PutInFront(e, back);
+    slot = std::move(lines[0]);
+}
+
+FittedText FitText(std::string e, const FitLimits &limits) {
+    const std::size_t perGroup = static_cast<std::size_t>(limits.lines);
+    FittedText fitted;
+    fitted.slots.resize(3 * perGroup);
+    for (std::size_t group = 0; group < 3; ++group) {
+        const std::span<std::string> lines(fitted.slots.data() + group * perGroup, perGroup);
+        for (std::string &slot : lines)
+            TakeLine(e, slot, limits);
+        std::string overflow;
+        FitGroup(lines, overflow, limits);
+        PutInFront(e, overflow);
+    }
+    fitted.rest = std::move(e);
+    return fitted;
+}
+
+bool FitPass(const TextList &entries, const FitLimits &limits, TextList &out, const FitNotices &notices) {
+    bool restLeft = false;
+    for (std::size_t i = 0; i < entries.Count(); ++i) {
+        const std::string &entry = entries[i];
+        const FittedText fitted = FitText(FrameLineText(entry), limits);
+        long long total = Length(fitted.rest);
+        for (const std::string &slot : fitted.slots)
+            total += Length(slot);
+        const FrameLineBoundTexts bounds = FrameLineBounds(entry);
+        const int start = StrToInt(bounds.startText);
+        const int end = StrToInt(bounds.endText);
+        if (!(start < end))
+            notices.boundsOutOfOrder(bounds.startText, bounds.endText);
+        const int state = SplitState(fitted);
+        if (state == 0)
+            continue;
+        if (!AppendSplit(out, fitted, state, bounds, start, end, total)) {
+            notices.splitOutOfRange(i, total);
+            out.Add(entry);
+            continue;
+        }
+        restLeft = restLeft || !fitted.rest.empty();
+    }
+    return restLeft;
+}

@@ -1,0 +1,87 @@
+#include "shell/Unit1.h"
+#include "tests/support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// The batch in a temporary current folder, on a list opened at 25 frames
+// per second and fitted to two lines.
+class MultiRate : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(folder);
+        fs::current_path(folder);
+        Open(form);
+    }
+    void TearDown() override {
+        fs::current_path(previous);
+        fs::remove_all(folder);
+    }
+    static void Open(TForm1 &window) {
+        const Lines opened{"{0}{100}one|two|three",
+                           "{250}{400}A line far too long for any player to show|at once"};
+        window.ListBox1.Items = TextList(opened);
+        window.ListBox4.Items = TextList(opened);
+        window.ComboBox3.Text = "2";
+        window.Combobox2.Text = "25,000";
+        window.AtrasoEdit.Text = "0";
+    }
+
+    const fs::path previous = fs::current_path();
+    const fs::path folder = fs::temp_directory_path() / ("lumavert-multi-" + std::to_string(getpid()));
+    FakePlatform fake;
+    TForm1 form{fake.platform};
+};
+
+} // namespace
+
+TEST_F(MultiRate, SevenFilesOfTheListAsFittedSoFar) {
+    FakePlatform referenceFake;
+    TForm1 reference{referenceFake.platform};
+    Open(reference);
+    reference.AnnounceSuccess = false;
+    form.btMultiClick();
+
+    const char *const rates[] = {"23,976", "23,978",      "24,000",          "25,000",
+                                 "30,000", "22,99394304", "26,0677344010677"};
+    for (int pass = 1; pass <= 7; ++pass) {
+        reference.Combobox2.Text = rates[pass - 1];
+        reference.bt60Max();
+        reference.btConvertClick();
+        std::string expected;
+        for (const std::string &line : reference.Memo1.Lines)
+            expected += line + "\r\n";
+        std::ifstream file(folder / ("Test" + std::to_string(pass) + ".srt"), std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), expected) << "pass " << pass;
+    }
+    EXPECT_EQ(fake.dialogs.Messages(), Lines{form.Message(22)});
+    EXPECT_EQ(form.Combobox2.Text, "25,000");
+    EXPECT_TRUE(form.AnnounceSuccess);
+    EXPECT_EQ(form.CurrentFps, 26.0677344010677);
+}
+
+TEST_F(MultiRate, AFileThatCannotBeWrittenEndsTheBatchAsItFoundTheWindow) {
+    fs::create_directory(folder / "Test3.srt");
+    fake.dialogs.AllowErrors();
+    form.Run(&TForm1::btMultiClick);
+    ASSERT_EQ(fake.dialogs.Errors().size(), 1u);
+    EXPECT_NE(fake.dialogs.Errors()[0].find("Test3.srt"), std::string::npos);
+    EXPECT_TRUE(fs::exists(folder / "Test2.srt"));
+    EXPECT_FALSE(fs::exists(folder / "Test4.srt"));
+    EXPECT_EQ(form.Combobox2.Text, "25,000");
+
+    fake.dialogs.ClearBoxes();
+    form.btConvertClick();
+    EXPECT_EQ(fake.dialogs.Messages(), Lines{form.Message(22)});
+}

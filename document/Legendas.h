@@ -38,3 +38,7 @@ bool IsValidTime(std::string_view text);
 // The time as a frame number at the rate, ties to even; 0 for an invalid
 // time and for one whose frame number does not fit in 32 bits.
 int TimeToFrames(std::string_view text, Extended fps);
+
+// The time in whole seconds, ties to even; 0 for an invalid time and for one
+// whose seconds do not fit in 32 bits.
+int TimeToSeconds(std::string_view text);

@@ -10,6 +10,8 @@
 // standard error, the tests with a strict scripted fake. Every text crossing
 // this port is cp1252.
 
+class TForm2;
+
 enum class QuestionKind { Warning, Confirmation };
 
 class Dialogs {
@@ -30,6 +32,8 @@ public:
     virtual bool ExecuteFont(FontDialog& dialog) = 0;
     // The platform's error box, shown when a failure ends a handler.
     virtual void ShowError(const std::string& text) = 0;
+    // Shows the preview window and returns when the user has closed it.
+    virtual void ShowModal(TForm2& window) = 0;
 };
 
 // The per-user settings key. Reads of a value of the wrong type and any

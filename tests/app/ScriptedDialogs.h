@@ -31,6 +31,7 @@ public:
         unscripted.push_back(caption);
         return false;
     }
+    void ShowModal(TForm2 &) override { unscripted.push_back("Form2"); }
     bool ExecuteOpen(FileDialog &dialog) override { return Choose(dialog, "open"); }
     bool ExecuteSave(FileDialog &dialog) override { return Choose(dialog, "save"); }
     bool ExecuteFont(FontDialog &dialog) override {

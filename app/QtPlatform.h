@@ -10,7 +10,9 @@
 #include <string>
 
 // The desktop of the Qt view: message boxes, the input, file and font
-// dialogs, starting programs and the media player.
+// dialogs, the preview window and starting programs.
+
+class PreviewWindow;
 
 // A Windows filter "description|pattern|description|pattern" as the name
 // filters of a Qt file dialog, "description (pattern)" each, with the
@@ -33,6 +35,8 @@ public:
     // Runs before every box or dialog, so that the window behind it shows
     // what the running handler has done so far.
     void SetBeforeShow(std::function<void()> beforeShow) { beforeShow_ = std::move(beforeShow); }
+    // The window that shows the preview model.
+    void SetPreviewWindow(PreviewWindow *window) { preview_ = window; }
 
     void ShowMessage(const std::string &text) override;
     bool AskYesNo(const std::string &text, QuestionKind kind) override;
@@ -41,26 +45,17 @@ public:
     bool ExecuteSave(FileDialog &dialog) override;
     bool ExecuteFont(FontDialog &dialog) override;
     void ShowError(const std::string &text) override;
+    void ShowModal(TForm2 &window) override;
 
 private:
     void BeforeShow() const;
     bool ExecuteFile(FileDialog &dialog, bool save);
 
     std::function<void()> beforeShow_;
+    PreviewWindow *preview_ = nullptr;
 };
 
 class QtLauncher : public ProgramLauncher {
 public:
     void Start(const std::string &commandLine) override;
-};
-
-// The preview window's player: it keeps the file it was given to play, for
-// the preview window to show.
-class QtMediaPlayer : public MediaPlayer {
-public:
-    void SetUrl(const std::string &url) override { url_ = url; }
-    const std::string &Url() const { return url_; }
-
-private:
-    std::string url_;
 };

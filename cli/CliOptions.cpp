@@ -13,10 +13,12 @@ struct CommandName {
     CliCommand command;
 };
 
-constexpr std::array<CommandName, 3> kCommands{{
+constexpr std::array<CommandName, 5> kCommands{{
     {"open", CliCommand::Open},
     {"convert", CliCommand::Convert},
     {"microdvd", CliCommand::MicroDvd},
+    {"avi-info", CliCommand::AviInfo},
+    {"fps", CliCommand::Fps},
 }};
 
 // Applies an option's value; returns the usage error, or nothing when the value is taken.
@@ -130,11 +132,15 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
 
 std::string UsageText() {
     return "usage: lumavert-cli open|convert|microdvd [options] FILE\n"
+           "       lumavert-cli avi-info FILE\n"
+           "       lumavert-cli fps FRAME,hh:mm:ss\n"
            "       lumavert-cli --help | --version\n"
            "\n"
            "  open       print the format, the frame rate and the opened list\n"
            "  convert    write the SubRip text\n"
            "  microdvd   write the list as a MicroDVD file\n"
+           "  avi-info   print what the header of an AVI file tells\n"
+           "  fps        print the frame rate of a frame shown at a time\n"
            "\n"
            "  --fps TEXT       frame-rate box text before opening (default 25,000; a \".\" is taken as "
            "\",\")\n"
@@ -146,5 +152,6 @@ std::string UsageText() {
            "  -o FILE          write to FILE instead of standard output\n"
            "\n"
            "Messages, questions and error boxes go to standard error. Exit status: 0 done,\n"
-           "1 the file could not be opened or converted, 2 usage error.\n";
+           "1 the file could not be opened or converted (avi-info: no AVI header; fps: no\n"
+           "rate), 2 usage error.\n";
 }

@@ -1,0 +1,180 @@
+#include "app/PreviewWindow.h"
+#include "app/MainWindow.h"
+#include "app/QtMediaPlayer.h"
+#include "shell/SettingsNames.h"
+#include "shell/Unit1.h"
+#include "tests/app/ScriptedDialogs.h"
+#include "tests/support/AviBuilder.h"
+#include "tests/support/FakePlatform.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMediaPlayer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QVideoSink>
+#include <QVideoWidget>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The main window's port shows the real preview window.
+class PreviewDialogs : public ScriptedDialogs {
+public:
+    PreviewWindow *preview = nullptr;
+    void ShowModal(TForm2 &) override { preview->ShowModal(); }
+};
+
+} // namespace
+
+// The preview window with the real player, opened from the main window's
+// button, playing a film the test writes. Run a second time with GStreamer
+// looking for its plugins in an empty folder (LUMAVERT_NO_DECODERS set).
+class PreviewWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+    QString film;
+    std::unique_ptr<PreviewDialogs> dialogs;
+    std::unique_ptr<MemorySettings> settings;
+    std::unique_ptr<FakeLauncher> launcher;
+    std::unique_ptr<QtMediaPlayer> player;
+    std::unique_ptr<Platform> platform;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<PreviewWindow> preview;
+
+    static bool WithoutDecoders() { return qEnvironmentVariableIsSet("LUMAVERT_NO_DECODERS"); }
+
+    template <class T = QWidget> T *Find(QWidget *parent, const char *name) const {
+        return parent->findChild<T *>(QString::fromLatin1(name));
+    }
+    QString LabelText(const char *name) const { return Find<QLabel>(preview.get(), name)->text(); }
+    void Click(QWidget *parent, const char *name) { QTest::mouseClick(Find(parent, name), Qt::LeftButton); }
+
+    // Opens the preview through the main window's button, runs the steps
+    // while it is shown and closes it with its close box. The main window's
+    // handler returns only then.
+    void WhileShown(const std::function<void()> &steps) {
+        bool ran = false;
+        QTimer::singleShot(0, preview.get(), [&] {
+            [&] {
+                QTRY_VERIFY(preview->isVisible());
+                steps();
+            }();
+            ran = true;
+            preview->close();
+        });
+        Click(window.get(), "SpeedButton1");
+        QVERIFY(ran);
+        QVERIFY(!preview->isVisible());
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(folder.isValid());
+        film = folder.filePath(QStringLiteral("film.avi"));
+        QFile file(film);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const std::string bytes = avi::UncompressedFilm(32, 24, 10);
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+
+    void init() {
+        dialogs = std::make_unique<PreviewDialogs>();
+        settings = std::make_unique<MemorySettings>();
+        launcher = std::make_unique<FakeLauncher>();
+        player = std::make_unique<QtMediaPlayer>();
+        platform = std::make_unique<Platform>(Platform{*dialogs, *settings, *launcher, *player});
+        form = std::make_unique<TForm1>(*platform);
+        window = std::make_unique<MainWindow>(*form);
+        preview = std::make_unique<PreviewWindow>(form->Form2, *player, window.get());
+        dialogs->preview = preview.get();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void cleanup() {
+        QVERIFY(dialogs->unscripted.empty());
+        preview.reset();
+        window.reset();
+        form.reset();
+    }
+
+    void windowAsDesigned() {
+        QCOMPARE(preview->size(), QSize(628, 462));
+        QCOMPARE(preview->minimumSize(), preview->maximumSize());
+        QVERIFY(!(preview->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(preview->windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(preview->windowTitle(), QStringLiteral("Windows Media Player (Video)"));
+        QCOMPARE(Find(preview.get(), "WindowsMediaPlayer1")->geometry(), QRect(0, 0, 628, 392));
+        QCOMPARE(Find(preview.get(), "ScrollBox1")->geometry(), QRect(0, 392, 628, 70));
+        // The buttons' bounds count from the scroll box's client area, inside its border.
+        const QPoint client = Find(preview.get(), "ScrollBox1")->contentsRect().topLeft();
+        QCOMPARE(Find(preview.get(), "btPlay")->geometry(), QRect(client + QPoint(8, 8), QSize(75, 49)));
+        QVERIFY(!Find(preview.get(), "btStop")->isEnabled());
+        QCOMPARE(LabelText("Label3"), QStringLiteral("...."));
+        // No player until the first film: making one is what fails where decoders are missing.
+        QVERIFY(!preview->findChild<QMediaPlayer *>());
+    }
+
+    void playsStopsClosesAndKeepsItsLabels() {
+        if (WithoutDecoders())
+            QSKIP("GStreamer has no plugins in this run");
+        // Returning to the main window activates it, which reads the settings again.
+        settings->keys["Software\\Lumavert"][kLanguageValue] = 2;
+        dialogs->files = {film.toStdString(), film.toStdString()};
+        WhileShown([&] {
+            Click(preview.get(), "btPlay");
+            QCOMPARE(LabelText("Label3"), QStringLiteral("DIB  (32x24) - 25 fps"));
+            QCOMPARE(LabelText("Label4"), QString());
+            auto *player = preview->findChild<QMediaPlayer *>();
+            QVERIFY(player);
+            auto *video = preview->findChild<QVideoWidget *>();
+            int frames = 0;
+            QObject::connect(video->videoSink(), &QVideoSink::videoFrameChanged, video, [&] { ++frames; });
+            QTRY_VERIFY_WITH_TIMEOUT(frames > 0, 10000);
+            QCOMPARE(player->error(), QMediaPlayer::NoError);
+
+            Click(preview.get(), "btStop");
+            QVERIFY(!Find(preview.get(), "btStop")->isEnabled());
+            QCOMPARE(player->playbackState(), QMediaPlayer::StoppedState);
+            QVERIFY(player->source().isEmpty());
+
+            Click(preview.get(), "btPlay");
+            QTRY_COMPARE(player->playbackState(), QMediaPlayer::PlayingState);
+        });
+        auto *player = preview->findChild<QMediaPlayer *>();
+        QVERIFY(player->source().isEmpty());
+        QCOMPARE(player->playbackState(), QMediaPlayer::StoppedState);
+        QTRY_COMPARE(form->CurrentLanguage, std::uint8_t{2});
+
+        WhileShown([&] {
+            QCOMPARE(LabelText("Label3"), QStringLiteral("DIB  (32x24) - 25 fps"));
+            QVERIFY(Find(preview.get(), "btStop")->isEnabled());
+        });
+    }
+
+    void withoutDecodersPlayShowsWhy() {
+        if (!WithoutDecoders())
+            QSKIP("GStreamer has its plugins in this run");
+        dialogs->files = {film.toStdString()};
+        WhileShown([&] {
+            Click(preview.get(), "btPlay");
+            QCOMPARE(LabelText("Label3"), QStringLiteral("DIB  (32x24) - 25 fps"));
+            auto *problem = Find<QLabel>(preview.get(), "PlayerProblem");
+            QVERIFY(problem->isVisible());
+            QVERIFY(problem->text().contains(QStringLiteral("decoders")));
+            QVERIFY(!preview->findChild<QMediaPlayer *>());
+            QVERIFY(Find(preview.get(), "btStop")->isEnabled());
+            Click(preview.get(), "btStop");
+        });
+    }
+};
+
+QTEST_MAIN(PreviewWindowTest)
+#include "PreviewWindowTest.moc"

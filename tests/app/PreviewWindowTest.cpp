@@ -37,23 +37,29 @@ public:
 class PreviewWindowTest : public QObject {
     Q_OBJECT
 
+    // The program's pieces with the real player and scripted dialogs and settings.
+    struct Program {
+        PreviewDialogs dialogs;
+        MemorySettings settings;
+        FakeLauncher launcher;
+        QtMediaPlayer player;
+        Platform platform{dialogs, settings, launcher, player};
+        TForm1 form{platform};
+        MainWindow window{form};
+        PreviewWindow preview{form.Form2, player, &window};
+    };
+
     QTemporaryDir folder;
     QString film;
-    std::unique_ptr<PreviewDialogs> dialogs;
-    std::unique_ptr<MemorySettings> settings;
-    std::unique_ptr<FakeLauncher> launcher;
-    std::unique_ptr<QtMediaPlayer> player;
-    std::unique_ptr<Platform> platform;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<PreviewWindow> preview;
+    std::unique_ptr<Program> program;
+    PreviewWindow *preview = nullptr;
 
     static bool WithoutDecoders() { return qEnvironmentVariableIsSet("LUMAVERT_NO_DECODERS"); }
 
     template <class T = QWidget> T *Find(QWidget *parent, const char *name) const {
         return parent->findChild<T *>(QString::fromLatin1(name));
     }
-    QString LabelText(const char *name) const { return Find<QLabel>(preview.get(), name)->text(); }
+    QString LabelText(const char *name) const { return Find<QLabel>(preview, name)->text(); }
     void Click(QWidget *parent, const char *name) { QTest::mouseClick(Find(parent, name), Qt::LeftButton); }
 
     // Opens the preview through the main window's button, runs the steps
@@ -61,7 +67,7 @@ class PreviewWindowTest : public QObject {
     // handler returns only then.
     void WhileShown(const std::function<void()> &steps) {
         bool ran = false;
-        QTimer::singleShot(0, preview.get(), [&] {
+        QTimer::singleShot(0, preview, [&] {
             [&] {
                 QTRY_VERIFY(preview->isVisible());
                 steps();
@@ -69,7 +75,7 @@ class PreviewWindowTest : public QObject {
             ran = true;
             preview->close();
         });
-        Click(window.get(), "SpeedButton1");
+        Click(&program->window, "SpeedButton1");
         QVERIFY(ran);
         QVERIFY(!preview->isVisible());
     }
@@ -85,24 +91,16 @@ private slots:
     }
 
     void init() {
-        dialogs = std::make_unique<PreviewDialogs>();
-        settings = std::make_unique<MemorySettings>();
-        launcher = std::make_unique<FakeLauncher>();
-        player = std::make_unique<QtMediaPlayer>();
-        platform = std::make_unique<Platform>(Platform{*dialogs, *settings, *launcher, *player});
-        form = std::make_unique<TForm1>(*platform);
-        window = std::make_unique<MainWindow>(*form);
-        preview = std::make_unique<PreviewWindow>(form->Form2, *player, window.get());
-        dialogs->preview = preview.get();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        program = std::make_unique<Program>();
+        preview = &program->preview;
+        program->dialogs.preview = preview;
+        program->window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&program->window));
     }
 
     void cleanup() {
-        QVERIFY(dialogs->unscripted.empty());
-        preview.reset();
-        window.reset();
-        form.reset();
+        QVERIFY(program->dialogs.unscripted.empty());
+        program.reset();
     }
 
     void windowAsDesigned() {
@@ -111,12 +109,12 @@ private slots:
         QVERIFY(!(preview->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(preview->windowFlags() & Qt::WindowCloseButtonHint);
         QCOMPARE(preview->windowTitle(), QStringLiteral("Windows Media Player (Video)"));
-        QCOMPARE(Find(preview.get(), "WindowsMediaPlayer1")->geometry(), QRect(0, 0, 628, 392));
-        QCOMPARE(Find(preview.get(), "ScrollBox1")->geometry(), QRect(0, 392, 628, 70));
+        QCOMPARE(Find(preview, "WindowsMediaPlayer1")->geometry(), QRect(0, 0, 628, 392));
+        QCOMPARE(Find(preview, "ScrollBox1")->geometry(), QRect(0, 392, 628, 70));
         // The buttons' bounds count from the scroll box's client area, inside its border.
-        const QPoint client = Find(preview.get(), "ScrollBox1")->contentsRect().topLeft();
-        QCOMPARE(Find(preview.get(), "btPlay")->geometry(), QRect(client + QPoint(8, 8), QSize(75, 49)));
-        QVERIFY(!Find(preview.get(), "btStop")->isEnabled());
+        const QPoint client = Find(preview, "ScrollBox1")->contentsRect().topLeft();
+        QCOMPARE(Find(preview, "btPlay")->geometry(), QRect(client + QPoint(8, 8), QSize(75, 49)));
+        QVERIFY(!Find(preview, "btStop")->isEnabled());
         QCOMPARE(LabelText("Label3"), QStringLiteral("...."));
         // No player until the first film: making one is what fails where decoders are missing.
         QVERIFY(!preview->findChild<QMediaPlayer *>());
@@ -126,10 +124,10 @@ private slots:
         if (WithoutDecoders())
             QSKIP("GStreamer has no plugins in this run");
         // Returning to the main window activates it, which reads the settings again.
-        settings->keys["Software\\Lumavert"][kLanguageValue] = 2;
-        dialogs->files = {film.toStdString(), film.toStdString()};
+        program->settings.keys["Software\\Lumavert"][kLanguageValue] = 2;
+        program->dialogs.files = {film.toStdString(), film.toStdString()};
         WhileShown([&] {
-            Click(preview.get(), "btPlay");
+            Click(preview, "btPlay");
             QCOMPARE(LabelText("Label3"), QStringLiteral("DIB  (32x24) - 25 fps"));
             QCOMPARE(LabelText("Label4"), QString());
             auto *player = preview->findChild<QMediaPlayer *>();
@@ -140,38 +138,38 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(frames > 0, 10000);
             QCOMPARE(player->error(), QMediaPlayer::NoError);
 
-            Click(preview.get(), "btStop");
-            QVERIFY(!Find(preview.get(), "btStop")->isEnabled());
+            Click(preview, "btStop");
+            QVERIFY(!Find(preview, "btStop")->isEnabled());
             QCOMPARE(player->playbackState(), QMediaPlayer::StoppedState);
             QVERIFY(player->source().isEmpty());
 
-            Click(preview.get(), "btPlay");
+            Click(preview, "btPlay");
             QTRY_COMPARE(player->playbackState(), QMediaPlayer::PlayingState);
         });
         auto *player = preview->findChild<QMediaPlayer *>();
         QVERIFY(player->source().isEmpty());
         QCOMPARE(player->playbackState(), QMediaPlayer::StoppedState);
-        QTRY_COMPARE(form->CurrentLanguage, std::uint8_t{2});
+        QTRY_COMPARE(program->form.CurrentLanguage, std::uint8_t{2});
 
         WhileShown([&] {
             QCOMPARE(LabelText("Label3"), QStringLiteral("DIB  (32x24) - 25 fps"));
-            QVERIFY(Find(preview.get(), "btStop")->isEnabled());
+            QVERIFY(Find(preview, "btStop")->isEnabled());
         });
     }
 
     void withoutDecodersPlayShowsWhy() {
         if (!WithoutDecoders())
             QSKIP("GStreamer has its plugins in this run");
-        dialogs->files = {film.toStdString()};
+        program->dialogs.files = {film.toStdString()};
         WhileShown([&] {
-            Click(preview.get(), "btPlay");
+            Click(preview, "btPlay");
             QCOMPARE(LabelText("Label3"), QStringLiteral("DIB  (32x24) - 25 fps"));
-            auto *problem = Find<QLabel>(preview.get(), "PlayerProblem");
+            auto *problem = Find<QLabel>(preview, "PlayerProblem");
             QVERIFY(problem->isVisible());
             QVERIFY(problem->text().contains(QStringLiteral("decoders")));
             QVERIFY(!preview->findChild<QMediaPlayer *>());
-            QVERIFY(Find(preview.get(), "btStop")->isEnabled());
-            Click(preview.get(), "btStop");
+            QVERIFY(Find(preview, "btStop")->isEnabled());
+            Click(preview, "btStop");
         });
     }
 };

@@ -1,8 +1,6 @@
 #include "shell/MessageTable.h"
-#include "shell/Unit1.h"
 #include "tests/support/AviBuilder.h"
-#include "tests/support/FakePlatform.h"
-#include "tests/tools/ToolFiles.h"
+#include "tests/tools/ToolTesting.h"
 #include "tools/AviReport.h"
 
 #include <gtest/gtest.h>
@@ -15,21 +13,12 @@ const avi::Video kVideo;
 // The average of the MP3 example, 31 kbit/s.
 const avi::Audio kMp3{85, 2, 44100, 4000};
 
-class AviInfoButton : public testing::Test {
-protected:
-    FakePlatform fake;
-    TForm1 form{fake.platform};
-
-    void Click(std::optional<std::string> file) {
-        fake.dialogs.ChooseFile(std::move(file));
-        form.Run(&TForm1::btAVIInfoClick);
-    }
-};
+using AviInfoButton = ToolsTest;
 
 TEST_F(AviInfoButton, ReportsAndPutsTheRateInTheBoxOnYes) {
     const std::string file = WriteToolFile("usual.avi", avi::File(kVideo, kMp3));
     fake.dialogs.AnswerYes();
-    Click(file);
+    ClickAviInfo(file);
     const std::string report = "Info:\n\r--------------------------------\n\r"
                                "VideoCodec: XVID\n\r"
                                "Resolution: 640x272\n\r"
@@ -54,7 +43,7 @@ TEST_F(AviInfoButton, ReportOfAOneFrameFilmWithoutSound) {
     const std::string header = avi::HeaderList({40000, 1, 320, 240, "DX50", "DX50"}, std::nullopt);
     const std::string file = WriteToolFile("oneframe.avi", avi::Riff("AVI ", header, 3221225472u));
     fake.dialogs.AnswerNo();
-    Click(file);
+    ClickAviInfo(file);
     EXPECT_EQ(fake.dialogs.Messages().at(0), "Info:\n\r--------------------------------\n\r"
                                              "VideoCodec: DX50\n\r"
                                              "Resolution: 320x240\n\r"
@@ -72,9 +61,9 @@ TEST_F(AviInfoButton, ReportOfAOneFrameFilmWithoutSound) {
 }
 
 TEST_F(AviInfoButton, NothingToReport) {
-    Click(std::nullopt);
-    Click(WriteToolFile("gone.avi", "") + ".missing");
-    Click(WriteToolFile("sound.wav", avi::Riff("WAVE", avi::Chunk("fmt ", "0123456789abcdef"))));
+    ClickAviInfo(std::nullopt);
+    ClickAviInfo(WriteToolFile("gone.avi", "") + ".missing");
+    ClickAviInfo(WriteToolFile("sound.wav", avi::Riff("WAVE", avi::Chunk("fmt ", "0123456789abcdef"))));
     EXPECT_EQ(fake.dialogs.Messages(),
               (std::vector<std::string>{"No AVI Information", "No AVI Information"}));
     EXPECT_EQ(fake.dialogs.Boxes().size(), 5u);
@@ -82,7 +71,7 @@ TEST_F(AviInfoButton, NothingToReport) {
 }
 
 TEST_F(AviInfoButton, NoQuestionWithoutAFrameRate) {
-    Click(WriteToolFile("norate.avi", avi::File({0, 1500, 640, 272, "XVID", "XVID"}, kMp3)));
+    ClickAviInfo(WriteToolFile("norate.avi", avi::File({0, 1500, 640, 272, "XVID", "XVID"}, kMp3)));
     EXPECT_EQ(fake.dialogs.Boxes().back().kind, Kind::Message);
     EXPECT_EQ(fake.dialogs.Boxes().size(), 2u);
 }

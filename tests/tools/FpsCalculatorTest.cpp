@@ -2,8 +2,7 @@
 #include "document/Legendas.h"
 #include "document/NumText.h"
 #include "shell/MessageTable.h"
-#include "shell/Unit1.h"
-#include "tests/support/FakePlatform.h"
+#include "tests/tools/ToolTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -47,16 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FpsCase{"1000,00:-01:00", "Erro-> hh:mm:ss"},
                     FpsCase{"1000,600000:00:00", "Erro-> hh:mm:ss"}));
 
-class CalculatorHandler : public testing::Test {
-protected:
-    FakePlatform fake;
-    TForm1 form{fake.platform};
-
-    void Calculate(std::optional<std::string> input) {
-        fake.dialogs.AnswerInput(std::move(input));
-        form.Run(&TForm1::CalcularFPS1Click);
-    }
-};
+using CalculatorHandler = ToolsTest;
 
 TEST_F(CalculatorHandler, YesFillsTheBoxNoShowsTheRate) {
     fake.dialogs.AnswerYes();

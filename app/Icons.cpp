@@ -79,7 +79,7 @@ struct Picture {
 
 constexpr auto kNone = QStyle::SP_CustomBase;
 
-const std::array<Picture, 19> kPictures{{
+const std::array<Picture, 21> kPictures{{
     {"btNovo", QStyle::SP_FileIcon, nullptr},
     {"btAbrir", QStyle::SP_DialogOpenButton, nullptr},
     {"btAVIInfo", QStyle::SP_FileDialogInfoView, nullptr},
@@ -99,6 +99,8 @@ const std::array<Picture, 19> kPictures{{
     {"btSup", kNone, [] { return Drawn([](QPainter &p) { Letters(p, QStringLiteral("AB"), false); }); }},
     {"btFont", kNone, [] { return Drawn([](QPainter &p) { Letters(p, QStringLiteral("F"), true); }); }},
     {"btFormato", QStyle::SP_DialogSaveButton, nullptr},
+    {"btPlay", QStyle::SP_MediaPlay, nullptr},
+    {"btStop", QStyle::SP_MediaStop, nullptr},
 }};
 
 } // namespace

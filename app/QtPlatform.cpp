@@ -1,5 +1,6 @@
 #include "app/QtPlatform.h"
 
+#include "app/PreviewWindow.h"
 #include "app/QtText.h"
 #include "document/Cp1252.h"
 
@@ -203,6 +204,12 @@ bool QtDialogs::ExecuteFont(FontDialog &model) {
     if (font != shown)
         model.Font = SpecFromFont(font, model.Font);
     return true;
+}
+
+void QtDialogs::ShowModal(TForm2 &) {
+    BeforeShow();
+    if (preview_)
+        preview_->ShowModal();
 }
 
 void QtLauncher::Start(const std::string &commandLine) {

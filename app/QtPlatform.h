@@ -10,7 +10,9 @@
 #include <string>
 
 // The desktop of the Qt view: message boxes, the input, file and font
-// dialogs, starting programs and the media player.
+// dialogs, the preview window and starting programs.
+
+class PreviewWindow;
 
 // A Windows filter "description|pattern|description|pattern" as the name
 // filters of a Qt file dialog, "description (pattern)" each, with the
@@ -35,6 +37,8 @@ public:
     void SetBeforeShow(std::function<void()> beforeShow) { beforeShow_ = std::move(beforeShow); }
     // Runs when the progress bar moves inside a handler.
     void SetOnProgress(std::function<void()> onProgress) { onProgress_ = std::move(onProgress); }
+    // The window that shows the preview model.
+    void SetPreviewWindow(PreviewWindow *window) { preview_ = window; }
 
     void ShowMessage(const std::string &text) override;
     bool AskYesNo(const std::string &text, QuestionKind kind) override;
@@ -44,6 +48,7 @@ public:
     bool ExecuteFont(FontDialog &dialog) override;
     void ShowError(const std::string &text) override;
     void ProgressMoved() override;
+    void ShowModal(TForm2 &window) override;
 
 private:
     void BeforeShow() const;
@@ -51,21 +56,11 @@ private:
 
     std::function<void()> beforeShow_;
     std::function<void()> onProgress_;
+    PreviewWindow *preview_ = nullptr;
 };
 
 class QtLauncher : public ProgramLauncher {
 public:
     void Start(const std::string &commandLine) override;
     void OpenUrl(const std::string &url) override;
-};
-
-// The preview window's player: it keeps the file it was given to play, for
-// the preview window to show.
-class QtMediaPlayer : public MediaPlayer {
-public:
-    void SetUrl(const std::string &url) override { url_ = url; }
-    const std::string &Url() const { return url_; }
-
-private:
-    std::string url_;
 };

@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
+#include "app/PreviewWindow.h"
+#include "app/QtMediaPlayer.h"
 #include "app/QtPlatform.h"
 #include "app/QtSettingsStore.h"
-#include "app/QtText.h"
 #include "shell/Unit1.h"
-#include "tools/Unit2.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -27,11 +27,8 @@ int main(int argc, char **argv) {
     dialogs.SetOnProgress([&window] { window.ShowProgress(); });
 
     // The preview window exists from the start, hidden until it is asked for.
-    TForm2 preview;
-    QWidget previewWindow;
-    previewWindow.setObjectName(QStringLiteral("Form2"));
-    previewWindow.setWindowTitle(ToQString(preview.Caption));
-    previewWindow.setFixedSize(preview.ClientWidth, preview.ClientHeight);
+    PreviewWindow previewWindow(form.Form2, player, &window);
+    dialogs.SetPreviewWindow(&previewWindow);
 
     window.CentreOnScreen();
     window.show();

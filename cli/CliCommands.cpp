@@ -3,6 +3,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliPlatform.h"
 #include "cli/CliSettings.h"
+#include "cli/CliTools.h"
 #include "document/Errors.h"
 #include "document/TextFile.h"
 #include "shell/SettingsNames.h"
@@ -110,6 +111,10 @@ bool SaveMicroDvd(TForm1 &form, CliDialogs &dialogs, const CliOptions &options) 
 } // namespace
 
 int RunCommand(const CliOptions &options) {
+    if (options.command == CliCommand::AviInfo)
+        return RunAviInfo(options);
+    if (options.command == CliCommand::Fps)
+        return RunFps(options);
     // The stored settings of a user who chose this language, alert switch and limits:
     // activation reads them as the window does, and every other value gets
     // its default written and read back.
@@ -179,6 +184,9 @@ int RunCommand(const CliOptions &options) {
         form.Run(&TForm1::btMultiClick);
         written = !dialogs.ErrorShown();
         break;
+    case CliCommand::AviInfo:
+    case CliCommand::Fps:
+        break; // they open no subtitle file, and ran before it
     }
     return written ? kExitDone : kExitFailed;
 }

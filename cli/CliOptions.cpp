@@ -13,11 +13,13 @@ struct CommandName {
     CliCommand command;
 };
 
-constexpr std::array<CommandName, 4> kCommands{{
+constexpr std::array<CommandName, 6> kCommands{{
     {"open", CliCommand::Open},
     {"convert", CliCommand::Convert},
     {"microdvd", CliCommand::MicroDvd},
     {"multi", CliCommand::Multi},
+    {"avi-info", CliCommand::AviInfo},
+    {"fps", CliCommand::Fps},
 }};
 
 // Applies an option's value; returns the usage error, or nothing when the value is taken.
@@ -162,6 +164,8 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
 std::string UsageText() {
     return "usage: lumavert-cli open|convert|microdvd [options] FILE\n"
            "       lumavert-cli multi [options] FILE\n"
+           "       lumavert-cli avi-info FILE\n"
+           "       lumavert-cli fps FRAME,hh:mm:ss\n"
            "       lumavert-cli --help | --version\n"
            "\n"
            "  open       print the format, the frame rate and the opened list\n"
@@ -169,6 +173,8 @@ std::string UsageText() {
            "  microdvd   write the list as a MicroDVD file\n"
            "  multi      fit and convert at seven frame rates into Test1.srt to Test7.srt in the\n"
            "             current folder\n"
+           "  avi-info   print what the header of an AVI file tells\n"
+           "  fps        print the frame rate of a frame shown at a time\n"
            "\n"
            "  --fps TEXT       frame-rate box text before opening (default 25,000; a \".\" is taken as "
            "\",\";\n"
@@ -185,6 +191,6 @@ std::string UsageText() {
            "  --max-total N    characters per subtitle for fitting (default 60)\n"
            "\n"
            "Messages, questions and error boxes go to standard error. Exit status: 0 done,\n"
-           "1 the file could not be opened, fitted or converted (or a batch file written),\n"
-           "2 usage error.\n";
+           "1 the file could not be opened, fitted or converted (or a batch file written;\n"
+           "avi-info: no AVI header; fps: no rate), 2 usage error.\n";
 }

@@ -26,6 +26,8 @@ public:
     bool ExecuteSave(FileDialog &dialog) override;
     bool ExecuteFont(FontDialog &dialog) override;
     void ShowError(const std::string &text) override;
+    // Nothing the command line runs shows the preview window.
+    void ShowModal(TForm2 &) override {}
 
 private:
     void Report(const char *label, const std::string &text, const char *suffix);

@@ -179,3 +179,15 @@ int SecondsToFrames(std::string_view secondsText, Extended fps) {
     const Extended rest = total - 3600 * hours - 60 * minutes;
     return TimeToFrames(FloatToStr(hours) + ":" + FloatToStr(minutes) + ":" + FloatToStr(rest), fps);
 }
+
+int TimeToSeconds(std::string_view text) {
+    const std::optional<TimeValue> time = ReadTime(text);
+    if (!time)
+        return 0;
+    const Extended seconds =
+        static_cast<Extended>(time->hours) * 3600 + static_cast<Extended>(time->minutes) * 60 + time->seconds;
+    const Extended rounded = RoundHalfEven(seconds);
+    if (!(rounded >= -2147483648.0L && rounded <= 2147483647.0L))
+        return 0;
+    return static_cast<int>(rounded);
+}

@@ -45,3 +45,7 @@ int TimeToFrames(std::string_view text, Extended fps);
 // seconds times the rate, ties to even. Throws ConvertError naming the text
 // when it is not a number.
 int SecondsToFrames(std::string_view secondsText, Extended fps);
+
+// The time in whole seconds, ties to even; 0 for an invalid time and for one
+// whose seconds do not fit in 32 bits.
+int TimeToSeconds(std::string_view text);

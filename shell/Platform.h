@@ -10,6 +10,8 @@
 // standard error, the tests with a strict scripted fake. Every text crossing
 // this port is cp1252.
 
+class TForm2;
+
 enum class QuestionKind { Warning, Confirmation };
 
 class Dialogs {
@@ -33,6 +35,8 @@ public:
     // The progress bar moved while a handler runs: a desktop that shows it
     // repaints it at once. The others have nothing to show.
     virtual void ProgressMoved() {}
+    // Shows the preview window and returns when the user has closed it.
+    virtual void ShowModal(TForm2& window) = 0;
 };
 
 // The per-user settings key. Reads of a value of the wrong type and any

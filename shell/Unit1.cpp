@@ -1,11 +1,9 @@
 #include "shell/Unit1.h"
 
-#include "document/Errors.h"
 #include "shell/MessageTable.h"
+#include "shell/UserEvent.h"
 
-#include <new>
-
-TForm1::TForm1(Platform& platform) : platform(platform) {
+TForm1::TForm1(Platform& platform) : platform(platform), Form2(platform) {
     LoadFormDesign();
     FormCreate();
 }
@@ -15,13 +13,7 @@ void TForm1::Run(Handler handler) {
     // separators); a front end may pass their empty handler along.
     if (!handler)
         return;
-    try {
-        (this->*handler)();
-    } catch (const LumavertError& error) {
-        platform.UI.ShowError(error.what());
-    } catch (const std::bad_alloc&) {
-        platform.UI.ShowError("Out of memory");
-    }
+    RunUserEvent(platform.UI, [&] { (this->*handler)(); });
 }
 
 const std::string& TForm1::Message(int row) const { return MessageText(row, CurrentLanguage); }

@@ -3,6 +3,7 @@
 #include "document/Numbers.h"
 #include "shell/Controls.h"
 #include "shell/Platform.h"
+#include "tools/Unit2.h"
 
 #include <cstdint>
 #include <string>
@@ -30,6 +31,8 @@ public:
     }
 
     Platform& platform;
+    // The preview window, created hidden with the main window.
+    TForm2 Form2;
 
     // --- Controls (shell/Unit1Layout.cpp gives their design-time state) ---
     Panel Panel1;

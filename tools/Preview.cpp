@@ -1,4 +1,47 @@
+#include "document/NumText.h"
 #include "shell/Unit1.h"
+#include "tools/AviFile.h"
+#include "tools/AviReport.h"
+#include "tools/Unit2.h"
 
-// The preview window arrives with the tools change.
-void TForm1::SpeedButton1Click() {}
+namespace {
+
+constexpr const char *kNothingChosen = "....";
+
+} // namespace
+
+void TForm1::SpeedButton1Click() {
+    platform.UI.ShowModal(Form2);
+}
+
+void TForm2::btPlayClick() {
+    if (!platform.UI.ExecuteOpen(OpenDialog1)) {
+        OpenDialog1.FileName.clear();
+        return;
+    }
+    const std::string fileName = OpenDialog1.FileName;
+    TAVIFileInfo info;
+    if (ReadAviInfo(fileName, info) == AviReadStatus::Read) {
+        Label3.Caption = info.VideoCodec + " (" + FloatToStr(info.Width) + "x" + FloatToStr(info.Height) +
+                         ") - " + ShortNumber(info.FrameRate) + " fps";
+        Label4.Caption = info.AudioCodec;
+    } else {
+        // CHOICE: a file without an AVI header has nothing to describe; the
+        // labels say so rather than keep the previous file's values. The
+        // player may still know how to play it.
+        Label3.Caption = kNothingChosen;
+        Label4.Caption = kNothingChosen;
+    }
+    platform.Player.SetUrl(fileName);
+    btStop.Enabled = true;
+}
+
+void TForm2::btStopClick() {
+    platform.Player.SetUrl("");
+    btStop.Enabled = false;
+}
+
+// Nothing plays on while the window is hidden; Stop keeps its state.
+void TForm2::FormClose() {
+    platform.Player.SetUrl("");
+}

@@ -1,5 +1,8 @@
 list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/tools/Unit2.cpp
+    ${PROJECT_SOURCE_DIR}/tools/ByteSource.cpp
+    ${PROJECT_SOURCE_DIR}/tools/AviFile.cpp
+    ${PROJECT_SOURCE_DIR}/tools/AviReport.cpp
     ${PROJECT_SOURCE_DIR}/tools/AviInfo.cpp
     ${PROJECT_SOURCE_DIR}/tools/FpsCalculator.cpp
     ${PROJECT_SOURCE_DIR}/tools/Preview.cpp

@@ -49,6 +49,7 @@ public:
             value = *input;
         return input.has_value();
     }
+    void ShowModal(TForm2 &) override { unscripted.push_back("Form2"); }
     bool ExecuteOpen(FileDialog &dialog) override { return Choose(dialog, "open"); }
     bool ExecuteSave(FileDialog &dialog) override { return Choose(dialog, "save"); }
     bool ExecuteFont(FontDialog &dialog) override {

@@ -1,3 +1,5 @@
+#include "tests/support/AviBuilder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -405,6 +407,44 @@ TEST_F(CliTest, OutputFileReplacesTheTarget) {
     }
     // The folder holds only the input, the target and the captured streams: no temporary file is left.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);
+}
+
+// The tools open no subtitle file: avi-info prints the AVI report with one LF
+// for each LF CR, fps the calculator's rate; what the window would show in a
+// box instead goes to standard error.
+TEST_F(CliTest, Tools) {
+    WriteInput("film.avi", avi::File(avi::Video{}, avi::Audio{85, 2, 44100, 4000}));
+    WriteInput("notes.txt", "not a film\n");
+    const std::string report =
+        "Info:\n--------------------------------\nVideoCodec: XVID\nResolution: 640x272\n"
+        "Framerate: 25 fps\nClipBitrate: -31,21 Kb/s\n--------------------------------\n"
+        "Audio Codec: MPEG Layer 3\nAudioBitRate: 31 kb/s\nAudioSampleRate: 44,1 Mhz\n"
+        "AudioChannelCnt: 2\n--------------------------------\nFileSize: 0,00029182 Mb\n"
+        "ClipLength: 1 min\n";
+    struct ToolCase {
+        std::vector<std::string> arguments;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const std::vector<ToolCase> cases = {
+        {{"avi-info", "film.avi"}, 0, report, ""},
+        {{"avi-info", "notes.txt"}, 1, "", "message: No AVI Information\n"},
+        {{"avi-info", "missing.avi"}, 1, "", "message: No AVI Information\n"},
+        {{"fps", "1000,00:00:40"}, 0, "25\n", ""},
+        {{"fps", "1000,00:00:41,5"}, 0, "23,8095238095238\n", ""},
+        {{"fps", "1000"}, 1, "", "message: Erro\n"},
+        {{"fps", "abc,00:00:40"}, 1, "", "message: Erro-> frame\n"},
+        {{"fps", "1000,00:00:00"}, 1, "", "message: Erro-> hh:mm:ss\n"},
+        {{"fps"}, 2, "", "lumavert-cli: missing FILE\nTry 'lumavert-cli --help'.\n"},
+    };
+    for (const ToolCase &c : cases) {
+        SCOPED_TRACE(c.arguments.back());
+        const CliResult result = Run(c.arguments);
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_EQ(result.err, c.err);
+        EXPECT_EQ(result.status, c.status);
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "tests/support/FakePlatform.h"
 
 #include "document/Errors.h"
+#include "tools/Unit2.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@ FakeDialogs::~FakeDialogs() {
     EXPECT_TRUE(files_.empty()) << files_.size() << " scripted file choices were never asked for";
     EXPECT_TRUE(inputs_.empty()) << inputs_.size() << " scripted inputs were never asked for";
     EXPECT_TRUE(fonts_.empty()) << fonts_.size() << " scripted fonts were never asked for";
+    EXPECT_TRUE(windows_.empty()) << windows_.size() << " scripted windows were never shown";
 }
 
 std::vector<std::string> FakeDialogs::Messages() const {
@@ -93,6 +95,18 @@ void FakeDialogs::ShowError(const std::string& text) {
     boxes_.push_back({ShownBox::Kind::Error, text});
     if (!errorsAllowed_)
         ADD_FAILURE() << "unexpected error box: " << text;
+}
+
+void FakeDialogs::ShowModal(TForm2& window) {
+    boxes_.push_back({ShownBox::Kind::Window, window.Caption});
+    if (windows_.empty()) {
+        ADD_FAILURE() << "unscripted window: " << window.Caption;
+        return;
+    }
+    auto actions = std::move(windows_.front());
+    windows_.pop_front();
+    actions(window);
+    window.Run(&TForm2::FormClose);
 }
 
 void MemorySettings::Step() {

@@ -3,6 +3,7 @@
 #include "shell/Platform.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -11,9 +12,9 @@
 
 // One box the core showed, in the order shown.
 struct ShownBox {
-    enum class Kind { Message, Warning, Confirmation, Input, Error, OpenDialog, SaveDialog, FontDialog };
+    enum class Kind { Message, Warning, Confirmation, Input, Error, OpenDialog, SaveDialog, FontDialog, Window };
     Kind kind;
-    std::string text; // the message or question; the dialog's title for file dialogs
+    std::string text; // the message or question; the title of file dialogs and windows
     friend bool operator==(const ShownBox&, const ShownBox&) = default;
 };
 
@@ -32,6 +33,9 @@ public:
     // nullopt answers Cancel.
     void ChooseFile(std::optional<std::string> fileName) { files_.push_back(std::move(fileName)); }
     void ChooseFont(std::optional<FontSpec> font) { fonts_.push_back(std::move(font)); }
+    // What the user does while a modal window is shown; the window is then
+    // closed as its close box does.
+    void WhileWindowShown(std::function<void(TForm2&)> actions) { windows_.push_back(std::move(actions)); }
     // Allows error boxes for the rest of the test.
     void AllowErrors() { errorsAllowed_ = true; }
 
@@ -51,6 +55,7 @@ public:
     bool ExecuteSave(FileDialog& dialog) override;
     bool ExecuteFont(FontDialog& dialog) override;
     void ShowError(const std::string& text) override;
+    void ShowModal(TForm2& window) override;
 
 private:
     bool ExecuteFile(FileDialog& dialog, ShownBox::Kind kind);
@@ -61,6 +66,7 @@ private:
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::optional<std::string>> files_;
     std::deque<std::optional<FontSpec>> fonts_;
+    std::deque<std::function<void(TForm2&)>> windows_;
     FileDialog lastFileDialog_;
     bool errorsAllowed_ = false;
 };

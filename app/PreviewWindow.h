@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/ControlViews.h"
+#include "tools/Unit2.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QEventLoop;
+class QtMediaPlayer;
+
+// The preview window: the controls of TForm2 at their bounds, the player in
+// the area of its player control. Like the main window it writes nothing
+// back but runs the handlers through TForm2::Run and shows the models again.
+class PreviewWindow : public QWidget {
+    Q_OBJECT
+public:
+    PreviewWindow(TForm2 &form, QtMediaPlayer &player, QWidget *parent = nullptr);
+    ~PreviewWindow() override;
+
+    // Shows the window over the others and returns when the user has closed it.
+    void ShowModal();
+    void Refresh();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void UserEvent(Form2Handler handler);
+
+    TForm2 &form_;
+    ViewContext context_;
+    std::vector<std::unique_ptr<ControlView>> views_;
+    QEventLoop *loop_ = nullptr;
+    bool busy_ = false;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "shell/Platform.h"
+
+#include <QPointer>
+#include <QString>
+
+class QLabel;
+class QMediaPlayer;
+class QSlider;
+class QToolButton;
+class QVideoWidget;
+class QWidget;
+
+// The preview window's player: Qt Multimedia in the area of the window's
+// player control, with its own controls under the picture (play and pause,
+// the position with its times, the volume when the film has sound). A file
+// name loads and plays the file, the empty text stops and unloads it.
+//
+// The player is made on the first file it is given, and only where decoders
+// are installed: without GStreamer's plugins, making a QMediaPlayer crashes.
+// When there are none, or a file does not play, the area says why.
+class QtMediaPlayer : public MediaPlayer {
+public:
+    // The widget to play in; the player's widgets become its children and go with it.
+    void ShowIn(QWidget *area);
+    void SetUrl(const std::string &url) override;
+
+private:
+    bool MakePlayer();
+    void MakeControls();
+    void ShowProblem(const QString &text);
+    void HideProblem();
+    void ShowPosition();
+
+    QPointer<QWidget> area_;
+    QPointer<QMediaPlayer> player_;
+    QPointer<QVideoWidget> video_;
+    QPointer<QLabel> problem_;
+    QPointer<QToolButton> playPause_;
+    QPointer<QSlider> position_;
+    QPointer<QLabel> times_;
+    QPointer<QSlider> volume_;
+};

@@ -1,0 +1,48 @@
+#include "cli/CliTools.h"
+
+#include "cli/CliCommands.h"
+#include "cli/CliOutput.h"
+#include "document/Cp1252.h"
+#include "document/NumText.h"
+#include "tools/AviFile.h"
+#include "tools/AviReport.h"
+#include "tools/FpsCalculator.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A box's text for a terminal: UTF-8, each of its LF CR line ends one LF.
+bool PrintBoxText(const std::string &text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\n\r", start)) != std::string::npos; start = end + 2)
+        lines.push_back(Cp1252ToUtf8(text.substr(start, end - start)));
+    if (start < text.size())
+        lines.push_back(Cp1252ToUtf8(text.substr(start)));
+    if (WriteLinesToStandardOutput(TextList(std::move(lines)), "\n"))
+        return true;
+    ReportProblem("cannot write to standard output");
+    return false;
+}
+
+} // namespace
+
+int RunAviInfo(const CliOptions &options) {
+    TAVIFileInfo info;
+    if (ReadAviInfo(options.fileName, info) != AviReadStatus::Read) {
+        ReportBox("message", "No AVI Information", "");
+        return kExitFailed;
+    }
+    return PrintBoxText(AviReport(info)) ? kExitDone : kExitFailed;
+}
+
+int RunFps(const CliOptions &options) {
+    const FpsCalculation result = CalculateFps(options.fileName);
+    if (!result.fps) {
+        ReportBox("message", result.error, "");
+        return kExitFailed;
+    }
+    return PrintBoxText(FloatToStr(*result.fps)) ? kExitDone : kExitFailed;
+}

@@ -1,0 +1,6 @@
+list(APPEND LUMAVERT_CORE_TESTS
+    ${CMAKE_CURRENT_SOURCE_DIR}/tools/AviFileTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/tools/AviInfoTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/tools/FpsCalculatorTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/tools/PreviewTest.cpp
+)

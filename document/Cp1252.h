@@ -15,5 +15,10 @@ struct Cp1252Text {
 // UTF-8 as cp1252; invalid sequences and characters cp1252 lacks become "?".
 Cp1252Text Utf8ToCp1252(std::string_view utf8);
 
+// UTF-16 code units without their byte-order mark, little- or big-endian, as
+// cp1252; characters cp1252 lacks, unpaired surrogates and a last odd byte
+// become "?".
+Cp1252Text Utf16ToCp1252(std::string_view bytes, bool bigEndian);
+
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).
 bool IsValidUtf8(std::string_view bytes);

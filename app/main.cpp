@@ -6,6 +6,7 @@
 #include "tools/Unit2.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QStyleFactory>
 
 int main(int argc, char **argv) {
@@ -31,6 +32,12 @@ int main(int argc, char **argv) {
     previewWindow.setObjectName(QStringLiteral("Form2"));
     previewWindow.setWindowTitle(ToQString(preview.Caption));
     previewWindow.setFixedSize(preview.ClientWidth, preview.ClientHeight);
+
+    // "lumavert FILE" opens FILE as the open dialog would.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        if (const auto fileName = CoreFileName(QFileInfo(arguments.at(1)).absoluteFilePath(), nullptr))
+            window.OpenAtStart(*fileName);
 
     window.CentreOnScreen();
     window.show();

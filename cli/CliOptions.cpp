@@ -94,7 +94,6 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
         return UsageError("unknown command '" + arguments[0] + "'");
     options.command = command->command;
 
-    bool haveFile = false;
     bool optionsEnded = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string &argument = arguments[i];
@@ -102,7 +101,7 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
             optionsEnded = true;
             continue;
         }
-        // A lone "-" is a file name like any other; the command line never reads standard input.
+        // A lone "-" is a file name: standard input.
         if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
             const auto rule = std::find_if(kOptions.begin(), kOptions.end(),
                                            [&](const OptionRule &entry) { return entry.name == argument; });
@@ -118,33 +117,72 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
                 return UsageError(std::move(*error));
             continue;
         }
-        if (haveFile)
-            return UsageError("more than one FILE: '" + options.fileName + "' and '" + argument + "'");
-        options.fileName = argument;
-        haveFile = true;
+        options.fileNames.push_back(argument);
     }
-    if (!haveFile)
+    if (options.fileNames.empty())
         return UsageError("missing FILE");
+    if (std::count(options.fileNames.begin(), options.fileNames.end(), "-") > 1)
+        return UsageError("standard input '-' can be read only once");
+    if (options.fileNames.size() > 1) {
+        if (options.command == CliCommand::Open)
+            return UsageError("open takes one FILE");
+        if (!options.outputFile)
+            return UsageError("several FILEs need -o DIR");
+    }
     return options;
 }
 
 std::string UsageText() {
-    return "usage: lumavert-cli open|convert|microdvd [options] FILE\n"
+    return "usage: lumavert-cli open     [options] FILE\n"
+           "       lumavert-cli convert  [options] FILE...\n"
+           "       lumavert-cli microdvd [options] FILE...\n"
+           "       lumavert-cli multi    [options] FILE\n"
+           "       lumavert-cli avi-info FILE\n"
+           "       lumavert-cli fps      \"FRAME,hh:mm:ss\"\n"
            "       lumavert-cli --help | --version\n"
            "\n"
+           "Commands:\n"
            "  open       print the format, the frame rate and the opened list\n"
            "  convert    write the SubRip text\n"
            "  microdvd   write the list as a MicroDVD file\n"
+           "  multi      convert at the seven frame rates of the batch into Test1.srt to\n"
+           "             Test7.srt in the current folder\n"
+           "  avi-info   print the header information of an AVI video\n"
+           "  fps        print the frame rate that puts frame FRAME at the time hh:mm:ss\n"
            "\n"
-           "  --fps TEXT       frame-rate box text before opening (default 25,000; a \".\" is taken as "
-           "\",\")\n"
-           "  --delay TEXT     delay field text, in seconds (default 0)\n"
-           "  --answer yes|no  the answer to every question (default yes)\n"
-           "  --alerts         show the importers' frame-rate reminders\n"
-           "  --lang 1..4      language of messages: 1 Portuguese, 2 English, 3 Danish, 4 Spanish (default "
-           "2)\n"
-           "  -o FILE          write to FILE instead of standard output\n"
+           "FILE is a subtitle file in any format the window opens, read as the open dialog\n"
+           "reads it. \"-\" reads standard input, recognised by its content alone.\n"
            "\n"
-           "Messages, questions and error boxes go to standard error. Exit status: 0 done,\n"
-           "1 the file could not be opened or converted, 2 usage error.\n";
+           "Options:\n"
+           "  --fps TEXT         frame-rate box text before opening (default 25,000); a \".\"\n"
+           "                     is taken as \",\", and \"a/b\" is worked out as the box does\n"
+           "  --delay TEXT       delay field text, in seconds (default 0)\n"
+           "  --answer yes|no    the answer to every question (default yes)\n"
+           "  --alerts           show the importers' frame-rate reminders\n"
+           "  --lang 1..4        language of messages: 1 Portuguese, 2 English, 3 Danish,\n"
+           "                     4 Spanish (default 2)\n"
+           "  --fit              fit the list to the player's limits after opening\n"
+           "  --lines 2|3        lines per subtitle for fitting (default 2)\n"
+           "  --max-line N       characters per line for fitting (default 34)\n"
+           "  --max-total N      characters per subtitle for fitting (default 60)\n"
+           "  -o FILE            write to FILE instead of standard output\n"
+           "  -o DIR             with several FILEs, or when DIR is a folder: write each FILE\n"
+           "                     as DIR/NAME.srt (convert) or DIR/NAME.sub (microdvd)\n"
+           "  --help             show this text\n"
+           "  --version          show the version\n"
+           "\n"
+           "Examples:\n"
+           "  lumavert-cli open film.srt\n"
+           "  lumavert-cli convert --fps 23.976 --delay 1,5 film.sub -o film.srt\n"
+           "  lumavert-cli convert -o converted part1.sub part2.txt part3.ssa\n"
+           "  unzip -p film.zip film.sub | lumavert-cli convert - > film.srt\n"
+           "  lumavert-cli microdvd --fit --lines 3 film.srt -o film.sub\n"
+           "  lumavert-cli multi film.sub\n"
+           "  lumavert-cli avi-info film.avi\n"
+           "  lumavert-cli fps \"1000,00:00:40\"\n"
+           "\n"
+           "Messages, questions and error boxes go to standard error, one line each.\n"
+           "Exit status: 0 done; 1 a file could not be opened, converted or written (with\n"
+           "several FILEs: any of them, the others still done); 2 usage error.\n"
+           "See lumavert-cli(1).\n";
 }

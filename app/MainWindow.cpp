@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/FileDrop.h"
 #include "app/KeyCodes.h"
 #include "app/QtPlatform.h"
 #include "app/QtText.h"
@@ -94,6 +95,8 @@ MainWindow::MainWindow(TForm1 &form, QWidget *parent) : QMainWindow(parent), for
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
 
     qApp->installEventFilter(new InputGate(this, [this] { return RunPendingExits(); }));
+    setAcceptDrops(true);
+    qApp->installEventFilter(new FileDropGate(this, [this](const QString &path) { OpenDropped(path); }));
     RequestFocus(form_.ActiveControl);
 }
 
@@ -272,6 +275,19 @@ void MainWindow::Activate() {
     activating_ = true;
     Execute([this] { form_.Run(&TForm1::FormActivate); });
     activating_ = false;
+    if (startFile_) {
+        const std::string fileName = *std::exchange(startFile_, std::nullopt);
+        Execute([this, &fileName] { form_.Run(&TForm1::OpenNamedFile, fileName); });
+    }
+}
+
+void MainWindow::OpenAtStart(const std::string &fileName) {
+    startFile_ = fileName;
+}
+
+void MainWindow::OpenDropped(const QString &path) {
+    if (const std::optional<std::string> fileName = CoreFileName(path, this))
+        UserAction([this, &fileName] { form_.Run(&TForm1::FormDragDrop, *fileName); });
 }
 
 bool MainWindow::RunPendingExits() {

@@ -8,6 +8,8 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -29,6 +31,9 @@ public:
     void ShowProgress();
     // Places the window in the middle of its screen.
     void CentreOnScreen();
+    // Opens the file named on the command line as if chosen in the open
+    // dialog, once the first activation has read the settings.
+    void OpenAtStart(const std::string &fileName);
 
     // The widget of a control, or nullptr for a control the window does not show.
     QWidget *WidgetOf(const Control &control) const;
@@ -65,6 +70,7 @@ private:
     void ShowPopup(ListBoxView &view, const QPoint &position);
     bool ListBoxEvent(ListBoxView &view, QObject *watched, QEvent *event);
     void StatusBarEvent(QEvent *event);
+    void OpenDropped(const QString &path);
 
     TForm1 &form_;
     ViewContext context_;
@@ -80,4 +86,5 @@ private:
     Control *pendingFocus_ = nullptr;
     bool focusFromCode_ = false;
     int deactivations_ = 0;
+    std::optional<std::string> startFile_;
 };

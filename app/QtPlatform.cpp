@@ -153,6 +153,19 @@ bool QtDialogs::ExecuteSave(FileDialog &dialog) {
     return ExecuteFile(dialog, true);
 }
 
+std::optional<std::string> CoreFileName(const QString &chosen, QWidget *parent) {
+    const QByteArray utf8 = chosen.toUtf8();
+    Cp1252Text name = Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    if (name.replaced == 0)
+        return std::move(name.text);
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                    QStringLiteral("This file name holds characters that Lumavert cannot keep:\n") + chosen,
+                    QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    return std::nullopt;
+}
+
 bool QtDialogs::ExecuteFile(FileDialog &model, bool save) {
     BeforeShow();
     QFileDialog dialog(DialogParent(), ToQString(model.Title));
@@ -170,22 +183,10 @@ bool QtDialogs::ExecuteFile(FileDialog &model, bool save) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
 
-    const QString chosen = dialog.selectedFiles().constFirst();
-    const QByteArray utf8 = chosen.toUtf8();
-    const Cp1252Text name =
-        Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-    if (name.replaced > 0) {
-        // A name with "?" in place of a character would open or overwrite some
-        // other file: refuse it instead.
-        QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
-                        QStringLiteral("This file name holds characters that Lumavert cannot keep:\n") +
-                            chosen,
-                        QMessageBox::Ok, DialogParent());
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+    const std::optional<std::string> name = CoreFileName(dialog.selectedFiles().constFirst(), DialogParent());
+    if (!name)
         return false;
-    }
-    model.FileName = name.text;
+    model.FileName = *name;
     const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
     if (index >= 0)
         model.FilterIndex = static_cast<int>(index) + 1;

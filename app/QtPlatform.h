@@ -7,7 +7,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <string>
+
+class QWidget;
 
 // The desktop of the Qt view: message boxes, the input, file and font
 // dialogs, the preview window and starting programs.
@@ -29,6 +32,11 @@ QFont FontFromSpec(const FontSpec &model);
 // The chosen font back into the core's form; the colour is not part of a Qt
 // font and keeps the value of `keep`.
 FontSpec SpecFromFont(const QFont &font, const FontSpec &keep);
+
+// A file name the user chose outside the core, as the core's cp1252 name. A
+// name with characters cp1252 lacks is refused with a warning over parent,
+// since the name with "?" in their place would open or overwrite another file.
+std::optional<std::string> CoreFileName(const QString &chosen, QWidget *parent);
 
 class QtDialogs : public Dialogs {
 public:

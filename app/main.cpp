@@ -6,6 +6,7 @@
 #include "shell/Unit1.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QStyleFactory>
 
 int main(int argc, char **argv) {
@@ -29,6 +30,12 @@ int main(int argc, char **argv) {
     // The preview window exists from the start, hidden until it is asked for.
     PreviewWindow previewWindow(form.Form2, player, &window);
     dialogs.SetPreviewWindow(&previewWindow);
+
+    // "lumavert FILE" opens FILE as the open dialog would.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        if (const auto fileName = CoreFileName(QFileInfo(arguments.at(1)).absoluteFilePath(), nullptr))
+            window.OpenAtStart(*fileName);
 
     window.CentreOnScreen();
     window.show();

@@ -4,13 +4,16 @@
 #include "cli/CliPlatform.h"
 #include "cli/CliSettings.h"
 #include "cli/CliTools.h"
+#include "document/Cp1252.h"
 #include "document/Errors.h"
 #include "document/TextFile.h"
 #include "shell/SettingsNames.h"
 #include "shell/Unit1.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -52,15 +55,15 @@ private:
 
 // The command line's own output is not an event of the window, so a failure
 // to write it is reported here, in the form Run gives a handler's failure.
-bool WriteOutput(const CliOptions &options, const TextList &lines, std::string_view lineEnd) {
-    if (!options.outputFile) {
+bool WriteOutput(const std::optional<std::string> &target, const TextList &lines, std::string_view lineEnd) {
+    if (!target) {
         if (WriteLinesToStandardOutput(lines, lineEnd))
             return true;
         ReportProblem("cannot write to standard output");
         return false;
     }
     try {
-        WriteTextFile(*options.outputFile, lines);
+        WriteTextFile(*target, lines);
         return true;
     } catch (const FileError &error) {
         ReportBox("error", error.what(), "");
@@ -80,11 +83,11 @@ TextList Listing(TForm1 &form) {
 
 // Saves through the window's format button with its first item, "Original to
 // MicroDVD", so the file is exactly the one the window writes.
-bool SaveMicroDvd(TForm1 &form, CliDialogs &dialogs, const CliOptions &options) {
+bool SaveMicroDvd(TForm1 &form, CliDialogs &dialogs, const std::optional<std::string> &output) {
     std::optional<TemporaryFolder> folder;
     std::string target;
-    if (options.outputFile) {
-        target = *options.outputFile;
+    if (output) {
+        target = *output;
     } else {
         folder.emplace();
         if (folder->Path().empty()) {
@@ -102,19 +105,22 @@ bool SaveMicroDvd(TForm1 &form, CliDialogs &dialogs, const CliOptions &options) 
     // This save shows nothing when it succeeds, so any box reports a failure.
     if (dialogs.BoxesShown() != boxesBefore)
         return false;
-    if (options.outputFile || CopyFileToStandardOutput(target))
+    if (output || CopyFileToStandardOutput(target))
         return true;
     ReportProblem("cannot write to standard output");
     return false;
 }
 
-} // namespace
+// One file of the command: where it is read and written, and how it is named in messages.
+struct FileJob {
+    std::string shownName;             // as typed
+    std::string openName;              // cp1252, as the opener takes it
+    std::optional<std::string> target; // cp1252; standard output when empty
+};
 
-int RunCommand(const CliOptions &options) {
-    if (options.command == CliCommand::AviInfo)
-        return RunAviInfo(options);
-    if (options.command == CliCommand::Fps)
-        return RunFps(options);
+// Opens one file in a window model of its own, runs the command's handlers
+// and writes the result. The last file's window model is never destroyed.
+bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
     // The stored settings of a user who chose this language, alert switch and limits:
     // activation reads them as the window does, and every other value gets
     // its default written and read back.
@@ -123,14 +129,17 @@ int RunCommand(const CliOptions &options) {
                           {kLineCountValue, options.lines},
                           {kMaxLineValue, options.maxLine},
                           {kMaxSumValue, options.maxTotal}});
-    CliDialogs dialogs(options.answerYes, options.fileName);
+    CliDialogs dialogs(options.answerYes, job.openName);
     CliLauncher launcher;
     CliPlayer player;
     Platform platform{dialogs, settings, launcher, player};
-    // NOTE: the window model is never destroyed. The process ends right after
-    // the command, and freeing a converted list of a million subtitles string
-    // by string costs more than writing it.
-    TForm1 &form = *new TForm1(platform);
+    auto owned = std::make_unique<TForm1>(platform);
+    TForm1 &form = *owned;
+    // NOTE: the last window model is never destroyed. The process ends right
+    // after the command, and freeing a converted list of a million subtitles
+    // string by string costs more than writing it.
+    if (last)
+        owned.release();
     // CHOICE: the window activates again after every box it shows; here it
     // activates once, since reading the same in-memory settings again would
     // change nothing the commands use.
@@ -143,17 +152,17 @@ int RunCommand(const CliOptions &options) {
         const int boxesBeforeRate = dialogs.BoxesShown();
         form.Run(&TForm1::Combobox2Exit);
         if (dialogs.BoxesShown() != boxesBeforeRate)
-            return kExitFailed;
+            return false;
     }
     const int boxesBefore = dialogs.BoxesShown();
     form.Run(&TForm1::btAbrirClick);
     if (dialogs.ErrorShown())
-        return kExitFailed;
+        return false;
     if (!OpenedInKnownFormat(form)) {
         // An empty file is handled as New, which says nothing; the exit status needs a reason.
         if (dialogs.BoxesShown() == boxesBefore)
-            ReportProblem(options.fileName + ": no subtitles in the file");
-        return kExitFailed;
+            ReportProblem(job.shownName + ": no subtitles in the file");
+        return false;
     }
     // The delay field takes input only once a file is open; typed earlier, a
     // fractional delay would end the opener where it shows the second entry.
@@ -161,32 +170,114 @@ int RunCommand(const CliOptions &options) {
     if (options.fit) {
         form.Run(&TForm1::bt60Max);
         if (dialogs.ErrorShown())
-            return kExitFailed;
+            return false;
     }
 
-    bool written = false;
     switch (options.command) {
     case CliCommand::Open:
-        written = WriteOutput(options, Listing(form), "\n");
-        break;
+        return WriteOutput(job.target, Listing(form), "\n");
     case CliCommand::Convert:
         form.Run(&TForm1::btConvertClick);
-        if (dialogs.ErrorShown())
-            return kExitFailed;
         // The SubRip text as the window's save button writes it: CR LF after every line.
-        written = WriteOutput(options, form.Memo1.Lines, "\r\n");
-        break;
+        return !dialogs.ErrorShown() && WriteOutput(job.target, form.Memo1.Lines, "\r\n");
     case CliCommand::MicroDvd:
-        written = SaveMicroDvd(form, dialogs, options);
-        break;
+        return SaveMicroDvd(form, dialogs, job.target);
     case CliCommand::Multi:
         // The batch writes its files itself; a pass that fails shows an error box.
         form.Run(&TForm1::btMultiClick);
-        written = !dialogs.ErrorShown();
-        break;
+        return !dialogs.ErrorShown();
     case CliCommand::AviInfo:
     case CliCommand::Fps:
         break; // they open no subtitle file, and ran before it
     }
-    return written ? kExitDone : kExitFailed;
+    return false;
+}
+
+// Names on the command line are UTF-8; the core's names are cp1252. A name
+// with characters cp1252 lacks would name another file once they became "?".
+std::optional<std::string> CoreFileName(const std::string &typed) {
+    if (!IsValidUtf8(typed))
+        return typed;
+    Cp1252Text name = Utf8ToCp1252(typed);
+    if (name.replaced == 0)
+        return std::move(name.text);
+    ReportProblem(typed + ": the file name holds characters that Lumavert cannot keep");
+    return std::nullopt;
+}
+
+// The file a folder receives for one input: its name without folder and
+// last extension, with the command's extension. Standard input is "stdin".
+std::filesystem::path TargetInFolder(const std::filesystem::path &folder, const std::string &fileName,
+                                     CliCommand command) {
+    const std::filesystem::path name = fileName == "-" ? "stdin" : std::filesystem::path(fileName).stem();
+    return folder / name.string().append(command == CliCommand::MicroDvd ? ".sub" : ".srt");
+}
+
+// Where each file is read and written; nothing for a file that cannot be
+// named or whose target would destroy an input or an earlier file's output.
+std::vector<std::optional<FileJob>> PlanJobs(const CliOptions &options, const std::string &stdinFile) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const bool toFolder = options.outputFile && options.command != CliCommand::Open &&
+                          (options.fileNames.size() > 1 || fs::is_directory(*options.outputFile, error));
+    std::vector<std::optional<FileJob>> jobs;
+    std::vector<fs::path> targets;
+    for (const std::string &typed : options.fileNames) {
+        std::optional<FileJob> &job = jobs.emplace_back();
+        const std::optional<std::string> openName = typed == "-" ? stdinFile : CoreFileName(typed);
+        std::optional<std::string> target = options.outputFile;
+        if (toFolder)
+            target = TargetInFolder(*options.outputFile, typed, options.command).string();
+        const std::optional<std::string> coreTarget = target ? CoreFileName(*target) : std::nullopt;
+        if (!openName || (target && !coreTarget))
+            continue;
+        if (target) {
+            // CHOICE: a name made for the folder never replaces its own input,
+            // nor what an earlier file of the same call wrote.
+            const fs::path path = fs::absolute(*target, error).lexically_normal();
+            const auto isInput = [&](const std::string &input) {
+                return input != "-" && fs::equivalent(input, path, error);
+            };
+            if (toFolder && std::any_of(options.fileNames.begin(), options.fileNames.end(), isInput)) {
+                ReportProblem(typed + ": " + *target + " is one of the files read");
+                continue;
+            }
+            if (std::find(targets.begin(), targets.end(), path) != targets.end()) {
+                ReportProblem(typed + ": " + *target + " is written already by an earlier file");
+                continue;
+            }
+            targets.push_back(path);
+        }
+        job = FileJob{typed, *openName, coreTarget};
+    }
+    return jobs;
+}
+
+} // namespace
+
+int RunCommand(const CliOptions &options) {
+    if (options.command == CliCommand::AviInfo)
+        return RunAviInfo(options);
+    if (options.command == CliCommand::Fps)
+        return RunFps(options);
+    // Standard input becomes a file of its own, so that the opener reads it as any other.
+    std::optional<TemporaryFolder> stdinFolder;
+    std::string stdinFile;
+    if (std::find(options.fileNames.begin(), options.fileNames.end(), "-") != options.fileNames.end()) {
+        stdinFolder.emplace();
+        stdinFile = stdinFolder->Path() + "/stdin";
+        if (stdinFolder->Path().empty() || !CopyStandardInputToFile(stdinFile)) {
+            ReportProblem("cannot read standard input");
+            return kExitFailed;
+        }
+    }
+    const std::vector<std::optional<FileJob>> jobs = PlanJobs(options, stdinFile);
+    bool allDone = true;
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        const bool done = jobs[i] && RunOne(options, *jobs[i], i + 1 == jobs.size());
+        if (!done && jobs.size() > 1)
+            ReportProblem(options.fileNames[i] + ": not written; the other files go on");
+        allDone = allDone && done;
+    }
+    return allDone ? kExitDone : kExitFailed;
 }

@@ -22,6 +22,13 @@ constexpr std::array<CommandName, 6> kCommands{{
     {"fps", CliCommand::Fps},
 }};
 
+std::string_view CommandText(CliCommand command) {
+    for (const CommandName &name : kCommands)
+        if (name.command == command)
+            return name.name;
+    return {};
+}
+
 // Applies an option's value; returns the usage error, or nothing when the value is taken.
 using ApplyOption = std::optional<std::string> (*)(CliOptions &options, const std::string &value);
 
@@ -125,7 +132,6 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
         return UsageError("unknown command '" + arguments[0] + "'");
     options.command = command->command;
 
-    bool haveFile = false;
     bool optionsEnded = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string &argument = arguments[i];
@@ -133,7 +139,7 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
             optionsEnded = true;
             continue;
         }
-        // A lone "-" is a file name like any other; the command line never reads standard input.
+        // A lone "-" is a file name: standard input.
         if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
             const auto rule = std::find_if(kOptions.begin(), kOptions.end(),
                                            [&](const OptionRule &entry) { return entry.name == argument; });
@@ -149,48 +155,75 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
                 return UsageError(std::move(*error));
             continue;
         }
-        if (haveFile)
-            return UsageError("more than one FILE: '" + options.fileName + "' and '" + argument + "'");
-        options.fileName = argument;
-        haveFile = true;
+        options.fileNames.push_back(argument);
     }
-    if (!haveFile)
+    if (options.fileNames.empty())
         return UsageError("missing FILE");
     if (options.command == CliCommand::Multi && options.outputFile)
         return UsageError("multi writes Test1.srt to Test7.srt in the current folder; -o does not apply");
+    if (std::count(options.fileNames.begin(), options.fileNames.end(), "-") > 1)
+        return UsageError("standard input '-' can be read only once");
+    if (options.fileNames.size() > 1) {
+        if (options.command != CliCommand::Convert && options.command != CliCommand::MicroDvd)
+            return UsageError(std::string(CommandText(options.command)) + " takes one FILE");
+        if (!options.outputFile)
+            return UsageError("several FILEs need -o DIR");
+    }
     return options;
 }
 
 std::string UsageText() {
-    return "usage: lumavert-cli open|convert|microdvd [options] FILE\n"
-           "       lumavert-cli multi [options] FILE\n"
+    return "usage: lumavert-cli open     [options] FILE\n"
+           "       lumavert-cli convert  [options] FILE...\n"
+           "       lumavert-cli microdvd [options] FILE...\n"
+           "       lumavert-cli multi    [options] FILE\n"
            "       lumavert-cli avi-info FILE\n"
-           "       lumavert-cli fps FRAME,hh:mm:ss\n"
+           "       lumavert-cli fps      \"FRAME,hh:mm:ss\"\n"
            "       lumavert-cli --help | --version\n"
            "\n"
+           "Commands:\n"
            "  open       print the format, the frame rate and the opened list\n"
            "  convert    write the SubRip text\n"
            "  microdvd   write the list as a MicroDVD file\n"
-           "  multi      fit and convert at seven frame rates into Test1.srt to Test7.srt in the\n"
-           "             current folder\n"
-           "  avi-info   print what the header of an AVI file tells\n"
-           "  fps        print the frame rate of a frame shown at a time\n"
+           "  multi      convert at the seven frame rates of the batch into Test1.srt to\n"
+           "             Test7.srt in the current folder\n"
+           "  avi-info   print the header information of an AVI video\n"
+           "  fps        print the frame rate that puts frame FRAME at the time hh:mm:ss\n"
            "\n"
-           "  --fps TEXT       frame-rate box text before opening (default 25,000; a \".\" is taken as "
-           "\",\";\n"
-           "                   a/b is the rate a scaled by a/b, as in the window)\n"
-           "  --delay TEXT     delay field text, in seconds (default 0)\n"
-           "  --answer yes|no  the answer to every question (default yes)\n"
-           "  --alerts         show the importers' frame-rate reminders\n"
-           "  --lang 1..4      language of messages: 1 Portuguese, 2 English, 3 Danish, 4 Spanish (default "
-           "2)\n"
-           "  -o FILE          write to FILE instead of standard output\n"
-           "  --fit            fit the list to the player's limits after opening\n"
-           "  --lines 2|3      lines per subtitle for fitting (default 2)\n"
-           "  --max-line N     characters per line for fitting (default 34)\n"
-           "  --max-total N    characters per subtitle for fitting (default 60)\n"
+           "FILE is a subtitle file in any format the window opens, read as the open dialog\n"
+           "reads it. \"-\" reads standard input, recognised by its content alone.\n"
            "\n"
-           "Messages, questions and error boxes go to standard error. Exit status: 0 done,\n"
-           "1 the file could not be opened, fitted or converted (or a batch file written;\n"
-           "avi-info: no AVI header; fps: no rate), 2 usage error.\n";
+           "Options:\n"
+           "  --fps TEXT         frame-rate box text before opening (default 25,000); a \".\"\n"
+           "                     is taken as \",\", and \"a/b\" is worked out as the box does\n"
+           "  --delay TEXT       delay field text, in seconds (default 0)\n"
+           "  --answer yes|no    the answer to every question (default yes)\n"
+           "  --alerts           show the importers' frame-rate reminders\n"
+           "  --lang 1..4        language of messages: 1 Portuguese, 2 English, 3 Danish,\n"
+           "                     4 Spanish (default 2)\n"
+           "  --fit              fit the list to the player's limits after opening\n"
+           "  --lines 2|3        lines per subtitle for fitting (default 2)\n"
+           "  --max-line N       characters per line for fitting (default 34)\n"
+           "  --max-total N      characters per subtitle for fitting (default 60)\n"
+           "  -o FILE            write to FILE instead of standard output\n"
+           "  -o DIR             with several FILEs, or when DIR is a folder: write each FILE\n"
+           "                     as DIR/NAME.srt (convert) or DIR/NAME.sub (microdvd)\n"
+           "  --help             show this text\n"
+           "  --version          show the version\n"
+           "\n"
+           "Examples:\n"
+           "  lumavert-cli open film.srt\n"
+           "  lumavert-cli convert --fps 23.976 --delay 1,5 film.sub -o film.srt\n"
+           "  lumavert-cli convert -o converted part1.sub part2.txt part3.ssa\n"
+           "  unzip -p film.zip film.sub | lumavert-cli convert - > film.srt\n"
+           "  lumavert-cli microdvd --fit --lines 3 film.srt -o film.sub\n"
+           "  lumavert-cli multi film.sub\n"
+           "  lumavert-cli avi-info film.avi\n"
+           "  lumavert-cli fps \"1000,00:00:40\"\n"
+           "\n"
+           "Messages, questions and error boxes go to standard error, one line each.\n"
+           "Exit status: 0 done; 1 a file could not be opened, fitted, converted or written\n"
+           "(with several FILEs: any of them, the others still done; avi-info: no AVI header;\n"
+           "fps: no rate); 2 usage error.\n"
+           "See lumavert-cli(1).\n";
 }

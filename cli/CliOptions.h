@@ -12,7 +12,9 @@ enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps };
 // boxes (frame rate, delay) are kept as typed; the core converts them.
 struct CliOptions {
     CliCommand command = CliCommand::Open;
-    std::string fileName;
+    // As typed (UTF-8); "-" is standard input. convert and microdvd take
+    // several, each written into the folder named by -o.
+    std::vector<std::string> fileNames;
     std::string fpsText = "25,000";
     std::string delayText = "0";
     bool answerYes = true;

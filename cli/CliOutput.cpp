@@ -20,6 +20,15 @@ struct CloseFile {
     void operator()(std::FILE *file) const { std::fclose(file); }
 };
 
+bool CopyStream(std::FILE *from, std::FILE *to) {
+    std::string block(kBlockSize, '\0');
+    bool written = true;
+    std::size_t got;
+    while (written && (got = std::fread(block.data(), 1, block.size(), from)) > 0)
+        written = WriteBlock(std::string_view(block).substr(0, got), to);
+    return written && !std::ferror(from);
+}
+
 } // namespace
 
 void ReportBox(std::string_view label, std::string_view text, std::string_view suffix) {
@@ -59,12 +68,10 @@ bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd)
 
 bool CopyFileToStandardOutput(const std::string &fileName) {
     const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(fileName.c_str(), "rb"));
-    if (!file)
-        return false;
-    std::string block(kBlockSize, '\0');
-    bool written = true;
-    std::size_t got;
-    while (written && (got = std::fread(block.data(), 1, block.size(), file.get())) > 0)
-        written = WriteBlock(std::string_view(block).substr(0, got));
-    return !std::ferror(file.get()) && std::fflush(stdout) == 0 && written;
+    return file && CopyStream(file.get(), stdout) && std::fflush(stdout) == 0;
+}
+
+bool CopyStandardInputToFile(const std::string &fileName) {
+    std::unique_ptr<std::FILE, CloseFile> file(std::fopen(fileName.c_str(), "wbx"));
+    return file && CopyStream(stdin, file.get()) && std::fclose(file.release()) == 0;
 }

@@ -17,3 +17,6 @@ bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd)
 
 // Copies a file's bytes to standard output; false when reading or writing fails.
 bool CopyFileToStandardOutput(const std::string &fileName);
+
+// Copies standard input to a new file; false when reading or writing fails.
+bool CopyStandardInputToFile(const std::string &fileName);

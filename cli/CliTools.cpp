@@ -31,7 +31,7 @@ bool PrintBoxText(const std::string &text) {
 
 int RunAviInfo(const CliOptions &options) {
     TAVIFileInfo info;
-    if (ReadAviInfo(options.fileName, info) != AviReadStatus::Read) {
+    if (ReadAviInfo(options.fileNames.front(), info) != AviReadStatus::Read) {
         ReportBox("message", "No AVI Information", "");
         return kExitFailed;
     }
@@ -39,7 +39,7 @@ int RunAviInfo(const CliOptions &options) {
 }
 
 int RunFps(const CliOptions &options) {
-    const FpsCalculation result = CalculateFps(options.fileName);
+    const FpsCalculation result = CalculateFps(options.fileNames.front());
     if (!result.fps) {
         ReportBox("message", result.error, "");
         return kExitFailed;

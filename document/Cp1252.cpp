@@ -146,6 +146,39 @@ Cp1252Text Utf8ToCp1252(std::string_view utf8) {
     return result;
 }
 
+Cp1252Text Utf16ToCp1252(std::string_view bytes, bool bigEndian) {
+    Cp1252Text result;
+    result.text.reserve(bytes.size() / 2 + 1);
+    const auto unitAt = [&](std::size_t at) -> char32_t {
+        const auto first = static_cast<unsigned char>(bytes[at]);
+        const auto second = static_cast<unsigned char>(bytes[at + 1]);
+        return bigEndian ? (first << 8) | second : (second << 8) | first;
+    };
+    const auto replace = [&result] {
+        result.text += '?';
+        ++result.replaced;
+    };
+    const std::size_t units = bytes.size() / 2;
+    for (std::size_t i = 0; i < units; ++i) {
+        const char32_t unit = unitAt(2 * i);
+        if (unit >= 0xD800 && unit <= 0xDFFF) {
+            // A pair is one character beyond the first 65536, none of which
+            // cp1252 has; a lone half is no character at all.
+            const bool paired =
+                unit <= 0xDBFF && i + 1 < units && unitAt(2 * i + 2) >= 0xDC00 && unitAt(2 * i + 2) <= 0xDFFF;
+            i += paired ? 1 : 0;
+            replace();
+        } else if (const std::optional<char> byte = UnicodeToCp1252(unit)) {
+            result.text += *byte;
+        } else {
+            replace();
+        }
+    }
+    if (bytes.size() % 2 != 0)
+        replace();
+    return result;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         if (static_cast<unsigned char>(bytes[i]) < 0x80) {

@@ -19,5 +19,10 @@ Cp1252Text Utf8ToCp1252(std::string_view utf8);
 // The cp1252 byte of a Unicode character, when cp1252 has it.
 std::optional<char> UnicodeToCp1252(char32_t c);
 
+// UTF-16 code units without their byte-order mark, little- or big-endian, as
+// cp1252; characters cp1252 lacks, unpaired surrogates and a last odd byte
+// become "?".
+Cp1252Text Utf16ToCp1252(std::string_view bytes, bool bigEndian);
+
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).
 bool IsValidUtf8(std::string_view bytes);

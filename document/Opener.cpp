@@ -131,6 +131,25 @@ void OpenLoadedLines(TForm1 &form) {
     }
     ShowSecondEntry(form);
 }
+
+// The file chosen in the open dialog, or named outside it, opens the same way.
+void OpenChosenFile(TForm1 &form) {
+    form.OpenDialog1.FilterIndex = 1;
+    form.CheckChangedFlag = false;
+    SwitchToOpenState(form);
+
+    LoadedText loaded = ReadTextFile(form.OpenDialog1.FileName);
+    form.WorkList().Assign(loaded.lines);
+    // The WorkList alone holds the lines from here, so changing them never copies the file.
+    loaded.lines.Clear();
+    form.Edit1.Text = FileNameWithoutFolder(form.OpenDialog1.FileName);
+    OpenLoadedLines(form);
+
+    // A UTF-8 or UTF-16 file may hold characters the Windows code page
+    // lacks; say how many were read as "?" rather than change the text silently.
+    if (loaded.decodedFromUnicode && loaded.replacedCharacters > 0)
+        form.platform.UI.ShowMessage(ReplacedCharactersText(loaded.replacedCharacters, form.CurrentLanguage));
+}
 } // namespace
 
 void TForm1::btAbrirClick() {
@@ -138,21 +157,27 @@ void TForm1::btAbrirClick() {
     OpenDialog1.Filter = OpenDialogFilter(CurrentLanguage);
     if (!platform.UI.ExecuteOpen(OpenDialog1))
         return;
-    OpenDialog1.FilterIndex = 1;
-    CheckChangedFlag = false;
-    SwitchToOpenState(*this);
+    OpenChosenFile(*this);
+}
 
-    LoadedText loaded = ReadTextFile(OpenDialog1.FileName);
-    WorkList().Assign(loaded.lines);
-    // The WorkList alone holds the lines from here, so changing them never copies the file.
-    loaded.lines.Clear();
-    Edit1.Text = FileNameWithoutFolder(OpenDialog1.FileName);
-    OpenLoadedLines(*this);
+void TForm1::OpenNamedFile(const std::string &fileName) {
+    Formato.Caption = "...";
+    OpenDialog1.Filter = OpenDialogFilter(CurrentLanguage);
+    OpenDialog1.FileName = fileName;
+    OpenChosenFile(*this);
+}
 
-    // A UTF-8 file may hold characters the Windows code page lacks; say how
-    // many were read as "?" rather than change the text silently.
-    if (loaded.decodedFromUtf8 && loaded.replacedCharacters > 0)
-        platform.UI.ShowMessage(ReplacedCharactersText(loaded.replacedCharacters, CurrentLanguage));
+// CHOICE: a file dropped while another is open replaces it only when the
+// user agrees, since New would throw away the edits made to the open one.
+void TForm1::FormDragDrop(const std::string &fileName) {
+    if (!btAbrir.Enabled) {
+        const std::string question =
+            CloseForDroppedFileText(FileNameWithoutFolder(fileName), CurrentLanguage);
+        if (!platform.UI.AskYesNo(question, QuestionKind::Confirmation))
+            return;
+        btNovoClick();
+    }
+    OpenNamedFile(fileName);
 }
 
 void TForm1::btNovoClick() {

@@ -31,11 +31,39 @@ const std::array<CountedText, 4> kReplacedCharacters{{
      " caracteres de este fichero no existen en la p\xE1gina de c\xF3"
      "digos de Windows y se han sustituido por \"?\"."},
 }};
+// The question around the quoted file name.
+struct QuotedText {
+    std::string_view before;
+    std::string_view after;
+};
+
+const std::array<QuotedText, 4> kCloseForDroppedFile{{
+    {"Fechar as legendas abertas e abrir \"", "\"?"},
+    {"Close the open subtitles and open \"", "\"?"},
+    {"Luk de \xE5"
+     "bne undertekster og \xE5"
+     "bn \"",
+     "\"?"},
+    {"\xBF"
+     "Cerrar los subt\xED"
+     "tulos abiertos y abrir \"",
+     "\"?"},
+}};
+
+void CheckLanguage(std::uint8_t language) {
+    if (language < 1 || language > 4)
+        throw ListIndexError("List index out of bounds (" + IntToStr(language) + ")");
+}
 } // namespace
 
 std::string ReplacedCharactersText(std::size_t count, std::uint8_t language) {
-    if (language < 1 || language > kReplacedCharacters.size())
-        throw ListIndexError("List index out of bounds (" + IntToStr(language) + ")");
+    CheckLanguage(language);
     const CountedText& text = kReplacedCharacters[language - 1];
     return IntToStr(static_cast<long long>(count)) + std::string(count == 1 ? text.one : text.many);
+}
+
+std::string CloseForDroppedFileText(const std::string& name, std::uint8_t language) {
+    CheckLanguage(language);
+    const QuotedText& text = kCloseForDroppedFile[language - 1];
+    return std::string(text.before) + name + std::string(text.after);
 }

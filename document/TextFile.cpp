@@ -14,6 +14,8 @@
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
 bool HasMultiByteSequence(std::string_view bytes) {
     for (const char byte : bytes)
@@ -94,12 +96,16 @@ std::pair<FileHandle, std::filesystem::path> CreateTemporaryBeside(const std::st
 
 LoadedText DecodeTextLines(std::string_view bytes) {
     LoadedText loaded;
+    // Windows tools write UTF-16 with its mark; without one, the bytes are 8-bit text.
+    const bool utf16 = bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark);
     const bool marked = bytes.starts_with(kByteOrderMark);
-    if (marked || (HasMultiByteSequence(bytes) && IsValidUtf8(bytes))) {
-        Cp1252Text decoded = Utf8ToCp1252(marked ? bytes.substr(kByteOrderMark.size()) : bytes);
+    if (utf16 || marked || (HasMultiByteSequence(bytes) && IsValidUtf8(bytes))) {
+        Cp1252Text decoded = utf16    ? Utf16ToCp1252(bytes.substr(2), bytes.starts_with(kUtf16BeMark))
+                             : marked ? Utf8ToCp1252(bytes.substr(kByteOrderMark.size()))
+                                      : Utf8ToCp1252(bytes);
         loaded.lines = SplitLines(decoded.text);
         loaded.replacedCharacters = decoded.replaced;
-        loaded.decodedFromUtf8 = true;
+        loaded.decodedFromUnicode = true;
     } else {
         loaded.lines = SplitLines(bytes);
     }

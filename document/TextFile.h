@@ -6,15 +6,15 @@
 
 struct LoadedText {
     TextList lines;
-    // Characters of a UTF-8 file that cp1252 lacks, each read as "?".
+    // Characters of a UTF-8 or UTF-16 file that cp1252 lacks, each read as "?".
     std::size_t replacedCharacters = 0;
-    bool decodedFromUtf8 = false;
+    bool decodedFromUnicode = false;
 };
 
 // Splits bytes into lines at CR, LF or CR LF; a final line end adds no empty
-// item. Bytes that start with the UTF-8 byte-order mark, or are valid UTF-8
-// holding a multi-byte sequence, are decoded to cp1252 first; all other
-// bytes are cp1252 as they stand.
+// item. Bytes that start with a UTF-16 byte-order mark (LE or BE) or the
+// UTF-8 one, or are valid UTF-8 holding a multi-byte sequence, are decoded to
+// cp1252 first; all other bytes are cp1252 as they stand.
 LoadedText DecodeTextLines(std::string_view bytes);
 
 // File names are cp1252 like every text; the file system gets their UTF-8 form.

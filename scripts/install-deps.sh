@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libqt6svg6 libxkbcommon-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     xvfb xauth fonts-dejavu-core
+    desktop-file-utils appstream shared-mime-info
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -29,6 +29,13 @@ public:
         key_ = key;
         Run(&TForm1::RunKeyHandler);
     }
+    // The same for a handler given a file named outside the open dialog.
+    using FileHandler = void (TForm1::*)(const std::string& fileName);
+    void Run(FileHandler handler, const std::string& fileName) {
+        fileHandler_ = handler;
+        fileName_ = fileName;
+        Run(&TForm1::RunFileHandler);
+    }
 
     Platform& platform;
     // The preview window, created hidden with the main window.
@@ -135,6 +142,10 @@ public:
     void btAbrirClick();
     void btNovoClick();
     void btOriginalClick();
+    // A file named on the command line or dropped on the window opens as if
+    // chosen in the open dialog; a drop while a file is open asks first.
+    void OpenNamedFile(const std::string& fileName);
+    void FormDragDrop(const std::string& fileName);
     void NormaliseMarkup();
 
     // --- Importers (document/Opener.cpp builds their context; each lives in its file in formats/) ---
@@ -190,4 +201,7 @@ private:
     void RunKeyHandler() { (this->*keyHandler_)(key_); }
     KeyHandler keyHandler_ = nullptr;
     int key_ = 0;
+    void RunFileHandler() { (this->*fileHandler_)(fileName_); }
+    FileHandler fileHandler_ = nullptr;
+    std::string fileName_;
 };

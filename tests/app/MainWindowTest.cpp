@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/FileDrop.h"
 #include "shell/Unit1.h"
 #include "tests/app/ScriptedDialogs.h"
 #include "tests/support/FakePlatform.h"
@@ -13,6 +14,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -20,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
 #include <memory>
 #include <variant>
@@ -50,6 +53,14 @@ class MainWindowTest : public QObject {
             return nullptr;
         const auto value = key->second.find(name);
         return value == key->second.end() ? nullptr : &value->second;
+    }
+
+    static QString WriteFile(const QTemporaryDir &folder, const char *name, const QByteArray &bytes) {
+        const QString file = folder.filePath(QString::fromLatin1(name));
+        QFile out(file);
+        out.open(QIODevice::WriteOnly);
+        out.write(bytes);
+        return file;
     }
 
     void ShowWindow() {
@@ -477,6 +488,39 @@ private slots:
         QVERIFY(!Find("btAbrir")->isEnabled());
         QVERIFY(Find("btNovo")->isEnabled());
         QTRY_VERIFY(Find("ListBox1")->hasFocus());
+    }
+
+    // "lumavert FILE" and a file dropped on the window go through the opener
+    // as if chosen in the open dialog.
+    void aFileNamedAtStartOpensOnceTheWindowIsActive() {
+        QTemporaryDir folder;
+        const QString file = WriteFile(folder, "film.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n");
+        window->OpenAtStart(file.toStdString());
+        ShowWindow();
+        QCOMPARE(Find<QListView>("ListBox1")->model()->rowCount(), 1);
+        QCOMPARE(Find<QLabel>("Formato")->text(), QStringLiteral("SubRip"));
+        QCOMPARE(Find<QLineEdit>("Edit1")->text(), QStringLiteral("film.srt"));
+        // The settings are read first: alerts are on unless a user turned them off.
+        QCOMPARE(dialogs->boxes.size(), std::size_t(1));
+        QCOMPARE(dialogs->boxes[0].text, std::string("N\xE3o esquecer de usar a mesma FPS"));
+    }
+
+    void aFileDroppedOnAnEditFieldOpens() {
+        QTemporaryDir folder;
+        const QString file = WriteFile(folder, "film.sub", "{10}{40}Hi\r\n{50}{90}There\r\n");
+        ShowWindow();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        auto *edit = Find<QLineEdit>("Edit1");
+        QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(edit, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(edit, &drop);
+        QTRY_COMPARE(Find<QListView>("ListBox1")->model()->rowCount(), 2);
+        QCOMPARE(Find<QLabel>("Formato")->text(), QStringLiteral("MicroDVD"));
+        QCOMPARE(edit->text(), QStringLiteral("film.sub"));
+        QCOMPARE(DroppedFile(&data), file);
     }
 
     void enterPressesTheDefaultButton() {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -75,7 +76,7 @@ protected:
     }
 
     // Runs the binary inside the test folder, so relative names refer to it.
-    CliResult Run(const std::vector<std::string> &arguments) const {
+    CliResult Run(const std::vector<std::string> &arguments, const std::string &standardInput = "") const {
         std::string command = "cd '" + dir_.string() + "' && '" LUMAVERT_CLI "'";
         for (const std::string &argument : arguments) {
             command += " '";
@@ -83,7 +84,8 @@ protected:
                 command += c == '\'' ? std::string("'\\''") : std::string(1, c);
             command += '\'';
         }
-        command += " >'" + PathOf("stdout") + "' 2>'" + PathOf("stderr") + "'";
+        const std::string input = standardInput.empty() ? "/dev/null" : WriteInput("stdin", standardInput);
+        command += " <'" + input + "' >'" + PathOf("stdout") + "' 2>'" + PathOf("stderr") + "'";
         const int raw = std::system(command.c_str());
         CliResult result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -362,6 +364,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UsageCase{"NoArguments", {}}, UsageCase{"UnknownCommand", {"play", "a.srt"}},
                       UsageCase{"OptionBeforeCommand", {"--alerts", "open", "a.srt"}},
                       UsageCase{"MissingFile", {"open"}}, UsageCase{"TwoFiles", {"open", "a.srt", "a.srt"}},
+                      UsageCase{"TwoFilesWithoutFolder", {"convert", "a.srt", "a.srt"}},
+                      UsageCase{"StandardInputTwice", {"convert", "-o", ".", "-", "-"}},
                       UsageCase{"UnknownOption", {"open", "--quiet", "a.srt"}},
                       UsageCase{"MissingValue", {"open", "a.srt", "--fps"}},
                       UsageCase{"LanguageZero", {"open", "--lang", "0", "a.srt"}},
@@ -374,7 +378,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CliTest, HelpAndVersionGoToStandardOutput) {
     const CliResult help = Run({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("usage: lumavert-cli open|convert|microdvd [options] FILE\n", 0), 0u);
+    EXPECT_EQ(help.out.rfind("usage: lumavert-cli open     [options] FILE\n", 0), 0u);
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(Run({"open", "--help"}).out, help.out);
 
@@ -382,6 +386,71 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutput) {
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "lumavert-cli 4.20\n");
     EXPECT_EQ(version.err, "");
+}
+
+// The manual page documents every command and option the help lists.
+TEST_F(CliTest, ManualPageNamesEverythingTheHelpLists) {
+    std::string manual = ReadAll(LUMAVERT_MAN_PAGE);
+    ASSERT_FALSE(manual.empty());
+    manual.erase(std::remove(manual.begin(), manual.end(), '\\'), manual.end());
+    const std::string help = Run({"--help"}).out;
+    std::vector<std::string> names;
+    for (std::size_t at = help.find("lumavert-cli "); at != std::string::npos;
+         at = help.find("\n       lumavert-cli ", at + 1)) {
+        const std::size_t start = help.find("lumavert-cli ", at) + 13;
+        names.push_back(help.substr(start, help.find(' ', start) - start));
+    }
+    for (std::size_t at = help.find("\n  -"); at != std::string::npos; at = help.find("\n  -", at + 1))
+        names.push_back(help.substr(at + 3, help.find_first_of(" \n", at + 3) - at - 3));
+    EXPECT_GE(names.size(), 20u);
+    for (const std::string &name : names)
+        EXPECT_NE(manual.find(name), std::string::npos) << name;
+}
+
+// Several files in one call: each written into the folder under its own
+// name, a failing one reported while the rest are still converted.
+TEST_F(CliTest, SeveralFilesGoIntoTheFolderAndAFailureStopsNoOther) {
+    WriteInput("a.srt", kSubRip);
+    WriteInput("plain.txt", kPlainText);
+    WriteInput("h.sub", kMicroDvdHeader);
+    fs::create_directory(dir_ / "out");
+    const CliResult result = Run({"convert", "-o", "out", "a.srt", "plain.txt", "missing.srt", "h.sub"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, kSuccess + kUnknown +
+                              "lumavert-cli: plain.txt: not written; the other files go on\n" +
+                              "error: Cannot open file \"missing.srt\". No such file or directory\n" +
+                              "lumavert-cli: missing.srt: not written; the other files go on\n" + kSuccess);
+    EXPECT_EQ(ReadAll(PathOf("out/a.srt")),
+              Converted("00:00:01,000 --> 00:00:02,480", "00:00:03,000 --> 00:00:04,000"));
+    EXPECT_EQ(ReadAll(PathOf("out/h.srt")), Crlf("1\n00:00:04,171 --> 00:00:06,256\nHello\nworld\n\n"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "out"), fs::directory_iterator()), 2);
+
+    const CliResult micro = Run({"microdvd", "-o", "out", "a.srt", "h.sub"});
+    EXPECT_EQ(micro.status, 0);
+    EXPECT_EQ(ReadAll(PathOf("out/a.sub")), Crlf(kList25));
+    // A name made for the folder never replaces an input or an earlier file's output.
+    const CliResult clash = Run({"microdvd", "-o", ".", "h.sub", "out/h.sub"});
+    EXPECT_EQ(clash.status, 1);
+    EXPECT_EQ(ReadAll(PathOf("h.sub")), kMicroDvdHeader);
+}
+
+TEST_F(CliTest, StandardInputIsAFileNamedDash) {
+    const CliResult open = Run({"open", "-"}, kSubRip);
+    EXPECT_EQ(open.status, 0);
+    EXPECT_EQ(open.out, "Format: SubRip\nFPS: 25,000\n" + kList25);
+
+    // A UTF-16 file through a pipe, and a file name that is not ASCII.
+    const char wide[] = "\xFF\xFE{\0"
+                        "1\0}\0{\0"
+                        "9\0}\0\xE9\0\n\0";
+    fs::create_directory(dir_ / "out");
+    WriteInput("caf\xC3\xA9.sub", "{1}{1}25\n{5}{10}x\n");
+    const CliResult both =
+        Run({"convert", "-o", "out", "-", "caf\xC3\xA9.sub"}, std::string(wide, sizeof wide - 1));
+    EXPECT_EQ(both.status, 0) << both.err;
+    EXPECT_EQ(ReadAll(PathOf("out/stdin.srt")), Crlf("1\n00:00:00,040 --> 00:00:00,360\n\xE9\n\n"));
+    EXPECT_TRUE(fs::exists(dir_ / "out" / "caf\xC3\xA9.srt"));
 }
 
 // -o writes the program's file form (CR LF after every line, no byte-order

@@ -289,12 +289,70 @@ TEST_F(Opening, Utf8FilesAreReadInTheWindowsCodePageAndLossIsReported) {
     EXPECT_EQ(fake.dialogs.Messages(), Lines{ReplacedCharactersText(2, kEnglish)});
 }
 
+// The text as UTF-16 with its byte-order mark, as Windows tools write it.
+std::string Utf16(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST_F(Opening, Utf16FilesOpenLikeTheirUtf8Twins) {
+    // A snowman and a character beyond the first 65536 (a surrogate pair) have no cp1252 form.
+    const std::u16string_view lf = u"1\n00:00:01,000 --> 00:00:02,000\nCaf\u00E9 \u2603 \U0001F600\n\n"
+                                   u"2\n00:00:03,000 --> 00:00:04,000\n\u20ACfim\n";
+    std::u16string crlf;
+    for (const char16_t unit : lf)
+        crlf += unit == u'\n' ? std::u16string(u"\r\n") : std::u16string(1, unit);
+    for (const bool bigEndian : {false, true}) {
+        for (const std::u16string_view text : {lf, std::u16string_view(crlf)}) {
+            SCOPED_TRACE(testing::Message() << (bigEndian ? "BE" : "LE") << (text == lf ? " LF" : " CR LF"));
+            form.Run(&TForm1::btNovoClick);
+            fake.dialogs.ClearBoxes();
+            OpenFile("wide.srt", Utf16(text, bigEndian));
+            EXPECT_EQ(form.Formato.Caption, "SubRip");
+            EXPECT_EQ(Entries(), (Lines{"{25}{50}Caf\xE9 ? ?", "{75}{100}\x80"
+                                                               "fim"}));
+            EXPECT_EQ(fake.dialogs.Messages(), Lines{ReplacedCharactersText(2, kEnglish)});
+        }
+    }
+}
+
+TEST_F(Opening, ADroppedFileOpensAndReplacesAnOpenOneOnlyWhenTheUserAgrees) {
+    const std::string first = folder.Write("first.sub", "{1}{2}A\n{3}{4}B\n");
+    const std::string second = folder.Write("second.sub", "{5}{6}C\n{7}{8}D\n");
+    form.Run(&TForm1::FormDragDrop, first);
+    EXPECT_EQ(Entries(), (Lines{"{1}{2}A", "{3}{4}B"}));
+    EXPECT_EQ(form.Edit1.Text, "first.sub");
+    EXPECT_TRUE(fake.dialogs.Boxes().empty());
+
+    const std::string question = "Close the open subtitles and open \"second.sub\"?";
+    fake.dialogs.AnswerNo();
+    form.Run(&TForm1::FormDragDrop, second);
+    EXPECT_EQ(fake.dialogs.Boxes(), (std::vector<ShownBox>{{ShownBox::Kind::Confirmation, question}}));
+    EXPECT_EQ(Entries(), (Lines{"{1}{2}A", "{3}{4}B"}));
+
+    fake.dialogs.AnswerYes();
+    form.Run(&TForm1::FormDragDrop, second);
+    EXPECT_EQ(Entries(), (Lines{"{5}{6}C", "{7}{8}D"}));
+    EXPECT_EQ(form.Edit1.Text, "second.sub");
+    EXPECT_EQ(form.OpenDialog1.FileName, second);
+    EXPECT_FALSE(form.btAbrir.Enabled);
+}
+
 TEST(OpenerTexts, ReplacedCharactersInEveryLanguage) {
     EXPECT_EQ(ReplacedCharactersText(3, 2),
               "3 characters of this file have no place in the Windows code page and were replaced by \"?\".");
     EXPECT_EQ(ReplacedCharactersText(1, 2),
               "1 character of this file has no place in the Windows code page and was replaced by \"?\".");
     EXPECT_THROW(ReplacedCharactersText(1, 5), ListIndexError);
+    EXPECT_EQ(CloseForDroppedFileText("a.srt", 4), "\xBF"
+                                                   "Cerrar los subt\xED"
+                                                   "tulos abiertos y abrir \"a.srt\"?");
+    EXPECT_THROW(CloseForDroppedFileText("a.srt", 0), ListIndexError);
 }
 
 TEST(OpenerSteps, LineSurgery) {

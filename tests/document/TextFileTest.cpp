@@ -87,20 +87,35 @@ TEST(DecodeTextLines, SplitsAtEveryKindOfLineEnd) {
 
 TEST(DecodeTextLines, DecodesUtf8AndKeepsCp1252) {
     const LoadedText marked = DecodeTextLines("\xEF\xBB\xBFOl\xC3\xA1\r\n\xE4\xB8\xAD");
-    EXPECT_TRUE(marked.decodedFromUtf8);
+    EXPECT_TRUE(marked.decodedFromUnicode);
     EXPECT_EQ(marked.lines.ToVector(), (Strings{"Ol\xE1", "?"}));
     EXPECT_EQ(marked.replacedCharacters, 1u);
 
     const LoadedText unmarked = DecodeTextLines("Ol\xC3\xA1");
-    EXPECT_TRUE(unmarked.decodedFromUtf8);
+    EXPECT_TRUE(unmarked.decodedFromUnicode);
     EXPECT_EQ(unmarked.lines.ToVector(), Strings{"Ol\xE1"});
 
     const LoadedText plain = DecodeTextLines("Ol\xE1 \x80");
-    EXPECT_FALSE(plain.decodedFromUtf8);
+    EXPECT_FALSE(plain.decodedFromUnicode);
     EXPECT_EQ(plain.lines.ToVector(), Strings{"Ol\xE1 \x80"});
 
-    EXPECT_FALSE(DecodeTextLines("ascii only").decodedFromUtf8);
+    EXPECT_FALSE(DecodeTextLines("ascii only").decodedFromUnicode);
     EXPECT_EQ(Lines("\xEF\xBB\xBF"), Strings{});
+}
+
+TEST(DecodeTextLines, DecodesUtf16WithItsMark) {
+    // "A" CR LF, a lone low surrogate, "b", then a last odd byte.
+    const LoadedText little = DecodeTextLines(std::string_view("\xFF\xFE"
+                                                               "A\0\r\0\n\0\x00\xDC"
+                                                               "b\0x",
+                                                               13));
+    EXPECT_TRUE(little.decodedFromUnicode);
+    EXPECT_EQ(little.lines.ToVector(), (Strings{"A", "?b?"}));
+    EXPECT_EQ(little.replacedCharacters, 2u);
+
+    const LoadedText big = DecodeTextLines(std::string_view("\xFE\xFF\0A\x20\xAC\xD8\x3D\xDE\x00", 10));
+    EXPECT_EQ(big.lines.ToVector(), Strings{"A\x80?"});
+    EXPECT_EQ(big.replacedCharacters, 1u);
 }
 
 class TextFileTest : public testing::Test {

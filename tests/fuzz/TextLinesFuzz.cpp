@@ -11,11 +11,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     const LoadedText loaded = DecodeTextLines(bytes);
-    FUZZ_CHECK(loaded.decodedFromUtf8 || loaded.replacedCharacters == 0);
+    FUZZ_CHECK(loaded.decodedFromUnicode || loaded.replacedCharacters == 0);
 
     // The lines joined again give the text with every line end made one LF.
+    const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
     const std::string_view body = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
-    const std::string text = loaded.decodedFromUtf8 ? Utf8ToCp1252(body).text : std::string(bytes);
+    FUZZ_CHECK(!utf16 || loaded.decodedFromUnicode);
+    const std::string text = utf16 ? Utf16ToCp1252(bytes.substr(2), bytes[0] == '\xFE').text
+                             : loaded.decodedFromUnicode ? Utf8ToCp1252(body).text
+                                                         : std::string(bytes);
     std::string expected;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')

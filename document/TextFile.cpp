@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -61,8 +62,62 @@ std::string Reason(int error) {
     return IsValidUtf8(message) ? Utf8ToCp1252(message).text : message;
 }
 
+[[noreturn]] void ThrowFileError(std::string_view what, const std::string &fileName,
+                                 std::string_view reason) {
+    throw FileError(std::string(what) + " \"" + fileName + "\". " + std::string(reason));
+}
+
 [[noreturn]] void ThrowFileError(std::string_view what, const std::string &fileName, int error) {
-    throw FileError(std::string(what) + " \"" + fileName + "\". " + Reason(error));
+    ThrowFileError(what, fileName, Reason(error));
+}
+
+// Subtitle files are a few megabytes; a file beyond this is refused before
+// it is read rather than exhausting memory.
+constexpr std::uintmax_t kLargestFile = std::uintmax_t{1} << 30;
+
+// Only plain files are read: a folder, a pipe or a device (one that never
+// ends, such as /dev/zero) is refused before it is opened.
+void CheckReadable(const std::filesystem::path &path, const std::string &fileName) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status))
+        return; // opening reports why
+    if (std::filesystem::is_directory(status))
+        ThrowFileError("Cannot open file", fileName, EISDIR);
+    if (!std::filesystem::is_regular_file(status))
+        ThrowFileError("Cannot open file", fileName, "It is not a regular file");
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > kLargestFile)
+        ThrowFileError("Cannot open file", fileName, "The file is larger than 1 GiB");
+}
+
+// A save through a symbolic link writes the file the link points to, so the
+// link stays a link.
+std::filesystem::path ResolveLinks(std::filesystem::path path) {
+    std::error_code error;
+    for (int hops = 0; hops < 40 && std::filesystem::is_symlink(path, error); ++hops) {
+        const std::filesystem::path link = std::filesystem::read_symlink(path, error);
+        if (error)
+            break;
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    return path;
+}
+
+// The permissions of the file a save replaces, which the new file takes
+// over; none when there is no such file. A file nobody may write is not
+// replaced, not even by a user whom permissions do not stop.
+std::optional<std::filesystem::perms> ReplacedPermissions(const std::filesystem::path &target,
+                                                          const std::string &fileName) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(target, error);
+    if (error || !std::filesystem::is_regular_file(status))
+        return std::nullopt;
+    using std::filesystem::perms;
+    const perms permissions = status.permissions();
+    if ((permissions & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none)
+        ThrowFileError("Cannot create file", fileName, EACCES);
+    return permissions;
 }
 
 // The C library does not promise errno for every stream failure.
@@ -76,8 +131,9 @@ struct FileCloser {
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 // Opens a file of our own beside the target, never one that exists already.
-std::pair<FileHandle, std::filesystem::path> CreateTemporaryBeside(const std::string &fileName) {
-    const std::string base = Cp1252ToUtf8(fileName) + ".lumavert-";
+std::pair<FileHandle, std::filesystem::path> CreateTemporaryBeside(const std::filesystem::path &target,
+                                                                   const std::string &fileName) {
+    const std::string base = target.string() + ".lumavert-";
     int error = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::filesystem::path candidate = base + std::to_string(attempt) + ".tmp";
@@ -114,9 +170,8 @@ LoadedText DecodeTextLines(std::string_view bytes) {
 
 LoadedText ReadTextFile(const std::string &fileName) {
     const std::filesystem::path path = SystemPath(fileName);
+    CheckReadable(path, fileName);
     std::error_code sizeError;
-    if (std::filesystem::is_directory(path, sizeError))
-        ThrowFileError("Cannot open file", fileName, EISDIR);
     errno = 0;
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
@@ -135,6 +190,8 @@ LoadedText ReadTextFile(const std::string &fileName) {
         used += got;
         if (got < kChunk)
             break;
+        if (used > kLargestFile)
+            ThrowFileError("Cannot read file", fileName, "The file is larger than 1 GiB");
     }
     bytes.resize(used);
     if (std::ferror(file.get()))
@@ -143,7 +200,9 @@ LoadedText ReadTextFile(const std::string &fileName) {
 }
 
 void WriteTextFile(const std::string &fileName, const TextList &lines) {
-    auto [file, temporary] = CreateTemporaryBeside(fileName);
+    const std::filesystem::path target = ResolveLinks(SystemPath(fileName));
+    const auto permissions = ReplacedPermissions(target, fileName);
+    auto [file, temporary] = CreateTemporaryBeside(target, fileName);
     int error = 0;
     std::setvbuf(file.get(), nullptr, _IOFBF, 1 << 16);
     for (const std::string &line : lines) {
@@ -157,9 +216,14 @@ void WriteTextFile(const std::string &fileName, const TextList &lines) {
         error = LastError();
     if (std::fclose(file.release()) != 0 && error == 0)
         error = LastError();
+    if (error == 0 && permissions) {
+        std::error_code permissionError;
+        std::filesystem::permissions(temporary, *permissions, permissionError);
+        error = permissionError.value();
+    }
     if (error == 0) {
         std::error_code renameError;
-        std::filesystem::rename(temporary, SystemPath(fileName), renameError);
+        std::filesystem::rename(temporary, target, renameError);
         error = renameError.value();
     }
     if (error != 0) {

@@ -20,11 +20,14 @@ LoadedText DecodeTextLines(std::string_view bytes);
 // File names are cp1252 like every text; the file system gets their UTF-8 form.
 
 // Reads a whole file with DecodeTextLines. Throws FileError naming the file
-// ("Cannot open file \"NAME\". No such file or directory").
+// ("Cannot open file \"NAME\". No such file or directory"); a folder, a
+// pipe, a device or a file over 1 GiB is refused before it is read.
 LoadedText ReadTextFile(const std::string& fileName);
 
 // Writes every line followed by CR LF, no byte-order mark, through a
 // temporary file in the target folder that is renamed over the target only
-// when complete. Throws FileError naming the file; an existing file is then
-// left as it was.
+// when complete. The new file keeps the permissions of the one it replaces;
+// through a symbolic link it replaces the file the link points to. A file
+// that nobody may write is not replaced. Throws FileError naming the file;
+// an existing file is then left as it was.
 void WriteTextFile(const std::string& fileName, const TextList& lines);

@@ -1,5 +1,6 @@
 #include "shell/Unit1.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,15 +23,6 @@ const std::string kMemoBytes = "1\r\n00:00:04,000 --> 00:00:06,000\r\nOl\xE1\r\n
 
 class Saving : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder =
-            fs::temp_directory_path() / ("lumavert-saving-" + std::to_string(getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     static std::string Bytes(const fs::path &file) {
         std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -40,7 +32,7 @@ protected:
     }
     std::vector<fs::path> FolderContents() const {
         std::vector<fs::path> files;
-        for (const auto &entry : fs::directory_iterator(folder))
+        for (const auto &entry : fs::directory_iterator(folder.path()))
             files.push_back(entry.path());
         return files;
     }
@@ -49,7 +41,7 @@ protected:
         form.Run(&TForm1::btFormatoClick);
     }
 
-    fs::path folder;
+    TempFolder folder{"saving"};
     FakePlatform fake;
     TForm1 form{fake.platform};
 };

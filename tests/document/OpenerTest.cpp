@@ -6,6 +6,7 @@
 #include "shell/MessageTable.h"
 #include "shell/Unit1.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,30 +23,6 @@ constexpr std::uint8_t kEnglish = 2;
 std::string English(int row) {
     return MessageText(row, kEnglish);
 }
-
-// Each test writes its files into a folder of its own.
-class TempFolder {
-public:
-    TempFolder() {
-        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(test->test_suite_name()) + "." + test->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        path_ = fs::temp_directory_path() / ("lumavert-opener-" + name);
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    std::string Write(const std::string &name, std::string_view bytes) const {
-        const fs::path file = path_ / name;
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
-    }
-    std::string Path(const std::string &name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
-};
 
 class Opening : public ::testing::Test {
 protected:
@@ -66,7 +43,7 @@ protected:
         EXPECT_EQ(form.WorkList(), form.SubtitleList());
     }
 
-    TempFolder folder;
+    TempFolder folder{"opener"};
     FakePlatform fake;
     TForm1 form{fake.platform};
 };

@@ -1,6 +1,7 @@
 #include "document/TextFile.h"
 #include "document/Cp1252.h"
 #include "document/Errors.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -120,15 +123,6 @@ TEST(DecodeTextLines, DecodesUtf16WithItsMark) {
 
 class TextFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("lumavert-textfile-" +
-                  std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     static std::string Contents(const fs::path &path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -139,10 +133,10 @@ protected:
     // Nothing but the expected files: no temporary file is left behind.
     std::size_t FilesInFolder() const {
         return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+            std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()));
     }
 
-    fs::path folder;
+    TempFolder folder{"textfile"};
 };
 
 TEST_F(TextFileTest, WritesEveryLineWithCrLfAndNoMark) {
@@ -218,6 +212,78 @@ TEST_F(TextFileTest, ExistingTemporaryNameIsLeftAlone) {
     WriteTextFile(target.string(), TextList{"new"});
     EXPECT_EQ(Contents(target), "new\r\n");
     EXPECT_EQ(Contents(target.string() + ".lumavert-0.tmp"), "someone's");
+}
+
+// What is not a plain file of a sane size is refused at once, never read.
+TEST_F(TextFileTest, OnlyPlainFilesAreRead) {
+    const fs::path pipe = folder / "pipe.srt";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path huge = folder / "huge.srt";
+    Put(huge, "");
+    fs::resize_file(huge, (std::uintmax_t{1} << 30) + 1);
+    const struct {
+        std::string name, reason;
+    } refused[] = {{folder.string(), "Is a directory"},
+                   {pipe.string(), "It is not a regular file"},
+                   {"/dev/zero", "It is not a regular file"},
+                   {huge.string(), "The file is larger than 1 GiB"}};
+    for (const auto &file : refused) {
+        try {
+            ReadTextFile(file.name);
+            ADD_FAILURE() << file.name;
+        } catch (const FileError &e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + file.name + "\". " + file.reason);
+        }
+    }
+}
+
+// Saving replaces the file, not what it is: its permissions stay, and a
+// link stays a link to the file that now holds the new text.
+TEST_F(TextFileTest, SavingKeepsPermissionsAndFollowsLinks) {
+    const fs::path target = folder / "real.srt";
+    Put(target, "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::path link = folder / "link.srt";
+    fs::create_symlink("real.srt", link);
+    WriteTextFile(link.string(), TextList{"new"});
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Contents(target), "new\r\n");
+    EXPECT_EQ(fs::status(target).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    const fs::path dangling = folder / "dangling.srt";
+    fs::create_symlink("made.srt", dangling);
+    WriteTextFile(dangling.string(), TextList{"x"});
+    EXPECT_EQ(Contents(folder / "made.srt"), "x\r\n");
+    EXPECT_EQ(FilesInFolder(), 4u);
+}
+
+// A file or folder marked read-only is left as it was, the message names
+// the file and no temporary file stays behind.
+TEST_F(TextFileTest, ReadOnlyTargetsAreLeftAlone) {
+    const fs::path file = folder / "locked.srt";
+    Put(file, "old");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+    try {
+        WriteTextFile(file.string(), TextList{"new"});
+        ADD_FAILURE();
+    } catch (const FileError &e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + file.string() + "\". Permission denied");
+    }
+    EXPECT_EQ(Contents(file), "old");
+    EXPECT_EQ(FilesInFolder(), 1u);
+
+    // Permissions do not stop the superuser from writing into a folder.
+    if (geteuid() == 0)
+        return;
+    const fs::path lockedFolder = folder / "locked";
+    fs::create_directory(lockedFolder);
+    Put(lockedFolder / "a.srt", "old");
+    fs::permissions(lockedFolder, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_THROW(WriteTextFile((lockedFolder / "a.srt").string(), TextList{"new"}), FileError);
+    fs::permissions(lockedFolder, fs::perms::owner_all);
+    EXPECT_EQ(Contents(lockedFolder / "a.srt"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(lockedFolder), fs::directory_iterator()), 1);
 }
 
 TEST_F(TextFileTest, LargeFileReadsAndWritesQuickly) {

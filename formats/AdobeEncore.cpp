@@ -32,7 +32,7 @@ void ImportAdobeEncore(ImportContext &ctx, std::string &firstLine, std::string &
         // next line starts another one or the file ends. A further line is
         // taken into the text here and only deleted in the next pass.
         if (work.Empty() || IsTimeLine(work.Top()))
-            ctx.AddTimedSubtitle(startTime, endTime, ctx.BoxFps(), text);
+            ctx.AddAtBoxRate(startTime, endTime, text);
         else
             // NOTE: an empty line inside a block is a further line too,
             // and leaves an empty line in the text ("One||two").

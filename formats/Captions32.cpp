@@ -12,8 +12,8 @@ void ImportCaptions32(ImportContext &ctx, std::string &firstLine, std::string &s
     ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     while (!work.Empty()) {
         const std::string &line = work.Top();
-        ctx.AddTimedSubtitle(Chars(line, 1, 11), Chars(line, 15, 25), ctx.BoxFps(),
-                             Captions32Text(Chars(line, 29, line.size())));
+        ctx.AddAtBoxRate(Chars(line, 1, 11), Chars(line, 15, 25),
+                         Captions32Text(Chars(line, 29, line.size())));
         work.DeleteTop();
     }
     ctx.HandOver(firstLine, secondLine, formatName, "Captions32");

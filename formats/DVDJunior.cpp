@@ -14,7 +14,7 @@ void ImportDVDJunior(ImportContext &ctx, std::string &firstLine, std::string &se
         // CHOICE: a line without "&" or without "#" after it holds no
         // subtitle and is skipped, rather than reusing the times of the line before.
         if (SplitDVDJuniorLine(work.Top(), parts))
-            ctx.AddTimedSubtitle(parts.start, parts.end, ctx.BoxFps(), parts.text);
+            ctx.AddAtBoxRate(parts.start, parts.end, parts.text);
         work.DeleteTop();
     }
     ctx.HandOver(firstLine, secondLine, formatName, "DVDJunior");

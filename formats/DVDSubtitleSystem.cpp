@@ -59,8 +59,7 @@ void ImportDVDSubtitleSystem(ImportContext &ctx, std::string &firstLine, std::st
         std::string text(CharsFrom(timeLine, 25));
         while (!work.Empty() && IsContinuationLine(work.Top()))
             AppendFurtherLine(text, work.TakeTop());
-        ctx.AddTimedSubtitle(Chars(timeLine, 1, 11), Chars(timeLine, 13, 23), ctx.BoxFps(),
-                             WithLineBreaks(text));
+        ctx.AddAtBoxRate(Chars(timeLine, 1, 11), Chars(timeLine, 13, 23), WithLineBreaks(text));
     }
     ctx.HandOver(firstLine, secondLine, formatName, "DVD Subtitle System");
 }

@@ -23,7 +23,7 @@ void ImportFabSubtitler(ImportContext &ctx, std::string &firstLine, std::string 
             text = work.TakeTop();
         while (!work.Empty() && !work.Top().empty())
             AppendFurtherLine(text, work.TakeTop());
-        ctx.AddTimedSubtitle(Chars(timeLine, 1, 11), Chars(timeLine, 14, 24), ctx.BoxFps(), text);
+        ctx.AddAtBoxRate(Chars(timeLine, 1, 11), Chars(timeLine, 14, 24), text);
     }
     ctx.HandOver(firstLine, secondLine, formatName, "FAB Subtitler");
 }

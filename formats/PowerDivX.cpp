@@ -20,8 +20,7 @@ void ImportPowerDivX(ImportContext &ctx, std::string &firstLine, std::string &se
     while (!work.Empty()) {
         const std::string &line = work.Top();
         if (IsSubtitleLine(line))
-            ctx.AddTimedSubtitle(Chars(line, 2, 8), Chars(line, 11, 17), ctx.BoxFps(),
-                                 Chars(line, 19, line.size()));
+            ctx.AddAtBoxRate(Chars(line, 2, 8), Chars(line, 11, 17), Chars(line, 19, line.size()));
         work.DeleteTop();
     }
     ctx.HandOver(firstLine, secondLine, formatName, "PowerDivX");

@@ -25,7 +25,7 @@ void ImportSBT(ImportContext &ctx, std::string &firstLine, std::string &secondLi
             text = text.empty() ? secondTextLine : text + "|" + secondTextLine;
         for (std::size_t i = 0; i < kRecordLines && !work.Empty(); ++i)
             work.DeleteTop();
-        ctx.AddTimedSubtitle(startTime, endTime, ctx.BoxFps(), text);
+        ctx.AddAtBoxRate(startTime, endTime, text);
     }
     ctx.HandOver(firstLine, secondLine, formatName, "SBT");
 }

@@ -19,7 +19,7 @@ struct Block {
 };
 
 void AddBlock(ImportContext &ctx, const Block &block) {
-    ctx.AddTimedSubtitle(block.startTime, block.endTime, ctx.BoxFps(), block.text);
+    ctx.AddAtBoxRate(block.startTime, block.endTime, block.text);
 }
 } // namespace
 

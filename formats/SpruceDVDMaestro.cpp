@@ -25,8 +25,8 @@ void ImportSpruceDVDMaestro(ImportContext &ctx, std::string &firstLine, std::str
     while (!work.Empty()) {
         const std::string &line = work.Top();
         if (IsSubtitleLine(line))
-            ctx.AddTimedSubtitle(Chars(line, 7, 17), Chars(line, 19, 29), ctx.BoxFps(),
-                                 SpruceMaestroText(Chars(line, 31, line.size())));
+            ctx.AddAtBoxRate(Chars(line, 7, 17), Chars(line, 19, 29),
+                             SpruceMaestroText(Chars(line, 31, line.size())));
         work.DeleteTop();
     }
     ctx.HandOver(firstLine, secondLine, formatName, "Spruce DVD Maestro");

@@ -15,7 +15,7 @@ void ImportSubCreator(ImportContext &ctx, std::string &firstLine, std::string &s
         // CHOICE: a last text line without its clear line ends where it
         // starts, so it gets the default duration.
         const std::string clearLine = work.Empty() ? std::string(startTime) : work.TakeTop();
-        ctx.AddTimedSubtitle(startTime, Chars(clearLine, 1, 10), ctx.BoxFps(), CharsFrom(textLine, 12));
+        ctx.AddAtBoxRate(startTime, Chars(clearLine, 1, 10), CharsFrom(textLine, 12));
     }
     ctx.HandOver(firstLine, secondLine, formatName, "SubCreator");
 }

@@ -78,7 +78,7 @@ void ImportSubStationAlpha(ImportContext &ctx, std::string &firstLine, std::stri
             // name and margin fields in front of its text.
             text = rest.substr(mark + kEffectMark.size());
         }
-        ctx.AddTimedSubtitle(startTime, endTime, ctx.BoxFps(), text);
+        ctx.AddAtBoxRate(startTime, endTime, text);
     }
     ctx.HandOver(firstLine, secondLine, formatName, "SubStation Alpha");
 }

@@ -90,7 +90,7 @@ void ImportUlead(ImportContext &ctx, std::string &firstLine, std::string &second
         // A subtitle ends before the next "#" line; the last one also at the
         // end of the file, when "#Subtitle text end" is missing.
         if (work.Empty() || IsTimeLine(work.Top()))
-            ctx.AddTimedSubtitle(startTime, endTime, ctx.BoxFps(), text);
+            ctx.AddAtBoxRate(startTime, endTime, text);
     }
     ctx.HandOver(firstLine, secondLine, formatName, "Ulead subtitle format");
 }

@@ -161,12 +161,9 @@ int TimeToFrames(std::string_view text, Extended fps) {
         return 0;
     const Extended frames = (static_cast<Extended>(time->hours) * 3600) * fps +
                             (static_cast<Extended>(time->minutes) * fps) * 60 + time->seconds * fps;
-    const Extended rounded = RoundHalfEven(frames);
     // CHOICE: a time too far out for a 32-bit frame number is no usable
     // time either; it converts to 0 like any invalid time.
-    if (!(rounded >= -2147483648.0L && rounded <= 2147483647.0L))
-        return 0;
-    return static_cast<int>(rounded);
+    return TryToInt32(RoundHalfEven(frames)).value_or(0);
 }
 
 int SecondsToFrames(std::string_view secondsText, Extended fps) {
@@ -186,8 +183,5 @@ int TimeToSeconds(std::string_view text) {
         return 0;
     const Extended seconds =
         static_cast<Extended>(time->hours) * 3600 + static_cast<Extended>(time->minutes) * 60 + time->seconds;
-    const Extended rounded = RoundHalfEven(seconds);
-    if (!(rounded >= -2147483648.0L && rounded <= 2147483647.0L))
-        return 0;
-    return static_cast<int>(rounded);
+    return TryToInt32(RoundHalfEven(seconds)).value_or(0);
 }

@@ -374,10 +374,17 @@ Extended Trunc(Extended value) {
     return std::trunc(value);
 }
 
-int ToInt32(Extended value) {
+std::optional<int> TryToInt32(Extended value) {
     if (!(value >= -2147483648.0L && value <= 2147483647.0L) || value != std::trunc(value))
-        ThrowNotInteger(FloatToStr(value));
+        return std::nullopt;
     return static_cast<int>(value);
+}
+
+int ToInt32(Extended value) {
+    const std::optional<int> whole = TryToInt32(value);
+    if (!whole)
+        ThrowNotInteger(FloatToStr(value));
+    return *whole;
 }
 
 Extended Divide(Extended dividend, Extended divisor) {

@@ -38,5 +38,7 @@ Extended RoundHalfEven(Extended value);
 Extended Trunc(Extended value);
 // A whole-valued Extended as a 32-bit integer; ConvertError when it does not fit.
 int ToInt32(Extended value);
+// The same, nothing when it does not fit or is not whole.
+std::optional<int> TryToInt32(Extended value);
 // dividend / divisor; DivisionError for a divisor of 0, which C++ would not report.
 Extended Divide(Extended dividend, Extended divisor);

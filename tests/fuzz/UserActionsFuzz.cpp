@@ -11,6 +11,7 @@
 
 #include "document/Errors.h"
 #include "shell/Unit1.h"
+#include "tools/Unit2.h"
 
 #include <array>
 #include <cstdint>
@@ -83,7 +84,12 @@ public:
     bool ExecuteSave(FileDialog &dialog) override { return Choose(dialog); }
     bool ExecuteFont(FontDialog &) override { return script_.Flip(); }
     void ShowError(const std::string &) override {}
-    void ShowModal(TForm2 &) override {}
+    // The user plays and stops the video a few times, then closes the window.
+    void ShowModal(TForm2 &window) override {
+        while (script_.Flip())
+            window.Run(script_.Flip() ? &TForm2::btPlayClick : &TForm2::btStopClick);
+        window.Run(&TForm2::FormClose);
+    }
 
 private:
     // One of the scratch files, a new name there, the folder itself, or Cancel.
@@ -141,7 +147,7 @@ public:
     void SetUrl(const std::string &) override {}
 };
 
-constexpr std::array<Handler, 43> kHandlers = {
+constexpr std::array<Handler, 47> kHandlers = {
     &TForm1::btAbrirClick,
     &TForm1::btNovoClick,
     &TForm1::btOriginalClick,
@@ -185,6 +191,10 @@ constexpr std::array<Handler, 43> kHandlers = {
     &TForm1::ActivarosAlertas1Click,
     &TForm1::Font1Click,
     &TForm1::FormActivate,
+    &TForm1::Portugus1Click,
+    &TForm1::Ingls1Click,
+    &TForm1::Danis1Click,
+    &TForm1::Espanhol2Click,
 };
 
 constexpr std::array<int, 8> kKeys = {46, 45, 13, 67, 86, 38, 40, 0};

@@ -201,9 +201,12 @@ constexpr std::array<int, 8> kKeys = {46, 45, 13, 67, 86, 38, 40, 0};
 
 // Selects an entry of a combo box as its drop-down does.
 void Select(ComboBox &box, Script &script) {
-    box.ItemIndex = static_cast<int>(script.Choose(static_cast<unsigned>(box.Items.Count())));
-    if (box.ItemIndex < box.Items.Count())
-        box.Text = box.Items[box.ItemIndex];
+    const std::size_t count = box.Items.Count();
+    const unsigned pick = script.Choose(static_cast<unsigned>(count));
+    if (pick < count) {
+        box.ItemIndex = static_cast<int>(pick);
+        box.Text = box.Items[pick];
+    }
 }
 
 void Act(TForm1 &form, Script &script, ScriptedDesktop &desktop) {

@@ -2,8 +2,8 @@
 # Runs every libFuzzer target of a build for SECONDS each, two at a time,
 # from the shared corpus and the committed regression inputs. New inputs go
 # to a scratch corpus folder, never into the checkout. Any finding (a crash,
-# a sanitizer report, a failed property, a timeout) fails the run; its input
-# is left in BUILD/fuzz-findings.
+# a sanitizer report, a failed property, an input that runs over a minute)
+# fails the run; its input is left in BUILD/fuzz-findings.
 #
 #   scripts/fuzz.sh BUILD SECONDS
 set -euo pipefail
@@ -20,7 +20,7 @@ run_target() {
     mkdir -p "$work"
     seeds=$root/../shared/corpus
     [ "$name" = fuzz_avi_header ] && seeds=$build/tests/fuzz/avi-seeds
-    if "$target" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 -max_len=65536 \
+    if "$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -max_len=65536 \
         -print_final_stats=1 -artifact_prefix="$findings/$name-" \
         "$work" "$seeds" $(ls -d "$root/tests/fuzz/regressions" 2>/dev/null) >"$build/fuzz-$name.log" 2>&1; then
         echo "$name: $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$build/fuzz-$name.log" | grep -o '[0-9]*$') runs, clean"

@@ -68,7 +68,9 @@ public:
     void SetUrl(const std::string &) override {}
 };
 
-constexpr std::array<const char *, 5> kExtensions = {".srt", ".sub", ".txt", ".SRT", ""};
+// Every extension that picks an importer by name, then the content rules.
+constexpr std::array<const char *, 12> kExtensions = {".srt", ".stl", ".mpl", ".ssa", ".son", ".psb",
+                                                      ".sbt", ".txt", ".sub", ".SRT", ".Ssa", ""};
 constexpr std::array<const char *, 4> kRates = {"25,000", "23,976", "23.976", "0"};
 
 } // namespace

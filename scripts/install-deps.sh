@@ -8,7 +8,6 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     xvfb xauth fonts-dejavu-core
     desktop-file-utils appstream shared-mime-info
-    clang libclang-rt-14-dev
 )
 missing=()
 for package in "${packages[@]}"; do

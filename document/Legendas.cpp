@@ -18,7 +18,11 @@ std::string_view AfterFirstBrace(std::string_view text) {
 void AppendClockField(std::string &time, Extended value) {
     if (value >= 1 && value < 10)
         time += '0';
-    time += value >= 1 ? FloatToStrFixed(value, 0) : "00";
+    // The fields are whole numbers; below 10^18 their digits are those of the integer.
+    if (value >= 1 && value < 1e18L)
+        time += IntToStr(static_cast<long long>(value));
+    else
+        time += value >= 1 ? FloatToStrFixed(value, 0) : "00";
     time += ':';
 }
 

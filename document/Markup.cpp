@@ -34,9 +34,13 @@ void ApplyRule(std::string &text, const MarkupRule &rule) {
     std::string result;
     result.reserve(text.size());
     result.append(text, 0, first);
-    for (std::size_t i = first; i < text.size(); ++i) {
-        result += text[i];
-        if (text[i] == marker.back() && std::string_view(result).ends_with(marker)) {
+    // Only copying the marker's last character can complete it, so the text
+    // is copied in runs that end at that character.
+    for (std::size_t i = first; i < text.size();) {
+        const std::size_t stop = std::min(text.find(marker.back(), i), text.size() - 1);
+        result.append(text, i, stop + 1 - i);
+        i = stop + 1;
+        if (text[stop] == marker.back() && std::string_view(result).ends_with(marker)) {
             result.resize(result.size() - marker.size());
             if (rule.becomesSeparator)
                 result += '|';

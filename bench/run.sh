@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Times `lumavert-cli convert` against ffmpeg on generated SubRip and
-# MicroDVD files of 100,000 and 1,000,000 subtitles. Not a test; not run by CI.
+# Times `lumavert-cli convert` against ffmpeg on generated files of 100,000 and 1,000,000 subtitles in
+# every format the program reads, then the fitting and the multi-rate batch. Every output is compared
+# byte for byte with the one kept from the first run (in $work/reference; delete it to start afresh).
+# Not a test; not run by CI. LUMAVERT_BENCH_FORMATS="srt ssa" limits the formats.
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 work=${LUMAVERT_BENCH_DIR:-/tmp/lumavert-bench}
-mkdir -p "$work"
+mkdir -p "$work/out" "$work/reference"
 cd "$work"
 
 if ! command -v ffmpeg >/dev/null || [ ! -x /usr/bin/time ]; then
@@ -17,7 +19,8 @@ fi
 
 # Release at -O2: g++ 12 at -O3 raises a false -Wrestrict on "text" + std::string, which -Werror turns
 # into a failed build.
-if ! { cmake -S "$repo" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+launcher=$(command -v ccache || true)
+if ! { cmake -S "$repo" -B "$work/build" -G Ninja ${launcher:+-DCMAKE_CXX_COMPILER_LAUNCHER="$launcher"} -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
     -DLUMAVERT_BUILD_APP=OFF -DLUMAVERT_BUILD_TESTS=OFF &&
     cmake --build "$work/build" --target lumavert-cli -j2; } >"$work/build.log" 2>&1; then
     cat "$work/build.log" >&2
@@ -43,41 +46,91 @@ measure() {
     echo "$wall $rss $cpu"
 }
 
-printf '%-13s %8s %8s %10s %9s %9s %10s %9s %9s\n' case "cli s" "cli cpu" "cli KB" \
-    "ffmpeg s" "ffm cpu" "ffmpeg KB" "speed-up" "mem ratio"
-declare -A cliSeconds
-for count in 100000 1000000; do
-    for format in srt sub; do
-        input="$work/bench-$count.$format"
-        "$work/generate-subtitles" "$format" "$count" "$input"
-        read -r cs ck cc < <(measure "$cli" convert "$input" -o "$work/cli-$count-$format.srt")
-        if [ "$format" = srt ]; then
-            read -r fs fk fc < <(measure ffmpeg -y -loglevel error -sub_charenc CP1252 -i "$input" \
-                "$work/ffmpeg-$count-$format.srt")
-        else
-            # ffmpeg's MicroDVD reader ignores -r and falls back to 23.976; -subfps gives it our 25.
-            read -r fs fk fc < <(measure ffmpeg -y -loglevel error -sub_charenc CP1252 -subfps 25 -i "$input" \
-                "$work/ffmpeg-$count-$format.srt")
+# Compares an output with the one kept from the first run: "same", "DIFFERENT" or "kept" (first run).
+compare() {
+    local name=$1 reference="$work/reference/$1"
+    if [ ! -e "$reference" ]; then
+        cp "$work/out/$name" "$reference"
+        echo kept
+    elif cmp -s "$work/out/$name" "$reference"; then
+        echo same
+    else
+        echo DIFFERENT
+    fi
+}
+
+ratio() { awk -v a="$1" -v b="$2" "BEGIN { if (b > 0) printf \"$3\", a / b; else print \"-\" }"; }
+
+# Format, file extension, and ffmpeg's options where ffmpeg reads the format ("-" where it does not).
+# ffmpeg's frame-based readers ignore -r and fall back to 23.976; -subfps gives them our 25.
+formats=(
+    "srt srt" "sub sub -subfps 25" "ssa ssa" "smi smi" "mpl mpl" "subviewer1 sub" "subviewer2 sub"
+    "aqt aqt -subfps 25" "stl stl" "tmplayer txt -" "viplay vsf -" "turbotitler txt -" "zerog zeg -"
+    "ulead txt -" "dvdsubtitle sub -" "mplayer1 mpl -" "dvdjunior txt -" "psb psb -" "son son -" "macdvd txt -"
+    "captions32 txt -" "pinnacle txt -" "fab txt -" "dvdsubtitlesystem txt -" "adobeencore txt -" "sonic txt -"
+    "subcreator txt -" "sbt sbt -" "inscriber txt -" "iauthor txt -"
+)
+wanted=" ${LUMAVERT_BENCH_FORMATS:-} "
+
+printf '%-18s %7s %7s %8s %7s %7s %8s %7s %6s %7s %7s %s\n' case "cli s" "cpu s" "cli MB" "ffm s" "ffm cpu" \
+    "ffm MB" "speed" "mem" "1M/100k" "MB grow" output
+for entry in "${formats[@]}"; do
+    read -r format extension ffmpegOptions <<<"$entry"
+    [ "$wanted" = "  " ] || [[ "$wanted" == *" $format "* ]] || continue
+    declare -A seconds=() kilobytes=()
+    for count in 100000 1000000; do
+        input="$work/bench-$count-$format.$extension"
+        [ -e "$input" ] || "$work/generate-subtitles" "$format" "$count" "$input"
+        name="$format-$count.srt"
+        read -r cs ck cc < <(measure "$cli" convert "$input" -o "$work/out/$name")
+        seconds[$count]=$cc
+        kilobytes[$count]=$ck
+        same=$(compare "$name")
+        fs=- fk=- fc=- speed=- memory=-
+        if [ "$ffmpegOptions" != - ]; then
+            # shellcheck disable=SC2086
+            read -r fs fk fc < <(measure ffmpeg -y -loglevel error -sub_charenc CP1252 $ffmpegOptions \
+                -i "$input" "$work/ffmpeg-$name")
+            speed=$(ratio "$fc" "$cc" "%.1fx")
+            memory=$(ratio "$ck" "$fk" "%.2f")
+            fk=$((fk / 1024))
         fi
-        cliSeconds[$count-$format]=$cs
-        printf '%-13s %8.2f %8.2f %10d %9.2f %9.2f %10d %9s %9s\n' "$format-$count" "$cs" "$cc" "$ck" \
-            "$fs" "$fc" "$fk" \
-            "$(awk -v a="$fs" -v b="$cs" 'BEGIN { printf "%.1fx", (b > 0 ? a / b : 0) }')" \
-            "$(awk -v a="$ck" -v b="$fk" 'BEGIN { printf "%.2f", a / b }')"
+        growth=- memoryGrowth=-
+        if [ "$count" = 1000000 ]; then
+            growth=$(ratio "${seconds[1000000]}" "${seconds[100000]}" "%.1f")
+            memoryGrowth=$(ratio "${kilobytes[1000000]}" "${kilobytes[100000]}" "%.1f")
+        fi
+        printf '%-18s %7.2f %7.2f %8d %7s %7s %8s %7s %6s %7s %7s %s\n' "$format-$count" "$cs" "$cc" \
+            $((ck / 1024)) "$fs" "$fc" "$fk" "$speed" "$memory" "$growth" "$memoryGrowth" "$same"
     done
 done
-for format in srt sub; do
-    echo "lumavert-cli $format: 1,000,000 took $(awk -v a="${cliSeconds[1000000-$format]}" \
-        -v b="${cliSeconds[100000-$format]}" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }') times as long as 100,000"
-done
+echo "speed: ffmpeg's processor time over ours; mem: our peak memory over ffmpeg's; growth in processor time"
 
-# Fitting to the player's limits on the largest file: opening alone, then opening and fitting to two and
-# to three lines; the difference is the fitting's own time.
-input="$work/bench-1000000.srt"
-printf '%-22s %8s %8s %10s\n' case "s" "cpu" "KB"
-for fit in "" "--fit" "--fit --lines 3"; do
-    # shellcheck disable=SC2086
-    read -r s k c < <(measure "$cli" open $fit "$input" -o "$work/open.txt")
-    printf '%-22s %8.2f %8.2f %10d\n' "open $fit" "$s" "$c" "$k"
+# The MicroDVD writer, the fitting to the player's limits (two and three lines) and the multi-rate
+# batch on the SubRip files of both sizes.
+printf '%-26s %7s %7s %8s %7s %7s %s\n' case "s" "cpu s" "MB" "1M/100k" "MB grow" output
+for task in "microdvd" "open" "open --fit" "open --fit --lines 3" "multi"; do
+    declare -A seconds=() kilobytes=()
+    for count in 100000 1000000; do
+        input="$work/bench-$count-srt.srt"
+        [ -e "$input" ] || "$work/generate-subtitles" srt "$count" "$input"
+        name="$(tr ' ' _ <<<"$task")-$count.txt"
+        if [ "$task" = multi ]; then
+            rm -rf "$work/multi" && mkdir -p "$work/multi"
+            read -r s k c < <(cd "$work/multi" && measure "$cli" multi "$input")
+            (cd "$work/multi" && md5sum Test*.srt) >"$work/out/$name"
+        else
+            # shellcheck disable=SC2086
+            read -r s k c < <(measure "$cli" $task "$input" -o "$work/out/$name")
+        fi
+        seconds[$count]=$c
+        kilobytes[$count]=$k
+        growth=- memoryGrowth=-
+        if [ "$count" = 1000000 ]; then
+            growth=$(ratio "${seconds[1000000]}" "${seconds[100000]}" "%.1f")
+            memoryGrowth=$(ratio "${kilobytes[1000000]}" "${kilobytes[100000]}" "%.1f")
+        fi
+        printf '%-26s %7.2f %7.2f %8d %7s %7s %s\n' "$task $count" "$s" "$c" $((k / 1024)) "$growth" \
+            "$memoryGrowth" "$(compare "$name")"
+    done
 done
-ls -l "$work"/bench-*.srt "$work"/bench-*.sub | awk '{ print $5, $9 }'

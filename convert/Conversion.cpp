@@ -32,6 +32,7 @@ void TForm1::btConvertClick() {
     // and the memo empty.
     const TextList &entries = WorkList();
     const std::size_t count = entries.Count();
+    ImportBuffer().Reserve(SubRipLineCount(entries));
     for (std::size_t i = 0; i < count; ++i) {
         AppendSubRipBlock(ImportBuffer(), i + 1, entries[i], delay, fps);
         MoveProgressBar(ConversionProgress(i, count));

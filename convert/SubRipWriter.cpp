@@ -3,6 +3,8 @@
 #include "document/Legendas.h"
 #include "document/NumText.h"
 
+#include <algorithm>
+
 namespace {
 
 // Takes "x...}" off the front of a line: the bound text between its first
@@ -44,6 +46,15 @@ void AppendSubRipBlock(TextList &memoLines, std::size_t number, std::string_view
     }
     memoLines.Add(std::string(text));
     memoLines.Add(std::string());
+}
+
+std::size_t SubRipLineCount(const TextList &entries) {
+    std::size_t lines = 0;
+    for (const std::string &entry : entries) {
+        const std::string_view text = SplitForSubRip(entry).text;
+        lines += 4 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '|'));
+    }
+    return lines;
 }
 
 int ConversionProgress(std::size_t index, std::size_t count) {

@@ -18,7 +18,11 @@ std::string_view AfterFirstBrace(std::string_view text) {
 void AppendClockField(std::string &time, Extended value) {
     if (value >= 1 && value < 10)
         time += '0';
-    time += value >= 1 ? FloatToStrFixed(value, 0) : "00";
+    // The fields are whole numbers; below 10^18 their digits are those of the integer.
+    if (value >= 1 && value < 1e18L)
+        time += IntToStr(static_cast<long long>(value));
+    else
+        time += value >= 1 ? FloatToStrFixed(value, 0) : "00";
     time += ':';
 }
 
@@ -70,35 +74,58 @@ FrameLineParts SplitFrameLine(std::string_view line) {
     return {std::string(line.substr(0, line.size() - text.size())), std::string(text)};
 }
 
-FrameLineBoundTexts FrameLineBounds(std::string_view line) {
-    const std::string prefixText = SplitFrameLine(line).prefix;
-    std::string_view prefix = prefixText;
+namespace {
+
+// The two bound texts of a FrameLine as they stand in it: the end text still
+// holds the "}" that closes it, which the readers remove.
+struct BoundViews {
+    std::string_view startText;
+    std::string_view endText;
+};
+
+BoundViews FrameLineBoundViews(std::string_view line) {
+    std::string_view prefix = line.substr(0, line.size() - AfterFirstBrace(AfterFirstBrace(line)).size());
     if (prefix.empty())
         return {};
     if (prefix.front() == '{')
         prefix.remove_prefix(1);
-    std::string_view startText = prefix;
-    std::string_view endText = prefix;
+    BoundViews bounds{prefix, prefix};
     const std::size_t brace = prefix.find('}');
     if (brace != std::string_view::npos) {
-        startText = prefix.substr(0, brace);
-        endText = prefix.substr(brace + 1);
+        bounds.startText = prefix.substr(0, brace);
+        bounds.endText = prefix.substr(brace + 1);
     }
-    if (!endText.empty() && endText.front() == '{')
-        endText.remove_prefix(1);
-    std::string end(endText);
-    const std::size_t endBrace = end.find('}');
-    if (endBrace != std::string::npos)
-        end.erase(endBrace, 1);
-    return {std::string(startText), std::move(end)};
+    if (!bounds.endText.empty() && bounds.endText.front() == '{')
+        bounds.endText.remove_prefix(1);
+    return bounds;
+}
+
+std::string WithoutFirstBrace(std::string_view text) {
+    std::string result(text);
+    const std::size_t brace = result.find('}');
+    if (brace != std::string::npos)
+        result.erase(brace, 1);
+    return result;
+}
+
+} // namespace
+
+FrameLineBoundTexts FrameLineBounds(std::string_view line) {
+    const BoundViews bounds = FrameLineBoundViews(line);
+    return {std::string(bounds.startText), WithoutFirstBrace(bounds.endText)};
 }
 
 void FrameLineFrames(std::string_view line, int &start, int &end) {
     if (line.empty())
         return;
-    const FrameLineBoundTexts bounds = FrameLineBounds(line);
+    const BoundViews bounds = FrameLineBoundViews(line);
     start = StrToInt(bounds.startText);
-    end = StrToInt(bounds.endText);
+    // The end text nearly always closes with its "}"; reading it in place saves a copy per entry.
+    const std::size_t brace = bounds.endText.find('}');
+    if (brace == std::string_view::npos || brace + 1 == bounds.endText.size())
+        end = StrToInt(bounds.endText.substr(0, brace));
+    else
+        end = StrToInt(WithoutFirstBrace(bounds.endText));
 }
 
 std::string FrameLineText(std::string_view line) {

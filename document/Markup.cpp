@@ -1,6 +1,8 @@
 #include "document/Markup.h"
 
+#include <algorithm>
 #include <array>
+#include <bitset>
 #include <string_view>
 
 namespace {
@@ -32,9 +34,13 @@ void ApplyRule(std::string &text, const MarkupRule &rule) {
     std::string result;
     result.reserve(text.size());
     result.append(text, 0, first);
-    for (std::size_t i = first; i < text.size(); ++i) {
-        result += text[i];
-        if (text[i] == marker.back() && std::string_view(result).ends_with(marker)) {
+    // Only copying the marker's last character can complete it, so the text
+    // is copied in runs that end at that character.
+    for (std::size_t i = first; i < text.size();) {
+        const std::size_t stop = std::min(text.find(marker.back(), i), text.size() - 1);
+        result.append(text, i, stop + 1 - i);
+        i = stop + 1;
+        if (text[stop] == marker.back() && std::string_view(result).ends_with(marker)) {
             result.resize(result.size() - marker.size());
             if (rule.becomesSeparator)
                 result += '|';
@@ -45,8 +51,34 @@ void ApplyRule(std::string &text, const MarkupRule &rule) {
 
 } // namespace
 
+bool HoldsMarkup(std::string_view text) {
+    // Markers are at least two characters long and begin with one of four
+    // characters; comparing the second character first passes over the braces
+    // of every FrameLine cheaply.
+    for (std::size_t at = 0; at + 1 < text.size(); ++at) {
+        const char c = text[at];
+        if (c != '<' && c != '[' && c != '\\' && c != '{')
+            continue;
+        const std::string_view rest = text.substr(at);
+        for (const MarkupRule &rule : kMarkupRules)
+            if (rule.marker[1] == rest[1] && rest.starts_with(rule.marker))
+                return true;
+    }
+    return false;
+}
+
 std::string NormaliseMarkupText(std::string text) {
-    for (const MarkupRule &rule : kMarkupRules)
-        ApplyRule(text, rule);
+    // Removing markers and putting "|" in their place brings in no new
+    // character, so a marker with a character the text lacks never occurs.
+    std::bitset<256> present;
+    for (const char c : text)
+        present.set(static_cast<unsigned char>(c));
+    for (const MarkupRule &rule : kMarkupRules) {
+        const bool possible = std::all_of(rule.marker.begin(), rule.marker.end(), [&](char c) {
+            return present.test(static_cast<unsigned char>(c));
+        });
+        if (possible)
+            ApplyRule(text, rule);
+    }
     return text;
 }

@@ -216,10 +216,9 @@ void TForm1::btOriginalClick() {
 void TForm1::NormaliseMarkup() {
     TextList &lines = WorkList();
     for (std::size_t i = 0; i < lines.Count(); ++i) {
-        std::string normalised = NormaliseMarkupText(lines.Item(i));
         // Lines without markup stay shared with the lists they came from.
-        if (normalised != lines.Item(i))
-            lines.Set(i, std::move(normalised));
+        if (HoldsMarkup(lines.Item(i)))
+            lines.Set(i, NormaliseMarkupText(lines.Item(i)));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -25,8 +26,14 @@ bool HasMultiByteSequence(std::string_view bytes) {
     return false;
 }
 
-bool IsLineEnd(char c) {
-    return c == '\n' || c == '\r';
+// The next `c` at or after `from`, or `end`; `cached` keeps the last one
+// found, so each character is searched once however long the lines.
+const char *NextOf(char c, const char *from, const char *end, const char *&cached) {
+    if (cached == nullptr || cached < from) {
+        const void *found = std::memchr(from, c, static_cast<std::size_t>(end - from));
+        cached = found == nullptr ? end : static_cast<const char *>(found);
+    }
+    return cached;
 }
 
 TextList SplitLines(std::string_view text) {
@@ -39,8 +46,11 @@ TextList SplitLines(std::string_view text) {
     lines.reserve(static_cast<std::size_t>(lineEnds) + 1);
     const char *const end = text.data() + text.size();
     const char *start = text.data();
+    const char *nextFeed = nullptr;
+    const char *nextReturn = nullptr;
     while (start != end) {
-        const char *lineEnd = std::find_if(start, end, IsLineEnd);
+        const char *lineEnd =
+            std::min(NextOf('\n', start, end, nextFeed), NextOf('\r', start, end, nextReturn));
         lines.emplace_back(start, lineEnd);
         if (lineEnd == end)
             break;
@@ -204,13 +214,18 @@ void WriteTextFile(const std::string &fileName, const TextList &lines) {
     const auto permissions = ReplacedPermissions(target, fileName);
     auto [file, temporary] = CreateTemporaryBeside(target, fileName);
     int error = 0;
-    std::setvbuf(file.get(), nullptr, _IOFBF, 1 << 16);
-    for (const std::string &line : lines) {
-        if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size() ||
-            std::fwrite("\r\n", 1, 2, file.get()) != 2) {
-            error = LastError();
-            break;
+    // The lines are gathered into chunks of about a megabyte, written in one call each.
+    constexpr std::size_t kChunk = 1 << 20;
+    std::string chunk;
+    chunk.reserve(kChunk + 256);
+    for (auto line = lines.begin(); error == 0 && line != lines.end();) {
+        for (; line != lines.end() && chunk.size() < kChunk; ++line) {
+            chunk += *line;
+            chunk += "\r\n";
         }
+        if (std::fwrite(chunk.data(), 1, chunk.size(), file.get()) != chunk.size())
+            error = LastError();
+        chunk.clear();
     }
     if (error == 0 && std::fflush(file.get()) != 0)
         error = LastError();

@@ -72,10 +72,25 @@ void TextList::Delete(std::size_t index) {
     items_->erase(items_->begin() + first_ + index);
 }
 
+std::string TextList::TakeFirst() {
+    CheckIndex(0, Count());
+    std::string& first = (*items_)[first_];
+    std::string item = items_.use_count() == 1 ? std::move(first) : first;
+    Delete(0);
+    return item;
+}
+
 void TextList::Clear() {
     items_.reset();
     first_ = 0;
     ++revision_;
+}
+
+void TextList::Reserve(std::size_t count) {
+    if (!items_)
+        items_ = std::make_shared<std::vector<std::string>>();
+    if (items_.use_count() == 1)
+        items_->reserve(first_ + count);
 }
 
 void TextList::Assign(const TextList& other) {

@@ -28,7 +28,12 @@ public:
     void Set(std::size_t index, std::string item);
     void Insert(std::size_t index, std::string item);
     void Delete(std::size_t index);
+    // The first item, deleted from the list; moved out rather than copied
+    // when no other list shares the storage. Throws ListIndexError when empty.
+    std::string TakeFirst();
     void Clear();
+    // Makes room for this many items in storage of its own; changes nothing visible.
+    void Reserve(std::size_t count);
 
     // Gives this list the items of another; the two share storage until one changes.
     void Assign(const TextList& other);

@@ -12,9 +12,7 @@ constexpr int kFpsInAviRow = 49;
 } // namespace
 
 std::string WorkLines::TakeTop() {
-    std::string line = Top();
-    DeleteTop();
-    return line;
+    return lines_.TakeFirst();
 }
 
 void WorkLines::DeleteEmptyTop() {

@@ -17,6 +17,7 @@ class MarkupTable : public testing::TestWithParam<MarkupCase> {};
 
 TEST_P(MarkupTable, Normalises) {
     EXPECT_EQ(NormaliseMarkupText(GetParam().before), GetParam().after);
+    EXPECT_EQ(HoldsMarkup(GetParam().before), std::string(GetParam().before) != GetParam().after);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -43,7 +44,9 @@ TEST(Markup, MatchesTheStepByStepDefinition) {
         std::string text(random() % 24, ' ');
         for (char &c : text)
             c = alphabet[random() % alphabet.size()];
-        ASSERT_EQ(NormaliseMarkupText(text), NormaliseMarkupStepByStep(text)) << text;
+        const std::string normalised = NormaliseMarkupStepByStep(text);
+        ASSERT_EQ(NormaliseMarkupText(text), normalised) << text;
+        ASSERT_EQ(HoldsMarkup(text), normalised != text) << text;
     }
 }
 

@@ -1,5 +1,5 @@
-#include "document/Errors.h"
 #include "document/TextList.h"
+#include "document/Errors.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,19 @@ TEST(TextList, CopiesShareUntilOneChanges) {
     a.Delete(0);
     EXPECT_EQ(a, (TextList{"2", "3"}));
     EXPECT_EQ(b.Count(), 3u);
+}
+
+TEST(TextList, TakingTheFirstItemLeavesSharingListsAlone) {
+    TextList a{"first line of a subtitle", "second"};
+    TextList b;
+    b.Assign(a);
+    EXPECT_EQ(a.TakeFirst(), "first line of a subtitle");
+    EXPECT_EQ(b, (TextList{"first line of a subtitle", "second"}));
+    b.Reserve(10);
+    EXPECT_EQ(b.TakeFirst(), "first line of a subtitle");
+    EXPECT_EQ(b.TakeFirst(), "second");
+    EXPECT_THROW(b.TakeFirst(), ListIndexError);
+    EXPECT_EQ(a, (TextList{"second"}));
 }
 
 TEST(TextList, ConsumingFromTheTopKeepsLaterChangesInPlace) {

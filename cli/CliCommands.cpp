@@ -164,6 +164,12 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
             ReportProblem(job.shownName + ": no subtitles in the file");
         return false;
     }
+    // A file of a known format may still hold no subtitle the format can
+    // read (every time line out of range, say); that is no success either.
+    if (form.SubtitleList().Empty()) {
+        ReportProblem(job.shownName + ": no subtitles in the file");
+        return false;
+    }
     // The delay field takes input only once a file is open; typed earlier, a
     // fractional delay would end the opener where it shows the second entry.
     form.AtrasoEdit.Text = options.delayText;

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -205,6 +207,15 @@ bool ReadPlainDecimal(std::string_view digits, Extended &value) {
     return true;
 }
 
+// A value below the smallest normal Extended, rounded to the nearest
+// subnormal (or zero). from_chars reports these as out of range; strtold
+// rounds them exactly, and with the "C" locale it reads "." whatever the
+// user's locale is.
+Extended ReadTinyValue(const std::string &digits) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return cLocale ? strtold_l(digits.c_str(), nullptr, cLocale) : 0;
+}
+
 std::optional<Extended> TryStrToFloat(std::string_view text) {
     auto checked = CheckFloat(text);
     if (!checked)
@@ -215,11 +226,11 @@ std::optional<Extended> TryStrToFloat(std::string_view text) {
         const char *last = first + checked->digits.size();
         auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
         if (ec == std::errc::result_out_of_range) {
-            // CHOICE: a number too small for Extended reads as zero; one too
-            // large does not convert.
+            // CHOICE: a number too large for Extended does not convert; one
+            // too small reads as its subnormal value, or zero.
             if (checked->magnitude >= 0)
                 return std::nullopt;
-            value = 0;
+            value = ReadTinyValue(checked->digits);
         } else if (ec != std::errc() || ptr != last) {
             return std::nullopt;
         }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Lumavert needs on Debian 12.
 # Run as root; takes a minute on a fresh machine and a second when all is there.
+# Further package names given as arguments are installed too (CI adds clang).
 set -euo pipefail
 packages=(
     cmake ninja-build g++ libgtest-dev
@@ -8,6 +9,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     xvfb xauth fonts-dejavu-core
     desktop-file-utils appstream shared-mime-info
+    "$@"
 )
 missing=()
 for package in "${packages[@]}"; do

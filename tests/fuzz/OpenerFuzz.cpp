@@ -7,6 +7,7 @@
 #include "document/Errors.h"
 #include "shell/Unit1.h"
 #include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/QuietDesktop.h"
 
 #include <array>
 #include <cstdint>
@@ -55,17 +56,6 @@ public:
         throw SettingsError("no settings");
     }
     void CloseKey() override {}
-};
-
-class NoLauncher : public ProgramLauncher {
-public:
-    void Start(const std::string &) override {}
-    void OpenUrl(const std::string &) override {}
-};
-
-class NoPlayer : public MediaPlayer {
-public:
-    void SetUrl(const std::string &) override {}
 };
 
 // Every extension that picks an importer by name, then the content rules.

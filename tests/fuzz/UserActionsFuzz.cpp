@@ -11,6 +11,7 @@
 
 #include "document/Errors.h"
 #include "shell/Unit1.h"
+#include "tests/fuzz/QuietDesktop.h"
 #include "tools/Unit2.h"
 
 #include <array>
@@ -134,17 +135,6 @@ private:
         return std::get<T>(found->second);
     }
     std::map<std::string, std::variant<int, bool, std::string>> values_;
-};
-
-class NoLauncher : public ProgramLauncher {
-public:
-    void Start(const std::string &) override {}
-    void OpenUrl(const std::string &) override {}
-};
-
-class NoPlayer : public MediaPlayer {
-public:
-    void SetUrl(const std::string &) override {}
 };
 
 constexpr std::array<Handler, 47> kHandlers = {

@@ -351,20 +351,18 @@ private:
     void TypeInEditFields() {
         QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
         QTest::qWait(20);
-        Blocked("type in the edit fields", 2, [this](int i) {
-            auto *edit = qobject_cast<QLineEdit *>(Widget(i == 0 ? form_.Edit5 : form_.Edit6));
+        for (Edit *field : {&form_.Edit5, &form_.Edit6}) {
+            auto *edit = qobject_cast<QLineEdit *>(Widget(*field));
             QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(4, 4));
             QTest::qWait(15);
             edit->selectAll();
             const QString text = edit->text();
-            for (QChar c : text) {
-                QTest::keyClick(edit, c.toLatin1());
-                QTest::qWait(15);
-            }
+            Blocked("type into " + field->Name, static_cast<int>(text.size()),
+                    [edit, &text](int i) { QTest::keyClick(edit, text.at(i).toLatin1()); });
             // Leaving the field writes the entry.
-            QTest::keyClick(edit, Qt::Key_Tab);
-            QTest::qWait(15);
-        });
+            Blocked("leave " + field->Name + " (the entry is written)", 1,
+                    [edit](int) { QTest::keyClick(edit, Qt::Key_Tab); });
+        }
     }
 
     MainWindow &window_;

@@ -223,14 +223,12 @@ public:
 private:
     QWidget *Widget(const Control &control) const { return window_.WidgetOf(control); }
 
-    // Clicks a button of the window and returns the time its handler took.
-    double Click(Button &button) {
+    // Clicks a button of the window; its handler runs before the click returns.
+    void Click(Button &button) {
         auto *widget = qobject_cast<QToolButton *>(Widget(button));
         if (!widget->isEnabled())
             std::printf("  (%s is disabled)\n", button.Name.c_str());
-        const double start = Now();
         widget->click();
-        return Now() - start;
     }
 
     // Runs the event loop until the watched widget has painted; the time it ended, or -1.
@@ -239,9 +237,10 @@ private:
         return paints_.PaintedAt();
     }
 
-    // Clicks the button, then waits until `shows` has painted the result.
-    // Returns the time the click started, the time the handler ended and the
-    // time the paint ended (-1 when none came).
+    // When a click started, its handler ended and `shows` finished painting
+    // the result (-1 when no paint came), the processor time until then, the
+    // longest freeze of the event loop while the handler ran, and what moved
+    // and painted meanwhile.
     struct Timing {
         double start, handlerEnd, painted, cpu, freeze;
         int progressMoves, barPaints, otherPaints;
@@ -271,8 +270,7 @@ private:
 
     static void PrintWork(const Timing &t) {
         std::printf("  handler %.0f ms, processor %.0f ms until shown; while it ran: longest freeze %.0f ms, "
-                    "progress "
-                    "moved %d times, %d bar paints, %d paints of the rest of the window\n",
+                    "progress moved %d times, %d bar paints, %d paints of the rest of the window\n",
                     t.handlerEnd - t.start, t.cpu, t.freeze, t.progressMoves, t.barPaints, t.otherPaints);
     }
 

@@ -289,11 +289,14 @@ int ListBoxView::TopRow() const {
 void ListBoxView::Show() {
     const QSignalBlocker blocker(widget_);
     const ListSignature items = ListSignature::Of(list_.Items);
-    const bool reset = !(items == shownItems_);
-    if (reset) {
+    // A list of the same length only has its rows painted anew: a reset would
+    // lay out a million rows again after every edit of one entry.
+    const bool reset = items.count != shownItems_.count;
+    if (reset)
         items_->ItemsChanged();
-        shownItems_ = items;
-    }
+    else if (!(items == shownItems_))
+        items_->ItemsRewritten();
+    shownItems_ = items;
     const int count = items_->rowCount();
     const int index = list_.ItemIndex >= 0 && list_.ItemIndex < count ? list_.ItemIndex : -1;
     if (reset || CurrentRow() != index) {

@@ -218,13 +218,16 @@ void MainWindow::Refresh() {
 }
 
 void MainWindow::ShowProgress() {
-    // CHOICE: only the bar is drawn, and no events are processed: the window
-    // answers no input, and moves no focus, until the handler has ended.
     QWidget *bar = WidgetOf(form_.ProgressBar1);
     if (!bar)
         return;
     ViewOf(bar)->Show();
     bar->repaint();
+    // CHOICE: the window paints what was uncovered and answers the desktop
+    // between the steps of long work, but takes no input until the handler
+    // has ended; every user event is turned away while busy_ anyway, and a
+    // close request is refused until then.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::Collect() {
@@ -426,6 +429,12 @@ bool MainWindow::event(QEvent *event) {
         break;
     case QEvent::WindowDeactivate:
         ++deactivations_;
+        break;
+    case QEvent::Close:
+        if (busy_) {
+            event->ignore();
+            return true;
+        }
         break;
     default:
         break;

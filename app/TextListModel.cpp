@@ -26,3 +26,9 @@ void TextListModel::ItemsChanged() {
     beginResetModel();
     endResetModel();
 }
+
+void TextListModel::ItemsRewritten() {
+    const int rows = rowCount();
+    if (rows > 0)
+        emit dataChanged(index(0), index(rows - 1), {Qt::DisplayRole});
+}

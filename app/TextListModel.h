@@ -17,6 +17,9 @@ public:
 
     // Tells the views that the list has changed as a whole.
     void ItemsChanged();
+    // Tells the views that items have changed but not their number, which
+    // spares them laying out every row anew.
+    void ItemsRewritten();
 
 private:
     const TextList &items_;

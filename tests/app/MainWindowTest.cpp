@@ -584,6 +584,63 @@ private slots:
         window->ShowProgress();
         QCOMPARE(Find<QProgressBar>("ProgressBar1")->value(), 40);
     }
+
+    void longWorkTurnsTheEventLoopButKeepsTheWindowOpen() {
+        QTemporaryDir folder;
+        QByteArray entries;
+        for (int i = 0; i < 300; ++i)
+            entries += QByteArray::number(10 * i + 1) + "," + QByteArray::number(10 * i + 5) + ",\"Hi\"\r\n";
+        const QString file = WriteFile(folder, "film.mpl", entries);
+        ShowWindow();
+        dialogs->files.push_back(file.toStdString());
+        QTest::mouseClick(Find("btAbrir"), Qt::LeftButton);
+        QCOMPARE(form->SubtitleList().Count(), std::size_t(300));
+
+        bool converting = true;
+        int turnsWhileConverting = 0;
+        dialogs->onProgress = [&] {
+            if (form->ProgressBar1.Position == 1) {
+                QTimer::singleShot(0, window.get(), [&] { turnsWhileConverting += converting; });
+                QMetaObject::invokeMethod(window.get(), &QWidget::close, Qt::QueuedConnection);
+            }
+            window->ShowProgress();
+        };
+        QTest::mouseClick(Find("btConvert"), Qt::LeftButton);
+        converting = false;
+        QCOMPARE(turnsWhileConverting, 1);
+        QVERIFY(window->isVisible());
+        QVERIFY(!form->Memo1.Lines.Empty());
+    }
+
+    void anEntryEditedInPlaceKeepsTheListWhereItWas() {
+        QTemporaryDir folder;
+        QByteArray entries;
+        for (int i = 0; i < 40; ++i)
+            entries +=
+                "{" + QByteArray::number(10 * i + 1) + "}{" + QByteArray::number(10 * i + 5) + "}Hi\r\n";
+        const QString file = WriteFile(folder, "film.sub", entries);
+        ShowWindow();
+        dialogs->files.push_back(file.toStdString());
+        QTest::mouseClick(Find("btAbrir"), Qt::LeftButton);
+        auto *list = Find<QListView>("ListBox1");
+        QTRY_VERIFY(list->hasFocus());
+        list->scrollTo(list->model()->index(10, 0), QAbstractItemView::PositionAtTop);
+        list->setCurrentIndex(list->model()->index(12, 0));
+        QCOMPARE(form->ListBox1.ItemIndex, 12);
+
+        int resets = 0;
+        connect(list->model(), &QAbstractItemModel::modelReset, this, [&resets] { ++resets; });
+        auto *start = Find<QLineEdit>("Edit5");
+        ClickInto(start);
+        start->selectAll();
+        QTest::keyClicks(start, "122");
+        ClickInto(Find("Edit6"));
+        QTRY_COMPARE(QString::fromStdString(form->SubtitleList()[12]), QStringLiteral("{122}{125}Hi"));
+        QCOMPARE(list->model()->index(12, 0).data().toString(), QStringLiteral("{122}{125}Hi"));
+        QCOMPARE(list->currentIndex().row(), 12);
+        QCOMPARE(list->indexAt(QPoint(1, 1)).row(), 10);
+        QCOMPARE(resets, 0);
+    }
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -3,6 +3,7 @@
 #include "shell/Platform.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ public:
     std::deque<std::optional<std::string>> inputs; // nullopt cancels
     std::vector<std::string> proposals;            // what input boxes proposed
     std::vector<std::string> unscripted;
+    std::function<void()> onProgress; // what the desktop does when the bar moves
 
     void ShowMessage(const std::string &text) override { boxes.push_back({"message", text}); }
     void ShowError(const std::string &text) override { boxes.push_back({"error", text}); }
@@ -50,6 +52,10 @@ public:
         return input.has_value();
     }
     void ShowModal(TForm2 &) override { unscripted.push_back("Form2"); }
+    void ProgressMoved() override {
+        if (onProgress)
+            onProgress();
+    }
     bool ExecuteOpen(FileDialog &dialog) override { return Choose(dialog, "open"); }
     bool ExecuteSave(FileDialog &dialog) override { return Choose(dialog, "save"); }
     bool ExecuteFont(FontDialog &dialog) override {

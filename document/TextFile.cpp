@@ -187,12 +187,13 @@ LoadedText ReadTextFile(const std::string &fileName) {
     if (!file)
         ThrowFileError("Cannot open file", fileName, errno);
     const std::uintmax_t expected = std::filesystem::file_size(path, sizeError);
+    // Read to the end rather than trusting the size: the file may change or
+    // not be a plain file. The last read asks for a whole chunk past the end;
+    // room for it keeps the string from doubling its memory there.
+    constexpr std::size_t kChunk = 1 << 20;
     std::string bytes;
     if (!sizeError)
-        bytes.reserve(static_cast<std::size_t>(expected));
-    // Read to the end rather than trusting the size: the file may change or
-    // not be a plain file.
-    constexpr std::size_t kChunk = 1 << 20;
+        bytes.reserve(static_cast<std::size_t>(expected) + kChunk);
     std::size_t used = 0;
     for (;;) {
         bytes.resize(used + kChunk);

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -60,7 +58,7 @@ public:
             return static_cast<difference_type>(a.index_) - static_cast<difference_type>(b.index_);
         }
         friend bool operator==(const Iterator &a, const Iterator &b) { return a.index_ == b.index_; }
-        friend auto operator<=>(const Iterator &a, const Iterator &b) { return a.index_ <=> b.index_; }
+        friend bool operator<(const Iterator &a, const Iterator &b) { return a.index_ < b.index_; }
 
     private:
         friend class TextList;

@@ -51,7 +51,7 @@ void ShowColour(QWidget *widget, std::uint32_t colour) {
 } // namespace
 
 ListSignature ListSignature::Of(const TextList &list) {
-    return {list.Revision(), list.Count(), list.Empty() ? nullptr : &list[0]};
+    return {list.Revision(), list.Count(), list.Empty() ? nullptr : list[0].data()};
 }
 
 QString ToolTipText(const std::string &hint) {
@@ -349,7 +349,7 @@ void MemoView::Collect() {
     if (!typedInto_)
         return;
     // toRawText keeps no-break spaces, which toPlainText turns into blanks.
-    memo_.Lines.Assign(TextList(MemoLines(widget_->document()->toRawText())));
+    memo_.Lines.Assign(MemoLines(widget_->document()->toRawText()));
     shownLines_ = ListSignature::Of(memo_.Lines);
     typedInto_ = false;
 }

@@ -24,7 +24,7 @@ const std::array<char16_t, 256> &Cp1252Units() {
     return units;
 }
 
-QChar *AppendUnits(QChar *out, const std::string &cp1252) {
+QChar *AppendUnits(QChar *out, std::string_view cp1252) {
     const auto &units = Cp1252Units();
     for (const char c : cp1252)
         *out++ = QChar(units[static_cast<unsigned char>(c)]);
@@ -39,7 +39,7 @@ constexpr std::size_t kLinesPerParagraph = 64;
 
 } // namespace
 
-QString ToQString(const std::string &cp1252) {
+QString ToQString(std::string_view cp1252) {
     QString text(static_cast<qsizetype>(cp1252.size()), Qt::Uninitialized);
     AppendUnits(text.data(), cp1252);
     return text;
@@ -81,19 +81,20 @@ QString MemoText(const TextList &lines) {
     return text;
 }
 
-std::vector<std::string> MemoLines(const QString &text) {
+TextList MemoLines(const QString &text) {
     // Paragraphs and the line separators within them are both line ends.
     QString plain = text;
     plain.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     plain.replace(QChar::LineSeparator, QLatin1Char('\n'));
     const std::string bytes = FromQString(plain);
-    std::vector<std::string> lines;
+    const std::string_view all = bytes;
+    TextList lines;
     std::size_t start = 0;
-    for (std::size_t end = bytes.find('\n'); end != std::string::npos; end = bytes.find('\n', start)) {
-        lines.push_back(bytes.substr(start, end - start));
+    for (std::size_t end = all.find('\n'); end != std::string_view::npos; end = all.find('\n', start)) {
+        lines.Add(all.substr(start, end - start));
         start = end + 1;
     }
-    if (start < bytes.size())
-        lines.push_back(bytes.substr(start));
+    if (start < all.size())
+        lines.Add(all.substr(start));
     return lines;
 }

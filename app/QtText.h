@@ -5,11 +5,11 @@
 #include <QString>
 
 #include <string>
-#include <vector>
+#include <string_view>
 
 // Texts cross from the core (cp1252 bytes) to the widgets (QString) here.
 
-QString ToQString(const std::string &cp1252);
+QString ToQString(std::string_view cp1252);
 
 // What the user typed, as cp1252; characters the code page lacks become "?".
 std::string FromQString(const QString &text);
@@ -23,4 +23,4 @@ QString DisplayText(const std::string &cp1252);
 // separators alike. A final empty piece after the last line end is no line,
 // so the blank line that ends a SubRip text survives the round trip.
 QString MemoText(const TextList &lines);
-std::vector<std::string> MemoLines(const QString &text);
+TextList MemoLines(const QString &text);

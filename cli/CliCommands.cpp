@@ -72,13 +72,13 @@ bool WriteOutput(const std::optional<std::string> &target, const TextList &lines
 }
 
 TextList Listing(TForm1 &form) {
-    std::vector<std::string> lines;
-    lines.reserve(form.SubtitleList().Count() + 2);
-    lines.push_back("Format: " + form.Formato.Caption);
-    lines.push_back("FPS: " + form.Combobox2.Text);
-    for (const std::string &entry : form.SubtitleList())
-        lines.push_back(entry);
-    return TextList(std::move(lines));
+    TextList lines;
+    lines.Reserve(form.SubtitleList().Count() + 2);
+    lines.Add("Format: " + form.Formato.Caption);
+    lines.Add("FPS: " + form.Combobox2.Text);
+    for (const std::string_view entry : form.SubtitleList())
+        lines.Add(entry);
+    return lines;
 }
 
 // Saves through the window's format button with its first item, "Original to

@@ -54,7 +54,7 @@ bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd)
     std::string block;
     block.reserve(kBlockSize);
     bool written = true;
-    for (const std::string &line : lines) {
+    for (const std::string_view line : lines) {
         block += line;
         block += lineEnd;
         if (block.size() >= kBlockSize) {

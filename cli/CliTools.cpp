@@ -15,13 +15,13 @@ namespace {
 
 // A box's text for a terminal: UTF-8, each of its LF CR line ends one LF.
 bool PrintBoxText(const std::string &text) {
-    std::vector<std::string> lines;
+    TextList lines;
     std::size_t start = 0;
     for (std::size_t end; (end = text.find("\n\r", start)) != std::string::npos; start = end + 2)
-        lines.push_back(Cp1252ToUtf8(text.substr(start, end - start)));
+        lines.Add(Cp1252ToUtf8(text.substr(start, end - start)));
     if (start < text.size())
-        lines.push_back(Cp1252ToUtf8(text.substr(start)));
-    if (WriteLinesToStandardOutput(TextList(std::move(lines)), "\n"))
+        lines.Add(Cp1252ToUtf8(text.substr(start)));
+    if (WriteLinesToStandardOutput(lines, "\n"))
         return true;
     ReportProblem("cannot write to standard output");
     return false;

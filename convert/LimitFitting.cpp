@@ -261,7 +261,7 @@ FittedText FitText(std::string e, const FitLimits &limits) {
 bool FitPass(const TextList &entries, const FitLimits &limits, TextList &out, const FitNotices &notices) {
     bool restLeft = false;
     for (std::size_t i = 0; i < entries.Count(); ++i) {
-        const std::string &entry = entries[i];
+        const std::string_view entry = entries[i];
         const FittedText fitted = FitText(FrameLineText(entry), limits);
         long long total = Length(fitted.rest);
         for (const std::string &slot : fitted.slots)

@@ -8,12 +8,12 @@ namespace {
 constexpr const char *kSplitFailed = "Erro na leg.";
 
 TextList WithoutEmptyEntries(const TextList &entries) {
-    std::vector<std::string> kept;
-    kept.reserve(entries.Count());
-    for (const std::string &entry : entries)
+    TextList kept;
+    kept.Reserve(entries.Count());
+    for (const std::string_view entry : entries)
         if (!entry.empty())
-            kept.push_back(entry);
-    return TextList(std::move(kept));
+            kept.Add(entry);
+    return kept;
 }
 
 // Fits the SubtitleList to the player's limits, pass after pass while a pass

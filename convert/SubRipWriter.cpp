@@ -38,19 +38,19 @@ void AppendSubRipBlock(TextList &memoLines, std::size_t number, std::string_view
     timeLine += FramesToTime(source.endText, delaySeconds, fps);
 
     memoLines.Add(IntToStr(static_cast<long long>(number)));
-    memoLines.Add(std::move(timeLine));
+    memoLines.Add(timeLine);
     std::string_view text = source.text;
     for (std::size_t bar = text.find('|'); bar != std::string_view::npos; bar = text.find('|')) {
-        memoLines.Add(std::string(text.substr(0, bar)));
+        memoLines.Add(text.substr(0, bar));
         text.remove_prefix(bar + 1);
     }
-    memoLines.Add(std::string(text));
-    memoLines.Add(std::string());
+    memoLines.Add(text);
+    memoLines.Add({});
 }
 
 std::size_t SubRipLineCount(const TextList &entries) {
     std::size_t lines = 0;
-    for (const std::string &entry : entries) {
+    for (const std::string_view entry : entries) {
         const std::string_view text = SplitForSubRip(entry).text;
         lines += 4 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '|'));
     }

@@ -48,7 +48,7 @@ TextList CorrectedTiming(const TextList &frameLines) {
     corrected.Add(FrameLine(start, end, FrameLineText(frameLines[0])));
     for (std::size_t i = 1; i < frameLines.Count(); ++i) {
         const int prevEnd = end;
-        const std::string &line = frameLines[i];
+        const std::string_view line = frameLines[i];
         FrameLineFrames(line, start, end);
         if (prevEnd >= start)
             start = FrameAfter(prevEnd, 1);
@@ -91,7 +91,8 @@ void TForm1::GoToFirstTimingError() {
         ActiveControl = &ListBox1;
         ListBox1.TopIndex = n - 1;
         ListBox1.ItemIndex = n;
-        platform.UI.ShowMessage(Message(42) + "\n\r" + SubtitleList()[static_cast<std::size_t>(n)]);
+        platform.UI.ShowMessage(Message(42) + "\n\r" +
+                                std::string(SubtitleList()[static_cast<std::size_t>(n)]));
     } else if (platform.UI.AskYesNo(Message(57), QuestionKind::Confirmation)) {
         CorrectTiming();
     } else {

@@ -28,7 +28,7 @@ std::string Between(std::string_view text, std::size_t open, std::size_t close) 
 void TForm1::ListBox1Click() {
     if (ListBox1.ItemIndex < 0)
         return;
-    const std::string entry = ListBox1.Items.Item(static_cast<std::size_t>(ListBox1.ItemIndex));
+    const std::string entry(ListBox1.Items.Item(static_cast<std::size_t>(ListBox1.ItemIndex)));
     const std::size_t open = PositionOf(entry, '{');
     if (open == 0)
         return;

@@ -218,7 +218,7 @@ void TForm1::NormaliseMarkup() {
     for (std::size_t i = 0; i < lines.Count(); ++i) {
         // Lines without markup stay shared with the lists they came from.
         if (HoldsMarkup(lines.Item(i)))
-            lines.Set(i, NormaliseMarkupText(lines.Item(i)));
+            lines.Set(i, NormaliseMarkupText(std::string(lines.Item(i))));
     }
 }
 

@@ -24,12 +24,14 @@ std::optional<Extended> FpsHeaderRate(std::string_view line) {
 }
 
 TextList WithoutEmptyLines(const TextList& lines) {
-    const auto isEmpty = [](const std::string& line) { return line.empty(); };
+    const auto isEmpty = [](std::string_view line) { return line.empty(); };
     if (lines.Empty() || std::none_of(lines.begin(), lines.end() - 1, isEmpty))
         return lines;
-    std::vector<std::string> kept;
-    kept.reserve(lines.Count());
-    std::remove_copy_if(lines.begin(), lines.end() - 1, std::back_inserter(kept), isEmpty);
-    kept.push_back(lines.Item(lines.Count() - 1));
-    return TextList(std::move(kept));
+    TextList kept;
+    kept.Reserve(lines.Count());
+    for (auto line = lines.begin(); line != lines.end() - 1; ++line)
+        if (!(*line).empty())
+            kept.Add(*line);
+    kept.Add(lines.Item(lines.Count() - 1));
+    return kept;
 }

@@ -37,13 +37,13 @@ const char *NextOf(char c, const char *from, const char *end, const char *&cache
 }
 
 TextList SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
+    TextList lines;
     // Line feeds count the lines of LF and CR LF files alike; only a file of
     // bare carriage returns is counted by those.
     auto lineEnds = std::count(text.begin(), text.end(), '\n');
     if (lineEnds == 0)
         lineEnds = std::count(text.begin(), text.end(), '\r');
-    lines.reserve(static_cast<std::size_t>(lineEnds) + 1);
+    lines.Reserve(static_cast<std::size_t>(lineEnds) + 1);
     const char *const end = text.data() + text.size();
     const char *start = text.data();
     const char *nextFeed = nullptr;
@@ -51,14 +51,14 @@ TextList SplitLines(std::string_view text) {
     while (start != end) {
         const char *lineEnd =
             std::min(NextOf('\n', start, end, nextFeed), NextOf('\r', start, end, nextReturn));
-        lines.emplace_back(start, lineEnd);
+        lines.Add(std::string_view(start, static_cast<std::size_t>(lineEnd - start)));
         if (lineEnd == end)
             break;
         start = lineEnd + 1;
         if (*lineEnd == '\r' && start != end && *start == '\n')
             ++start;
     }
-    return TextList(std::move(lines));
+    return lines;
 }
 
 // File names are cp1252 like every text of the program; the file system
@@ -187,12 +187,13 @@ LoadedText ReadTextFile(const std::string &fileName) {
     if (!file)
         ThrowFileError("Cannot open file", fileName, errno);
     const std::uintmax_t expected = std::filesystem::file_size(path, sizeError);
+    // Read to the end rather than trusting the size: the file may change or
+    // not be a plain file. The last read asks for a whole chunk past the end;
+    // room for it keeps the string from doubling its memory there.
+    constexpr std::size_t kChunk = 1 << 20;
     std::string bytes;
     if (!sizeError)
-        bytes.reserve(static_cast<std::size_t>(expected));
-    // Read to the end rather than trusting the size: the file may change or
-    // not be a plain file.
-    constexpr std::size_t kChunk = 1 << 20;
+        bytes.reserve(static_cast<std::size_t>(expected) + kChunk);
     std::size_t used = 0;
     for (;;) {
         bytes.resize(used + kChunk);

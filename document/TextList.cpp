@@ -3,114 +3,166 @@
 #include "document/Errors.h"
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace {
-const std::vector<std::string> kNoItems;
+constexpr std::size_t kFirstChunk = 256;
+constexpr std::size_t kLargestChunk = std::size_t{1} << 20;
+constexpr std::size_t kMostLengthBytes = 10;
+} // namespace
+
+std::uint64_t TextList::Storage::RecordSize(std::uint64_t start) const {
+    const std::string_view item = View(start);
+    return static_cast<std::uint64_t>(item.data() - chunks[start >> 32].bytes.get()) - (start & 0xFFFFFFFFu) +
+           item.size();
 }
 
-TextList::TextList(std::initializer_list<std::string> items)
-    : items_(std::make_shared<std::vector<std::string>>(items)) {}
+std::uint64_t TextList::Storage::Append(std::string_view item) {
+    unsigned char length[kMostLengthBytes];
+    std::size_t lengthBytes = 0;
+    for (std::uint64_t rest = item.size();; rest >>= 7) {
+        length[lengthBytes++] = static_cast<unsigned char>((rest & 0x7Fu) | (rest > 0x7Fu ? 0x80u : 0u));
+        if (rest <= 0x7Fu)
+            break;
+    }
+    const std::size_t need = lengthBytes + item.size();
+    if (chunks.empty() || chunks.back().capacity - chunks.back().size < need) {
+        const std::size_t grown =
+            chunks.empty() ? kFirstChunk : std::min(kLargestChunk, chunks.back().capacity * 2);
+        const std::size_t capacity = std::max(grown, need);
+        chunks.push_back({std::make_unique_for_overwrite<char[]>(capacity), 0, capacity});
+    }
+    // The item may be a record of this storage: earlier chunks never move, and
+    // the new record goes where nothing was yet.
+    Chunk &chunk = chunks.back();
+    const std::uint64_t start = (static_cast<std::uint64_t>(chunks.size() - 1) << 32) | chunk.size;
+    std::memcpy(chunk.bytes.get() + chunk.size, length, lengthBytes);
+    if (!item.empty())
+        std::memcpy(chunk.bytes.get() + chunk.size + lengthBytes, item.data(), item.size());
+    chunk.size += need;
+    recordBytes += need;
+    return start;
+}
 
-TextList::TextList(std::vector<std::string> items)
-    : items_(std::make_shared<std::vector<std::string>>(std::move(items))) {}
+TextList::TextList(std::initializer_list<std::string_view> items) {
+    Reserve(items.size());
+    for (std::string_view item : items)
+        storage_->starts.push_back(storage_->Append(item));
+}
+
+TextList::TextList(const std::vector<std::string> &items) {
+    Reserve(items.size());
+    for (const std::string &item : items)
+        storage_->starts.push_back(storage_->Append(item));
+}
 
 void TextList::CheckIndex(std::size_t index, std::size_t limit) const {
     if (index >= limit)
         throw ListIndexError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-const std::string& TextList::Item(std::size_t index) const {
-    CheckIndex(index, Count());
-    return (*items_)[first_ + index];
-}
-
-void TextList::MakeUnique() {
-    if (!items_) {
-        items_ = std::make_shared<std::vector<std::string>>();
-        first_ = 0;
-    } else if (items_.use_count() > 1) {
-        items_ = std::make_shared<std::vector<std::string>>(items_->begin() + first_, items_->end());
-        first_ = 0;
-    } else if (first_ > items_->size() / 2) {
-        // A list consumed from the top drops its dead front once it outweighs
-        // the live part, so the cost stays linear over any mix of changes.
-        items_->erase(items_->begin(), items_->begin() + first_);
-        first_ = 0;
-    }
+std::shared_ptr<TextList::Storage> TextList::MakeUnique() {
     ++revision_;
+    if (!storage_) {
+        storage_ = std::make_shared<Storage>();
+        first_ = 0;
+        return nullptr;
+    }
+    const Storage &current = *storage_;
+    const bool deadFront = first_ > current.starts.size() / 2;
+    const bool deadRecords = current.deadBytes > current.recordBytes - current.deadBytes;
+    if (storage_.use_count() == 1 && !deadFront && !deadRecords)
+        return nullptr;
+    // Copying only the live items keeps memory and the cost of later changes
+    // linear in the list over any mix of changes.
+    auto packed = std::make_shared<Storage>();
+    packed->starts.reserve(current.starts.size() - first_);
+    for (std::string_view item : *this)
+        packed->starts.push_back(packed->Append(item));
+    first_ = 0;
+    return std::exchange(storage_, std::move(packed));
 }
 
-void TextList::Add(std::string item) {
-    MakeUnique();
-    items_->push_back(std::move(item));
+void TextList::Add(std::string_view item) {
+    const auto retired = MakeUnique();
+    storage_->starts.push_back(storage_->Append(item));
 }
 
-void TextList::Set(std::size_t index, std::string item) {
+void TextList::Set(std::size_t index, std::string_view item) {
     CheckIndex(index, Count());
-    MakeUnique();
-    (*items_)[first_ + index] = std::move(item);
+    const auto retired = MakeUnique();
+    std::uint64_t &start = storage_->starts[first_ + index];
+    const std::uint64_t replaced = start;
+    start = storage_->Append(item);
+    storage_->deadBytes += storage_->RecordSize(replaced);
 }
 
-void TextList::Insert(std::size_t index, std::string item) {
+void TextList::Insert(std::size_t index, std::string_view item) {
     CheckIndex(index, Count() + 1);
-    MakeUnique();
-    items_->insert(items_->begin() + first_ + index, std::move(item));
+    const auto retired = MakeUnique();
+    const std::uint64_t start = storage_->Append(item);
+    auto &starts = storage_->starts;
+    starts.insert(starts.begin() + static_cast<std::ptrdiff_t>(first_ + index), start);
 }
 
 void TextList::Delete(std::size_t index) {
     CheckIndex(index, Count());
-    ++revision_;
     if (index == 0) {
+        ++revision_;
         ++first_;
-        if (first_ == items_->size()) {
-            items_.reset();
+        if (first_ == storage_->starts.size()) {
+            storage_.reset();
             first_ = 0;
         }
         return;
     }
     MakeUnique();
-    items_->erase(items_->begin() + first_ + index);
+    auto &starts = storage_->starts;
+    const auto at = starts.begin() + static_cast<std::ptrdiff_t>(first_ + index);
+    storage_->deadBytes += storage_->RecordSize(*at);
+    starts.erase(at);
 }
 
 std::string TextList::TakeFirst() {
-    CheckIndex(0, Count());
-    std::string& first = (*items_)[first_];
-    std::string item = items_.use_count() == 1 ? std::move(first) : first;
+    std::string item(Item(0));
     Delete(0);
     return item;
 }
 
 void TextList::Clear() {
-    items_.reset();
+    storage_.reset();
     first_ = 0;
     ++revision_;
 }
 
 void TextList::Reserve(std::size_t count) {
-    if (!items_)
-        items_ = std::make_shared<std::vector<std::string>>();
-    if (items_.use_count() == 1)
-        items_->reserve(first_ + count);
+    if (!storage_)
+        storage_ = std::make_shared<Storage>();
+    if (storage_.use_count() == 1)
+        storage_->starts.reserve(first_ + count);
 }
 
-void TextList::Assign(const TextList& other) {
+void TextList::Assign(const TextList &other) {
     if (this == &other)
         return;
-    items_ = other.items_;
+    storage_ = other.storage_;
     first_ = other.first_;
     ++revision_;
 }
 
-std::vector<std::string>::const_iterator TextList::begin() const {
-    return items_ ? items_->cbegin() + first_ : kNoItems.cbegin();
+TextList::Iterator TextList::begin() const {
+    return {storage_.get(), storage_ ? first_ : 0};
 }
 
-std::vector<std::string>::const_iterator TextList::end() const {
-    return items_ ? items_->cend() : kNoItems.cend();
+TextList::Iterator TextList::end() const {
+    return {storage_.get(), storage_ ? storage_->starts.size() : 0};
 }
 
-std::vector<std::string> TextList::ToVector() const { return {begin(), end()}; }
+std::vector<std::string> TextList::ToVector() const {
+    return {begin(), end()};
+}
 
-bool operator==(const TextList& a, const TextList& b) {
+bool operator==(const TextList &a, const TextList &b) {
     return a.Count() == b.Count() && std::equal(a.begin(), a.end(), b.begin());
 }

@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // An ordered list of text lines, the storage behind every list box, combo box
@@ -11,49 +13,146 @@
 // changes, so handing a million-line list from one box to another costs
 // nothing. Deleting the first item only moves a cursor, which keeps
 // consuming a list from the top linear.
+//
+// The items are packed: their bytes lie one after another in large chunks,
+// each preceded by its length, and the list keeps only where each one starts
+// (about ten bytes per item rather than a string object and a heap block).
+// Items are read as string_views, which stay valid until the list changes.
 class TextList {
-public:
-    TextList() = default;
-    TextList(std::initializer_list<std::string> items);
-    explicit TextList(std::vector<std::string> items);
+    struct Storage;
 
-    std::size_t Count() const { return items_ ? items_->size() - first_ : 0; }
+public:
+    // Walks the items in order, yielding each as a string_view.
+    class Iterator {
+    public:
+        using iterator_concept = std::random_access_iterator_tag;
+        using iterator_category = std::input_iterator_tag;
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        using reference = std::string_view;
+
+        Iterator() = default;
+        std::string_view operator*() const { return storage_->View(storage_->starts[index_]); }
+        std::string_view operator[](difference_type n) const { return *(*this + n); }
+        Iterator &operator++() { return *this += 1; }
+        Iterator operator++(int) {
+            Iterator was = *this;
+            ++*this;
+            return was;
+        }
+        Iterator &operator--() { return *this -= 1; }
+        Iterator operator--(int) {
+            Iterator was = *this;
+            --*this;
+            return was;
+        }
+        Iterator &operator+=(difference_type n) {
+            index_ = static_cast<std::size_t>(static_cast<difference_type>(index_) + n);
+            return *this;
+        }
+        Iterator &operator-=(difference_type n) { return *this += -n; }
+        friend Iterator operator+(Iterator it, difference_type n) { return it += n; }
+        friend Iterator operator+(difference_type n, Iterator it) { return it += n; }
+        friend Iterator operator-(Iterator it, difference_type n) { return it -= n; }
+        friend difference_type operator-(const Iterator &a, const Iterator &b) {
+            return static_cast<difference_type>(a.index_) - static_cast<difference_type>(b.index_);
+        }
+        friend bool operator==(const Iterator &a, const Iterator &b) { return a.index_ == b.index_; }
+        friend bool operator<(const Iterator &a, const Iterator &b) { return a.index_ < b.index_; }
+
+    private:
+        friend class TextList;
+        Iterator(const Storage *storage, std::size_t index) : storage_(storage), index_(index) {}
+
+        const Storage *storage_ = nullptr;
+        std::size_t index_ = 0;
+    };
+
+    TextList() = default;
+    TextList(std::initializer_list<std::string_view> items);
+    explicit TextList(const std::vector<std::string> &items);
+
+    std::size_t Count() const { return storage_ ? storage_->starts.size() - first_ : 0; }
     bool Empty() const { return Count() == 0; }
 
     // Throws ListIndexError for a position outside the list.
-    const std::string& Item(std::size_t index) const;
-    const std::string& operator[](std::size_t index) const { return Item(index); }
+    std::string_view Item(std::size_t index) const {
+        CheckIndex(index, Count());
+        return storage_->View(storage_->starts[first_ + index]);
+    }
+    std::string_view operator[](std::size_t index) const { return Item(index); }
 
-    void Add(std::string item);
-    void Set(std::size_t index, std::string item);
-    void Insert(std::size_t index, std::string item);
+    // The new item may be a view of this list's own items.
+    void Add(std::string_view item);
+    void Set(std::size_t index, std::string_view item);
+    void Insert(std::size_t index, std::string_view item);
     void Delete(std::size_t index);
-    // The first item, deleted from the list; moved out rather than copied
-    // when no other list shares the storage. Throws ListIndexError when empty.
+    // The first item, deleted from the list. Throws ListIndexError when empty.
     std::string TakeFirst();
     void Clear();
     // Makes room for this many items in storage of its own; changes nothing visible.
     void Reserve(std::size_t count);
 
     // Gives this list the items of another; the two share storage until one changes.
-    void Assign(const TextList& other);
+    void Assign(const TextList &other);
 
     // Counts every change; views compare it with the value they last showed.
     std::uint64_t Revision() const { return revision_; }
 
-    std::vector<std::string>::const_iterator begin() const;
-    std::vector<std::string>::const_iterator end() const;
+    Iterator begin() const;
+    Iterator end() const;
 
-    // The items as one vector (a copy when the list is shared).
+    // The items as one vector of strings of their own.
     std::vector<std::string> ToVector() const;
 
-    friend bool operator==(const TextList& a, const TextList& b);
+    friend bool operator==(const TextList &a, const TextList &b);
 
 private:
-    void MakeUnique();
+    // Chunks of item records: each record is the item's length (seven bits a
+    // byte, low bits first, the top bit set on all but the last byte) followed
+    // by its bytes. A chunk never grows past the room it was made with, so
+    // records never move while their storage lives. A start is the chunk
+    // number in the high 32 bits and the offset within the chunk in the low
+    // 32: chunks are at most 1 MiB, except one made for a single longer item,
+    // whose record then starts at offset 0.
+    struct Storage {
+        struct Chunk {
+            std::unique_ptr<char[]> bytes;
+            std::size_t size = 0;
+            std::size_t capacity = 0;
+        };
+        std::vector<Chunk> chunks;
+        std::vector<std::uint64_t> starts;
+        // Bytes of every record written, and of those no item points to any more.
+        std::uint64_t recordBytes = 0;
+        std::uint64_t deadBytes = 0;
+
+        std::string_view View(std::uint64_t start) const;
+        std::uint64_t RecordSize(std::uint64_t start) const;
+        std::uint64_t Append(std::string_view item);
+    };
+
+    // Storage of this list's own, compacted when it is shared, when its dead
+    // front outweighs the live items or its dead records the live ones. Returns
+    // the storage it replaced, which the caller keeps alive while the new item
+    // it was handed (perhaps a view of the old storage) is still being copied.
+    std::shared_ptr<Storage> MakeUnique();
     void CheckIndex(std::size_t index, std::size_t limit) const;
 
-    std::shared_ptr<std::vector<std::string>> items_;
+    std::shared_ptr<Storage> storage_;
     std::size_t first_ = 0;
     std::uint64_t revision_ = 0;
 };
+
+inline std::string_view TextList::Storage::View(std::uint64_t start) const {
+    const Chunk &chunk = chunks[start >> 32];
+    const auto *at = reinterpret_cast<const unsigned char *>(chunk.bytes.get()) + (start & 0xFFFFFFFFu);
+    std::uint64_t length = 0;
+    for (int shift = 0;; shift += 7) {
+        const unsigned char byte = *at++;
+        length |= static_cast<std::uint64_t>(byte & 0x7Fu) << shift;
+        if ((byte & 0x80u) == 0)
+            break;
+    }
+    return {reinterpret_cast<const char *>(at), static_cast<std::size_t>(length)};
+}

@@ -29,8 +29,8 @@ struct NewFrames {
 // CHOICE: frames beyond 32 bits are a conversion error before anything is shown.
 NewFrames FramesAfterSelected(TForm1 &form, bool &crowded) {
     const auto index = static_cast<std::size_t>(form.ListBox1.ItemIndex);
-    const std::string &selected = SelectedEntry(form);
-    const std::string &next = form.SubtitleList()[index + 1];
+    const std::string_view selected = SelectedEntry(form);
+    const std::string_view next = form.SubtitleList()[index + 1];
     int curStart = 0;
     int curEnd = 0;
     int nextStart = 0;
@@ -69,13 +69,15 @@ bool InsertAfterSelected(TForm1 &form, std::string text) {
 // braces stay. The list is built anew: each line is copied once, even when
 // its storage is shared with the other lists.
 void ChangeCaseOfList(TextList &list, LetterCase to) {
-    std::vector<std::string> changed;
-    changed.reserve(list.Count());
-    for (const std::string &line : list) {
-        changed.push_back(line);
-        ChangeCase(changed.back(), to);
+    TextList changed;
+    changed.Reserve(list.Count());
+    std::string line;
+    for (const std::string_view original : list) {
+        line.assign(original);
+        ChangeCase(line, to);
+        changed.Add(line);
     }
-    list.Assign(TextList(std::move(changed)));
+    list.Assign(changed);
 }
 
 // The first subtitle's start frame: entry 0 from its second character up to
@@ -120,7 +122,7 @@ void TForm1::btInsertClick() {
 }
 
 void TForm1::btCopyClick() {
-    CopiedLine = SelectedEntry(*this);
+    CopiedLine.assign(SelectedEntry(*this));
     CopiedLineIsText = false;
     btPast.Enabled = !CopiedLine.empty();
 }

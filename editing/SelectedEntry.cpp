@@ -3,7 +3,7 @@
 #include "document/Errors.h"
 #include "shell/Unit1.h"
 
-const std::string &SelectedEntry(const TForm1 &form) {
+std::string_view SelectedEntry(const TForm1 &form) {
     const int index = form.ListBox1.ItemIndex;
     if (index < 0)
         throw ListIndexError("List index out of bounds (" + std::to_string(index) + ")");

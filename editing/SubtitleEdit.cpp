@@ -50,7 +50,7 @@ const std::string &FrameOrOwn(const std::string &field, const std::string &own) 
 // would leave an entry that every later check and conversion rejects.
 void WriteFrameFields(TForm1 &form) {
     const auto index = static_cast<std::size_t>(form.ListBox1.ItemIndex);
-    const std::string &entry = form.SubtitleList()[index];
+    const std::string_view entry = form.SubtitleList()[index];
     const FrameLineBoundTexts own = FrameLineBounds(entry);
     std::string rebuilt = "{" + FrameOrOwn(form.Edit5.Text, own.startText) + "}{" +
                           FrameOrOwn(form.Edit6.Text, own.endText) + "}" + FrameLineText(entry);
@@ -99,7 +99,7 @@ void TForm1::ListBox1DblClick() {
     if (SubtitleList().Empty() || ListBox1.ItemIndex < 0)
         return;
     const auto index = static_cast<std::size_t>(ListBox1.ItemIndex);
-    const std::string entry = SubtitleList()[index];
+    const std::string entry(SubtitleList()[index]);
     if (entry.empty())
         return;
     const std::optional<EntryParts> parts = SplitForEditing(entry);

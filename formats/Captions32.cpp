@@ -11,7 +11,7 @@ void ImportCaptions32(ImportContext &ctx, std::string &firstLine, std::string &s
     WorkLines &work = ctx.WorkList;
     ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     while (!work.Empty()) {
-        const std::string &line = work.Top();
+        const std::string_view line = work.Top();
         ctx.AddAtBoxRate(Chars(line, 1, 11), Chars(line, 15, 25),
                          Captions32Text(Chars(line, 29, line.size())));
         work.DeleteTop();

@@ -44,7 +44,7 @@ void ImportDVDSubtitle(ImportContext &ctx, std::string &firstLine, std::string &
             ReadBlockTime(ctx, work.TakeTop(), start);
             // NOTE: the first line of a block is its text even when it is the
             // closing "}" of an empty block.
-            std::string text = work.Top();
+            std::string text(work.Top());
             while (!work.Empty() && work.Top() != kBlockEnd) {
                 work.DeleteTop();
                 if (!work.Empty() && work.Top() != kBlockEnd) {

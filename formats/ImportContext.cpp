@@ -15,6 +15,11 @@ std::string WorkLines::TakeTop() {
     return lines_.TakeFirst();
 }
 
+void WorkLines::TakeTop(std::string &into) {
+    into.assign(Top());
+    DeleteTop();
+}
+
 void WorkLines::DeleteEmptyTop() {
     while (!Empty() && Top().empty())
         DeleteTop();

@@ -19,8 +19,8 @@ public:
     std::size_t Count() const { return lines_.Count(); }
     bool Empty() const { return lines_.Empty(); }
     // Throws ListIndexError for a position outside the list.
-    const std::string &Item(std::size_t index) const { return lines_.Item(index); }
-    const std::string &Top() const { return lines_.Item(0); }
+    std::string_view Item(std::size_t index) const { return lines_.Item(index); }
+    std::string_view Top() const { return lines_.Item(0); }
 
     void DeleteTop() { lines_.Delete(0); }
     // Deletes `count` lines from the top, fewer when the list ends first.
@@ -34,6 +34,8 @@ public:
     void DeleteThrough(std::string_view line);
     // The top line, deleted from the list.
     std::string TakeTop();
+    // The same into a string kept across lines, which reuses its room.
+    void TakeTop(std::string &into);
     // Deletes empty lines from the top until a non-empty line or the end of the list.
     void DeleteEmptyTop();
 

@@ -18,7 +18,7 @@ void ImportPowerDivX(ImportContext &ctx, std::string &firstLine, std::string &se
     WorkLines &work = ctx.WorkList;
     ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     while (!work.Empty()) {
-        const std::string &line = work.Top();
+        const std::string_view line = work.Top();
         if (IsSubtitleLine(line))
             ctx.AddAtBoxRate(Chars(line, 2, 8), Chars(line, 11, 17), Chars(line, 19, line.size()));
         work.DeleteTop();

@@ -6,7 +6,7 @@
 namespace {
 // The record's line, or an empty one where a short last record has none.
 std::string RecordLine(const WorkLines &work, std::size_t index) {
-    return index < work.Count() ? work.Item(index) : std::string();
+    return index < work.Count() ? std::string(work.Item(index)) : std::string();
 }
 
 constexpr std::size_t kRecordLines = 4;

@@ -47,7 +47,7 @@ void ReadExactMarkers(ImportContext &ctx) {
             start = SyncFrame(ctx, work.TakeTop());
         // A line without the text marker is the text as it stands and stays
         // for the clearing steps below.
-        std::string text = work.Top();
+        std::string text(work.Top());
         if (const auto mark = text.find(kTextMark); mark != std::string::npos) {
             text.erase(0, mark + kTextMark.size());
             work.DeleteTop();

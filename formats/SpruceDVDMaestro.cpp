@@ -23,7 +23,7 @@ void ImportSpruceDVDMaestro(ImportContext &ctx, std::string &firstLine, std::str
     while (!work.Empty() && !work.Top().starts_with("0001"))
         work.DeleteTop();
     while (!work.Empty()) {
-        const std::string &line = work.Top();
+        const std::string_view line = work.Top();
         if (IsSubtitleLine(line))
             ctx.AddAtBoxRate(Chars(line, 7, 17), Chars(line, 19, 29),
                              SpruceMaestroText(Chars(line, 31, line.size())));

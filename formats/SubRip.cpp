@@ -28,15 +28,19 @@ bool IsTimeLine(std::string_view line) {
 // last line of the file always belongs to the block before it.
 std::string TakeBlockText(WorkLines &work) {
     std::string text;
+    const auto takeTop = [&] {
+        AppendTextLine(text, work.Top());
+        work.DeleteTop();
+    };
     if (work.Count() <= 1) {
         if (!work.Empty())
-            AppendTextLine(text, work.TakeTop());
+            takeTop();
         return text;
     }
     while (work.Count() > 1 && !work.Top().empty() && !IsTimeLine(work.Item(1)))
-        AppendTextLine(text, work.TakeTop());
+        takeTop();
     if (work.Count() == 1 && !work.Top().empty())
-        AppendTextLine(text, work.TakeTop());
+        takeTop();
     return text;
 }
 } // namespace
@@ -58,15 +62,17 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
     // NOTE: a block whose time line lost its arrow keeps the frames of the block before it.
     int start = 0;
     int end = 0;
+    std::string numberLine;
+    std::string timeLine;
     while (work.Count() > 2) {
         work.DeleteEmptyTop();
         if (work.Empty())
             break;
-        const std::string numberLine = work.TakeTop();
+        work.TakeTop(numberLine);
         work.DeleteEmptyTop();
         if (work.Empty())
             break;
-        const std::string timeLine = work.TakeTop();
+        work.TakeTop(timeLine);
 
         if (checkNumbering && IsTimeLine(timeLine) && !numberLine.empty()) {
             const auto number = TryStrToInt(numberLine);

@@ -12,7 +12,7 @@ void ImportTurboTitler(ImportContext &ctx, std::string &firstLine, std::string &
 
     // NOTE: the times are not tested; one that is not a time is frame 0.
     while (!work.Empty() && !work.Top().empty()) {
-        const std::string &line = work.Top();
+        const std::string_view line = work.Top();
         ctx.AddAtBoxRate(Chars(line, 1, 10), Chars(line, 12, 21), CharsFrom(line, 27));
         work.DeleteTop();
     }

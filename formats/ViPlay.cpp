@@ -14,7 +14,7 @@ void ImportViPlay(ImportContext &ctx, std::string &firstLine, std::string &secon
     work.DeleteTopIf("{* VIPLAY SUBTITLE FILE *}");
 
     while (!work.Empty() && !work.Top().empty()) {
-        const std::string &line = work.Top();
+        const std::string_view line = work.Top();
         // A line whose times are not both valid gives no subtitle.
         if (IsValidTime(Chars(line, 1, 12)) && IsValidTime(Chars(line, 14, 25)))
             ctx.AddAtBoxRate(Chars(line, 1, 12), Chars(line, 14, 25), CharsFrom(line, 27));

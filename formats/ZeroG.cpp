@@ -23,7 +23,7 @@ void ImportZeroG(ImportContext &ctx, std::string &firstLine, std::string &second
     work.DeleteTopIf("");
 
     while (!work.Empty() && !work.Top().empty()) {
-        const std::string &line = work.Top();
+        const std::string_view line = work.Top();
         ctx.AddAtBoxRate(Chars(line, 5, 14), Chars(line, 16, 25), CharsFrom(line, TextStart(line)));
         work.DeleteTop();
     }

@@ -59,12 +59,13 @@ private slots:
         QString plain = text;
         plain.replace(QChar::LineSeparator, QLatin1Char('\n'));
         QCOMPARE(plain, shown);
-        QCOMPARE(MemoLines(text), items);
+        QCOMPARE(MemoLines(text).ToVector(), items);
     }
 
     void typedMemoTextSplitsAtEveryLineEnd() {
-        QCOMPARE(MemoLines(QStringLiteral("a")), (std::vector<std::string>{"a"}));
-        QCOMPARE(MemoLines(QStringLiteral("a\u2029b\u2028c")), (std::vector<std::string>{"a", "b", "c"}));
+        QCOMPARE(MemoLines(QStringLiteral("a")).ToVector(), (std::vector<std::string>{"a"}));
+        QCOMPARE(MemoLines(QStringLiteral("a\u2029b\u2028c")).ToVector(),
+                 (std::vector<std::string>{"a", "b", "c"}));
     }
 
     void fileFilters_data() {

@@ -60,8 +60,10 @@ TEST_F(MultiRate, SevenFilesOfTheListAsFittedSoFar) {
         reference.bt60Max();
         reference.btConvertClick();
         std::string expected;
-        for (const std::string &line : reference.Memo1.Lines)
-            expected += line + "\r\n";
+        for (const std::string_view line : reference.Memo1.Lines) {
+            expected += line;
+            expected += "\r\n";
+        }
         std::ifstream file(folder / ("Test" + std::to_string(pass) + ".srt"), std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), expected) << "pass " << pass;
     }

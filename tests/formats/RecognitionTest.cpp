@@ -94,7 +94,7 @@ TEST_F(Dispatch, ASubViewerFileNamedSrtPassesTheSubRipImporterByTheContentRules)
 
 TEST_F(Dispatch, AnAcceptedFileMatchesNoLaterRule) {
     work = TextList{"1", "00:00:01,000 --> 00:00:02,000", "Hello"};
-    std::string first = work[0], second = work[1];
+    std::string first(work[0]), second(work[1]);
     ImportByContent(ctx, first, second, formatName);
     EXPECT_EQ(formatName, "SubRip");
     EXPECT_EQ(first, "");

@@ -635,7 +635,7 @@ private slots:
         start->selectAll();
         QTest::keyClicks(start, "122");
         ClickInto(Find("Edit6"));
-        QTRY_COMPARE(QString::fromStdString(form->SubtitleList()[12]), QStringLiteral("{122}{125}Hi"));
+        QTRY_COMPARE(QString::fromStdString(std::string(form->SubtitleList()[12])), QStringLiteral("{122}{125}Hi"));
         QCOMPARE(list->model()->index(12, 0).data().toString(), QStringLiteral("{122}{125}Hi"));
         QCOMPARE(list->currentIndex().row(), 12);
         QCOMPARE(list->indexAt(QPoint(1, 1)).row(), 10);

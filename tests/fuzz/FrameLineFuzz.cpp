@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const Extended delay = kDelays[(data[0] / kRates.size()) % kDelays.size()];
     const LoadedText loaded =
         DecodeTextLines(std::string_view(reinterpret_cast<const char *>(data) + 1, size - 1));
-    for (const std::string &line : loaded.lines)
-        Line(line, fps, delay);
+    for (const std::string_view line : loaded.lines)
+        Line(std::string(line), fps, delay);
     return 0;
 }

@@ -46,8 +46,8 @@ int FuzzImporter(Importer &importer, const unsigned char *data, std::size_t size
     context.WorkList.DeleteEmptyTop();
     if (context.WorkList.Empty())
         return 0;
-    std::string firstLine = context.WorkList.Item(0);
-    std::string secondLine = context.WorkList.Count() > 1 ? context.WorkList.Item(1) : std::string();
+    std::string firstLine(context.WorkList.Item(0));
+    std::string secondLine(context.WorkList.Count() > 1 ? context.WorkList.Item(1) : std::string_view());
     std::string formatName;
     try {
         importer(context, firstLine, secondLine, formatName);

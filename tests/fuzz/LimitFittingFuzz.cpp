@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         DecodeTextLines(std::string_view(reinterpret_cast<const char *>(data) + 3, size - 3));
     std::vector<std::string> entries;
     std::size_t characters = 0;
-    for (const std::string &line : loaded.lines) {
-        entries.push_back("{0}{100000}" + line);
+    for (const std::string_view line : loaded.lines) {
+        entries.push_back("{0}{100000}" + std::string(line));
         characters += line.size();
     }
     // Every pass places at least one character of every rest.

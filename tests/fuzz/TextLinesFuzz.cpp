@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         expected += text[i] == '\r' ? '\n' : text[i];
     }
     std::string joined;
-    for (const std::string &line : loaded.lines) {
+    for (const std::string_view line : loaded.lines) {
         FUZZ_CHECK(line.find_first_of("\r\n") == std::string::npos);
         joined += line;
         joined += '\n';

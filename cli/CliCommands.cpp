@@ -7,6 +7,7 @@
 #include "document/Cp1252.h"
 #include "document/Errors.h"
 #include "document/TextFile.h"
+#include "shell/QuietDesktop.h"
 #include "shell/SettingsNames.h"
 #include "shell/Unit1.h"
 
@@ -130,8 +131,9 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
                           {kMaxLineValue, options.maxLine},
                           {kMaxSumValue, options.maxTotal}});
     CliDialogs dialogs(options.answerYes, job.openName);
-    CliLauncher launcher;
-    CliPlayer player;
+    // Nothing the command line runs starts another program or plays a video.
+    NoLauncher launcher;
+    NoPlayer player;
     Platform platform{dialogs, settings, launcher, player};
     auto owned = std::make_unique<TForm1>(platform);
     TForm1 &form = *owned;

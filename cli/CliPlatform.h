@@ -39,14 +39,3 @@ private:
     bool errorShown_ = false;
 };
 
-// Nothing the command line runs starts another program or plays a video.
-class CliLauncher : public ProgramLauncher {
-public:
-    void Start(const std::string &) override {}
-    void OpenUrl(const std::string &) override {}
-};
-
-class CliPlayer : public MediaPlayer {
-public:
-    void SetUrl(const std::string &) override {}
-};

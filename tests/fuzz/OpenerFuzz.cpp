@@ -7,7 +7,7 @@
 #include "document/Errors.h"
 #include "shell/Unit1.h"
 #include "tests/fuzz/FuzzCheck.h"
-#include "tests/fuzz/QuietDesktop.h"
+#include "shell/QuietDesktop.h"
 
 #include <array>
 #include <cstdint>

@@ -11,7 +11,7 @@
 
 #include "document/Errors.h"
 #include "shell/Unit1.h"
-#include "tests/fuzz/QuietDesktop.h"
+#include "shell/QuietDesktop.h"
 #include "tools/Unit2.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-// The parts of the desktop that a fuzz target never wants to reach: no
-// program is started, no page opened, no video played.
+// A desktop without programs or videos, for the command line and the fuzz
+// targets: no program is started, no page opened, no video played.
 
 #include "shell/Platform.h"
 

@@ -38,4 +38,3 @@ private:
     int boxesShown_ = 0;
     bool errorShown_ = false;
 };
-

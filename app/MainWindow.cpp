@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/EncodingMenus.h"
 #include "app/FileDrop.h"
 #include "app/KeyCodes.h"
 #include "app/QtPlatform.h"
@@ -84,6 +85,10 @@ MainWindow::MainWindow(TForm1 &form, QWidget *parent) : QMainWindow(parent), for
     setCentralWidget(client);
 
     BuildMenus();
+    encodingMenus_ = std::make_unique<EncodingMenus>(
+        form_, findChild<QMenu *>(QString::fromStdString(form_.Ficheiro1.Name)),
+        findChild<QMenu *>(QString::fromStdString(form_.Opes1.Name)),
+        [this](const std::function<void()> &action) { UserAction(action); });
     BuildControls();
     Refresh();
 
@@ -207,6 +212,8 @@ void MainWindow::Refresh() {
         view->Show();
     for (const auto &item : menuItems_)
         item->Show();
+    if (encodingMenus_)
+        encodingMenus_->Show();
     const bool hand = form_.StatusBar1.HandPoint;
     if (statusBar()->testAttribute(Qt::WA_SetCursor) != hand) {
         if (hand)
@@ -289,8 +296,8 @@ void MainWindow::OpenAtStart(const std::string &fileName) {
 }
 
 void MainWindow::OpenDropped(const QString &path) {
-    if (const std::optional<std::string> fileName = CoreFileName(path, this))
-        UserAction([this, &fileName] { form_.Run(&TForm1::FormDragDrop, *fileName); });
+    const std::string fileName = CoreFileName(path);
+    UserAction([this, &fileName] { form_.Run(&TForm1::FormDragDrop, fileName); });
 }
 
 bool MainWindow::RunPendingExits() {

@@ -19,6 +19,8 @@ class QMenu;
 // after the control. A user event writes what the user typed or chose into
 // the models, runs the handler through TForm1::Run and shows the models
 // again; setting widgets from code never runs a handler.
+class EncodingMenus;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -76,6 +78,7 @@ private:
     ViewContext context_;
     std::vector<std::unique_ptr<ControlView>> views_;
     std::vector<std::unique_ptr<MenuItemView>> menuItems_;
+    std::unique_ptr<EncodingMenus> encodingMenus_;
     std::vector<std::pair<const Menu *, QMenu *>> popups_;
     StatusBarView *statusBar_ = nullptr;
 

@@ -2,10 +2,10 @@
 
 #include "app/PreviewWindow.h"
 #include "app/QtText.h"
-#include "document/Cp1252.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -153,17 +153,8 @@ bool QtDialogs::ExecuteSave(FileDialog &dialog) {
     return ExecuteFile(dialog, true);
 }
 
-std::optional<std::string> CoreFileName(const QString &chosen, QWidget *parent) {
-    const QByteArray utf8 = chosen.toUtf8();
-    Cp1252Text name = Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-    if (name.replaced == 0)
-        return std::move(name.text);
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
-                    QStringLiteral("This file name holds characters that Lumavert cannot keep:\n") + chosen,
-                    QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-    return std::nullopt;
+std::string CoreFileName(const QString &chosen) {
+    return QFile::encodeName(chosen).toStdString();
 }
 
 bool QtDialogs::ExecuteFile(FileDialog &model, bool save) {
@@ -183,10 +174,7 @@ bool QtDialogs::ExecuteFile(FileDialog &model, bool save) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
 
-    const std::optional<std::string> name = CoreFileName(dialog.selectedFiles().constFirst(), DialogParent());
-    if (!name)
-        return false;
-    model.FileName = *name;
+    model.FileName = CoreFileName(dialog.selectedFiles().constFirst());
     const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
     if (index >= 0)
         model.FilterIndex = static_cast<int>(index) + 1;

@@ -33,10 +33,9 @@ QFont FontFromSpec(const FontSpec &model);
 // font and keeps the value of `keep`.
 FontSpec SpecFromFont(const QFont &font, const FontSpec &keep);
 
-// A file name the user chose outside the core, as the core's cp1252 name. A
-// name with characters cp1252 lacks is refused with a warning over parent,
-// since the name with "?" in their place would open or overwrite another file.
-std::optional<std::string> CoreFileName(const QString &chosen, QWidget *parent);
+// A file name the user chose outside the core, as the core names it: the
+// bytes the file system knows it by (UTF-8 on a UTF-8 desktop).
+std::string CoreFileName(const QString &chosen);
 
 class QtDialogs : public Dialogs {
 public:

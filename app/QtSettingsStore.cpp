@@ -1,20 +1,11 @@
 #include "app/QtSettingsStore.h"
 
-#include "document/Cp1252.h"
 #include "document/Errors.h"
 #include "document/NumText.h"
 
 #include <QVariant>
 
 namespace {
-
-QString FromCp1252(const std::string &text) {
-    return QString::fromStdString(Cp1252ToUtf8(text));
-}
-
-std::string ToCp1252(const QString &text) {
-    return Utf8ToCp1252(text.toStdString()).text;
-}
 
 [[noreturn]] void WrongType(const std::string &name) {
     throw SettingsError("Invalid data type for '" + name + "'");
@@ -34,7 +25,7 @@ QtSettingsStore::~QtSettingsStore() = default;
 std::unique_ptr<QSettings> QtSettingsStore::OpenFile() const {
     auto file = std::make_unique<QSettings>(fileName_, QSettings::IniFormat);
     if (file->status() != QSettings::NoError)
-        throw SettingsError("The settings file '" + ToCp1252(fileName_) + "' cannot be read");
+        throw SettingsError("The settings file '" + fileName_.toStdString() + "' cannot be read");
     return file;
 }
 
@@ -45,13 +36,13 @@ QSettings &QtSettingsStore::Open() {
 }
 
 QString QtSettingsStore::PathOf(const std::string &name) const {
-    return group_ + '/' + FromCp1252(name);
+    return group_ + '/' + QString::fromStdString(name);
 }
 
 // CHOICE: an INI file cannot hold an empty group, so a key exists once it holds a value.
 bool QtSettingsStore::KeyExists(const std::string &key) {
     std::unique_ptr<QSettings> file = OpenFile();
-    file->beginGroup(FromCp1252(key).replace('\\', '/'));
+    file->beginGroup(QString::fromStdString(key).replace('\\', '/'));
     return !file->childKeys().isEmpty() || !file->childGroups().isEmpty();
 }
 
@@ -59,7 +50,7 @@ bool QtSettingsStore::OpenKey(const std::string &key, bool canCreate) {
     if (!canCreate && !KeyExists(key))
         return false;
     settings_ = OpenFile();
-    group_ = FromCp1252(key).replace('\\', '/');
+    group_ = QString::fromStdString(key).replace('\\', '/');
     return true;
 }
 
@@ -76,7 +67,7 @@ std::string QtSettingsStore::ReadText(const std::string &name) {
     case QMetaType::QString:
     case QMetaType::Int:
     case QMetaType::Bool:
-        return ToCp1252(value.toString());
+        return value.toString().toStdString();
     default:
         WrongType(name);
     }
@@ -122,7 +113,7 @@ void QtSettingsStore::WriteBool(const std::string &name, bool value) {
 }
 
 void QtSettingsStore::WriteString(const std::string &name, const std::string &value) {
-    Write(name, FromCp1252(value));
+    Write(name, QString::fromStdString(value));
 }
 
 void QtSettingsStore::CloseKey() {

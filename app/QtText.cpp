@@ -1,35 +1,10 @@
 #include "app/QtText.h"
 
-#include "document/Cp1252.h"
-
 #include <QByteArray>
 #include <QChar>
 
-#include <array>
 
 namespace {
-
-// Every cp1252 byte is one UTF-16 code unit. The table is our own cp1252
-// table read once, so a text of millions of characters converts at copying speed.
-const std::array<char16_t, 256> &Cp1252Units() {
-    static const std::array<char16_t, 256> units = [] {
-        std::array<char16_t, 256> table{};
-        for (int byte = 0; byte < 256; ++byte) {
-            const QString unit =
-                QString::fromStdString(Cp1252ToUtf8(std::string(1, static_cast<char>(byte))));
-            table[static_cast<std::size_t>(byte)] = unit.isEmpty() ? u'\uFFFD' : unit[0].unicode();
-        }
-        return table;
-    }();
-    return units;
-}
-
-QChar *AppendUnits(QChar *out, std::string_view cp1252) {
-    const auto &units = Cp1252Units();
-    for (const char c : cp1252)
-        *out++ = QChar(units[static_cast<unsigned char>(c)]);
-    return out;
-}
 
 // CHOICE: the memo's document holds a run of lines per paragraph, joined by
 // line separators. Qt builds a paragraph per line far too slowly for the
@@ -39,45 +14,50 @@ constexpr std::size_t kLinesPerParagraph = 64;
 
 } // namespace
 
-QString ToQString(std::string_view cp1252) {
-    QString text(static_cast<qsizetype>(cp1252.size()), Qt::Uninitialized);
-    AppendUnits(text.data(), cp1252);
-    return text;
+QString ToQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 std::string FromQString(const QString &text) {
-    const QByteArray utf8 = text.toUtf8();
-    return Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))).text;
+    return text.toStdString();
 }
 
-QString DisplayText(const std::string &cp1252) {
+QString DisplayText(const std::string &utf8) {
     std::string text;
-    text.reserve(cp1252.size());
-    for (std::size_t i = 0; i < cp1252.size(); ++i) {
-        const char c = cp1252[i];
+    text.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
         if (c != '\r' && c != '\n') {
             text += c;
             continue;
         }
         text += '\n';
         const char partner = c == '\r' ? '\n' : '\r';
-        if (i + 1 < cp1252.size() && cp1252[i + 1] == partner)
+        if (i + 1 < utf8.size() && utf8[i + 1] == partner)
             ++i;
     }
     return ToQString(text);
 }
 
+// The lines are gathered as UTF-8 with their line ends and converted in one
+// pass, the separators becoming line separators afterwards.
 QString MemoText(const TextList &lines) {
     std::size_t size = 0;
     for (const auto &line : lines)
         size += line.size() + 1;
-    QString text(static_cast<qsizetype>(size), Qt::Uninitialized);
-    QChar *out = text.data();
-    std::size_t count = 0;
+    std::string utf8;
+    utf8.reserve(size);
     for (const auto &line : lines) {
-        out = AppendUnits(out, line);
-        *out++ = ++count % kLinesPerParagraph == 0 ? QChar(u'\n') : QChar(QChar::LineSeparator);
+        utf8 += line;
+        utf8 += '\n';
     }
+    QString text = ToQString(utf8);
+    QChar *unit = text.data();
+    const QChar *const end = unit + text.size();
+    std::size_t count = 0;
+    for (; unit != end; ++unit)
+        if (*unit == u'\n' && ++count % kLinesPerParagraph != 0)
+            *unit = QChar(QChar::LineSeparator);
     return text;
 }
 

@@ -7,16 +7,16 @@
 #include <string>
 #include <string_view>
 
-// Texts cross from the core (cp1252 bytes) to the widgets (QString) here.
+// Texts cross from the core (UTF-8) to the widgets (QString) here.
 
-QString ToQString(std::string_view cp1252);
+QString ToQString(std::string_view utf8);
 
-// What the user typed, as cp1252; characters the code page lacks become "?".
+// What the user typed, as UTF-8.
 std::string FromQString(const QString &text);
 
 // A message for a box or a label: the core ends lines with CR LF or, in some
 // stored texts, LF CR; both pairs and a lone CR or LF become one line break.
-QString DisplayText(const std::string &cp1252);
+QString DisplayText(const std::string &utf8);
 
 // The text of a memo shows every line followed by a line end, as a Windows
 // memo does; MemoLines reads it back, taking paragraph ends and line

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStyleFactory>
 
 int main(int argc, char **argv) {
@@ -22,6 +23,8 @@ int main(int argc, char **argv) {
     Platform platform{dialogs, settings, launcher, player};
 
     TForm1 form(platform);
+    // Files that nothing else decides are read in the code page of the desktop's language.
+    form.DesktopLanguage = QLocale::system().name().toStdString();
     MainWindow window(form);
     // A box shows over the window as the running handler has left it so far.
     dialogs.SetBeforeShow([&window] { window.Refresh(); });
@@ -34,8 +37,7 @@ int main(int argc, char **argv) {
     // "lumavert FILE" opens FILE as the open dialog would.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
-        if (const auto fileName = CoreFileName(QFileInfo(arguments.at(1)).absoluteFilePath(), nullptr))
-            window.OpenAtStart(*fileName);
+        window.OpenAtStart(CoreFileName(QFileInfo(arguments.at(1)).absoluteFilePath()));
 
     window.CentreOnScreen();
     window.show();

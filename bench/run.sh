@@ -28,7 +28,7 @@ if ! { cmake -S "$repo" -B "$work/build" -G Ninja ${launcher:+-DCMAKE_CXX_COMPIL
 fi
 cli="$work/build/cli/lumavert-cli"
 c++ -std=c++20 -O2 -I"$repo" "$repo/bench/GenerateSubtitles.cpp" "$work/build/liblumavert_core.a" \
-    -o "$work/generate-subtitles"
+    -licui18n -licuuc -o "$work/generate-subtitles"
 
 # Runs a command under /usr/bin/time; prints "wall-seconds kilobytes cpu-seconds". The processor time
 # (user + system) tells more than the wall time when the machine is busy with other work.
@@ -59,12 +59,25 @@ compare() {
     fi
 }
 
+# The generator writes Windows-1252 text; "srt-ru" is its SubRip file with every Latin letter made
+# Cyrillic, in UTF-8.
+make_input() {
+    if [ "$1" = srt-ru ]; then
+        "$work/generate-subtitles" srt "$2" "$2.tmp"
+        iconv -f CP1252 -t UTF-8 "$2.tmp" | perl -CSD -pe 'tr/a-zA-Z/абвгдежзийклмнопрстуфхцчшщАБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩ/' >"$3"
+        rm -f "$2.tmp"
+    else
+        "$work/generate-subtitles" "$1" "$2" "$3"
+    fi
+}
+charset() { if [ "$1" = srt-ru ]; then echo UTF-8; else echo CP1252; fi; }
+
 ratio() { awk -v a="$1" -v b="$2" "BEGIN { if (b > 0) printf \"$3\", a / b; else print \"-\" }"; }
 
 # Format, file extension, and ffmpeg's options where ffmpeg reads the format ("-" where it does not).
 # ffmpeg's frame-based readers ignore -r and fall back to 23.976; -subfps gives them our 25.
 formats=(
-    "srt srt" "sub sub -subfps 25" "ssa ssa" "smi smi" "mpl mpl" "subviewer1 sub" "subviewer2 sub"
+    "srt srt" "srt-ru srt" "sub sub -subfps 25" "ssa ssa" "smi smi" "mpl mpl" "subviewer1 sub" "subviewer2 sub"
     "aqt aqt -subfps 25" "stl stl" "tmplayer txt -" "viplay vsf -" "turbotitler txt -" "zerog zeg -"
     "ulead txt -" "dvdsubtitle sub -" "mplayer1 mpl -" "dvdjunior txt -" "psb psb -" "son son -" "macdvd txt -"
     "captions32 txt -" "pinnacle txt -" "fab txt -" "dvdsubtitlesystem txt -" "adobeencore txt -" "sonic txt -"
@@ -80,7 +93,7 @@ for entry in "${formats[@]}"; do
     declare -A seconds=() kilobytes=()
     for count in 100000 1000000; do
         input="$work/bench-$count-$format.$extension"
-        [ -e "$input" ] || "$work/generate-subtitles" "$format" "$count" "$input"
+        [ -e "$input" ] || make_input "$format" "$count" "$input"
         name="$format-$count.srt"
         read -r cs ck cc < <(measure "$cli" convert "$input" -o "$work/out/$name")
         seconds[$count]=$cc
@@ -89,7 +102,7 @@ for entry in "${formats[@]}"; do
         fs=- fk=- fc=- speed=- memory=-
         if [ "$ffmpegOptions" != - ]; then
             # shellcheck disable=SC2086
-            read -r fs fk fc < <(measure ffmpeg -y -loglevel error -sub_charenc CP1252 $ffmpegOptions \
+            read -r fs fk fc < <(measure ffmpeg -y -loglevel error -sub_charenc "$(charset "$format")" $ffmpegOptions \
                 -i "$input" "$work/ffmpeg-$name")
             speed=$(ratio "$fc" "$cc" "%.1fx")
             memory=$(ratio "$ck" "$fk" "%.2f")

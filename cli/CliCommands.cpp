@@ -4,7 +4,7 @@
 #include "cli/CliPlatform.h"
 #include "cli/CliSettings.h"
 #include "cli/CliTools.h"
-#include "document/Cp1252.h"
+#include "convert/SubRipWriter.h"
 #include "document/Errors.h"
 #include "document/TextFile.h"
 #include "shell/QuietDesktop.h"
@@ -56,18 +56,56 @@ private:
 
 // The command line's own output is not an event of the window, so a failure
 // to write it is reported here, in the form Run gives a handler's failure.
-bool WriteOutput(const std::optional<std::string> &target, const TextList &lines, std::string_view lineEnd) {
+bool WriteOutput(const std::optional<std::string> &target, const TextList &lines, std::string_view lineEnd,
+                 const TextEncoding &encoding) {
     if (!target) {
-        if (WriteLinesToStandardOutput(lines, lineEnd))
+        if (WriteLinesToStandardOutput(lines, lineEnd, encoding))
             return true;
         ReportProblem("cannot write to standard output");
         return false;
     }
     try {
-        WriteTextFile(*target, lines);
+        WriteTextFile(*target, lines, encoding);
         return true;
     } catch (const FileError &error) {
         ReportBox("error", error.what(), "");
+        return false;
+    }
+}
+
+// One file of the command: where it is read and written, and how it is named in messages.
+struct FileJob {
+    std::string shownName;             // as typed
+    std::string openName;              // as the opener takes it
+    std::optional<std::string> target; // standard output when empty
+};
+
+// Which subtitle a line of the output shows, for a message.
+enum class OutputLines { Listing, SubRip, Entries };
+
+std::size_t SubtitleOfLine(const TextList &lines, std::size_t line, OutputLines kind) {
+    switch (kind) {
+    case OutputLines::Listing:
+        return line < 2 ? 0 : line - 1; // after the format and rate lines
+    case OutputLines::SubRip:
+        return SubRipSubtitleOf(lines, line);
+    case OutputLines::Entries:
+        break;
+    }
+    return line + 1;
+}
+
+// Nothing is written when a character of the output has no place in its
+// encoding: the first such character is named with its subtitle instead.
+bool Encodable(const FileJob &job, const TextList &lines, OutputLines kind, const TextEncoding &encoding) {
+    try {
+        CheckEncodable(lines, encoding);
+        return true;
+    } catch (const EncodingError &error) {
+        ReportProblem(job.shownName + ": the character " + CodePointName(error.character) + " \"" +
+                      Utf8Of(error.character) + "\" of subtitle " +
+                      std::to_string(SubtitleOfLine(lines, error.line, kind)) + " cannot be written in " +
+                      encoding.name + "; nothing was written");
         return false;
     }
 }
@@ -112,13 +150,6 @@ bool SaveMicroDvd(TForm1 &form, CliDialogs &dialogs, const std::optional<std::st
     return false;
 }
 
-// One file of the command: where it is read and written, and how it is named in messages.
-struct FileJob {
-    std::string shownName;             // as typed
-    std::string openName;              // cp1252, as the opener takes it
-    std::optional<std::string> target; // cp1252; standard output when empty
-};
-
 // Opens one file in a window model of its own, runs the command's handlers
 // and writes the result. The last file's window model is never destroyed.
 bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
@@ -146,6 +177,8 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
     // activates once, since reading the same in-memory settings again would
     // change nothing the commands use.
     form.Run(&TForm1::FormActivate);
+    form.NamedEncoding = options.encoding ? FindEncoding(*options.encoding) : std::nullopt;
+    form.ChosenOutputEncoding = options.outputEncoding ? FindEncoding(*options.outputEncoding) : std::nullopt;
 
     form.Combobox2.Text = options.fpsText;
     // A two-rate text "a/b" is worked out as leaving the box does; any box
@@ -181,17 +214,25 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
             return false;
     }
 
+    const TextEncoding encoding = form.OutputEncoding();
     switch (options.command) {
-    case CliCommand::Open:
-        return WriteOutput(job.target, Listing(form), "\n");
+    case CliCommand::Open: {
+        const TextList listing = Listing(form);
+        return Encodable(job, listing, OutputLines::Listing, encoding) &&
+               WriteOutput(job.target, listing, "\n", encoding);
+    }
     case CliCommand::Convert:
         form.Run(&TForm1::btConvertClick);
         // The SubRip text as the window's save button writes it: CR LF after every line.
-        return !dialogs.ErrorShown() && WriteOutput(job.target, form.Memo1.Lines, "\r\n");
+        return !dialogs.ErrorShown() && Encodable(job, form.Memo1.Lines, OutputLines::SubRip, encoding) &&
+               WriteOutput(job.target, form.Memo1.Lines, "\r\n", encoding);
     case CliCommand::MicroDvd:
-        return SaveMicroDvd(form, dialogs, job.target);
+        return Encodable(job, form.SubtitleList(), OutputLines::Entries, encoding) &&
+               SaveMicroDvd(form, dialogs, job.target);
     case CliCommand::Multi:
         // The batch writes its files itself; a pass that fails shows an error box.
+        if (!Encodable(job, form.SubtitleList(), OutputLines::Entries, encoding))
+            return false;
         form.Run(&TForm1::btMultiClick);
         return !dialogs.ErrorShown();
     case CliCommand::AviInfo:
@@ -199,18 +240,6 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
         break; // they open no subtitle file, and ran before it
     }
     return false;
-}
-
-// Names on the command line are UTF-8; the core's names are cp1252. A name
-// with characters cp1252 lacks would name another file once they became "?".
-std::optional<std::string> CoreFileName(const std::string &typed) {
-    if (!IsValidUtf8(typed))
-        return typed;
-    Cp1252Text name = Utf8ToCp1252(typed);
-    if (name.replaced == 0)
-        return std::move(name.text);
-    ReportProblem(typed + ": the file name holds characters that Lumavert cannot keep");
-    return std::nullopt;
 }
 
 // The file a folder receives for one input: its name without folder and
@@ -232,13 +261,10 @@ std::vector<std::optional<FileJob>> PlanJobs(const CliOptions &options, const st
     std::vector<fs::path> targets;
     for (const std::string &typed : options.fileNames) {
         std::optional<FileJob> &job = jobs.emplace_back();
-        const std::optional<std::string> openName = typed == "-" ? stdinFile : CoreFileName(typed);
+        const std::string openName = typed == "-" ? stdinFile : typed;
         std::optional<std::string> target = options.outputFile;
         if (toFolder)
             target = TargetInFolder(*options.outputFile, typed, options.command).string();
-        const std::optional<std::string> coreTarget = target ? CoreFileName(*target) : std::nullopt;
-        if (!openName || (target && !coreTarget))
-            continue;
         if (target) {
             // CHOICE: a name made for the folder never replaces its own input,
             // nor what an earlier file of the same call wrote.
@@ -256,7 +282,7 @@ std::vector<std::optional<FileJob>> PlanJobs(const CliOptions &options, const st
             }
             targets.push_back(path);
         }
-        job = FileJob{typed, *openName, coreTarget};
+        job = FileJob{typed, openName, target};
     }
     return jobs;
 }
@@ -276,6 +302,12 @@ int RunCommand(const CliOptions &options) {
         stdinFile = stdinFolder->Path() + "/stdin";
         if (stdinFolder->Path().empty() || !CopyStandardInputToFile(stdinFile)) {
             ReportProblem("cannot read standard input");
+            return kExitFailed;
+        }
+    }
+    for (const std::optional<std::string> &name : {options.encoding, options.outputEncoding}) {
+        if (name && !FindEncoding(*name)) {
+            ReportProblem("unknown encoding '" + *name + "'");
             return kExitFailed;
         }
     }

@@ -47,7 +47,7 @@ struct OptionRule {
     ApplyOption apply;
 };
 
-const std::array<OptionRule, 10> kOptions{{
+const std::array<OptionRule, 12> kOptions{{
     {"--fps", true,
      [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
          // Typed rates often carry a decimal point; the box reads only the decimal comma.
@@ -65,6 +65,16 @@ const std::array<OptionRule, 10> kOptions{{
          if (value != "yes" && value != "no")
              return "--answer takes yes or no, not '" + value + "'";
          options.answerYes = value == "yes";
+         return std::nullopt;
+     }},
+    {"--encoding", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         options.encoding = value;
+         return std::nullopt;
+     }},
+    {"--output-encoding", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         options.outputEncoding = value;
          return std::nullopt;
      }},
     {"--alerts", false,
@@ -198,6 +208,11 @@ std::string UsageText() {
            "                     is taken as \",\", and \"a/b\" is worked out as the box does\n"
            "  --delay TEXT       delay field text, in seconds (default 0)\n"
            "  --answer yes|no    the answer to every question (default yes)\n"
+           "  --encoding NAME    read FILE in this encoding (windows-1251, utf-8, big5, ...)\n"
+           "                     rather than the one detected; Windows-1252 when nothing tells\n"
+           "  --output-encoding NAME\n"
+           "                     write in this encoding (default: the one FILE was read in);\n"
+           "                     utf-8-bom is UTF-8 with its byte-order mark\n"
            "  --alerts           show the importers' frame-rate reminders\n"
            "  --lang 1..4        language of messages: 1 Portuguese, 2 English, 3 Danish,\n"
            "                     4 Spanish (default 2)\n"
@@ -217,11 +232,14 @@ std::string UsageText() {
            "  lumavert-cli convert -o converted part1.sub part2.txt part3.ssa\n"
            "  unzip -p film.zip film.sub | lumavert-cli convert - > film.srt\n"
            "  lumavert-cli microdvd --fit --lines 3 film.srt -o film.sub\n"
+           "  lumavert-cli convert ru.srt --output-encoding utf-8 -o ru-utf8.srt\n"
            "  lumavert-cli multi film.sub\n"
            "  lumavert-cli avi-info film.avi\n"
            "  lumavert-cli fps \"1000,00:00:40\"\n"
            "\n"
            "Messages, questions and error boxes go to standard error, one line each.\n"
+           "A character the output encoding lacks is named (U+XXXX) with its subtitle, and\n"
+           "nothing is written.\n"
            "Exit status: 0 done; 1 a file could not be opened, fitted, converted or written\n"
            "(with several FILEs: any of them, the others still done; avi-info: no AVI header;\n"
            "fps: no rate); 2 usage error.\n"

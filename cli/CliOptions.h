@@ -21,6 +21,9 @@ struct CliOptions {
     bool alerts = false;
     std::uint8_t language = 2;
     std::optional<std::string> outputFile;
+    // Encoding names as typed; none: detected when reading, as read when writing.
+    std::optional<std::string> encoding;
+    std::optional<std::string> outputEncoding;
     // Fitting to the player's limits: run after opening, and the limits
     // activation reads as the stored "NLinhas", "MaxLinha" and "MaxSum".
     bool fit = false;

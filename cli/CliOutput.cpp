@@ -1,6 +1,6 @@
 #include "cli/CliOutput.h"
 
-#include "document/Cp1252.h"
+#include "document/TextEncoding.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -37,7 +37,7 @@ void ReportBox(std::string_view label, std::string_view text, std::string_view s
     std::string oneLine(text);
     std::replace_if(
         oneLine.begin(), oneLine.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    line += Cp1252ToUtf8(oneLine);
+    line += oneLine;
     line += suffix;
     line += '\n';
     WriteBlock(line, stderr);
@@ -50,13 +50,15 @@ void ReportProblem(std::string_view text) {
     WriteBlock(line, stderr);
 }
 
-bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd) {
-    std::string block;
+bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd, const TextEncoding &encoding) {
+    std::string block(ByteOrderMarkOf(encoding));
     block.reserve(kBlockSize);
+    std::string encodedEnd;
+    AppendEncoded(encodedEnd, lineEnd, encoding);
     bool written = true;
     for (const std::string_view line : lines) {
-        block += line;
-        block += lineEnd;
+        AppendEncoded(block, line, encoding);
+        block += encodedEnd;
         if (block.size() >= kBlockSize) {
             written = written && WriteBlock(block);
             block.clear();

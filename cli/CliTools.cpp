@@ -2,7 +2,6 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
-#include "document/Cp1252.h"
 #include "document/NumText.h"
 #include "tools/AviFile.h"
 #include "tools/AviReport.h"
@@ -18,10 +17,10 @@ bool PrintBoxText(const std::string &text) {
     TextList lines;
     std::size_t start = 0;
     for (std::size_t end; (end = text.find("\n\r", start)) != std::string::npos; start = end + 2)
-        lines.Add(Cp1252ToUtf8(text.substr(start, end - start)));
+        lines.Add(text.substr(start, end - start));
     if (start < text.size())
-        lines.Add(Cp1252ToUtf8(text.substr(start)));
-    if (WriteLinesToStandardOutput(lines, "\n"))
+        lines.Add(text.substr(start));
+    if (WriteLinesToStandardOutput(lines, "\n", Utf8Encoding()))
         return true;
     ReportProblem("cannot write to standard output");
     return false;

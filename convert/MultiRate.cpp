@@ -59,6 +59,8 @@ void TForm1::btMultiClick() {
         CurrentFps = pass.fps;
         bt60Max();
         btConvertClick();
-        WriteTextFile(pass.fileName, Memo1.Lines);
+        // Declining UTF-8 for a character the output encoding lacks ends the batch.
+        if (!SaveLines(pass.fileName, Memo1.Lines, true))
+            return;
     }
 }

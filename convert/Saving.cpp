@@ -1,5 +1,9 @@
+#include "document/OpenerMessages.h"
+#include "convert/SubRipWriter.h"
+#include "document/Errors.h"
 #include "document/TextFile.h"
 #include "shell/Unit1.h"
+
 
 // A file that cannot be written ends these handlers with the FileError of
 // WriteTextFile, which names the file; an existing file is then left whole.
@@ -11,6 +15,21 @@ constexpr const char *kConvertFirst = "Convert first";
 
 } // namespace
 
+bool TForm1::SaveLines(const std::string &fileName, const TextList &lines, bool subRip) {
+    try {
+        WriteTextFile(fileName, lines, OutputEncoding());
+        return true;
+    } catch (const EncodingError &error) {
+        const std::size_t subtitle = subRip ? SubRipSubtitleOf(lines, error.line) : error.line + 1;
+        const std::string question =
+            UnencodableCharacterText(error.character, subtitle, OutputEncoding(), CurrentLanguage);
+        if (!platform.UI.AskYesNo(question, QuestionKind::Warning))
+            return false;
+    }
+    WriteTextFile(fileName, lines, Utf8Encoding(true));
+    return true;
+}
+
 void TForm1::btGravar1Click() {
     // Fitting empties the memo but leaves this button on; an empty memo
     // would replace the chosen file with nothing.
@@ -20,7 +39,7 @@ void TForm1::btGravar1Click() {
     }
     if (!platform.UI.ExecuteSave(SaveDialog1))
         return;
-    WriteTextFile(SaveDialog1.FileName, Memo1.Lines);
+    SaveLines(SaveDialog1.FileName, Memo1.Lines, true);
 }
 
 void TForm1::btFormatoClick() {
@@ -28,7 +47,7 @@ void TForm1::btFormatoClick() {
     if (SaveFormato.ItemIndex == 0) {
         SaveDialog2.Filter = "MicroDVD (*.sub)|*.sub";
         if (platform.UI.ExecuteSave(SaveDialog2))
-            WriteTextFile(SaveDialog2.FileName, SubtitleList());
+            SaveLines(SaveDialog2.FileName, SubtitleList(), false);
     } else if (SaveFormato.ItemIndex == 1) {
         if (Memo1.Lines.Empty()) {
             platform.UI.ShowMessage(kConvertFirst);
@@ -36,6 +55,6 @@ void TForm1::btFormatoClick() {
         }
         SaveDialog2.Filter = "SubRip (*.srt)|*.srt";
         if (platform.UI.ExecuteSave(SaveDialog2))
-            WriteTextFile(SaveDialog2.FileName, Memo1.Lines);
+            SaveLines(SaveDialog2.FileName, Memo1.Lines, true);
     }
 }

@@ -62,3 +62,13 @@ int ConversionProgress(std::size_t index, std::size_t count) {
         return 100;
     return static_cast<int>(index * 100 / (count - 1));
 }
+
+std::size_t SubRipSubtitleOf(const TextList &memoLines, std::size_t line) {
+    for (std::size_t i = std::min(line + 1, memoLines.Count()); i-- > 0;) {
+        if (i + 1 >= memoLines.Count() || memoLines.Item(i + 1).find("-->") == std::string_view::npos)
+            continue;
+        if (const std::optional<int> number = TryStrToInt(memoLines.Item(i)); number && *number > 0)
+            return static_cast<std::size_t>(*number);
+    }
+    return line + 1;
+}

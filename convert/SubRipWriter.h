@@ -33,3 +33,8 @@ std::size_t SubRipLineCount(const TextList &entries);
 // The progress bar's position after entry `index` of `count`: the whole part
 // of index * 100 / (count - 1), and 100 for a single entry.
 int ConversionProgress(std::size_t index, std::size_t count);
+
+// The number of the SubRip subtitle that a memo line belongs to: that of the
+// nearest number line above a time line at or before it; the line's own
+// number (from 1) when there is none.
+std::size_t SubRipSubtitleOf(const TextList &memoLines, std::size_t line);

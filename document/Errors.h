@@ -5,7 +5,7 @@
 
 // Every failure that ends a handler derives from LumavertError. TForm1::Run is
 // the one place that catches them and shows the platform's error box; the
-// message is cp1252 text meant for the user.
+// message is UTF-8 text meant for the user.
 class LumavertError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -39,4 +39,14 @@ public:
 class FileError : public LumavertError {
 public:
     using LumavertError::LumavertError;
+};
+
+// A character that the encoding a text is written in cannot hold; nothing
+// has been written. The message names the character and the encoding.
+class EncodingError : public FileError {
+public:
+    EncodingError(const std::string &message, char32_t character, std::size_t line)
+        : FileError(message), character(character), line(line) {}
+    char32_t character;
+    std::size_t line; // the index of the line that holds it
 };

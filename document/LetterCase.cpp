@@ -1,75 +1,72 @@
 #include "document/LetterCase.h"
 
-#include <array>
-#include <utility>
+#include "document/TextEncoding.h"
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
 namespace {
 
-using CaseTable = std::array<unsigned char, 256>;
-
-// The cp1252 letter pairs beyond ASCII: the accented letters of the Latin-1
-// half, whose cases lie 0x20 apart, and the four letters of the 0x80 row.
-// NOTE: sharp s (0xDF) and micro (0xB5) have no upper case in the code page,
-// and the division and multiplication signs (0xF7, 0xD7) sit among the
-// letters without being any.
-constexpr bool IsLatin1Upper(unsigned byte) {
-    return byte >= 0xC0 && byte <= 0xDE && byte != 0xD7;
+// NOTE: micro (U+00B5) and f with hook (U+0192) keep their case: their
+// capitals are Greek and African letters that Windows text never paired
+// with them. Sharp s has no single capital and stays too.
+bool KeepsCase(UChar32 c) {
+    return c == 0xB5 || c == 0x192;
 }
 
-constexpr std::array<std::pair<unsigned char, unsigned char>, 4> kRowEightyPairs{{
-    {0x8A, 0x9A}, // S and s with caron
-    {0x8C, 0x9C}, // OE and oe ligatures
-    {0x8E, 0x9E}, // Z and z with caron
-    {0x9F, 0xFF}, // Y and y with diaeresis
-}};
+char AsciiCase(char c, bool upper) {
+    if (upper && c >= 'a' && c <= 'z')
+        return static_cast<char>(c - 'a' + 'A');
+    if (!upper && c >= 'A' && c <= 'Z')
+        return static_cast<char>(c - 'A' + 'a');
+    return c;
+}
 
-constexpr CaseTable MakeTable(LetterCase to) {
-    CaseTable table{};
-    for (unsigned byte = 0; byte < 256; ++byte)
-        table[byte] = static_cast<unsigned char>(byte);
-    const bool upper = to == LetterCase::Upper || to == LetterCase::AnsiUpper;
-    const bool ansi = to == LetterCase::AnsiUpper || to == LetterCase::AnsiLower;
-    for (unsigned capital = 'A'; capital <= 'Z'; ++capital) {
-        if (upper)
-            table[capital + 0x20] = static_cast<unsigned char>(capital);
-        else
-            table[capital] = static_cast<unsigned char>(capital + 0x20);
-    }
-    if (!ansi)
-        return table;
-    for (unsigned capital = 0xC0; capital <= 0xDE; ++capital) {
-        if (!IsLatin1Upper(capital))
+// Each character's simple case mapping (one character for one), so no
+// text grows or shrinks by more than the bytes of the letters that change.
+std::string UnicodeCase(std::string_view text, bool upper) {
+    std::string changed;
+    changed.reserve(text.size());
+    const auto *data = reinterpret_cast<const std::uint8_t *>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    for (std::int32_t at = 0; at < length;) {
+        if (data[at] < 0x80) {
+            changed += AsciiCase(text[static_cast<std::size_t>(at)], upper);
+            ++at;
             continue;
-        if (upper)
-            table[capital + 0x20] = static_cast<unsigned char>(capital);
+        }
+        const std::int32_t start = at;
+        UChar32 c = 0;
+        U8_NEXT(data, at, length, c);
+        const UChar32 mapped = c < 0 || KeepsCase(c) ? c : upper ? u_toupper(c) : u_tolower(c);
+        if (mapped == c)
+            changed.append(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(at - start)));
         else
-            table[capital] = static_cast<unsigned char>(capital + 0x20);
+            changed += Utf8Of(static_cast<char32_t>(mapped));
     }
-    for (const auto &[capital, small] : kRowEightyPairs) {
-        if (upper)
-            table[small] = capital;
-        else
-            table[capital] = small;
-    }
-    return table;
+    return changed;
 }
-
-constexpr std::array<CaseTable, 4> kTables{
-    MakeTable(LetterCase::Upper),
-    MakeTable(LetterCase::Lower),
-    MakeTable(LetterCase::AnsiUpper),
-    MakeTable(LetterCase::AnsiLower),
-};
 
 } // namespace
 
 bool ChangeCase(std::string &text, LetterCase to) {
-    const CaseTable &table = kTables[static_cast<std::size_t>(to)];
+    const bool upper = to == LetterCase::Upper || to == LetterCase::AnsiUpper;
+    const bool everyLetter = to == LetterCase::AnsiUpper || to == LetterCase::AnsiLower;
     bool changed = false;
-    for (char &c : text) {
-        const unsigned char mapped = table[static_cast<unsigned char>(c)];
-        changed |= mapped != static_cast<unsigned char>(c);
-        c = static_cast<char>(mapped);
+    // ASCII changes in place; from the first other character on, the rest of
+    // the text is mapped anew.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (everyLetter && static_cast<unsigned char>(c) >= 0x80) {
+            std::string rest = UnicodeCase(std::string_view(text).substr(i), upper);
+            if (std::string_view(text).substr(i) == rest)
+                return changed;
+            text.replace(i, std::string::npos, rest);
+            return true;
+        }
+        const char mapped = AsciiCase(c, upper);
+        changed |= mapped != c;
+        text[i] = mapped;
     }
     return changed;
 }

@@ -1,6 +1,7 @@
 #include "shell/Unit1.h"
 
 #include "document/Chars.h"
+#include "document/Errors.h"
 #include "document/Markup.h"
 #include "document/NumText.h"
 #include "document/OpenerMessages.h"
@@ -19,6 +20,11 @@ constexpr int kFpsErrorRow = 18;
 constexpr int kTimingErrorsRow = 56;
 constexpr int kAutoCorrectionRow = 57;
 constexpr int kUnknownFormatRow = 58;
+
+// While a file is open, the status bar's first panel tells how it was read.
+std::string &EncodingPanel(TForm1 &form) {
+    return form.StatusBar1.Panels.at(0).Text;
+}
 
 // What of the main window an importer may see.
 ImportContext ImportContextOf(TForm1 &form) {
@@ -138,17 +144,22 @@ void OpenChosenFile(TForm1 &form) {
     form.CheckChangedFlag = false;
     SwitchToOpenState(form);
 
-    LoadedText loaded = ReadTextFile(form.OpenDialog1.FileName);
+    // A named encoding serves this one file.
+    const ReadingOptions reading = form.ReadingChoice();
+    form.NamedEncoding.reset();
+    LoadedText loaded = ReadTextFile(form.OpenDialog1.FileName, reading);
+    form.FileEncoding = loaded.encoding;
+    EncodingPanel(form) = EncodingStatusText(loaded.encoding, form.CurrentLanguage);
     form.WorkList().Assign(loaded.lines);
     // The WorkList alone holds the lines from here, so changing them never copies the file.
     loaded.lines.Clear();
     form.Edit1.Text = FileNameWithoutFolder(form.OpenDialog1.FileName);
     OpenLoadedLines(form);
 
-    // A UTF-8 or UTF-16 file may hold characters the Windows code page
-    // lacks; say how many were read as "?" rather than change the text silently.
-    if (loaded.decodedFromUnicode && loaded.replacedCharacters > 0)
-        form.platform.UI.ShowMessage(ReplacedCharactersText(loaded.replacedCharacters, form.CurrentLanguage));
+    // Bytes that do not fit the encoding show as U+FFFD; say how many rather
+    // than change the text silently.
+    if (loaded.invalidCharacters > 0)
+        form.platform.UI.ShowMessage(InvalidCharactersText(loaded.invalidCharacters, form.CurrentLanguage));
 }
 } // namespace
 
@@ -169,6 +180,21 @@ void TForm1::OpenNamedFile(const std::string &fileName) {
 
 // CHOICE: a file dropped while another is open replaces it only when the
 // user agrees, since New would throw away the edits made to the open one.
+void TForm1::ReopenWithEncoding(const std::string &encodingName) {
+    const std::optional<TextEncoding> named = FindEncoding(encodingName);
+    if (!named)
+        throw ConvertError("'" + encodingName + "' is not a known encoding");
+    const std::string fileName = OpenDialog1.FileName;
+    NamedEncoding = named;
+    if (fileName.empty()) {
+        btAbrirClick();
+    } else {
+        btNovoClick();
+        OpenNamedFile(fileName);
+    }
+    NamedEncoding.reset();
+}
+
 void TForm1::FormDragDrop(const std::string &fileName) {
     if (!btAbrir.Enabled) {
         const std::string question =
@@ -189,6 +215,7 @@ void TForm1::btNovoClick() {
     Memo1.Lines.Clear();
     OpenDialog1.FileName.clear();
     Edit1.Text.clear();
+    EncodingPanel(*this) = kStatusNotice;
 
     SetEnabled({&btNovo, &btConvert, &btOriginal, &btMax, &bt_ID, &AtrasoEdit, &btGravar, &btEdit, &btErase,
                 &btInsert, &btAnalisar, &SaveFormato, &btFormato, &btCopy, &btPast, &btMulti},

@@ -13,24 +13,49 @@ struct CountedText {
     std::string_view many;
 };
 
-const std::array<CountedText, 4> kReplacedCharacters{{
-    {" car\xE1"
-     "cter deste ficheiro n\xE3o existe na p\xE1gina de c\xF3"
-     "digo do Windows e foi substitu\xED"
-     "do por \"?\".",
-     " caracteres deste ficheiro n\xE3o existem na p\xE1gina de c\xF3"
-     "digo do Windows e foram substitu\xED"
-     "dos por \"?\"."},
-    {" character of this file has no place in the Windows code page and was replaced by \"?\".",
-     " characters of this file have no place in the Windows code page and were replaced by \"?\"."},
-    {" tegn i denne fil findes ikke i Windows-tegntabellen og blev erstattet med \"?\".",
-     " tegn i denne fil findes ikke i Windows-tegntabellen og blev erstattet med \"?\"."},
-    {" car\xE1"
-     "cter de este fichero no existe en la p\xE1gina de c\xF3"
-     "digos de Windows y se ha sustituido por \"?\".",
-     " caracteres de este fichero no existen en la p\xE1gina de c\xF3"
-     "digos de Windows y se han sustituido por \"?\"."},
+const std::array<CountedText, 4> kInvalidCharacters{{
+    {" sequência de bytes deste ficheiro não pôde ser lida e aparece como \"\uFFFD\".",
+     " sequências de bytes deste ficheiro não puderam ser lidas e aparecem como \"\uFFFD\"."},
+    {" byte sequence of this file could not be read and shows as \"\uFFFD\".",
+     " byte sequences of this file could not be read and show as \"\uFFFD\"."},
+    {" bytesekvens i denne fil kunne ikke læses og vises som \"\uFFFD\".",
+     " bytesekvenser i denne fil kunne ikke læses og vises som \"\uFFFD\"."},
+    {" secuencia de bytes de este fichero no se pudo leer y aparece como \"\uFFFD\".",
+     " secuencias de bytes de este fichero no se pudieron leer y aparecen como \"\uFFFD\"."},
 }};
+
+// The question when a character cannot be saved: the parts around the
+// character, its code point, the subtitle number and the encoding's name.
+struct UnencodableParts {
+    std::string_view character, subtitle, encoding, question;
+};
+
+const std::array<UnencodableParts, 4> kUnencodable{{
+    {"O carácter \"", " da legenda ", " não existe em ",
+     ". Gravar em UTF-8 com marca de ordem de bytes?"},
+    {"The character \"", " of subtitle ", " cannot be written in ",
+     ". Save in UTF-8 with byte-order mark instead?"},
+    {"Tegnet \"", " i undertekst ", " kan ikke skrives i ",
+     ". Gem i UTF-8 med byte-rækkefølgemærke i stedet?"},
+    {"El carácter \"", " del subtítulo ", " no existe en ",
+     ". ¿Guardar en UTF-8 con marca de orden de bytes?"},
+}};
+
+// How the status bar says the file's encoding was found.
+const std::array<std::array<std::string_view, 5>, 4> kEncodingSources{{
+    {"marca", "UTF-8", "detectado", "predefinido", "escolhido"},
+    {"mark", "UTF-8", "detected", "default", "chosen"},
+    {"mærke", "UTF-8", "fundet", "standard", "valgt"},
+    {"marca", "UTF-8", "detectado", "predeterminado", "elegido"},
+}};
+
+const std::array<std::array<std::string_view, 3>, 4> kEncodingMenus{{
+    {"Reabrir com codificação", "Codificação ao gravar", "Como foi lido"},
+    {"Reopen with Encoding", "Save Encoding", "As Read"},
+    {"Genåbn med tegnsæt", "Tegnsæt ved gem", "Som læst"},
+    {"Reabrir con codificación", "Codificación al guardar", "Como se leyó"},
+}};
+
 // The question around the quoted file name.
 struct QuotedText {
     std::string_view before;
@@ -40,13 +65,9 @@ struct QuotedText {
 const std::array<QuotedText, 4> kCloseForDroppedFile{{
     {"Fechar as legendas abertas e abrir \"", "\"?"},
     {"Close the open subtitles and open \"", "\"?"},
-    {"Luk de \xE5"
-     "bne undertekster og \xE5"
-     "bn \"",
+    {"Luk de åbne undertekster og åbn \"",
      "\"?"},
-    {"\xBF"
-     "Cerrar los subt\xED"
-     "tulos abiertos y abrir \"",
+    {"¿Cerrar los subtítulos abiertos y abrir \"",
      "\"?"},
 }};
 
@@ -56,14 +77,35 @@ void CheckLanguage(std::uint8_t language) {
 }
 } // namespace
 
-std::string ReplacedCharactersText(std::size_t count, std::uint8_t language) {
+std::string InvalidCharactersText(std::size_t count, std::uint8_t language) {
     CheckLanguage(language);
-    const CountedText& text = kReplacedCharacters[language - 1];
+    const CountedText& text = kInvalidCharacters[language - 1];
     return IntToStr(static_cast<long long>(count)) + std::string(count == 1 ? text.one : text.many);
+}
+
+std::string UnencodableCharacterText(char32_t character, std::size_t subtitle, const TextEncoding& encoding,
+                                     std::uint8_t language) {
+    CheckLanguage(language);
+    const UnencodableParts& parts = kUnencodable[language - 1];
+    return std::string(parts.character) + Utf8Of(character) + "\" (" + CodePointName(character) + ")" +
+           std::string(parts.subtitle) + IntToStr(static_cast<long long>(subtitle)) + std::string(parts.encoding) +
+           EncodingLabel(encoding) + std::string(parts.question);
+}
+
+std::string EncodingStatusText(const ChosenEncoding& chosen, std::uint8_t language) {
+    CheckLanguage(language);
+    const std::string_view source =
+        kEncodingSources[language - 1][static_cast<std::size_t>(chosen.source)];
+    return EncodingLabel(chosen.encoding) + ", " + std::string(source);
 }
 
 std::string CloseForDroppedFileText(const std::string& name, std::uint8_t language) {
     CheckLanguage(language);
     const QuotedText& text = kCloseForDroppedFile[language - 1];
     return std::string(text.before) + name + std::string(text.after);
+}
+
+std::string EncodingMenuCaption(EncodingMenuText which, std::uint8_t language) {
+    CheckLanguage(language);
+    return std::string(kEncodingMenus[language - 1][static_cast<std::size_t>(which)]);
 }

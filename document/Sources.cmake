@@ -1,7 +1,8 @@
 list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/document/TextList.cpp
     ${PROJECT_SOURCE_DIR}/document/NumText.cpp
-    ${PROJECT_SOURCE_DIR}/document/Cp1252.cpp
+    ${PROJECT_SOURCE_DIR}/document/TextEncoding.cpp
+    ${PROJECT_SOURCE_DIR}/document/EncodingChoice.cpp
     ${PROJECT_SOURCE_DIR}/document/LetterCase.cpp
     ${PROJECT_SOURCE_DIR}/document/TextFile.cpp
     ${PROJECT_SOURCE_DIR}/document/Legendas.cpp

@@ -1,6 +1,5 @@
 #include "document/TextFile.h"
 
-#include "document/Cp1252.h"
 #include "document/Errors.h"
 
 #include <algorithm>
@@ -14,17 +13,6 @@
 #include <vector>
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
-constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
-
-bool HasMultiByteSequence(std::string_view bytes) {
-    for (const char byte : bytes)
-        if (static_cast<unsigned char>(byte) >= 0x80)
-            return true;
-    return false;
-}
 
 // The next `c` at or after `from`, or `end`; `cached` keeps the last one
 // found, so each character is searched once however long the lines.
@@ -61,15 +49,12 @@ TextList SplitLines(std::string_view text) {
     return lines;
 }
 
-// File names are cp1252 like every text of the program; the file system
-// takes them in UTF-8.
 std::filesystem::path SystemPath(const std::string &fileName) {
-    return Cp1252ToUtf8(fileName);
+    return fileName;
 }
 
 std::string Reason(int error) {
-    const std::string message = std::generic_category().message(error);
-    return IsValidUtf8(message) ? Utf8ToCp1252(message).text : message;
+    return std::generic_category().message(error);
 }
 
 [[noreturn]] void ThrowFileError(std::string_view what, const std::string &fileName,
@@ -158,27 +143,45 @@ std::pair<FileHandle, std::filesystem::path> CreateTemporaryBeside(const std::fi
     ThrowFileError("Cannot create file", fileName, error);
 }
 
-} // namespace
+// Text that reads the same in UTF-8 needs no decoding: valid UTF-8, or only
+// ASCII in a code page that keeps ASCII as it is.
+bool ReadsAsItStands(std::string_view text, const ChosenEncoding &chosen) {
+    if (chosen.encoding.name == "UTF-8")
+        return IsValidUtf8(text);
+    if (chosen.encoding.name.starts_with("UTF-"))
+        return false;
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }) &&
+           DecodeText("A\t{|}\\~", chosen.encoding).utf8 == "A\t{|}\\~";
+}
 
-LoadedText DecodeTextLines(std::string_view bytes) {
+// The file's bytes are dropped once decoded, so a large file is held twice
+// only while it is decoded, as before it was split.
+LoadedText DecodeOwnedBytes(std::string bytes, const ReadingOptions &options, const std::string &fileName) {
     LoadedText loaded;
-    // Windows tools write UTF-16 with its mark; without one, the bytes are 8-bit text.
-    const bool utf16 = bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark);
-    const bool marked = bytes.starts_with(kByteOrderMark);
-    if (utf16 || marked || (HasMultiByteSequence(bytes) && IsValidUtf8(bytes))) {
-        Cp1252Text decoded = utf16    ? Utf16ToCp1252(bytes.substr(2), bytes.starts_with(kUtf16BeMark))
-                             : marked ? Utf8ToCp1252(bytes.substr(kByteOrderMark.size()))
-                                      : Utf8ToCp1252(bytes);
-        loaded.lines = SplitLines(decoded.text);
-        loaded.replacedCharacters = decoded.replaced;
-        loaded.decodedFromUnicode = true;
-    } else {
-        loaded.lines = SplitLines(bytes);
+    loaded.encoding = ChooseEncoding(bytes, options);
+    const std::string_view text = std::string_view(bytes).substr(loaded.encoding.markSize);
+    if (ReadsAsItStands(text, loaded.encoding)) {
+        loaded.lines = SplitLines(text);
+        return loaded;
     }
+    DecodedText decoded = DecodeText(text, loaded.encoding.encoding);
+    if (decoded.invalid > 0 && loaded.encoding.source == EncodingSource::Named)
+        ThrowFileError("Cannot read file", fileName,
+                       "It is not " + loaded.encoding.encoding.name + " text: " + std::to_string(decoded.invalid) +
+                           " of its characters cannot be read in that encoding");
+    bytes = std::string();
+    loaded.lines = SplitLines(decoded.utf8);
+    loaded.invalidCharacters = decoded.invalid;
     return loaded;
 }
 
-LoadedText ReadTextFile(const std::string &fileName) {
+} // namespace
+
+LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options) {
+    return DecodeOwnedBytes(std::string(bytes), options, "");
+}
+
+LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &options) {
     const std::filesystem::path path = SystemPath(fileName);
     CheckReadable(path, fileName);
     std::error_code sizeError;
@@ -207,22 +210,62 @@ LoadedText ReadTextFile(const std::string &fileName) {
     bytes.resize(used);
     if (std::ferror(file.get()))
         ThrowFileError("Cannot read file", fileName, LastError());
-    return DecodeTextLines(bytes);
+    return DecodeOwnedBytes(std::move(bytes), options, fileName);
 }
 
-void WriteTextFile(const std::string &fileName, const TextList &lines) {
+namespace {
+
+// Encodes lines into `out` up to about `limit` bytes, from `line` on; the
+// encoded line end is given, since it takes two or four bytes a character
+// in UTF-16 and UTF-32.
+void AppendEncodedLines(std::string &out, TextList::Iterator &line, TextList::Iterator end,
+                        std::size_t &index, std::size_t limit, const TextEncoding &encoding,
+                        std::string_view lineEnd) {
+    for (; line != end && out.size() < limit; ++line, ++index) {
+        if (const std::optional<UnencodableCharacter> lacking = AppendEncoded(out, *line, encoding))
+            throw EncodingError("The character " + CodePointName(lacking->character) + " of line " +
+                                    std::to_string(index + 1) + " cannot be written in " + encoding.name,
+                                lacking->character, index);
+        out += lineEnd;
+    }
+}
+
+std::string EncodedLineEnd(const TextEncoding &encoding) {
+    std::string lineEnd;
+    AppendEncoded(lineEnd, "\r\n", encoding);
+    return lineEnd;
+}
+
+} // namespace
+
+void CheckEncodable(const TextList &lines, const TextEncoding &encoding) {
+    std::string scratch;
+    std::size_t index = 0;
+    for (auto line = lines.begin(); line != lines.end();) {
+        scratch.clear();
+        AppendEncodedLines(scratch, line, lines.end(), index, std::size_t{1} << 20, encoding, "");
+    }
+}
+
+void WriteTextFile(const std::string &fileName, const TextList &lines, const TextEncoding &encoding) {
     const std::filesystem::path target = ResolveLinks(SystemPath(fileName));
     const auto permissions = ReplacedPermissions(target, fileName);
     auto [file, temporary] = CreateTemporaryBeside(target, fileName);
     int error = 0;
     // The lines are gathered into chunks of about a megabyte, written in one call each.
     constexpr std::size_t kChunk = 1 << 20;
-    std::string chunk;
+    const std::string lineEnd = EncodedLineEnd(encoding);
+    std::string chunk(ByteOrderMarkOf(encoding));
     chunk.reserve(kChunk + 256);
-    for (auto line = lines.begin(); error == 0 && line != lines.end();) {
-        for (; line != lines.end() && chunk.size() < kChunk; ++line) {
-            chunk += *line;
-            chunk += "\r\n";
+    std::size_t index = 0;
+    for (auto line = lines.begin(); error == 0 && (line != lines.end() || !chunk.empty());) {
+        try {
+            AppendEncodedLines(chunk, line, lines.end(), index, kChunk, encoding, lineEnd);
+        } catch (const EncodingError &) {
+            file.reset();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            throw;
         }
         if (std::fwrite(chunk.data(), 1, chunk.size(), file.get()) != chunk.size())
             error = LastError();

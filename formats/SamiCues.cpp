@@ -1,6 +1,6 @@
 #include "formats/SamiCues.h"
 
-#include "document/Cp1252.h"
+#include "document/TextEncoding.h"
 
 #include <array>
 #include <optional>
@@ -36,11 +36,12 @@ bool EqualsNoCase(std::string_view text, std::string_view lowerText) {
 class CueText {
 public:
     void Blank() { blankPending_ = true; }
-    void Char(char c) {
+    void Char(char c) { Chars(std::string_view(&c, 1)); }
+    void Chars(std::string_view characters) {
         if (blankPending_ && !AtLineStart())
             text_ += ' ';
         blankPending_ = false;
-        text_ += c;
+        text_ += characters;
     }
     // CHOICE: a break at the start of a line adds no empty line.
     void LineBreak() {
@@ -75,11 +76,11 @@ constexpr char32_t kNonBreakingSpace = 0xA0;
 constexpr std::size_t kMaxEntityDigits = 7;
 
 struct DecodedEntity {
-    char character;
-    std::size_t length; // bytes taken, the "&" included
+    std::string characters; // UTF-8
+    std::size_t length;     // bytes taken, the "&" included
 };
 
-// A numeric entity "&#177;" or "&#xB1;" of a character cp1252 holds.
+// A numeric entity "&#177;" or "&#x41F;" of a Unicode character.
 std::optional<DecodedEntity> DecodeNumeric(std::string_view text, std::size_t at) {
     std::size_t i = at + 2;
     const bool hex = i < text.size() && Lower(text[i]) == 'x';
@@ -100,12 +101,11 @@ std::optional<DecodedEntity> DecodeNumeric(std::string_view text, std::size_t at
         return std::nullopt;
     // CHOICE: control characters (a line end among them) stay as written,
     // so no entity can break a subtitle's line apart.
-    if (code < 0x20 || code == 0x7F)
+    // Numbers that name no character stay as written too.
+    if (code < 0x20 || (code >= 0x7F && code < 0xA0) || (code >= 0xD800 && code < 0xE000) || code > 0x10FFFF)
         return std::nullopt;
-    const auto byte = code == kNonBreakingSpace ? std::optional<char>(' ') : UnicodeToCp1252(code);
-    if (!byte)
-        return std::nullopt;
-    return DecodedEntity{*byte, i - at + (i < text.size() && text[i] == ';' ? 1 : 0)};
+    return DecodedEntity{code == kNonBreakingSpace ? std::string(" ") : Utf8Of(code),
+                         i - at + (i < text.size() && text[i] == ';' ? 1 : 0)};
 }
 
 // CHOICE: as in a browser, the ";" that ends an entity may be missing.
@@ -116,7 +116,7 @@ std::optional<DecodedEntity> DecodeEntity(std::string_view text, std::size_t at)
         if (text.substr(at + 1, entity.name.size()) != entity.name)
             continue;
         const std::size_t end = at + 1 + entity.name.size();
-        return DecodedEntity{entity.character, end - at + (end < text.size() && text[end] == ';' ? 1 : 0)};
+        return DecodedEntity{std::string(1, entity.character), end - at + (end < text.size() && text[end] == ';' ? 1 : 0)};
     }
     return std::nullopt;
 }
@@ -222,7 +222,7 @@ std::vector<SamiCue> ReadSamiCues(std::string_view body) {
         }
         if (c == '&') {
             if (const auto entity = DecodeEntity(body, i)) {
-                entity->character == ' ' ? text.Blank() : text.Char(entity->character);
+                entity->characters == " " ? text.Blank() : text.Chars(entity->characters);
                 i += entity->length;
                 continue;
             }

@@ -8,7 +8,7 @@
 
 // The controls of the windows as plain models: what a widget shows and what
 // the user set in it. Views copy them onto widgets and write user input back;
-// nothing here reacts to a change. All texts are cp1252 bytes.
+// nothing here reacts to a change. All texts are UTF-8.
 
 class TForm1;
 

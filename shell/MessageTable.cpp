@@ -19,7 +19,7 @@ const std::array<Row, kMessageRows> &Table() {
     // clang-format off
     static const std::array<Row, kMessageRows> table{{
         // 0
-        {"Vers\xE3o 4.20",
+        {"Versão 4.20",
          "Version 4.20",
          "Version 4.20",
          "Version 4.20"},
@@ -32,7 +32,7 @@ const std::array<Row, kMessageRows> &Table() {
         {"Ficheiros de Legendas",
          "All Subtitles",
          "Alle undertekster",
-         "Todos subt\xEDtulos"},
+         "Todos subtítulos"},
         // 3
         {"Todos os ficheiros",
          "All Files",
@@ -46,13 +46,13 @@ const std::array<Row, kMessageRows> &Table() {
         // 5
         {"Abrir",
          "Open",
-         "\xC5" "bn",
+         "Åbn",
          "Abrir"},
         // 6
         {"Abrir Legenda",
          "Open Subtitle",
-         "\xC5" "bn Undertekster",
-         "Abrir subt\xEDtulos"},
+         "Åbn Undertekster",
+         "Abrir subtítulos"},
         // 7
         {"Gravar",
          "Save",
@@ -62,7 +62,7 @@ const std::array<Row, kMessageRows> &Table() {
         {"Gravar Legenda",
          "Save subtitle",
          "Gem Undertekster",
-         "Guardar subt\xEDtulos"},
+         "Guardar subtítulos"},
         // 9
         {"Sair",
          "Exit",
@@ -77,62 +77,62 @@ const std::array<Row, kMessageRows> &Table() {
         {"Legendas Originais",
          "Original subtitles",
          "Oprindeligt Undertekst",
-         "Subt\xEDtulos originales"},
+         "Subtítulos originales"},
         // 12
         {"Nome do Ficheiro",
          "Filename",
          "Filnavn",
          "Nombre del fichero"},
         // 13
-        {"Op\xE7\xF5" "es",
+        {"Opções",
          "Options",
          "Indstillinger",
          "Opciones"},
         // 14
         {"Converter",
          "Convert",
-         "Konvert\xE9r",
+         "Konvertér",
          "Conversor"},
         // 15
         {"Converter legenda",
          "Convert subtitle",
-         "Konvert\xE9r Undertekster",
-         "Conversor subt\xEDtulos"},
+         "Konvertér Undertekster",
+         "Conversor subtítulos"},
         // 16
-        {"Altera\xE7\xE3o da legenda",
+        {"Alteração da legenda",
          "Change subtitles",
          "Skift undertekst",
-         "Cambiar subt\xEDtulos"},
+         "Cambiar subtítulos"},
         // 17
         {"Campo a alterar",
          "Field to change",
-         "Omr\xE5" "de der skal skiftes",
+         "Område der skal skiftes",
          "Campo a cambiar"},
         // 18
-        {"Erro na determina\xE7\xE3o do FPS",
+        {"Erro na determinação do FPS",
          "Error to calculate FPS",
          "Fejl i udregning af FPS",
          "Error al calcular los FPS"},
         // 19
-        {"Erro na legenda n\xBA",
+        {"Erro na legenda nº",
          "Error in subtitle number ",
          "Fejl i undertekstnummer",
-         "Error en subt\xEDtulo n\xBA "},
+         "Error en subtítulo nº "},
         // 20
-        {"Encontrou um erro na numera\xE7\xE3o das legendas\r\nDeseja continuar?",
+        {"Encontrou um erro na numeração das legendas\r\nDeseja continuar?",
          "Find error in numeration\r\nContinue?",
-         "Find fejl i numeration\r\nForts\xE6t?",
-         "Hay un error en la numeraci\xF3n de subt\xEDtulos\r\n\xBF" "Continuar?"},
+         "Find fejl i numeration\r\nFortsæt?",
+         "Hay un error en la numeración de subtítulos\r\n¿Continuar?"},
         // 21
-        {"Deseja ignorar a verifica\xE7\xE3o ?",
+        {"Deseja ignorar a verificação ?",
          "Ignore this option",
-         "Ignor\xE9r denne indstilling",
-         "\xBF" "Desea ignorar la verificaci\xF3n?"},
+         "Ignorér denne indstilling",
+         "¿Desea ignorar la verificación?"},
         // 22
-        {"Conclu\xED" "do com sucesso",
+        {"Concluído com sucesso",
          "Success",
          "Succes",
-         "Finalizado con \xE9xito"},
+         "Finalizado con éxito"},
         // 23
         {"Atraso (segundos)",
          "Delay (sec)",
@@ -141,23 +141,23 @@ const std::array<Row, kMessageRows> &Table() {
         // 24
         {"Tem a certeza que deseja eliminar?",
          "Do you want to delete?",
-         "\xD8nsker du at slette?",
-         "\xBF" "Confirma el borrado?"},
+         "Ønsker du at slette?",
+         "¿Confirma el borrado?"},
         // 25
         {"Site Oficial:",
          "Official website:",
          "Officiel hjemmeside",
          "Sitio oficial:"},
         // 26
-        {"Esta Op\xE7\xE3o s\xF3 serve para legendas .txt",
+        {"Esta Opção só serve para legendas .txt",
          "Just for *.TXT files",
          "Kun for *.TXT-filer",
-         "Esta opci\xF3n solo sirve para subt\xEDtulos .txt"},
+         "Esta opción solo sirve para subtítulos .txt"},
         // 27
         {"Apagar Legenda?",
          "Delete Subtitle?",
          "Slet undertekst?",
-         "\xBF" "Borrar subt\xEDtulo?"},
+         "¿Borrar subtítulo?"},
         // 28
         {"Frames por segundo",
          "Framerate",
@@ -169,35 +169,35 @@ const std::array<Row, kMessageRows> &Table() {
          "Fremgang",
          "Progreso"},
         // 30
-        {"Limita\xE7\xE3o",
+        {"Limitação",
          "Limitation",
-         "Begr\xE6nsning",
-         "Limitaci\xF3n"},
+         "Begrænsning",
+         "Limitación"},
         // 31
-        {"Tamanho M\xE1x./ Linha",
+        {"Tamanho Máx./ Linha",
          "Max chars per line",
-         "Max. karakt\xE9rer pr. linje",
-         "Caracteres m\xE1x.por l\xEDnea"},
+         "Max. karaktérer pr. linje",
+         "Caracteres máx.por línea"},
         // 32
         {"Soma Total",
          "Sum chars",
-         "Sum af karakt\xE9rer",
+         "Sum af karaktérer",
          "Total caracteres"},
         // 33
-        {"N\xBA de Linhas",
+        {"Nº de Linhas",
          "Line Count",
          "Linje tal",
-         "N\xBA de l\xEDneas"},
+         "Nº de líneas"},
         // 34
-        {"Alterar o Titulo / N\xBA do DivX",
-         "Change Name or N\xBA",
+        {"Alterar o Titulo / Nº do DivX",
+         "Change Name or Nº",
          "",
-         "Cambiar t\xEDtulo / N\xBA de DivX"},
+         "Cambiar título / Nº de DivX"},
         // 35
-        {"Titulo / N\xBA do DivX",
-         "Name or N\xBA",
+        {"Titulo / Nº do DivX",
+         "Name or Nº",
          "",
-         "T\xEDtulo / N\xBA de DivX"},
+         "Título / Nº de DivX"},
         // 36
         {"Inicio",
          "Begin",
@@ -219,7 +219,7 @@ const std::array<Row, kMessageRows> &Table() {
          "Frame",
          "Cuadros"},
         // 40
-        {"Gravar Altera\xE7\xF5" "es",
+        {"Gravar Alterações",
          "Save Changes",
          "Skift Gem",
          "Guardar cambios"},
@@ -227,17 +227,17 @@ const std::array<Row, kMessageRows> &Table() {
         {"Frames por segundo tem erros",
          "FPS have error",
          "FPS har fejl",
-         "FPS err\xF3neo"},
+         "FPS erróneo"},
         // 42
         {"O tempo inicial deveria ser superior ao tempo final da frame anterior\n\rFrame inicial",
          "The initial time would have to be superior\n\rto the final time of the previous frame "
          "initial Frame",
          "The initial time would have to be superior\n\rto the final time of the previous frame "
          "initial Frame",
-         "El tiempo inicial deber\xED" "a de ser superior al tiempo final del cuadro "
+         "El tiempo inicial debería de ser superior al tiempo final del cuadro "
          "anterior\n\rCuadro Inicial"},
         // 43
-        {"Erro o tempo inicial \xE9 igual ou superior ao tempo final",
+        {"Erro o tempo inicial é igual ou superior ao tempo final",
          "Error the initial time is equal or superior to the final time",
          "Error the initial time is equal or superior to the final time",
          "Error, el tiempo inicial es igual o superior al tiempo final"},
@@ -245,7 +245,7 @@ const std::array<Row, kMessageRows> &Table() {
         {"Tamanhos das linhas",
          "Sizes of the lines",
          "Sizes of the lines",
-         "Tama\xF1o de l\xEDneas"},
+         "Tamaño de líneas"},
         // 45
         {"Resto = ",
          "Remaining portion = ",
@@ -255,19 +255,19 @@ const std::array<Row, kMessageRows> &Table() {
         {"Linha ",
          "Line ",
          "Line ",
-         "L\xEDnea "},
+         "Línea "},
         // 47
-        {"Letras Ma\xEDusculas/Min\xFAsculas",
+        {"Letras Maíusculas/Minúsculas",
          "Uppercase/Lowercase",
          "Uppercase/Lowercase",
-         "Letras Mayusculas/Min\xFAsculas"},
+         "Letras Mayusculas/Minúsculas"},
         // 48
-        {"N\xE3o esquecer de usar a mesma FPS",
+        {"Não esquecer de usar a mesma FPS",
          "Remember to use the same FPS",
          "Remember to use the same FPS",
          "Recuerde usar el mismo FPS"},
         // 49
-        {"N\xE3o esquecer de ver o FPS no AVI\n\rAntes de abrir",
+        {"Não esquecer de ver o FPS no AVI\n\rAntes de abrir",
          "Remember to see FPS in AVI file\n\rBefore open file",
          "Remember to see FPS in AVI file\n\rBefore open file",
          "Recuerde comprobar los FPS en el AVI\n\rAntes de abrir el fichero"},
@@ -290,12 +290,12 @@ const std::array<Row, kMessageRows> &Table() {
         {"Continuar?",
          "Continue?",
          "Continue?",
-         "\xBF" "Continuar?"},
+         "¿Continuar?"},
         // 54
         {"Altera legenda",
          "Change name",
          "Continue?",
-         "\xBF" "Continuar?"},
+         "¿Continuar?"},
         // 55
         {"Propriedades",
          "Property",
@@ -305,22 +305,22 @@ const std::array<Row, kMessageRows> &Table() {
         {"Erro na lendas",
          "Find errors in subtitles",
          "Find errors in subtitles",
-         "Encontrado erros no subt\xEDtulos"},
+         "Encontrado erros no subtítulos"},
         // 57
-        {"Correc\xE7\xE3o autom\xE1tica",
+        {"Correcção automática",
          "Auto Correction",
          "Auto Correction",
          "Correction automaticamente"},
         // 58
-        {"Legenda n\xE3o reconhecida",
+        {"Legenda não reconhecida",
          "Subtitles - Unkown format",
          "Subtitles - Unkown format",
-         "Subt\xEDtulos - Unkown format"},
+         "Subtítulos - Unkown format"},
         // 59
         {"Inserir Legenda",
          "Insert Subtitle",
          "Insert Subtitle",
-         "Inserir Subt\xEDtulos"},
+         "Inserir Subtítulos"},
     }};
     // clang-format on
     return table;

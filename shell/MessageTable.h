@@ -4,7 +4,7 @@
 #include <string>
 
 // The interface texts that follow the language: 60 rows in Portuguese (1),
-// English (2), Danish (3) and Spanish (4), cp1252 bytes exactly as shown.
+// English (2), Danish (3) and Spanish (4), UTF-8, exactly as shown.
 constexpr int kMessageRows = 60;
 
 // Throws ListIndexError for a row outside 0..59 or a language outside 1..4.

@@ -8,7 +8,7 @@
 // What the desktop provides to the core. The Qt view implements these with
 // real dialogs, QSettings and Qt Multimedia, the command line with flags and
 // standard error, the tests with a strict scripted fake. Every text crossing
-// this port is cp1252.
+// this port is UTF-8.
 
 class TForm2;
 

@@ -23,7 +23,7 @@ constexpr int kFirstLineCount = 2;
 
 // The language's name in Portuguese, stored beside its number for nobody in
 // particular; users' files have always carried it.
-constexpr std::array<const char *, 4> kLanguageNames = {"Portugu\xEAs", "Ingl\xEAs", "Dinamarqu\xEAs",
+constexpr std::array<const char *, 4> kLanguageNames = {"Português", "Inglês", "Dinamarquês",
                                                         "Espanhol"};
 
 // Shown when a number typed into a limit does not convert; never translated.
@@ -78,6 +78,18 @@ std::uint8_t StoredLanguage(SettingsStore &store) {
     return static_cast<std::uint8_t>(language);
 }
 
+// The encoding choices are stored only once the user makes them; a name
+// no encoding has counts as no choice.
+std::optional<TextEncoding> StoredEncoding(SettingsStore &store, const char *name) {
+    return store.ValueExists(name) ? FindEncoding(store.ReadString(name)) : std::nullopt;
+}
+
+void ReadEncodingSettings(TForm1 &form, SettingsStore &store) {
+    form.ChosenOutputEncoding = StoredEncoding(store, kOutputEncodingValue);
+    form.ChosenFallbackEncoding = StoredEncoding(store, kFallbackEncodingValue);
+    form.DetectEncodings = !store.ValueExists(kDetectEncodingValue) || store.ReadBool(kDetectEncodingValue);
+}
+
 void ReadStoredSettings(TForm1 &form, SettingsStore &store) {
     form.CurrentLanguage = StoredLanguage(store);
     store.WriteString(kLanguageNameValue, kLanguageNames[form.CurrentLanguage - 1]);
@@ -101,6 +113,7 @@ void ReadStoredSettings(TForm1 &form, SettingsStore &store) {
     int fontSize = StoredInteger(store, kFontSizeValue, form.FontDialog1.Font.Size);
     for (FontSpec *font : ListFonts(form))
         font->Size = fontSize;
+    ReadEncodingSettings(form, store);
 }
 
 // A first start stores the defaults and leaves the controls as designed.
@@ -233,4 +246,21 @@ void TForm1::Font1Click() {
     SettingsKey key(platform.Store);
     key.store.WriteString(kFontNameValue, FontDialog1.Font.Name);
     key.store.WriteInteger(kFontSizeValue, FontDialog1.Font.Size);
+}
+
+ReadingOptions TForm1::ReadingChoice() const {
+    return ReadingOptions{NamedEncoding, ChosenFallbackEncoding.value_or(LegacyEncodingForLanguage(DesktopLanguage)),
+                          DetectEncodings};
+}
+
+TextEncoding TForm1::OutputEncoding() const {
+    return ChosenOutputEncoding.value_or(FileEncoding.encoding);
+}
+
+void TForm1::ChooseOutputEncoding(const std::string &encodingName) {
+    ChosenOutputEncoding = encodingName.empty() ? std::nullopt : FindEncoding(encodingName);
+    if (!encodingName.empty() && !ChosenOutputEncoding)
+        throw ConvertError("'" + encodingName + "' is not a known encoding");
+    SettingsKey key(platform.Store);
+    key.store.WriteString(kOutputEncodingValue, ChosenOutputEncoding ? EncodingName(*ChosenOutputEncoding) : "");
 }

@@ -16,6 +16,9 @@ inline constexpr const char *kMaxSumValue = "MaxSum";
 inline constexpr const char *kAlertsValue = "Alertas";
 inline constexpr const char *kFontNameValue = "Font";
 inline constexpr const char *kFontSizeValue = "Tamanho";
+inline constexpr const char *kOutputEncodingValue = "OutputEncoding";
+inline constexpr const char *kFallbackEncodingValue = "FallbackEncoding";
+inline constexpr const char *kDetectEncodingValue = "DetectEncoding";
 
 // The settings key opened (created when missing) for the length of one
 // handler's work and closed when it goes out of scope, also when a failure of

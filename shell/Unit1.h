@@ -1,11 +1,13 @@
 #pragma once
 
+#include "document/EncodingChoice.h"
 #include "document/Numbers.h"
 #include "shell/Controls.h"
 #include "shell/Platform.h"
 #include "tools/Unit2.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The main window as a presentation model: its controls under their own
@@ -80,6 +82,9 @@ public:
     MenuItem Novo1, Abrir1, Guardar1, Converter1, N1, AlteraNome1, Eliminar, Propriedades;
     Menu PopupMenu1;
 
+    // Our notice in the status bar's first panel while no file is open.
+    static constexpr const char* kStatusNotice = "Subtitles for PC and DVD players";
+
     // The window's caption, its default button and the control that has the focus.
     std::string Caption;
     Control* DefaultButton = nullptr;
@@ -100,6 +105,22 @@ public:
     // (editing/ListOperations.cpp); CopiedLineIsText tells which it holds.
     std::string CopiedLine;
     bool CopiedLineIsText = false;
+
+    // --- Text encodings (document/Opener.cpp reads with them, convert/Saving.cpp writes) ---
+    // The desktop's language ("pl_PL"), which the front end names at start;
+    // empty on the command line.
+    std::string DesktopLanguage;
+    // How the open file was read; its encoding is the one saves use by default.
+    ChosenEncoding FileEncoding{*FindEncoding("Windows-1252"), EncodingSource::Fallback, 0};
+    // The encoding the user named for the next file opened, over detection.
+    std::optional<TextEncoding> NamedEncoding;
+    // The stored choices: the encoding of saves (none: as read), the code page
+    // of files nothing else decides (none: the desktop language's), and detection.
+    std::optional<TextEncoding> ChosenOutputEncoding;
+    std::optional<TextEncoding> ChosenFallbackEncoding;
+    bool DetectEncodings = true;
+    ReadingOptions ReadingChoice() const;
+    TextEncoding OutputEncoding() const;
 
     // --- Role names of the working lists ---
     TextList& SubtitleList() { return ListBox1.Items; }
@@ -141,6 +162,9 @@ public:
     // --- Opening and recognition (document/Opener.cpp) ---
     void btAbrirClick();
     void btNovoClick();
+    // "Reopen with encoding": the open file (or the one the open dialog
+    // gives) read in the named encoding.
+    void ReopenWithEncoding(const std::string& encodingName);
     void btOriginalClick();
     // A file named on the command line or dropped on the window opens as if
     // chosen in the open dialog; a drop while a file is open asks first.
@@ -165,6 +189,11 @@ public:
     void btGravar1Click();
     void btFormatoClick();
     void btMultiClick();
+    // The encoding saves use: a name, or "" for the one each file was read in.
+    void ChooseOutputEncoding(const std::string& encodingName);
+    // Writes lines in the output encoding; a character it lacks is shown and
+    // UTF-8 with its mark offered instead. False when nothing was written.
+    bool SaveLines(const std::string& fileName, const TextList& lines, bool subRip);
 
     // --- Editing the selected subtitle (editing/SubtitleEdit.cpp) ---
     void ListBox1DblClick();

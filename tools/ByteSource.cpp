@@ -1,6 +1,5 @@
 #include "tools/ByteSource.h"
 
-#include "document/Cp1252.h"
 
 #include <cstring>
 #include <filesystem>
@@ -15,7 +14,7 @@ bool MemoryBytes::ReadAt(std::uint64_t offset, char *into, std::size_t count) {
 }
 
 std::unique_ptr<FileBytes> FileBytes::Open(const std::string &fileName) {
-    const std::filesystem::path path = Cp1252ToUtf8(fileName);
+    const std::filesystem::path path = fileName;
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return nullptr;

@@ -27,7 +27,7 @@ private:
     std::string_view bytes_;
 };
 
-// A file opened read-only; the file name is cp1252 like every text.
+// A file opened read-only; the file name is UTF-8 like every text.
 class FileBytes final : public ByteSource {
 public:
     // Nothing when the file does not exist or cannot be opened as a plain file.

@@ -31,7 +31,7 @@ private slots:
         first.WriteInteger("Idioma", 2);
         first.WriteInteger("Receptor", -7);
         first.WriteBool("Alertas", false);
-        first.WriteString("Lingua", "Portugu\xEAs");
+        first.WriteString("Lingua", "Português");
         first.CloseKey();
 
         QtSettingsStore next(File());
@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(next.ReadInteger("Idioma"), 2);
         QCOMPARE(next.ReadInteger("Receptor"), -7);
         QCOMPARE(next.ReadBool("Alertas"), false);
-        QCOMPARE(next.ReadString("Lingua"), std::string("Portugu\xEAs"));
+        QCOMPARE(next.ReadString("Lingua"), std::string("Português"));
         QVERIFY(!next.ValueExists("MaxSum"));
         next.CloseKey();
         QFile text(File());

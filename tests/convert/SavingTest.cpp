@@ -18,7 +18,7 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-const Lines kMemo{"1", "00:00:04,000 --> 00:00:06,000", "Ol\xE1", "world", ""};
+const Lines kMemo{"1", "00:00:04,000 --> 00:00:06,000", "Olá", "world", ""};
 const std::string kMemoBytes = "1\r\n00:00:04,000 --> 00:00:06,000\r\nOl\xE1\r\nworld\r\n\r\n";
 
 class Saving : public ::testing::Test {
@@ -90,7 +90,7 @@ TEST_F(Saving, CancelWritesAndShowsNothing) {
 
 TEST_F(Saving, MicroDvdWritesTheFrameLinesWithoutHeaderEvenWithoutConversion) {
     form.CurrentLanguage = 2;
-    form.ListBox1.Items = TextList{"{100}{150}Hello|world", "{200}{250}x\xE9"};
+    form.ListBox1.Items = TextList{"{100}{150}Hello|world", "{200}{250}xé"};
     const fs::path file = folder / "out.sub";
     fake.dialogs.ChooseFile(file.string());
     SaveAs(0);

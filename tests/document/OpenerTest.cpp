@@ -254,16 +254,27 @@ TEST_F(Opening, FoldersMayHoldDots) {
     EXPECT_EQ(form.Formato.Caption, "MicroDVD");
 }
 
-TEST_F(Opening, Utf8FilesAreReadInTheWindowsCodePageAndLossIsReported) {
+TEST_F(Opening, FilesAreReadInTheirEncodingAndTheStatusBarSaysWhich) {
     OpenFile("bom.srt", "\xEF\xBB\xBF"
-                        "1\r\n00:00:01,000 --> 00:00:02,000\r\nCaf\xC3\xA9\r\n");
-    EXPECT_EQ(Entries(), Lines{"{25}{50}Caf\xE9"});
+                        "1\r\n00:00:01,000 --> 00:00:02,000\r\nCaf\xC3\xA9 \xE2\x98\x83\r\n");
+    EXPECT_EQ(Entries(), Lines{"{25}{50}Café ☃"});
     EXPECT_TRUE(fake.dialogs.Messages().empty());
+    EXPECT_EQ(form.StatusBar1.Panels.at(0).Text, "UTF-8 with byte-order mark, mark");
+    EXPECT_EQ(form.OutputEncoding(), Utf8Encoding(true));
 
     form.Run(&TForm1::btNovoClick);
-    OpenFile("lost.srt", "1\n00:00:01,000 --> 00:00:02,000\n\xE2\x98\x83 Caf\xC3\xA9 \xC5\x81\n");
-    EXPECT_EQ(Entries(), Lines{"{25}{50}? Caf\xE9 ?"});
-    EXPECT_EQ(fake.dialogs.Messages(), Lines{ReplacedCharactersText(2, kEnglish)});
+    EXPECT_EQ(form.StatusBar1.Panels.at(0).Text, TForm1::kStatusNotice);
+    OpenFile("cp1252.srt", "1\n00:00:01,000 --> 00:00:02,000\nCaf\xE9\n");
+    EXPECT_EQ(Entries(), Lines{"{25}{50}Café"});
+    EXPECT_EQ(form.StatusBar1.Panels.at(0).Text, "Windows-1252 (Western European), default");
+
+    // Bytes UTF-8 cannot read, in a file named as UTF-8, are refused.
+    form.Run(&TForm1::btNovoClick);
+    form.NamedEncoding = FindEncoding("utf-8");
+    fake.dialogs.AllowErrors();
+    OpenFile("named.srt", "1\n00:00:01,000 --> 00:00:02,000\nCaf\xE9\n");
+    EXPECT_TRUE(Entries().empty());
+    EXPECT_FALSE(form.NamedEncoding);
 }
 
 // The text as UTF-16 with its byte-order mark, as Windows tools write it.
@@ -278,7 +289,7 @@ std::string Utf16(std::u16string_view text, bool bigEndian) {
 }
 
 TEST_F(Opening, Utf16FilesOpenLikeTheirUtf8Twins) {
-    // A snowman and a character beyond the first 65536 (a surrogate pair) have no cp1252 form.
+    // A snowman and a character beyond the first 65536 (a surrogate pair) come through.
     const std::u16string_view lf = u"1\n00:00:01,000 --> 00:00:02,000\nCaf\u00E9 \u2603 \U0001F600\n\n"
                                    u"2\n00:00:03,000 --> 00:00:04,000\n\u20ACfim\n";
     std::u16string crlf;
@@ -291,9 +302,8 @@ TEST_F(Opening, Utf16FilesOpenLikeTheirUtf8Twins) {
             fake.dialogs.ClearBoxes();
             OpenFile("wide.srt", Utf16(text, bigEndian));
             EXPECT_EQ(form.Formato.Caption, "SubRip");
-            EXPECT_EQ(Entries(), (Lines{"{25}{50}Caf\xE9 ? ?", "{75}{100}\x80"
-                                                               "fim"}));
-            EXPECT_EQ(fake.dialogs.Messages(), Lines{ReplacedCharactersText(2, kEnglish)});
+            EXPECT_EQ(Entries(), (Lines{"{25}{50}Café ☃ 😀", "{75}{100}€fim"}));
+            EXPECT_TRUE(fake.dialogs.Messages().empty());
         }
     }
 }
@@ -320,15 +330,14 @@ TEST_F(Opening, ADroppedFileOpensAndReplacesAnOpenOneOnlyWhenTheUserAgrees) {
     EXPECT_FALSE(form.btAbrir.Enabled);
 }
 
-TEST(OpenerTexts, ReplacedCharactersInEveryLanguage) {
-    EXPECT_EQ(ReplacedCharactersText(3, 2),
-              "3 characters of this file have no place in the Windows code page and were replaced by \"?\".");
-    EXPECT_EQ(ReplacedCharactersText(1, 2),
-              "1 character of this file has no place in the Windows code page and was replaced by \"?\".");
-    EXPECT_THROW(ReplacedCharactersText(1, 5), ListIndexError);
-    EXPECT_EQ(CloseForDroppedFileText("a.srt", 4), "\xBF"
-                                                   "Cerrar los subt\xED"
-                                                   "tulos abiertos y abrir \"a.srt\"?");
+TEST(OpenerTexts, EncodingTextsInEveryLanguage) {
+    EXPECT_EQ(InvalidCharactersText(3, 2), "3 byte sequences of this file could not be read and show as \"\uFFFD\".");
+    EXPECT_EQ(InvalidCharactersText(1, 2), "1 byte sequence of this file could not be read and shows as \"\uFFFD\".");
+    EXPECT_THROW(InvalidCharactersText(1, 5), ListIndexError);
+    EXPECT_EQ(UnencodableCharacterText(U'П', 12, *FindEncoding("cp1252"), 2),
+              "The character \"П\" (U+041F) of subtitle 12 cannot be written in Windows-1252 (Western European). "
+              "Save in UTF-8 with byte-order mark instead?");
+    EXPECT_EQ(CloseForDroppedFileText("a.srt", 4), "¿Cerrar los subtítulos abiertos y abrir \"a.srt\"?");
     EXPECT_THROW(CloseForDroppedFileText("a.srt", 0), ListIndexError);
 }
 

@@ -1,5 +1,4 @@
 #include "document/TextFile.h"
-#include "document/Cp1252.h"
 #include "document/Errors.h"
 #include "tests/support/TempFolder.h"
 
@@ -16,30 +15,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(Cp1252, EveryByteRoundTripsExceptTheUndefinedOnes) {
-    for (int byte = 0; byte < 256; ++byte) {
-        const std::string text(1, static_cast<char>(byte));
-        const std::string utf8 = Cp1252ToUtf8(text);
-        EXPECT_TRUE(IsValidUtf8(utf8)) << byte;
-        const Cp1252Text back = Utf8ToCp1252(utf8);
-        const bool undefined = byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
-        EXPECT_EQ(back.text, undefined ? "?" : text) << byte;
-        EXPECT_EQ(back.replaced, undefined ? 1u : 0u) << byte;
-    }
-}
-
-TEST(Cp1252, KnownCharacters) {
-    EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");
-    EXPECT_EQ(Cp1252ToUtf8("\x9F"), "\xC5\xB8");
-    EXPECT_EQ(Cp1252ToUtf8("\xE9"), "\xC3\xA9");
-    EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xEF\xBF\xBD");
-    EXPECT_EQ(Utf8ToCp1252("Vers\xC3\xA3o \xE2\x80\x9Cok\xE2\x80\x9D").text, "Vers\xE3o \x93ok\x94");
-}
+const TextEncoding kWindows1252 = *FindEncoding("windows-1252");
 
 struct Utf8Case {
     const char *bytes;
     bool valid;
-    const char *cp1252;
+    const char *decoded;
     std::size_t replaced;
 };
 
@@ -48,24 +29,22 @@ class Utf8Sequences : public testing::TestWithParam<Utf8Case> {};
 TEST_P(Utf8Sequences, ValidityAndReplacement) {
     const Utf8Case &c = GetParam();
     EXPECT_EQ(IsValidUtf8(c.bytes), c.valid);
-    const Cp1252Text text = Utf8ToCp1252(c.bytes);
-    EXPECT_EQ(text.text, c.cp1252);
-    EXPECT_EQ(text.replaced, c.replaced);
+    const DecodedText text = DecodeText(c.bytes, Utf8Encoding());
+    EXPECT_EQ(text.utf8, c.decoded);
+    EXPECT_EQ(text.invalid, c.replaced);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Bytes, Utf8Sequences,
-    testing::Values(Utf8Case{"plain", true, "plain", 0}, Utf8Case{"\xC3\xA9", true, "\xE9", 0},
-                    Utf8Case{"\xE4\xB8\xAD", true, "?", 1},         // a character cp1252 lacks
-                    Utf8Case{"\xF0\x9F\x98\x80", true, "?", 1},     // beyond the BMP
-                    Utf8Case{"\xC2\x81", true, "?", 1},             // a C1 control
-                    Utf8Case{"\xC0\xAF", false, "??", 2},           // overlong: two stray bytes
-                    Utf8Case{"\xE0\x80\xAF", false, "???", 3},      // overlong three-byte form
-                    Utf8Case{"\xED\xA0\x80", false, "???", 3},      // a surrogate
-                    Utf8Case{"\xF4\x90\x80\x80", false, "????", 4}, // past U+10FFFF
-                    Utf8Case{"\xE2\x82", false, "?", 1},            // cut short at the end
-                    Utf8Case{"\xE2\x82x", false, "?x", 1},          // cut short before a letter
-                    Utf8Case{"\xFF", false, "?", 1}, Utf8Case{"\x80", false, "?", 1}));
+    testing::Values(Utf8Case{"plain", true, "plain", 0}, Utf8Case{"\xC3\xA9", true, "\xC3\xA9", 0},
+                    Utf8Case{"\xF0\x9F\x98\x80", true, "\xF0\x9F\x98\x80", 0}, // beyond the BMP
+                    Utf8Case{"\xC0\xAF", false, "\uFFFD\uFFFD", 2},           // overlong: two stray bytes
+                    Utf8Case{"\xE0\x80\xAF", false, "\uFFFD\uFFFD\uFFFD", 3},  // overlong three-byte form
+                    Utf8Case{"\xED\xA0\x80", false, "\uFFFD\uFFFD\uFFFD", 3},  // a surrogate
+                    Utf8Case{"\xF4\x90\x80\x80", false, "\uFFFD\uFFFD\uFFFD\uFFFD", 4}, // past U+10FFFF
+                    Utf8Case{"\xE2\x82", false, "\uFFFD", 1},            // cut short at the end
+                    Utf8Case{"\xE2\x82x", false, "\uFFFDx", 1},          // cut short before a letter
+                    Utf8Case{"\xFF", false, "\uFFFD", 1}, Utf8Case{"\x80", false, "\uFFFD", 1}));
 
 std::vector<std::string> Lines(std::string_view bytes) {
     return DecodeTextLines(bytes).lines.ToVector();
@@ -88,21 +67,20 @@ TEST(DecodeTextLines, SplitsAtEveryKindOfLineEnd) {
     EXPECT_EQ(Lines(std::string_view("a\0b", 3)), Strings{std::string("a\0b", 3)});
 }
 
-TEST(DecodeTextLines, DecodesUtf8AndKeepsCp1252) {
+TEST(DecodeTextLines, DecodesUtf8AndWindowsText) {
     const LoadedText marked = DecodeTextLines("\xEF\xBB\xBFOl\xC3\xA1\r\n\xE4\xB8\xAD");
-    EXPECT_TRUE(marked.decodedFromUnicode);
-    EXPECT_EQ(marked.lines.ToVector(), (Strings{"Ol\xE1", "?"}));
-    EXPECT_EQ(marked.replacedCharacters, 1u);
+    EXPECT_EQ(marked.encoding.source, EncodingSource::Mark);
+    EXPECT_EQ(marked.lines.ToVector(), (Strings{"Olá", "中"}));
 
     const LoadedText unmarked = DecodeTextLines("Ol\xC3\xA1");
-    EXPECT_TRUE(unmarked.decodedFromUnicode);
-    EXPECT_EQ(unmarked.lines.ToVector(), Strings{"Ol\xE1"});
+    EXPECT_EQ(unmarked.encoding.source, EncodingSource::Utf8);
+    EXPECT_EQ(unmarked.lines.ToVector(), Strings{"Olá"});
 
     const LoadedText plain = DecodeTextLines("Ol\xE1 \x80");
-    EXPECT_FALSE(plain.decodedFromUnicode);
-    EXPECT_EQ(plain.lines.ToVector(), Strings{"Ol\xE1 \x80"});
+    EXPECT_EQ(plain.encoding.encoding.name, "Windows-1252");
+    EXPECT_EQ(plain.lines.ToVector(), Strings{"Olá €"});
 
-    EXPECT_FALSE(DecodeTextLines("ascii only").decodedFromUnicode);
+    EXPECT_EQ(DecodeTextLines("ascii only").encoding.source, EncodingSource::Fallback);
     EXPECT_EQ(Lines("\xEF\xBB\xBF"), Strings{});
 }
 
@@ -112,13 +90,11 @@ TEST(DecodeTextLines, DecodesUtf16WithItsMark) {
                                                                "A\0\r\0\n\0\x00\xDC"
                                                                "b\0x",
                                                                13));
-    EXPECT_TRUE(little.decodedFromUnicode);
-    EXPECT_EQ(little.lines.ToVector(), (Strings{"A", "?b?"}));
-    EXPECT_EQ(little.replacedCharacters, 2u);
+    EXPECT_EQ(little.lines.ToVector(), (Strings{"A", "\uFFFDb\uFFFD"}));
+    EXPECT_EQ(little.invalidCharacters, 2u);
 
     const LoadedText big = DecodeTextLines(std::string_view("\xFE\xFF\0A\x20\xAC\xD8\x3D\xDE\x00", 10));
-    EXPECT_EQ(big.lines.ToVector(), Strings{"A\x80?"});
-    EXPECT_EQ(big.replacedCharacters, 1u);
+    EXPECT_EQ(big.lines.ToVector(), Strings{"A€😀"});
 }
 
 class TextFileTest : public testing::Test {
@@ -141,33 +117,50 @@ protected:
 
 TEST_F(TextFileTest, WritesEveryLineWithCrLfAndNoMark) {
     const std::string name = (folder / "out.srt").string();
-    WriteTextFile(name, TextList{"1", "Ol\xE1", ""});
+    WriteTextFile(name, TextList{"1", "Olá", ""}, kWindows1252);
     EXPECT_EQ(Contents(name), "1\r\nOl\xE1\r\n\r\n");
-    WriteTextFile(name, TextList{});
+    WriteTextFile(name, TextList{}, kWindows1252);
     EXPECT_EQ(Contents(name), "");
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(TextFileTest, ReadsBackWhatItWrote) {
     const std::string name = (folder / "round.sub").string();
-    const TextList lines{"{1}{25}Ol\xE1|mundo", "", "\x80"};
-    WriteTextFile(name, lines);
+    const TextList lines{"{1}{25}Olá|mundo", "", "€"};
+    WriteTextFile(name, lines, kWindows1252);
     EXPECT_EQ(ReadTextFile(name).lines, lines);
 }
 
-TEST_F(TextFileTest, ReadsAFileThatIsNotPlainCp1252) {
+TEST_F(TextFileTest, WritesTheEncodingsMarkAndRefusesWhatItLacks) {
+    const std::string name = (folder / "marked.srt").string();
+    WriteTextFile(name, TextList{"Я"}, *FindEncoding("utf-16le"));
+    EXPECT_EQ(Contents(name), std::string("\xFF\xFE\x2F\x04\r\0\n\0", 8));
+    WriteTextFile(name, TextList{"Я"}, Utf8Encoding(true));
+    EXPECT_EQ(Contents(name), "\xEF\xBB\xBF\xD0\xAF\r\n");
+    try {
+        WriteTextFile(name, TextList{"ok", "a Я"}, kWindows1252);
+        FAIL();
+    } catch (const EncodingError &e) {
+        EXPECT_EQ(e.character, U'Я');
+        EXPECT_EQ(e.line, 1u);
+    }
+    // The file written before stays whole, and no temporary file is left.
+    EXPECT_EQ(Contents(name), "\xEF\xBB\xBF\xD0\xAF\r\n");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(TextFileTest, ReadsAUtf8File) {
     const fs::path path = folder / "utf8.srt";
     Put(path, "\xEF\xBB\xBF"
               "1\r\n\xC3\xA9\r\n");
     const LoadedText loaded = ReadTextFile(path.string());
-    EXPECT_EQ(loaded.lines.ToVector(), (Strings{"1", "\xE9"}));
+    EXPECT_EQ(loaded.lines.ToVector(), (Strings{"1", "é"}));
 }
 
-// File names are cp1252 text; on disk they are UTF-8.
-TEST_F(TextFileTest, FileNamesAreCp1252) {
-    const std::string name = (folder / "Legenda").string() + "\xE9.srt";
-    WriteTextFile(name, TextList{"x"});
-    EXPECT_TRUE(fs::exists(folder / "Legenda\xC3\xA9.srt"));
+TEST_F(TextFileTest, FileNamesInAnyScript) {
+    fs::create_directory(folder / "Фильм");
+    const std::string name = (folder / "Фильм" / "Żółw.srt").string();
+    WriteTextFile(name, TextList{"x"}, kWindows1252);
     EXPECT_EQ(ReadTextFile(name).lines.ToVector(), Strings{"x"});
 }
 
@@ -185,7 +178,7 @@ TEST_F(TextFileTest, MissingFileIsAFileErrorNamingIt) {
 TEST_F(TextFileTest, WriteIntoAMissingFolderNamesTheFile) {
     const std::string name = (folder / "no" / "such.srt").string();
     try {
-        WriteTextFile(name, TextList{"x"});
+        WriteTextFile(name, TextList{"x"}, kWindows1252);
         FAIL();
     } catch (const FileError &e) {
         EXPECT_NE(std::string(e.what()).find("\"" + name + "\""), std::string::npos) << e.what();
@@ -198,7 +191,7 @@ TEST_F(TextFileTest, FailedWriteLeavesTheTargetAndNoTemporary) {
     const fs::path target = folder / "taken.srt";
     fs::create_directory(target);
     Put(target / "inside.txt", "keep");
-    EXPECT_THROW(WriteTextFile(target.string(), TextList{"x"}), FileError);
+    EXPECT_THROW(WriteTextFile(target.string(), TextList{"x"}, kWindows1252), FileError);
     EXPECT_TRUE(fs::is_directory(target));
     EXPECT_EQ(Contents(target / "inside.txt"), "keep");
     EXPECT_EQ(FilesInFolder(), 1u);
@@ -209,7 +202,7 @@ TEST_F(TextFileTest, ExistingTemporaryNameIsLeftAlone) {
     const fs::path target = folder / "a.srt";
     Put(fs::path(target.string() + ".lumavert-0.tmp"), "someone's");
     Put(target, "old");
-    WriteTextFile(target.string(), TextList{"new"});
+    WriteTextFile(target.string(), TextList{"new"}, kWindows1252);
     EXPECT_EQ(Contents(target), "new\r\n");
     EXPECT_EQ(Contents(target.string() + ".lumavert-0.tmp"), "someone's");
 }
@@ -245,7 +238,7 @@ TEST_F(TextFileTest, SavingKeepsPermissionsAndFollowsLinks) {
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     const fs::path link = folder / "link.srt";
     fs::create_symlink("real.srt", link);
-    WriteTextFile(link.string(), TextList{"new"});
+    WriteTextFile(link.string(), TextList{"new"}, kWindows1252);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(Contents(target), "new\r\n");
     EXPECT_EQ(fs::status(target).permissions(),
@@ -253,7 +246,7 @@ TEST_F(TextFileTest, SavingKeepsPermissionsAndFollowsLinks) {
 
     const fs::path dangling = folder / "dangling.srt";
     fs::create_symlink("made.srt", dangling);
-    WriteTextFile(dangling.string(), TextList{"x"});
+    WriteTextFile(dangling.string(), TextList{"x"}, kWindows1252);
     EXPECT_EQ(Contents(folder / "made.srt"), "x\r\n");
     EXPECT_EQ(FilesInFolder(), 4u);
 }
@@ -265,7 +258,7 @@ TEST_F(TextFileTest, ReadOnlyTargetsAreLeftAlone) {
     Put(file, "old");
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
     try {
-        WriteTextFile(file.string(), TextList{"new"});
+        WriteTextFile(file.string(), TextList{"new"}, kWindows1252);
         ADD_FAILURE();
     } catch (const FileError &e) {
         EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + file.string() + "\". Permission denied");
@@ -280,7 +273,7 @@ TEST_F(TextFileTest, ReadOnlyTargetsAreLeftAlone) {
     fs::create_directory(lockedFolder);
     Put(lockedFolder / "a.srt", "old");
     fs::permissions(lockedFolder, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_THROW(WriteTextFile((lockedFolder / "a.srt").string(), TextList{"new"}), FileError);
+    EXPECT_THROW(WriteTextFile((lockedFolder / "a.srt").string(), TextList{"new"}, kWindows1252), FileError);
     fs::permissions(lockedFolder, fs::perms::owner_all);
     EXPECT_EQ(Contents(lockedFolder / "a.srt"), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(lockedFolder), fs::directory_iterator()), 1);
@@ -290,11 +283,11 @@ TEST_F(TextFileTest, LargeFileReadsAndWritesQuickly) {
     std::vector<std::string> many;
     many.reserve(1000000);
     for (int i = 0; i < 1000000; ++i)
-        many.push_back("{" + std::to_string(i * 50) + "}{" + std::to_string(i * 50 + 40) + "}Ol\xE1|mundo");
+        many.push_back("{" + std::to_string(i * 50) + "}{" + std::to_string(i * 50 + 40) + "}Olá|mundo");
     const TextList lines(std::move(many));
     const std::string name = (folder / "big.sub").string();
     const auto started = std::chrono::steady_clock::now();
-    WriteTextFile(name, lines);
+    WriteTextFile(name, lines, kWindows1252);
     EXPECT_EQ(ReadTextFile(name).lines, lines);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
 }

@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Importers, ScriptImports, ::testing::Values(
         "            Hello<br>\n            world\n    <sync start=\"2000\"><p class=cc>&nbsp;</p>\n"
         "<SYNC Start='3000'><P>Fish &amp; chips &lt;3&gt; &#8364;5 &#x263A; &bogus;<P>second\t<I>para</I><BR/>\n"
         "</BODY>\n<SYNC Start=9000>after",
-        "25,000", {"{1}{1}25,000", "{25}{50}Hello|world", "{75}{98}Fish & chips <3> \x80" "5 &#x263A; &bogus;|second para"},
+        "25,000", {"{1}{1}25,000", "{25}{50}Hello|world", "{75}{98}Fish & chips <3> €5 ☺ &bogus;|second para"},
         "25,000", "SAMI Captioning", {49}},
     ImportCase{"SamiTolerantWithoutBody", ImportSami, "<SAMI>\n<SYNC Start=1000>Hi",
         "25,000", {"{1}{1}25,000"}, "25,000", "SAMI Captioning", {49}},
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair{"<BODY><SYNC START=1><P>a<SYNC Start=2>b</BODY><SYNC Start=3>c",
                   Cues{{"1", "a"}, {"2", "b"}}},
         std::pair{"<body>before<sync id=x start = 5 >  a  \n  b <br><br> c &amp", Cues{{"5", "a b|c &"}}},
-        std::pair{"<BODY><SYNC Start=1>&#10;&#160;&#x41 &#65536;&#0", Cues{{"1", "&#10; A &#65536;&#0"}}},
+        std::pair{"<BODY><SYNC Start=1>&#10;&#160;&#x41 &#65536;&#0", Cues{{"1", "&#10; A \U00010000&#0"}}},
         std::pair{"<BODY><SYNC Start=1>a < b <!-- never closed", Cues{{"1", "a < b"}}},
         std::pair{"<BODY><SYNC>x<b", Cues{{"", "x"}}}));
 

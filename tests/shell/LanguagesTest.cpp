@@ -35,7 +35,7 @@ TEST_P(Languages, MenuChoiceRelabelsChecksAndIsKeptForTheNextStart) {
                   language.lineCount);
     EXPECT_EQ(form.Message(22), language.success);
     // Texts outside the table keep their design in every language.
-    EXPECT_EQ(form.btAVIInfo.Caption + "|" + form.Portugus1.Caption, "AVI Info|Portugu\xEAs");
+    EXPECT_EQ(form.btAVIInfo.Caption + "|" + form.Portugus1.Caption, "AVI Info|Português");
     EXPECT_EQ(CheckedLanguages(form), std::vector<std::string>{language.item});
 
     TForm1 next{fake.platform};
@@ -45,20 +45,17 @@ TEST_P(Languages, MenuChoiceRelabelsChecksAndIsKeptForTheNextStart) {
 
 INSTANTIATE_TEST_SUITE_P(All, Languages,
                          ::testing::Values(Language{&TForm1::Portugus1Click, "Portugus1", "Abrir",
-                                                    "Abrir Legenda", "N\xBA de Linhas",
-                                                    "Conclu\xED"
-                                                    "do com sucesso"},
+                                                    "Abrir Legenda", "Nº de Linhas",
+                                                    "Concluído com sucesso"},
                                            Language{&TForm1::Ingls1Click, "Ingls1", "Open", "Open Subtitle",
                                                     "Line Count", "Success"},
                                            Language{&TForm1::Danis1Click, "Danis1",
-                                                    "\xC5"
-                                                    "bn",
-                                                    "\xC5"
-                                                    "bn Undertekster",
+                                                    "Åbn",
+                                                    "Åbn Undertekster",
                                                     "Linje tal", "Succes"},
                                            Language{&TForm1::Espanhol2Click, "Espanhol2", "Abrir",
-                                                    "Abrir subt\xEDtulos", "N\xBA de l\xEDneas",
-                                                    "Finalizado con \xE9xito"}),
+                                                    "Abrir subtítulos", "Nº de líneas",
+                                                    "Finalizado con éxito"}),
                          [](const ::testing::TestParamInfo<Language> &info) { return info.param.item; });
 
 TEST(LanguageActivation, StoredLanguageAndAlertsAndASingleMark) {

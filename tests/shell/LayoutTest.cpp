@@ -118,14 +118,12 @@ TEST_F(Layout, ControlsSitWhereDesignedWithTheirTexts) {
         {&form.Panel1, {0, 0, 464, 53}, "", ""},
         {&form.btMax,
          {194, 0, 71, 49},
-         "Limita\xE7\xF5"
-         "es",
-         "Limita\xE7\xF5"
-         "es para o receptor"},
+         "Limitações",
+         "Limitações para o receptor"},
         {&form.btMulti, {394, 0, 65, 49}, "Multi", ""},
         {&form.AtrasoEdit, {320, 72, 89, 21}, "", " (-) Atraso negativo e (+) Adianto"},
         {&form.SpeedButton1, {412, 56, 48, 54}, "WMP", "Play Windows Media Player"},
-        {&form.Edit3, {80, 112, 121, 21}, "", "Tamanho m\xE1ximo admitido nas linhas"},
+        {&form.Edit3, {80, 112, 121, 21}, "", "Tamanho máximo admitido nas linhas"},
         {&form.ComboBox1, {320, 112, 137, 21}, "", "..."},
         {&form.bt_ID, {344, 136, 57, 22}, "DivX", "Put DivX on Startup"},
         {&form.ListBox3, {8, 160, 217, 161}, "", ""},
@@ -159,8 +157,8 @@ TEST_F(Layout, LabelsFitTheirCaptionBeforeTheirNeighbour) {
         {&form.FicheiroOrigem, 8, 56, "Nome do Ficheiro", 208},
         {&form.Label1, 208, 56, "Frames por segundo", 320},
         {&form.Label2, 320, 56, "Atraso (segundos)", 412},
-        {&form.Label3, 8, 96, "N\xBA de Linhas", 80},
-        {&form.Label4, 80, 96, "Tamanho M\xE1x./ Linha", 208},
+        {&form.Label3, 8, 96, "Nº de Linhas", 80},
+        {&form.Label4, 80, 96, "Tamanho Máx./ Linha", 208},
         {&form.Label5, 208, 96, "Soma Total", 320},
         {&form.Label6, 320, 96, "DVD Player or PC", 464},
         {&form.Label7, 8, 140, "Original:", 64},
@@ -335,7 +333,7 @@ TEST_F(Layout, RangesPanelsAndDialogs) {
         EXPECT_TRUE(form.StatusBar1.Panels[i].Centered);
         EXPECT_FALSE(form.StatusBar1.Panels[i].Text.empty());
     }
-    EXPECT_EQ(form.StatusBar1.Panels[1].Text, "Vers\xE3o 4.20");
+    EXPECT_EQ(form.StatusBar1.Panels[1].Text, "Versão 4.20");
 
     struct Dialog {
         const FileDialog *dialog;
@@ -393,14 +391,13 @@ TEST_F(Layout, MainMenuTreeWithCaptionsShortcutsAndStates) {
         "  Gravar1 \"Gravar\" off",
         "  N2 \"-\"",
         "  Sair1 \"Sair\"",
-        "Opes1 \"Op\xE7\xF5"
-        "es\"",
+        "Opes1 \"Opções\"",
         "  Lingua1 \"Lingua\"",
-        "    Portugus1 \"Portugu\xEAs\" checked",
+        "    Portugus1 \"Português\" checked",
         "    Ingls1 \"English\"",
         "    Danis1 \"Danish\"",
         "    Espanhol2 \"Espanhol\"",
-        "  LetrasMasculas1 \"Letras Mai\xFAsculas\"",
+        "  LetrasMasculas1 \"Letras Maiúsculas\"",
         "    Uppercase1 \"Uppercase\"",
         "    AnsiUppercase1 \"AnsiUppercase\"",
         "    Lowercase1 \"Lowercase\"",

@@ -26,36 +26,36 @@ TEST_P(MessageTableEntry, HoldsItsExactBytes) {
 // the Danish slips, in every language.
 // clang-format off
 const Entry kSamples[] = {
-    {0, 1, "Vers\xE3o 4.20"},
-    {5, 3, "\xC5" "bn"},
-    {13, 1, "Op\xE7\xF5" "es"},
-    {17, 3, "Omr\xE5" "de der skal skiftes"},
+    {0, 1, "Versão 4.20"},
+    {5, 3, "Åbn"},
+    {13, 1, "Opções"},
+    {17, 3, "Område der skal skiftes"},
     {19, 2, "Error in subtitle number "},
-    {19, 4, "Error en subt\xEDtulo n\xBA "},
-    {20, 1, "Encontrou um erro na numera\xE7\xE3o das legendas\r\nDeseja continuar?"},
+    {19, 4, "Error en subtítulo nº "},
+    {20, 1, "Encontrou um erro na numeração das legendas\r\nDeseja continuar?"},
     {20, 2, "Find error in numeration\r\nContinue?"},
-    {20, 3, "Find fejl i numeration\r\nForts\xE6t?"},
-    {20, 4, "Hay un error en la numeraci\xF3n de subt\xEDtulos\r\n\xBF" "Continuar?"},
-    {21, 4, "\xBF" "Desea ignorar la verificaci\xF3n?"},
-    {22, 1, "Conclu\xED" "do com sucesso"},
-    {22, 4, "Finalizado con \xE9xito"},
-    {24, 3, "\xD8nsker du at slette?"},
-    {30, 3, "Begr\xE6nsning"},
-    {31, 4, "Caracteres m\xE1x.por l\xEDnea"},
-    {40, 1, "Gravar Altera\xE7\xF5" "es"},
+    {20, 3, "Find fejl i numeration\r\nFortsæt?"},
+    {20, 4, "Hay un error en la numeración de subtítulos\r\n¿Continuar?"},
+    {21, 4, "¿Desea ignorar la verificación?"},
+    {22, 1, "Concluído com sucesso"},
+    {22, 4, "Finalizado con éxito"},
+    {24, 3, "Ønsker du at slette?"},
+    {30, 3, "Begrænsning"},
+    {31, 4, "Caracteres máx.por línea"},
+    {40, 1, "Gravar Alterações"},
     {42, 1, "O tempo inicial deveria ser superior ao tempo final da frame anterior\n\rFrame inicial"},
     {42, 3, "The initial time would have to be superior\n\rto the final time of the previous frame "
             "initial Frame"},
-    {44, 4, "Tama\xF1o de l\xEDneas"},
-    {46, 4, "L\xEDnea "},
-    {47, 1, "Letras Ma\xEDusculas/Min\xFAsculas"},
+    {44, 4, "Tamaño de líneas"},
+    {46, 4, "Línea "},
+    {47, 1, "Letras Maíusculas/Minúsculas"},
     {49, 4, "Recuerde comprobar los FPS en el AVI\n\rAntes de abrir el fichero"},
     {54, 3, "Continue?"},
-    {54, 4, "\xBF" "Continuar?"},
-    {57, 1, "Correc\xE7\xE3o autom\xE1tica"},
+    {54, 4, "¿Continuar?"},
+    {57, 1, "Correcção automática"},
     {58, 2, "Subtitles - Unkown format"},
-    {58, 4, "Subt\xEDtulos - Unkown format"},
-    {59, 4, "Inserir Subt\xEDtulos"},
+    {58, 4, "Subtítulos - Unkown format"},
+    {59, 4, "Inserir Subtítulos"},
 };
 // clang-format on
 
@@ -103,8 +103,7 @@ TEST(MessageTable, LookupsOutsideTheTableThrowNamingThePosition) {
 TEST(MessageTable, TheFormLooksTextsUpInItsCurrentLanguage) {
     FakePlatform fake;
     TForm1 form(fake.platform);
-    EXPECT_EQ(form.Message(22), "Conclu\xED"
-                                "do com sucesso");
+    EXPECT_EQ(form.Message(22), "Concluído com sucesso");
     form.CurrentLanguage = 2;
     EXPECT_EQ(form.Message(22), "Success");
     form.CurrentLanguage = 4;

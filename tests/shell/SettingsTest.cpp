@@ -45,14 +45,14 @@ TEST_F(Settings, FirstStartStoresDefaultsAndTheNextOneAppliesThem) {
     EXPECT_EQ(std::pair(form.ComboBox1.ItemIndex, form.ComboBox3.ItemIndex), std::pair(0, -1));
 
     EXPECT_EQ(WritesOf(&TForm1::FormActivate), (Names{"Lingua", "Idioma", "Alertas"}));
-    EXPECT_EQ(Stored().at("Lingua"), Value("Portugu\xEAs"));
+    EXPECT_EQ(Stored().at("Lingua"), Value("Português"));
     EXPECT_EQ(form.ComboBox1.Text + "|" + form.ComboBox3.Text, "Firmware _Marrowen_|2");
 }
 
 TEST_F(Settings, StoredValuesReachTheControlsAndMissingOnesGetTheirDefault) {
     Stored() = kEveryValue;
     form.FormActivate();
-    EXPECT_EQ(Stored().at("Lingua"), Value("Ingl\xEAs"));
+    EXPECT_EQ(Stored().at("Lingua"), Value("Inglês"));
     EXPECT_EQ(form.ComboBox1.Text + "|" + form.ComboBox3.Text + "|" + form.Edit3.Text + "|" + form.Edit4.Text,
               "Denver DVD-438|3|45|135");
     EXPECT_EQ(std::pair(form.MaxLineLength, form.MaxTotalLength), std::pair(45, 135));
@@ -127,7 +127,7 @@ TEST_F(Settings, ReceiverProfilesSetAndStoreTheirLimits) {
 }
 
 TEST_F(Settings, LimitsAreStoredAndReloadTheListAsOpened) {
-    const TextList opened{"{10}{20}Ol\xE1", "{30}{40}Adeus"};
+    const TextList opened{"{10}{20}Olá", "{30}{40}Adeus"};
     for (bool listOpen : {false, true})
         for (Edit *edit : {&form.Edit3, &form.Edit4}) {
             bool lineLimit = edit == &form.Edit3;

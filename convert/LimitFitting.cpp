@@ -2,6 +2,7 @@
 
 #include "document/Legendas.h"
 #include "document/NumText.h"
+#include "document/TextWidth.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +12,7 @@
 namespace {
 
 long long Length(std::string_view text) {
-    return static_cast<long long>(text.size());
+    return TextWidth(text);
 }
 
 long long Length(std::string_view a, std::string_view b) {
@@ -106,11 +107,12 @@ bool AppendSplit(TextList &out, const FittedText &fitted, int state, const Frame
 } // namespace
 
 Cut CutAtSpace(std::string_view x, long long keep) {
-    const std::string_view looked = x.substr(0, static_cast<std::size_t>(std::max(0LL, keep)));
-    const std::size_t space = looked.rfind(' ');
-    if (space == std::string_view::npos)
+    const std::size_t looked = WidthPrefix(x, keep);
+    const std::size_t space = x.substr(0, looked).rfind(' ');
+    const std::size_t cut = space != std::string_view::npos ? space + 1 : LastCjkBreak(x, looked);
+    if (cut == 0)
         return {{}, std::string(x)};
-    return {std::string(x.substr(0, space + 1)), std::string(x.substr(space + 1))};
+    return {std::string(x.substr(0, cut)), std::string(x.substr(cut))};
 }
 
 Cut CutAtLineLimit(std::string_view x, int maxLine) {
@@ -118,9 +120,11 @@ Cut CutAtLineLimit(std::string_view x, int maxLine) {
     if (!cut.head.empty())
         return cut;
     const std::size_t space = x.find(' ');
-    if (space == std::string_view::npos)
-        return {std::string(x), {}};
-    return {std::string(x.substr(0, space + 1)), std::string(x.substr(space + 1))};
+    const std::size_t cjk = FirstCjkBreak(x);
+    const std::size_t first = cjk != 0 && (space == std::string_view::npos || cjk <= space) ? cjk
+                              : space != std::string_view::npos                             ? space + 1
+                                                                                            : x.size();
+    return {std::string(x.substr(0, first)), std::string(x.substr(first))};
 }
 
 bool FitsLine(std::string_view line, int maxLine) {
@@ -128,14 +132,14 @@ bool FitsLine(std::string_view line, int maxLine) {
         return true;
     const std::size_t lastWordEnd = line.find_last_not_of(' ');
     return lastWordEnd == std::string_view::npos ||
-           line.substr(0, lastWordEnd).find(' ') == std::string_view::npos;
+           (line.substr(0, lastWordEnd).find(' ') == std::string_view::npos && FirstCjkBreak(line) == 0);
 }
 
 std::string Joined(std::string_view left, std::string_view right) {
     std::string joined;
     joined.reserve(left.size() + right.size() + 1);
     joined += left;
-    if (!left.empty() && !right.empty() && left.back() != ' ')
+    if (!left.empty() && !right.empty() && left.back() != ' ' && !CjkBreakBetween(left, right))
         joined += ' ';
     joined += right;
     return joined;
@@ -228,7 +232,7 @@ void TakeLine(std::string &e, std::string &slot, const FitLimits &limits) {
     // fitted as a group of its own, and what does not fit goes back in front
     // of that word, in the order it stood.
     const std::size_t space = line.rfind(' ');
-    const std::size_t kept = space == std::string_view::npos ? 0 : space + 1;
+    const std::size_t kept = space == std::string_view::npos ? LastCjkBreak(line, line.size()) : space + 1;
     std::vector<std::string> lines(static_cast<std::size_t>(limits.lines));
     lines[0] = e.substr(0, kept);
     e.erase(0, kept);

@@ -3,6 +3,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/document/NumText.cpp
     ${PROJECT_SOURCE_DIR}/document/Cp1252.cpp
     ${PROJECT_SOURCE_DIR}/document/LetterCase.cpp
+    ${PROJECT_SOURCE_DIR}/document/TextWidth.cpp
     ${PROJECT_SOURCE_DIR}/document/TextFile.cpp
     ${PROJECT_SOURCE_DIR}/document/Legendas.cpp
     ${PROJECT_SOURCE_DIR}/document/Markup.cpp

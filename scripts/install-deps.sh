@@ -4,7 +4,7 @@
 # Further package names given as arguments are installed too (CI adds clang).
 set -euo pipefail
 packages=(
-    cmake ninja-build g++ libgtest-dev
+    cmake ninja-build g++ libgtest-dev libicu-dev
     qt6-base-dev qt6-multimedia-dev libqt6svg6 libxkbcommon-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     xvfb xauth fonts-dejavu-core

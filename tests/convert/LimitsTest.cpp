@@ -71,7 +71,8 @@ TEST(LimitRoutines, TextWithoutSpaces) {
         {{34, 60, 2}, twenty, {"{0}{100}天地玄黄宇宙洪荒日月盈昃辰宿列张寒|来暑往"}},
         {{34, 60, 2},
          twenty + twenty,
-         {"{0}{85}天地玄黄宇宙洪荒日月盈昃辰宿列张寒|来暑往天地玄黄宇宙洪荒日月盈昃辰宿", "{86}{100}列张寒来暑往"}},
+         {"{0}{85}天地玄黄宇宙洪荒日月盈昃辰宿列张寒|来暑往天地玄黄宇宙洪荒日月盈昃辰宿",
+          "{86}{100}列张寒来暑往"}},
         {{34, 60, 2}, twenty + "|好", {"{0}{95}天地玄黄宇宙洪荒日月盈昃辰宿列张寒|来暑往", "{96}{100}好"}},
         {{34, 60, 2},
          "天地玄黄宇宙洪荒日月盈昃辰宿列张か\u3099来暑往",
@@ -101,9 +102,10 @@ std::string Cyrillic(std::string_view latin) {
 }
 
 TEST(LimitRoutines, CyrillicFitsAsLatin) {
-    for (const char *text : {"{1}{9}Subtitles should always break at a space",
-                             "{100}{200}The first line has thirty-four ch.|the second line is thirty long",
-                             "{0}{100}This is a very long first line that somebody typed without any breaks|at all"}) {
+    for (const char *text :
+         {"{1}{9}Subtitles should always break at a space",
+          "{100}{200}The first line has thirty-four ch.|the second line is thirty long",
+          "{0}{100}This is a very long first line that somebody typed without any breaks|at all"}) {
         const FitLimits limits{34, 60, 2};
         const TextList latin = *FitToTheEnd(TextList{text}, limits, 10);
         const TextList cyrillic = *FitToTheEnd(TextList{Cyrillic(text)}, limits, 10);

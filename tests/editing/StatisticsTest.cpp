@@ -39,7 +39,7 @@ const std::string kEightLines = "message: Tamanhos das linhas\r\n" + kRule +
                                 "Linha 1 = 7\r\nLinha 2 = 8\r\nLinha 3 = 1\r\nLinha 4 = 1\r\nLinha 5 = 1\r\n"
                                 "Linha 6 = 1\r\nResto = 3\r\n" +
                                 kRule;
-// Characters as a reader sees them: an accent written apart is no character of its own, a Chinese one is two wide.
+// Characters as a reader sees them: an accent written apart adds none, a Chinese one counts two.
 const std::string kUtf8Sizes = "message: Sizes of the lines\r\n" + kRule +
                                "Line 1 = 6\r\nLine 2 = 4\r\nLine 3 = 2\r\nLine 4 = 0\r\nLine 5 = 0\r\n"
                                "Line 6 = 0\r\nRemaining portion = 0\r\n" +

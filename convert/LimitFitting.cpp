@@ -19,6 +19,18 @@ long long Length(std::string_view a, std::string_view b) {
     return Length(a) + Length(b);
 }
 
+// One word: no space before its last word and no CJK break.
+bool IsOneWord(std::string_view line) {
+    const std::size_t lastWordEnd = line.find_last_not_of(' ');
+    return lastWordEnd == std::string_view::npos ||
+           (line.substr(0, lastWordEnd).find(' ') == std::string_view::npos && FirstCjkBreak(line) == 0);
+}
+
+// FitsLine for a line already counted: counting is most of the fitting's work.
+bool Fits(std::string_view line, long long width, int maxLine) {
+    return width <= maxLine || IsOneWord(line);
+}
+
 void PutInFront(std::string &text, std::string_view front) {
     text = Joined(front, text);
 }
@@ -69,8 +81,8 @@ std::string FrameLine(std::string_view startText, std::string_view endText, std:
 // Appends the subtitles of one fitted entry: every group up to the one that
 // holds the last text, with the split points between them. False, with
 // nothing appended, when a split point's next frame leaves the 32-bit range.
-bool AppendSplit(TextList &out, const FittedText &fitted, int state, const FrameLineBoundTexts &bounds,
-                 int start, int end, long long total) {
+bool AppendSplit(TextList &out, const FittedText &fitted, std::span<const long long> widths, int state,
+                 const FrameLineBoundTexts &bounds, int start, int end, long long total) {
     const std::size_t perGroup = fitted.slots.size() / 3;
     const std::size_t lastGroup = static_cast<std::size_t>(state - 1) / perGroup;
     // Split point g ends group g - 1; it lies between start and end, so only
@@ -79,7 +91,7 @@ bool AppendSplit(TextList &out, const FittedText &fitted, int state, const Frame
     long long chars = 0;
     for (std::size_t g = 1; g <= lastGroup; ++g) {
         for (std::size_t i = (g - 1) * perGroup; i < g * perGroup; ++i)
-            chars += Length(fitted.slots[i]);
+            chars += widths[i];
         const Extended point = static_cast<Extended>(start) +
                                static_cast<Extended>(chars) * (static_cast<Extended>(end) - start) / total;
         split[g] = static_cast<long long>(RoundHalfEven(point));
@@ -128,11 +140,7 @@ Cut CutAtLineLimit(std::string_view x, int maxLine) {
 }
 
 bool FitsLine(std::string_view line, int maxLine) {
-    if (Length(line) <= maxLine)
-        return true;
-    const std::size_t lastWordEnd = line.find_last_not_of(' ');
-    return lastWordEnd == std::string_view::npos ||
-           (line.substr(0, lastWordEnd).find(' ') == std::string_view::npos && FirstCjkBreak(line) == 0);
+    return Fits(line, Length(line), maxLine);
 }
 
 std::string Joined(std::string_view left, std::string_view right) {
@@ -147,7 +155,9 @@ std::string Joined(std::string_view left, std::string_view right) {
 
 void FitLinePair(std::string &l1, std::string &l2, std::string &overflow, const FitLimits &limits) {
     const int maxLine = limits.maxLine;
-    if (FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && Length(l1, l2) <= limits.maxTotal)
+    const long long w1 = Length(l1);
+    const long long w2 = Length(l2);
+    if (Fits(l1, w1, maxLine) && Fits(l2, w2, maxLine) && w1 + w2 <= limits.maxTotal)
         return;
     if (FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && Length(l1, l2) > limits.maxTotal) {
         const long long excess = Length(l1, l2) - limits.maxTotal;
@@ -176,7 +186,11 @@ void FitLineTriple(std::string &l1, std::string &l2, std::string &l3, std::strin
     const auto allFit = [&] {
         return FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && FitsLine(l3, maxLine);
     };
-    if (allFit() && Length(l1, l2) + Length(l3) <= limits.maxTotal)
+    const long long w1 = Length(l1);
+    const long long w2 = Length(l2);
+    const long long w3 = Length(l3);
+    if (Fits(l1, w1, maxLine) && Fits(l2, w2, maxLine) && Fits(l3, w3, maxLine) &&
+        w1 + w2 + w3 <= limits.maxTotal)
         return;
     if (FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && Length(l1, l2) > limits.maxTotal) {
         const long long excess = Length(l1, l2) - limits.maxTotal;
@@ -267,9 +281,12 @@ bool FitPass(const TextList &entries, const FitLimits &limits, TextList &out, co
     for (std::size_t i = 0; i < entries.Count(); ++i) {
         const std::string_view entry = entries[i];
         const FittedText fitted = FitText(FrameLineText(entry), limits);
+        std::array<long long, 9> widths{};
         long long total = Length(fitted.rest);
-        for (const std::string &slot : fitted.slots)
-            total += Length(slot);
+        for (std::size_t s = 0; s < fitted.slots.size(); ++s) {
+            widths[s] = Length(fitted.slots[s]);
+            total += widths[s];
+        }
         const FrameLineBoundTexts bounds = FrameLineBounds(entry);
         const int start = StrToInt(bounds.startText);
         const int end = StrToInt(bounds.endText);
@@ -278,7 +295,7 @@ bool FitPass(const TextList &entries, const FitLimits &limits, TextList &out, co
         const int state = SplitState(fitted);
         if (state == 0)
             continue;
-        if (!AppendSplit(out, fitted, state, bounds, start, end, total)) {
+        if (!AppendSplit(out, fitted, widths, state, bounds, start, end, total)) {
             notices.splitOutOfRange(i, total);
             out.Add(entry);
             continue;

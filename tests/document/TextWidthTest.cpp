@@ -15,6 +15,7 @@ TEST(TextWidth, CountsCharactersAsTheReaderSeesThem) {
     } cases[] = {
         {"", 0, 0},
         {"Hello", 5, 3},
+        {"abe\u0301x", 4, 5},                                   // an accent on the last letter that fits
         {"e\u0301te\u0301", 3, 7},                              // e + combining acute is one
         {"\U0001F44D\U0001F3FD!", 3, 9},                        // thumbs up, skin tone: one wide
         {"\U0001F468\u200D\U0001F469\u200D\U0001F467x", 3, 19}, // a family joined by ZWJ: one wide

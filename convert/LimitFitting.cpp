@@ -80,18 +80,25 @@ std::string FrameLine(std::string_view startText, std::string_view endText, std:
 
 // Appends the subtitles of one fitted entry: every group up to the one that
 // holds the last text, with the split points between them. False, with
-// nothing appended, when a split point's next frame leaves the 32-bit range.
-bool AppendSplit(TextList &out, const FittedText &fitted, std::span<const long long> widths, int state,
-                 const FrameLineBoundTexts &bounds, int start, int end, long long total) {
+// nothing appended, when a split point's next frame leaves the 32-bit range;
+// `total` then holds the characters of all the text. They are counted only
+// for a split, which most entries do not need.
+bool AppendSplit(TextList &out, const FittedText &fitted, int state, const FrameLineBoundTexts &bounds,
+                 int start, int end, long long &total) {
     const std::size_t perGroup = fitted.slots.size() / 3;
     const std::size_t lastGroup = static_cast<std::size_t>(state - 1) / perGroup;
+    if (lastGroup > 0) {
+        total = Length(fitted.rest);
+        for (const std::string &slot : fitted.slots)
+            total += Length(slot);
+    }
     // Split point g ends group g - 1; it lies between start and end, so only
     // the frame after it can leave 32 bits.
     std::array<long long, 4> split{};
     long long chars = 0;
     for (std::size_t g = 1; g <= lastGroup; ++g) {
         for (std::size_t i = (g - 1) * perGroup; i < g * perGroup; ++i)
-            chars += widths[i];
+            chars += Length(fitted.slots[i]);
         const Extended point = static_cast<Extended>(start) +
                                static_cast<Extended>(chars) * (static_cast<Extended>(end) - start) / total;
         split[g] = static_cast<long long>(RoundHalfEven(point));
@@ -281,12 +288,6 @@ bool FitPass(const TextList &entries, const FitLimits &limits, TextList &out, co
     for (std::size_t i = 0; i < entries.Count(); ++i) {
         const std::string_view entry = entries[i];
         const FittedText fitted = FitText(FrameLineText(entry), limits);
-        std::array<long long, 9> widths{};
-        long long total = Length(fitted.rest);
-        for (std::size_t s = 0; s < fitted.slots.size(); ++s) {
-            widths[s] = Length(fitted.slots[s]);
-            total += widths[s];
-        }
         const FrameLineBoundTexts bounds = FrameLineBounds(entry);
         const int start = StrToInt(bounds.startText);
         const int end = StrToInt(bounds.endText);
@@ -295,7 +296,8 @@ bool FitPass(const TextList &entries, const FitLimits &limits, TextList &out, co
         const int state = SplitState(fitted);
         if (state == 0)
             continue;
-        if (!AppendSplit(out, fitted, widths, state, bounds, start, end, total)) {
+        long long total = 0;
+        if (!AppendSplit(out, fitted, state, bounds, start, end, total)) {
             notices.splitOutOfRange(i, total);
             out.Add(entry);
             continue;

@@ -2,6 +2,7 @@
 
 #include "document/Legendas.h"
 #include "document/NumText.h"
+#include "document/TextWidth.h"
 
 #include <algorithm>
 #include <array>
@@ -11,11 +12,23 @@
 namespace {
 
 long long Length(std::string_view text) {
-    return static_cast<long long>(text.size());
+    return TextWidth(text);
 }
 
 long long Length(std::string_view a, std::string_view b) {
     return Length(a) + Length(b);
+}
+
+// One word: no space before its last word and no CJK break.
+bool IsOneWord(std::string_view line) {
+    const std::size_t lastWordEnd = line.find_last_not_of(' ');
+    return lastWordEnd == std::string_view::npos ||
+           (line.substr(0, lastWordEnd).find(' ') == std::string_view::npos && FirstCjkBreak(line) == 0);
+}
+
+// FitsLine for a line already counted: counting is most of the fitting's work.
+bool Fits(std::string_view line, long long width, int maxLine) {
+    return width <= maxLine || IsOneWord(line);
 }
 
 void PutInFront(std::string &text, std::string_view front) {
@@ -67,11 +80,18 @@ std::string FrameLine(std::string_view startText, std::string_view endText, std:
 
 // Appends the subtitles of one fitted entry: every group up to the one that
 // holds the last text, with the split points between them. False, with
-// nothing appended, when a split point's next frame leaves the 32-bit range.
+// nothing appended, when a split point's next frame leaves the 32-bit range;
+// `total` then holds the characters of all the text. They are counted only
+// for a split, which most entries do not need.
 bool AppendSplit(TextList &out, const FittedText &fitted, int state, const FrameLineBoundTexts &bounds,
-                 int start, int end, long long total) {
+                 int start, int end, long long &total) {
     const std::size_t perGroup = fitted.slots.size() / 3;
     const std::size_t lastGroup = static_cast<std::size_t>(state - 1) / perGroup;
+    if (lastGroup > 0) {
+        total = Length(fitted.rest);
+        for (const std::string &slot : fitted.slots)
+            total += Length(slot);
+    }
     // Split point g ends group g - 1; it lies between start and end, so only
     // the frame after it can leave 32 bits.
     std::array<long long, 4> split{};
@@ -106,11 +126,12 @@ bool AppendSplit(TextList &out, const FittedText &fitted, int state, const Frame
 } // namespace
 
 Cut CutAtSpace(std::string_view x, long long keep) {
-    const std::string_view looked = x.substr(0, static_cast<std::size_t>(std::max(0LL, keep)));
-    const std::size_t space = looked.rfind(' ');
-    if (space == std::string_view::npos)
+    const std::size_t looked = WidthPrefix(x, keep);
+    const std::size_t space = x.substr(0, looked).rfind(' ');
+    const std::size_t cut = space != std::string_view::npos ? space + 1 : LastCjkBreak(x, looked);
+    if (cut == 0)
         return {{}, std::string(x)};
-    return {std::string(x.substr(0, space + 1)), std::string(x.substr(space + 1))};
+    return {std::string(x.substr(0, cut)), std::string(x.substr(cut))};
 }
 
 Cut CutAtLineLimit(std::string_view x, int maxLine) {
@@ -118,24 +139,22 @@ Cut CutAtLineLimit(std::string_view x, int maxLine) {
     if (!cut.head.empty())
         return cut;
     const std::size_t space = x.find(' ');
-    if (space == std::string_view::npos)
-        return {std::string(x), {}};
-    return {std::string(x.substr(0, space + 1)), std::string(x.substr(space + 1))};
+    const std::size_t cjk = FirstCjkBreak(x);
+    const std::size_t first = cjk != 0 && (space == std::string_view::npos || cjk <= space) ? cjk
+                              : space != std::string_view::npos                             ? space + 1
+                                                                                            : x.size();
+    return {std::string(x.substr(0, first)), std::string(x.substr(first))};
 }
 
 bool FitsLine(std::string_view line, int maxLine) {
-    if (Length(line) <= maxLine)
-        return true;
-    const std::size_t lastWordEnd = line.find_last_not_of(' ');
-    return lastWordEnd == std::string_view::npos ||
-           line.substr(0, lastWordEnd).find(' ') == std::string_view::npos;
+    return Fits(line, Length(line), maxLine);
 }
 
 std::string Joined(std::string_view left, std::string_view right) {
     std::string joined;
     joined.reserve(left.size() + right.size() + 1);
     joined += left;
-    if (!left.empty() && !right.empty() && left.back() != ' ')
+    if (!left.empty() && !right.empty() && left.back() != ' ' && !CjkBreakBetween(left, right))
         joined += ' ';
     joined += right;
     return joined;
@@ -143,7 +162,9 @@ std::string Joined(std::string_view left, std::string_view right) {
 
 void FitLinePair(std::string &l1, std::string &l2, std::string &overflow, const FitLimits &limits) {
     const int maxLine = limits.maxLine;
-    if (FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && Length(l1, l2) <= limits.maxTotal)
+    const long long w1 = Length(l1);
+    const long long w2 = Length(l2);
+    if (Fits(l1, w1, maxLine) && Fits(l2, w2, maxLine) && w1 + w2 <= limits.maxTotal)
         return;
     if (FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && Length(l1, l2) > limits.maxTotal) {
         const long long excess = Length(l1, l2) - limits.maxTotal;
@@ -172,7 +193,11 @@ void FitLineTriple(std::string &l1, std::string &l2, std::string &l3, std::strin
     const auto allFit = [&] {
         return FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && FitsLine(l3, maxLine);
     };
-    if (allFit() && Length(l1, l2) + Length(l3) <= limits.maxTotal)
+    const long long w1 = Length(l1);
+    const long long w2 = Length(l2);
+    const long long w3 = Length(l3);
+    if (Fits(l1, w1, maxLine) && Fits(l2, w2, maxLine) && Fits(l3, w3, maxLine) &&
+        w1 + w2 + w3 <= limits.maxTotal)
         return;
     if (FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && Length(l1, l2) > limits.maxTotal) {
         const long long excess = Length(l1, l2) - limits.maxTotal;
@@ -228,7 +253,7 @@ void TakeLine(std::string &e, std::string &slot, const FitLimits &limits) {
     // fitted as a group of its own, and what does not fit goes back in front
     // of that word, in the order it stood.
     const std::size_t space = line.rfind(' ');
-    const std::size_t kept = space == std::string_view::npos ? 0 : space + 1;
+    const std::size_t kept = space == std::string_view::npos ? LastCjkBreak(line, line.size()) : space + 1;
     std::vector<std::string> lines(static_cast<std::size_t>(limits.lines));
     lines[0] = e.substr(0, kept);
     e.erase(0, kept);
@@ -263,9 +288,6 @@ bool FitPass(const TextList &entries, const FitLimits &limits, TextList &out, co
     for (std::size_t i = 0; i < entries.Count(); ++i) {
         const std::string_view entry = entries[i];
         const FittedText fitted = FitText(FrameLineText(entry), limits);
-        long long total = Length(fitted.rest);
-        for (const std::string &slot : fitted.slots)
-            total += Length(slot);
         const FrameLineBoundTexts bounds = FrameLineBounds(entry);
         const int start = StrToInt(bounds.startText);
         const int end = StrToInt(bounds.endText);
@@ -274,6 +296,7 @@ bool FitPass(const TextList &entries, const FitLimits &limits, TextList &out, co
         const int state = SplitState(fitted);
         if (state == 0)
             continue;
+        long long total = 0;
         if (!AppendSplit(out, fitted, state, bounds, start, end, total)) {
             notices.splitOutOfRange(i, total);
             out.Add(entry);

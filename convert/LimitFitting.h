@@ -11,7 +11,9 @@
 
 // The pure part of fitting subtitles to a player's limits: re-breaking a
 // subtitle's text at spaces and splitting it into several subtitles, apart
-// from the window.
+// from the window. Characters are counted as a reader sees them, a wide CJK
+// character as two (document/TextWidth.h); a line without spaces may break
+// between two CJK characters instead.
 
 struct FitLimits {
     int maxLine;  // the most characters of one line
@@ -26,21 +28,24 @@ struct Cut {
 
 // Cutting X at keep characters: when the first keep characters hold a space,
 // the head runs up to and including the last of them and the tail is the
-// rest; otherwise the head is empty and the tail is all of X (also for a
-// keep of 0 or less).
+// rest; when they hold none, the head runs up to their last CJK break;
+// otherwise the head is empty and the tail is all of X (also for a keep of
+// 0 or less).
 Cut CutAtSpace(std::string_view x, long long keep);
 
 // The cut of a line longer than the line limit. Where the first maxLine
-// characters hold no space, the head is the first word with the space after
-// it (all of X when it has no space), so that every cut places a word.
+// characters hold no break, the head is the first word with the space after
+// it, or up to the first CJK break when that comes first (all of X when it
+// has no break), so that every cut places a word.
 Cut CutAtLineLimit(std::string_view x, int maxLine);
 
-// A line fits when it is within the line limit or is one word: a word longer
-// than the limit can go nowhere else, and must stay whole on a line of its own.
+// A line fits when it is within the line limit or is one word, with no CJK
+// break: a word longer than the limit can go nowhere else, and must stay whole
+// on a line of its own.
 bool FitsLine(std::string_view line, int maxLine);
 
 // Two texts joined into one: one space between them, none when either is
-// empty or the left one already ends with a space.
+// empty, the left one already ends with a space, or they meet at a CJK break.
 std::string Joined(std::string_view left, std::string_view right);
 
 // Re-breaks two lines (three) so that each fits and together they keep within
@@ -50,7 +55,8 @@ void FitLineTriple(std::string &l1, std::string &l2, std::string &l3, std::strin
                    const FitLimits &limits);
 
 // Takes the next line of the remaining text e into a slot; a line too long
-// gives its last word, and whatever else does not fit, back to the front of e.
+// gives its last word (after its last space, or its last CJK break when it
+// has no space), and whatever else does not fit, back to the front of e.
 void TakeLine(std::string &e, std::string &slot, const FitLimits &limits);
 
 // One subtitle's text fitted: limits.lines slots in each of three groups,

@@ -2,6 +2,7 @@
 
 #include "document/Legendas.h"
 #include "document/NumText.h"
+#include "document/TextWidth.h"
 #include "editing/SelectedEntry.h"
 #include "shell/Unit1.h"
 
@@ -23,7 +24,7 @@ constexpr std::array<std::string_view, 4> kWebAddresses = {
     "http://lumavert.example.com",
 };
 
-// One message box text: the sizes of the text's lines, every line ended by CR LF.
+// One message box text: the sizes of the text's lines in characters, every line ended by CR LF.
 std::string LineSizesReport(const TForm1 &form, const TextLines &split) {
     std::string report = form.Message(44);
     report += kLineEnd;
@@ -31,8 +32,8 @@ std::string LineSizesReport(const TForm1 &form, const TextLines &split) {
     report += kLineEnd;
     for (std::size_t i = 0; i < split.lines.size(); ++i)
         report += form.Message(46) + IntToStr(static_cast<long long>(i) + 1) + " = " +
-                  IntToStr(static_cast<long long>(split.lines[i].size())) + std::string(kLineEnd);
-    report += form.Message(45) + IntToStr(static_cast<long long>(split.rest.size()));
+                  IntToStr(TextWidth(split.lines[i])) + std::string(kLineEnd);
+    report += form.Message(45) + IntToStr(TextWidth(split.rest));
     report += kLineEnd;
     report += kRule;
     report += kLineEnd;

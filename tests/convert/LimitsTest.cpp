@@ -58,6 +58,63 @@ TEST(LimitRoutines, GroupsAndLineStep) {
               "This is a very long first line #that somebody typed without any breaks at all so it|goes on");
 }
 
+// Lines without spaces break between CJK characters, two columns each: a cut
+// never falls inside a character, and a part moved on joins the next one
+// without a space.
+TEST(LimitRoutines, TextWithoutSpaces) {
+    const std::string twenty = "天地玄黄宇宙洪荒日月盈昃辰宿列张寒来暑往";
+    const struct {
+        FitLimits limits;
+        std::string text;
+        Lines fitted;
+    } cases[] = {
+        {{34, 60, 2}, twenty, {"{0}{100}天地玄黄宇宙洪荒日月盈昃辰宿列张寒|来暑往"}},
+        {{34, 60, 2},
+         twenty + twenty,
+         {"{0}{85}天地玄黄宇宙洪荒日月盈昃辰宿列张寒|来暑往天地玄黄宇宙洪荒日月盈昃辰宿",
+          "{86}{100}列张寒来暑往"}},
+        {{34, 60, 2}, twenty + "|好", {"{0}{95}天地玄黄宇宙洪荒日月盈昃辰宿列张寒|来暑往", "{96}{100}好"}},
+        {{34, 60, 2},
+         "天地玄黄宇宙洪荒日月盈昃辰宿列张か\u3099来暑往",
+         {"{0}{100}天地玄黄宇宙洪荒日月盈昃辰宿列张か\u3099|来暑往"}},
+        {{14, 100, 2}, "「こんにちは」と彼は言った。", {"{0}{100}「こんにちは」|と彼は言った。"}},
+        {{12, 100, 2}, "と彼は言った。", {"{0}{100}と彼は言っ|た。"}},
+        {{20, 100, 2}, "안녕하세요 여러분 오늘은 좋네요", {"{0}{100}안녕하세요 여러분 |오늘은 좋네요"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FitToTheEnd(TextList{"{0}{100}" + c.text}, c.limits, 10)->ToVector(), c.fitted) << c.text;
+}
+
+// Latin letters spelled in Cyrillic ones, two bytes each.
+std::string Cyrillic(std::string_view latin) {
+    std::string spelled;
+    for (const char c : latin) {
+        const bool lower = c >= 'a' && c <= 'z';
+        if (lower || (c >= 'A' && c <= 'Z')) {
+            const int letter = (lower ? 0x430 : 0x410) + (c - (lower ? 'a' : 'A'));
+            spelled += static_cast<char>(0xC0 | (letter >> 6));
+            spelled += static_cast<char>(0x80 | (letter & 0x3F));
+        } else {
+            spelled += c;
+        }
+    }
+    return spelled;
+}
+
+TEST(LimitRoutines, CyrillicFitsAsLatin) {
+    for (const char *text :
+         {"{1}{9}Subtitles should always break at a space",
+          "{100}{200}The first line has thirty-four ch.|the second line is thirty long",
+          "{0}{100}This is a very long first line that somebody typed without any breaks|at all"}) {
+        const FitLimits limits{34, 60, 2};
+        const TextList latin = *FitToTheEnd(TextList{text}, limits, 10);
+        const TextList cyrillic = *FitToTheEnd(TextList{Cyrillic(text)}, limits, 10);
+        ASSERT_EQ(cyrillic.Count(), latin.Count()) << text;
+        for (std::size_t i = 0; i < latin.Count(); ++i)
+            EXPECT_EQ(cyrillic[i], Cyrillic(latin[i])) << text;
+    }
+}
+
 class LimitsHandler : public ::testing::Test {
 protected:
     LimitsHandler() { form.CurrentLanguage = 2; }

@@ -4,6 +4,7 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/document/LegendasTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/TextFileTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/TextEncodingTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/document/TextWidthTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/MarkupTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/ListSelectionTest.cpp
 )

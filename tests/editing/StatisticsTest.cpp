@@ -39,6 +39,11 @@ const std::string kEightLines = "message: Tamanhos das linhas\r\n" + kRule +
                                 "Linha 1 = 7\r\nLinha 2 = 8\r\nLinha 3 = 1\r\nLinha 4 = 1\r\nLinha 5 = 1\r\n"
                                 "Linha 6 = 1\r\nResto = 3\r\n" +
                                 kRule;
+// Characters as a reader sees them: an accent written apart adds none, a Chinese one counts two.
+const std::string kUtf8Sizes = "message: Sizes of the lines\r\n" + kRule +
+                               "Line 1 = 6\r\nLine 2 = 4\r\nLine 3 = 2\r\nLine 4 = 0\r\nLine 5 = 0\r\n"
+                               "Line 6 = 0\r\nRemaining portion = 0\r\n" +
+                               kRule;
 const std::string kAddresses = "message: Official website:\r\n   http://lumavert.example.org\r\n"
                                "   http://www.lumavert.example.org\r\n   http://lumavert.example.net\r\n"
                                "   http://lumavert.example.com\r\n";
@@ -50,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, Statistics, testing::Values(
              {kHelloWorld, kHelloWorld, kHelloWorld}, kHello, "arrow"},
     Scenario{"ReportInPortuguese", {"{10}{20}{y:i}Hi|abc def |3|4|5|6|7|8"}, 0, {kPortuguese, kReport}, {},
              {kEightLines}, {"{10}{20}{y:i}Hi|abc def |3|4|5|6|7|8"}, "arrow"},
+    Scenario{"ReportInCharacters", {"{10}{20}Привет|你好|e\u0301!"}, 0, {kReport}, {}, {kUtf8Sizes},
+             {"{10}{20}Привет|你好|e\u0301!"}, "arrow"},
     Scenario{"ReportWithoutSelection", kHello, -1, {kReport}, {}, {"error: List index out of bounds (-1)"}, kHello,
              "arrow"},
     Scenario{"StatusBarLeftEdge", {}, -1, {Mouse(280, true)}, {}, {}, {}, "arrow"},

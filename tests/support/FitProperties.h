@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/LimitFitting.h"
+#include "document/TextWidth.h"
 
 #include <optional>
 #include <string>
@@ -25,11 +26,22 @@ inline std::optional<TextList> FitToTheEnd(TextList list, const FitLimits &limit
     return std::nullopt;
 }
 
+// The words of a blank-free stretch: Chinese, Japanese and Korean text is
+// cut into a word between every two characters where it may break.
+inline void AddWords(std::string_view stretch, std::vector<std::string> &words) {
+    for (std::size_t at = FirstCjkBreak(stretch); at != 0; at = FirstCjkBreak(stretch)) {
+        words.emplace_back(stretch.substr(0, at));
+        stretch.remove_prefix(at);
+    }
+    words.emplace_back(stretch);
+}
+
 // Empty when the fitted entries keep the properties for the texts; otherwise what went wrong.
 inline std::string FitPropertyFault(const std::vector<std::string> &texts, const TextList &fitted,
                                     int maxLine) {
     std::vector<std::string> before, after;
-    // Words split at blanks and at the "|" between lines, the lines checked on the way.
+    // Words split at blanks, at the "|" between lines and between CJK characters, the lines checked on
+    // the way.
     const auto split = [maxLine](std::string_view text, std::vector<std::string> &words, bool checkLines) {
         std::string word, line;
         for (const char c : std::string(text) + '|') {
@@ -39,7 +51,7 @@ inline std::string FitPropertyFault(const std::vector<std::string> &texts, const
             if (c != ' ' && c != '|') {
                 word += c;
             } else if (!word.empty()) {
-                words.push_back(word);
+                AddWords(word, words);
                 word.clear();
             }
         }

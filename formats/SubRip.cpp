@@ -10,6 +10,7 @@
 
 // A SubRip file is a sequence of blocks: a number line, a time line
 // "hh:mm:ss,mmm --> hh:mm:ss,mmm", one or more text lines and an empty line.
+// Players also read blocks without their number line.
 
 namespace {
 constexpr int kSubtitleErrorRow = 19;
@@ -22,10 +23,23 @@ bool IsTimeLine(std::string_view line) {
     return CharsAre(line, 14, "-->");
 }
 
-// The text lines of one block joined with "|". A block ends at an empty
-// line, which stays for the next block to skip, or before a line that is
-// followed by a time line (a block without its closing empty line). The
-// last line of the file always belongs to the block before it.
+// The first line at or after `from` that is not empty; Count() when none is.
+std::size_t NextNonEmpty(const WorkLines &work, std::size_t from) {
+    while (from < work.Count() && work.Item(from).empty())
+        ++from;
+    return from;
+}
+
+// A new block starts at a time line, or at a line (its number) followed by one.
+bool StartsBlock(const WorkLines &work, std::size_t at) {
+    return IsTimeLine(work.Item(at)) || (at + 1 < work.Count() && IsTimeLine(work.Item(at + 1)));
+}
+
+// The text lines of one block joined with "|". Players end a block at an
+// empty line only when a new block or the end of the file follows, so empty
+// lines before more text stay in the text as empty lines. The block also
+// ends before a new block that lacks its closing empty line. The last line
+// of the file always belongs to the block before it.
 std::string TakeBlockText(WorkLines &work) {
     std::string text;
     const auto takeTop = [&] {
@@ -37,8 +51,19 @@ std::string TakeBlockText(WorkLines &work) {
             takeTop();
         return text;
     }
-    while (work.Count() > 1 && !work.Top().empty() && !IsTimeLine(work.Item(1)))
+    while (work.Count() > 1) {
+        if (work.Top().empty()) {
+            const std::size_t next = NextNonEmpty(work, 0);
+            if (next == work.Count() || StartsBlock(work, next))
+                break;
+            for (std::size_t line = 0; line < next; ++line)
+                takeTop();
+            continue;
+        }
+        if (IsTimeLine(work.Top()) || IsTimeLine(work.Item(1)))
+            break;
         takeTop();
+    }
     if (work.Count() == 1 && !work.Top().empty())
         takeTop();
     return text;
@@ -50,7 +75,7 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
     WorkLines &work = ctx.WorkList;
     // CHOICE: a file of a single line declines rather than failing on the
     // missing second line.
-    if (work.Count() < 2 || !TryStrToInt(work.Item(0)) || !IsTimeLine(work.Item(1)))
+    if (work.Count() < 2 || !(IsTimeLine(work.Item(0)) || (TryStrToInt(work.Item(0)) && IsTimeLine(work.Item(1)))))
         return;
 
     ctx.ShowAlert(Alert::SameFps);
@@ -64,11 +89,16 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
     int end = 0;
     std::string numberLine;
     std::string timeLine;
-    while (work.Count() > 2) {
+    // A block without a number starts at its time line; one of a time
+    // line and a text line can only be the last.
+    while (work.Count() > 2 || (work.Count() == 2 && IsTimeLine(work.Top()))) {
         work.DeleteEmptyTop();
         if (work.Empty())
             break;
-        work.TakeTop(numberLine);
+        if (IsTimeLine(work.Top()))
+            numberLine.clear();
+        else
+            work.TakeTop(numberLine);
         work.DeleteEmptyTop();
         if (work.Empty())
             break;

@@ -133,6 +133,10 @@ INSTANTIATE_TEST_SUITE_P(
     Rates, MicroDvdHeaders,
     ::testing::Values(HeaderCase{"{1}{1}23.976", "23,976", {"{10}{20}A", "{30}{40}B|C"}, {}},
                       HeaderCase{"{1}{1}25", "25,000", {"{10}{20}A", "{30}{40}B|C"}, {}},
+                      HeaderCase{"{0}{0}25.0", "25,000", {"{10}{20}A", "{30}{40}B|C"}, {}},
+                      HeaderCase{"{0}{0}23,976", "23,976", {"{10}{20}A", "{30}{40}B|C"}, {}},
+                      // Without a rate after it, "{0}{0}" starts a subtitle.
+                      HeaderCase{"{0}{0}Hi", "29,700", {"{0}{0}Hi", "{10}{20}A", "{30}{40}B|C"}, {}},
                       HeaderCase{
                           "{1}{1}abc", "29,700", {"{1}{1}abc", "{10}{20}A", "{30}{40}B|C"}, {English(18)}}));
 

@@ -97,8 +97,8 @@ void ImportAdvancedSubStationAlpha(ImportContext &ctx, std::string &firstLine, s
             continue;
         const std::string_view fields = AfterFirst(line, ':');
         const int start = TimeToFrames(Field(fields, 1), fps);
-        events.push_back({start, ApplyDefaultDuration(start, TimeToFrames(Field(fields, 2), fps)),
-                          std::move(shown)});
+        events.push_back(
+            {start, ApplyDefaultDuration(start, TimeToFrames(Field(fields, 2), fps)), std::move(shown)});
     }
     // Players show the events by their start, whatever order the script keeps them in.
     std::stable_sort(events.begin(), events.end(),

@@ -30,15 +30,25 @@ std::size_t NextNonEmpty(const WorkLines &work, std::size_t from) {
     return from;
 }
 
-// A new block starts at a time line, or at a line (its number) followed by one.
+// Digits, with blanks around them as some writers leave them.
+bool IsNumberLine(std::string_view line) {
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return false;
+    const auto last = line.find_last_not_of(" \t");
+    return line.substr(first, last - first + 1).find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// A new block starts at a time line, or at its number followed by one.
 bool StartsBlock(const WorkLines &work, std::size_t at) {
-    return IsTimeLine(work.Item(at)) || (at + 1 < work.Count() && IsTimeLine(work.Item(at + 1)));
+    return IsTimeLine(work.Item(at)) ||
+           (at + 1 < work.Count() && IsNumberLine(work.Item(at)) && IsTimeLine(work.Item(at + 1)));
 }
 
 // The text lines of one block joined with "|". Players end a block at an
 // empty line only when a new block or the end of the file follows, so empty
 // lines before more text stay in the text as empty lines. The block also
-// ends before a new block that lacks its closing empty line. The last line
+// ends before a new block when its closing empty line is missing. The last line
 // of the file always belongs to the block before it.
 std::string TakeBlockText(WorkLines &work) {
     std::string text;
@@ -60,7 +70,7 @@ std::string TakeBlockText(WorkLines &work) {
                 takeTop();
             continue;
         }
-        if (IsTimeLine(work.Top()) || IsTimeLine(work.Item(1)))
+        if (StartsBlock(work, 0))
             break;
         takeTop();
     }
@@ -75,7 +85,8 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
     WorkLines &work = ctx.WorkList;
     // CHOICE: a file of a single line declines rather than failing on the
     // missing second line.
-    if (work.Count() < 2 || !(IsTimeLine(work.Item(0)) || (TryStrToInt(work.Item(0)) && IsTimeLine(work.Item(1)))))
+    if (work.Count() < 2 ||
+        !(IsTimeLine(work.Item(0)) || (TryStrToInt(work.Item(0)) && IsTimeLine(work.Item(1)))))
         return;
 
     ctx.ShowAlert(Alert::SameFps);

@@ -36,11 +36,15 @@ const TimingCase kTimingCases[] = {
      {"{10}{20}a", "{65000}{65100}credits", "{30}{40}b", "{50}{60}c"},
      {"2"},
      {"{10}{20}a", "{30}{40}b", "{50}{60}c", "{65000}{65100}credits"}},
-    {"FirstEntryOutOfOrder", {"{1350}{1373}x", "{10}{20}a", "{30}{40}b"}, {"1"},
+    {"FirstEntryOutOfOrder",
+     {"{1350}{1373}x", "{10}{20}a", "{30}{40}b"},
+     {"1"},
      {"{10}{20}a", "{30}{40}b", "{1350}{1373}x"}},
     // Entries that start together keep their order, and the overlap rule
     // still applies after the sort.
-    {"SortIsStable", {"{50}{60}c", "{10}{20}a", "{10}{30}b"}, {"1", "2"},
+    {"SortIsStable",
+     {"{50}{60}c", "{10}{20}a", "{10}{30}b"},
+     {"1", "2"},
      {"{10}{20}a", "{21}{30}b", "{50}{60}c"}},
 };
 

@@ -43,7 +43,7 @@ struct Divergence {
 };
 
 constexpr const char *kArrowMoved = "the arrow of the first time line is not at characters 14 to 16";
-constexpr const char *kBlockWithoutTime = "a block without a time line takes the frames of the block before";
+constexpr const char *kBlockWithoutTime = "a block without a time line joins the text of the block before";
 
 const std::map<std::string, Divergence> kExpectedToDiffer = {
     {"microdvd/pysubs2-test_extra_whitespace_parsing.sub", {"Unknown", "the first line starts with blanks"}},

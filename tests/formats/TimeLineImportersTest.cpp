@@ -169,8 +169,10 @@ INSTANTIATE_TEST_SUITE_P(
         OpenedCase{"tmp1.txt", "00:00:01:A\n00:00:02:\n", "TMPlayer (one line)"},
         OpenedCase{"tmp2.txt", "0:00:01=A\n0:00:02=\n", "TMPlayer (one line)"},
         OpenedCase{"mpl2.txt", "[10][20]A\n", "MPlayer 2"},
-        OpenedCase{"sami.txt", "\xEF\xBB\xBF\n \n<sami><head><title>x</title></head>\n<body>"
-                               "<sync start=1000><p>A<sync start=2000><p>&nbsp;</body></sami>", "SAMI Captioning"},
+        OpenedCase{"sami.txt",
+                   "\xEF\xBB\xBF\n \n<sami><head><title>x</title></head>\n<body>"
+                   "<sync start=1000><p>A<sync start=2000><p>&nbsp;</body></sami>",
+                   "SAMI Captioning"},
         OpenedCase{"script.ass", kAssFile, "Advanced SubStation Alpha"},
         OpenedCase{"plus.ssa", kAssFile, "Advanced SubStation Alpha"},
         OpenedCase{"vp.vsf", "{* VIPLAY SUBTITLE FILE *}\n00:00:01.000 00:00:02.000 A\n",

@@ -43,14 +43,16 @@ bool DrawingAfter(std::string_view block, bool drawing) {
 std::string ShownText(std::string_view text) {
     std::string shown;
     bool drawing = false;
+    // A "{" after the last "}" is never closed; knowing that spares a search
+    // to the end of the text for each of them.
+    const auto lastClose = text.rfind('}');
     for (std::size_t at = 0; at < text.size(); ++at) {
         const char c = text[at];
-        if (c == '{') {
-            if (const auto close = text.find('}', at); close != std::string_view::npos) {
-                drawing = DrawingAfter(text.substr(at + 1, close - at - 1), drawing);
-                at = close;
-                continue;
-            }
+        if (c == '{' && lastClose != std::string_view::npos && at < lastClose) {
+            const auto close = text.find('}', at);
+            drawing = DrawingAfter(text.substr(at + 1, close - at - 1), drawing);
+            at = close;
+            continue;
         }
         if (drawing)
             continue;

@@ -80,9 +80,12 @@ const std::array<RecognitionRule, 23> kRecognitionRules{{
      }, ImportPinnacle},
     {21, [](std::string_view l1, std::string_view) { return l1 == "@@9 Title"; }, ImportInscriberCG},
     {22, [](std::string_view l1, std::string_view) { return IsMPlayer2Line(l1); }, ImportMPlayer2},
-    // Rule 4 takes the four-line TMPlayer layout, whose lines this rule never matches.
-    {23, [](std::string_view l1, std::string_view) { return SplitClockLine(l1).has_value(); },
-     ImportTMPlayerOneLine},
+    // Rule 4 takes the four-line TMPlayer layout, whose lines this rule never matches. A
+    // second line, when the file has one ("OK" when it has not), is of the same kind or
+    // empty, so a note that begins with a clock time stays unknown.
+    {23, [](std::string_view l1, std::string_view l2) {
+         return SplitClockLine(l1) && (l2.empty() || l2 == "OK" || SplitClockLine(l2));
+     }, ImportTMPlayerOneLine},
 }};
 // clang-format on
 

@@ -76,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{22, "[10][25]Hello", kOk, "[10][2x]Hello", kOk, ImportMPlayer2},
         RuleCase{22, "[-68][-28]Before the film", kOk, "[10] [25]Hello", kOk, ImportMPlayer2},
         RuleCase{23, "00:00:10:Hello|world", kOk, "00:00:10,1=Hello", kOk, ImportTMPlayerOneLine},
+        RuleCase{23, "00:00:10:Hello", "00:00:12:", "00:00:10:Hello", "Notes", ImportTMPlayerOneLine},
+        RuleCase{23, "00:00:10:Hello", "", "00:00:10:Hello", "0:0:12:", ImportTMPlayerOneLine},
         RuleCase{23, "0:00:10=Hello", kOk, "0:0:10=Hello", kOk, ImportTMPlayerOneLine},
         RuleCase{23, "12:34:56:", kOk, "-0:00:07:Hello", kOk, ImportTMPlayerOneLine}));
 

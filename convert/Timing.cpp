@@ -25,25 +25,6 @@ int FrameAfter(int frame, int frames) {
     return ToInt32(static_cast<Extended>(frame) + frames);
 }
 
-} // namespace
-
-TextList FindTimingFaults(const TextList &frameLines) {
-    TextList faults;
-    int start = 0;
-    int end = 0;
-    FrameLineFrames(frameLines[0], start, end);
-    for (std::size_t i = 1; i < frameLines.Count(); ++i) {
-        const int prevEnd = end;
-        FrameLineFrames(frameLines[i], start, end);
-        if (start <= prevEnd)
-            faults.Add(IntToStr(static_cast<long long>(i)));
-        if (start >= end)
-            faults.Add(IntToStr(static_cast<long long>(i)));
-    }
-    return faults;
-}
-
-namespace {
 struct TimedEntry {
     int start;
     int end;
@@ -67,7 +48,24 @@ std::vector<TimedEntry> EntriesByStart(const TextList &frameLines) {
                      [](const TimedEntry &a, const TimedEntry &b) { return a.start < b.start; });
     return entries;
 }
+
 } // namespace
+
+TextList FindTimingFaults(const TextList &frameLines) {
+    TextList faults;
+    int start = 0;
+    int end = 0;
+    FrameLineFrames(frameLines[0], start, end);
+    for (std::size_t i = 1; i < frameLines.Count(); ++i) {
+        const int prevEnd = end;
+        FrameLineFrames(frameLines[i], start, end);
+        if (start <= prevEnd)
+            faults.Add(IntToStr(static_cast<long long>(i)));
+        if (start >= end)
+            faults.Add(IntToStr(static_cast<long long>(i)));
+    }
+    return faults;
+}
 
 TextList CorrectedTiming(const TextList &frameLines) {
     const std::vector<TimedEntry> entries = EntriesByStart(frameLines);

@@ -49,7 +49,6 @@ void TakeField(std::string_view &rest, std::string &field) {
     field = rest.substr(0, comma);
     rest.remove_prefix(comma + 1);
 }
-
 } // namespace
 
 void ImportSubStationAlpha(ImportContext &ctx, std::string &firstLine, std::string &secondLine,

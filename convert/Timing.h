@@ -10,7 +10,8 @@
 // ConvertError when an entry's frames are not whole numbers.
 TextList FindTimingFaults(const TextList &frameLines);
 
-// The list with every overlap moved to one frame after its predecessor's
+// The list in order of start frames (a stable sort, so a list in order
+// keeps its order), then with every overlap moved to one frame after its predecessor's
 // (corrected) end and every entry left without length given 23 frames; texts
 // stay as they are. ConvertError when an entry's frames are not whole numbers
 // or a corrected frame does not fit in 32 bits.

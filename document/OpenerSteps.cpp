@@ -14,7 +14,7 @@ std::string FileNameWithoutFolder(std::string_view path) {
 }
 
 bool IsFpsHeaderLine(std::string_view line) {
-    return line.starts_with("{1}{1}");
+    return line.starts_with("{1}{1}") || (line.starts_with("{0}{0}") && FpsHeaderRate(line));
 }
 
 std::optional<Extended> FpsHeaderRate(std::string_view line) {

@@ -12,7 +12,9 @@
 // The file name without its folder: everything after the last "\" or "/".
 std::string FileNameWithoutFolder(std::string_view path);
 
-// An FpsHeaderLine starts with "{1}{1}".
+// An FpsHeaderLine starts with "{1}{1}". Some MicroDVD writers give the
+// rate as "{0}{0}25.0"; such a line is one too when a rate follows, while
+// "{0}{0}" before any other text stays a subtitle.
 bool IsFpsHeaderLine(std::string_view line);
 
 // The rate of an FpsHeaderLine: the text after its last "}", every "." read

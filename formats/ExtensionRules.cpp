@@ -1,11 +1,13 @@
 #include "formats/ExtensionRules.h"
 
-const std::array<ExtensionRule, 7> kExtensionRules{{
+const std::array<ExtensionRule, 8> kExtensionRules{{
     {"SRT", ImportSubRip},
     {"STL", ImportSpruceStl},
     // The MPlayer 1 importer hands files of the second kind to the MPlayer 2 importer.
     {"MPL", ImportMPlayer1},
+    // The SubStation Alpha importer hands scripts of the advanced kind on.
     {"SSA", ImportSubStationAlpha},
+    {"ASS", ImportAdvancedSubStationAlpha},
     {"SON", ImportSpruceDVDMaestro},
     {"PSB", ImportPowerDivX},
     {"SBT", ImportSBT},

@@ -12,7 +12,7 @@ struct ExtensionRule {
     Importer *importer;
 };
 
-extern const std::array<ExtensionRule, 7> kExtensionRules;
+extern const std::array<ExtensionRule, 8> kExtensionRules;
 
 // The whole path upper-cased with everything up to and including its last
 // "." removed; a path without "." stays whole.

@@ -18,6 +18,17 @@ std::string_view AfterFirst(std::string_view text, char separator) {
     return at == std::string_view::npos ? text : text.substr(at + 1);
 }
 
+std::optional<std::string_view> AfterCommas(std::string_view text, int count) {
+    std::size_t at = 0;
+    for (; count > 0; --count) {
+        at = text.find(',', at);
+        if (at == std::string_view::npos)
+            return std::nullopt;
+        ++at;
+    }
+    return text.substr(at);
+}
+
 int UnitsToFrame(std::string_view valueText, Extended fps, Extended unitsPerSecond) {
     return ToInt32(RoundHalfEven(StrToFloat(valueText) * fps / unitsPerSecond));
 }

@@ -2,6 +2,7 @@
 
 #include "formats/ImportContext.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,9 @@ void AppendFurtherLine(std::string &text, std::string_view line);
 
 // The text after the first `separator`; the whole text when it has none.
 std::string_view AfterFirst(std::string_view text, char separator);
+
+// The text after the first `count` commas; none when the text has fewer.
+std::optional<std::string_view> AfterCommas(std::string_view text, int count);
 
 // A time given as a decimal count of units (tenths, milliseconds) as a
 // frame number at the rate, ties to even. ConvertError when the text is not

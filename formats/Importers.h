@@ -19,6 +19,7 @@ Importer ImportSubRip;
 Importer ImportSubViewer1;
 Importer ImportSubViewer2;
 Importer ImportTMPlayer;
+Importer ImportTMPlayerOneLine;
 Importer ImportViPlay;
 Importer ImportTurboTitler;
 Importer ImportZeroG;
@@ -33,6 +34,7 @@ Importer ImportMPlayer2;
 
 // Script and markup formats.
 Importer ImportSubStationAlpha;
+Importer ImportAdvancedSubStationAlpha;
 Importer ImportSami;
 
 // Single-line timecode formats.

@@ -1,9 +1,8 @@
 #include "formats/Importers.h"
 
-#include "document/Chars.h"
 #include "formats/ImportSteps.h"
+#include "formats/SingleLineFormats.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,24 +11,6 @@
 
 namespace {
 constexpr Extended kTenthsPerSecond = 10;
-
-struct TenthsLine {
-    std::string_view start, end, text;
-};
-
-// The parts of a line that begins "[" value "][" value "]".
-std::optional<TenthsLine> SplitTenthsLine(std::string_view line) {
-    if (CharAt(line, 1) != '[')
-        return std::nullopt;
-    const auto startClose = line.find(']');
-    if (startClose == std::string_view::npos || CharAt(line, startClose + 2) != '[')
-        return std::nullopt;
-    const auto endClose = line.find(']', startClose + 2);
-    if (endClose == std::string_view::npos)
-        return std::nullopt;
-    return TenthsLine{line.substr(1, startClose - 1), line.substr(startClose + 2, endClose - startClose - 2),
-                      line.substr(endClose + 1)};
-}
 } // namespace
 
 void ImportMPlayer2(ImportContext &ctx, std::string &firstLine, std::string &secondLine,

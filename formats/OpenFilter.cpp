@@ -9,9 +9,10 @@ constexpr int kFixed = -1;
 // NOTE: the pattern of "All Subtitles" holds "*vsf" without its dot, as it
 // always has; the filter only helps to pick a file and recognition never
 // looks at it.
-const std::array<OpenFilterEntry, 32> kOpenFilterEntries{{
-    {2, "", "*.sub;*.srt;*.txt;*vsf;*.tts;*.zeg;*.aqt;*.stl;*.mpl;*.ssa;*.smi;*.sami;*.son;*.psb;*.sbt"},
+const std::array<OpenFilterEntry, 34> kOpenFilterEntries{{
+    {2, "", "*.sub;*.srt;*.txt;*vsf;*.tts;*.zeg;*.aqt;*.stl;*.mpl;*.ssa;*.ass;*.smi;*.sami;*.son;*.psb;*.sbt"},
     {kFixed, "Adobe Encore DVD", "*.txt"},
+    {kFixed, "Advanced SubStation Alpha", "*.ass"},
     {kFixed, "AQTitle", "*.aqt"},
     {kFixed, "Captions 32", "*.txt"},
     {kFixed, "DVD Junior", "*.txt"},
@@ -37,6 +38,7 @@ const std::array<OpenFilterEntry, 32> kOpenFilterEntries{{
     {kFixed, "SubViewer 1.0", "*.sub"},
     {kFixed, "SubViewer 2.0", "*.sub"},
     {kFixed, "TMPlayer", "*.txt"},
+    {kFixed, "TMPlayer (one line)", "*.txt"},
     {kFixed, "Turbo Titler", "*.tts"},
     {kFixed, "Ulead DVD Workshop2", "*.txt"},
     {kFixed, "ViPlay", "*.vsf"},

@@ -13,7 +13,7 @@ struct OpenFilterEntry {
     std::string_view pattern;
 };
 
-extern const std::array<OpenFilterEntry, 32> kOpenFilterEntries;
+extern const std::array<OpenFilterEntry, 34> kOpenFilterEntries;
 
 // "description|pattern|description|pattern..." in the language, as the dialog expects.
 std::string OpenDialogFilter(std::uint8_t language);

@@ -1,6 +1,9 @@
 #include "formats/RecognitionRules.h"
 
 #include "document/Chars.h"
+#include "document/NumText.h"
+#include "formats/SamiCues.h"
+#include "formats/SingleLineFormats.h"
 
 #include <initializer_list>
 
@@ -20,11 +23,25 @@ bool SameChars(std::string_view a, std::string_view b, std::size_t from, std::si
 bool IsSubCreatorLine(std::string_view line) {
     return ColonsAt(line, {3, 6}) && CharIs(line, 9, '.') && CharIs(line, 11, ':');
 }
+
+// Writers put "<SAMI>" in any case, and often the head on the same line.
+bool HoldsSamiTag(std::string_view line) {
+    return FindNoCase(line, "<sami>") != std::string_view::npos;
+}
+
+// "[start][end]" in tenths of a second at the start of the line, whatever the file's name.
+bool IsMPlayer2Line(std::string_view line) {
+    const auto parts = SplitTenthsLine(line);
+    return parts && TryStrToInt(parts->start) && TryStrToInt(parts->end);
+}
 } // namespace
 
 // clang-format off
-const std::array<RecognitionRule, 21> kRecognitionRules{{
-    {1, [](std::string_view, std::string_view l2) { return CharsAre(l2, 14, "-->"); }, ImportSubRip},
+const std::array<RecognitionRule, 23> kRecognitionRules{{
+    // A SubRip file may start with a block number or, without numbers, with a time line.
+    {1, [](std::string_view l1, std::string_view l2) {
+         return CharsAre(l1, 14, "-->") || CharsAre(l2, 14, "-->");
+     }, ImportSubRip},
     {2, [](std::string_view l1, std::string_view) { return l1 == "[TITLE]"; }, ImportSubViewer1},
     {3, [](std::string_view l1, std::string_view) { return l1 == "[INFORMATION]"; }, ImportSubViewer2},
     {4, [](std::string_view l1, std::string_view l2) {
@@ -36,7 +53,8 @@ const std::array<RecognitionRule, 21> kRecognitionRules{{
     {8, [](std::string_view l1, std::string_view) { return l1 == "% Zero G 1.0"; }, ImportZeroG},
     {9, [](std::string_view l1, std::string_view) { return CharsAre(l1, 1, "-->>"); }, ImportAQTitle},
     {10, [](std::string_view l1, std::string_view) { return l1 == "{HEAD"; }, ImportDVDSubtitle},
-    {11, [](std::string_view l1, std::string_view) { return l1 == "<SAMI>"; }, ImportSami},
+    {11, [](std::string_view l1, std::string_view l2) { return HoldsSamiTag(l1) || HoldsSamiTag(l2); },
+     ImportSami},
     {12, [](std::string_view l1, std::string_view) { return CharsAre(l1, 1, "Subtitle File Mark"); }, ImportDVDJunior},
     {13, [](std::string_view l1, std::string_view l2) {
          return IsSubCreatorLine(l1) && IsSubCreatorLine(l2);
@@ -61,6 +79,13 @@ const std::array<RecognitionRule, 21> kRecognitionRules{{
          return CharsAre(l1, 1, "----") && l2 == "#INPOINT OUTPOINT PATH";
      }, ImportPinnacle},
     {21, [](std::string_view l1, std::string_view) { return l1 == "@@9 Title"; }, ImportInscriberCG},
+    {22, [](std::string_view l1, std::string_view) { return IsMPlayer2Line(l1); }, ImportMPlayer2},
+    // Rule 4 takes the four-line TMPlayer layout, whose lines this rule never matches. A
+    // second line, when the file has one ("OK" when it has not), is of the same kind or
+    // empty, so a note that begins with a clock time stays unknown.
+    {23, [](std::string_view l1, std::string_view l2) {
+         return SplitClockLine(l1) && (l2.empty() || l2 == "OK" || SplitClockLine(l2));
+     }, ImportTMPlayerOneLine},
 }};
 // clang-format on
 

@@ -16,7 +16,7 @@ struct RecognitionRule {
     Importer *importer;
 };
 
-extern const std::array<RecognitionRule, 21> kRecognitionRules;
+extern const std::array<RecognitionRule, 23> kRecognitionRules;
 
 // Tries every rule in order, each on the lines as they stand when its turn
 // comes: an importer that accepts empties both lines, so no later rule holds.

@@ -22,6 +22,45 @@ bool SplitDVDJuniorLine(std::string_view line, DVDJuniorLine &parts) {
     return true;
 }
 
+std::optional<TenthsLine> SplitTenthsLine(std::string_view line) {
+    if (CharAt(line, 1) != '[')
+        return std::nullopt;
+    const auto startClose = line.find(']');
+    if (startClose == std::string_view::npos || CharAt(line, startClose + 2) != '[')
+        return std::nullopt;
+    const auto endClose = line.find(']', startClose + 2);
+    if (endClose == std::string_view::npos)
+        return std::nullopt;
+    return TenthsLine{line.substr(1, startClose - 1), line.substr(startClose + 2, endClose - startClose - 2),
+                      line.substr(endClose + 1)};
+}
+
+namespace {
+bool IsDigitAt(std::string_view line, std::size_t position) {
+    const auto c = CharAt(line, position);
+    return c && *c >= '0' && *c <= '9';
+}
+
+// "h:mm:ss" or "hh:mm:ss" at the start of the line: its length, 0 when neither.
+std::size_t ClockLength(std::string_view line) {
+    const std::size_t hourDigits = IsDigitAt(line, 2) ? 2 : 1;
+    if (!IsDigitAt(line, 1))
+        return 0;
+    const std::size_t colon = hourDigits + 1;
+    const bool clock = ColonsAt(line, {colon, colon + 3}) && IsDigitAt(line, colon + 1) &&
+                       IsDigitAt(line, colon + 2) && IsDigitAt(line, colon + 4) && IsDigitAt(line, colon + 5);
+    return clock ? colon + 5 : 0;
+}
+} // namespace
+
+std::optional<ClockLine> SplitClockLine(std::string_view line) {
+    const std::size_t length = ClockLength(line);
+    const auto separator = CharAt(line, length + 1);
+    if (length == 0 || (separator != ':' && separator != '='))
+        return std::nullopt;
+    return ClockLine{line.substr(0, length), line.substr(length + 1)};
+}
+
 namespace {
 std::string_view TrimTrailingSpaces(std::string_view text) {
     const auto last = text.find_last_not_of(' ');

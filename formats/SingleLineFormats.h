@@ -3,6 +3,7 @@
 #include "formats/ImportContext.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,20 @@ bool SplitDVDJuniorLine(std::string_view line, DVDJuniorLine &parts);
 // A Spruce DVD Maestro text in FrameLine form: every "-" is a line break,
 // blanks after a break go, and a leading dash stays in front of the first line.
 std::string SpruceMaestroText(std::string_view text);
+
+// An MPlayer 2 line "[start][end]text": the two values in brackets at the
+// start of the line, unchecked, and the text after them.
+struct TenthsLine {
+    std::string_view start, end, text;
+};
+std::optional<TenthsLine> SplitTenthsLine(std::string_view line);
+
+// A one-line TMPlayer line "hh:mm:ss:text", also with "=" before the text
+// and with a one-digit hour: the time and the text.
+struct ClockLine {
+    std::string_view time, text;
+};
+std::optional<ClockLine> SplitClockLine(std::string_view line);
 
 // A Captions 32 text area: two blank-padded fields separated by "|", the
 // second one only kept when something is left of it.

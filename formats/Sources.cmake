@@ -4,6 +4,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/formats/SubViewer1.cpp
     ${PROJECT_SOURCE_DIR}/formats/SubViewer2.cpp
     ${PROJECT_SOURCE_DIR}/formats/TMPlayer.cpp
+    ${PROJECT_SOURCE_DIR}/formats/TMPlayerOneLine.cpp
     ${PROJECT_SOURCE_DIR}/formats/ViPlay.cpp
     ${PROJECT_SOURCE_DIR}/formats/TurboTitler.cpp
     ${PROJECT_SOURCE_DIR}/formats/ZeroG.cpp
@@ -30,6 +31,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/formats/MPlayer1.cpp
     ${PROJECT_SOURCE_DIR}/formats/MPlayer2.cpp
     ${PROJECT_SOURCE_DIR}/formats/SubStationAlpha.cpp
+    ${PROJECT_SOURCE_DIR}/formats/AdvancedSubStationAlpha.cpp
     ${PROJECT_SOURCE_DIR}/formats/Sami.cpp
     ${PROJECT_SOURCE_DIR}/formats/SamiCues.cpp
     ${PROJECT_SOURCE_DIR}/formats/RecognitionRules.cpp

@@ -10,6 +10,7 @@
 
 // A SubRip file is a sequence of blocks: a number line, a time line
 // "hh:mm:ss,mmm --> hh:mm:ss,mmm", one or more text lines and an empty line.
+// Players also read blocks without their number line.
 
 namespace {
 constexpr int kSubtitleErrorRow = 19;
@@ -22,10 +23,33 @@ bool IsTimeLine(std::string_view line) {
     return CharsAre(line, 14, "-->");
 }
 
-// The text lines of one block joined with "|". A block ends at an empty
-// line, which stays for the next block to skip, or before a line that is
-// followed by a time line (a block without its closing empty line). The
-// last line of the file always belongs to the block before it.
+// The first line at or after `from` that is not empty; Count() when none is.
+std::size_t NextNonEmpty(const WorkLines &work, std::size_t from) {
+    while (from < work.Count() && work.Item(from).empty())
+        ++from;
+    return from;
+}
+
+// Digits, with blanks around them as some writers leave them.
+bool IsNumberLine(std::string_view line) {
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return false;
+    const auto last = line.find_last_not_of(" \t");
+    return line.substr(first, last - first + 1).find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// A new block starts at a time line, or at its number followed by one.
+bool StartsBlock(const WorkLines &work, std::size_t at) {
+    return IsTimeLine(work.Item(at)) ||
+           (at + 1 < work.Count() && IsNumberLine(work.Item(at)) && IsTimeLine(work.Item(at + 1)));
+}
+
+// The text lines of one block joined with "|". Players end a block at an
+// empty line only when a new block or the end of the file follows, so empty
+// lines before more text stay in the text as empty lines. The block also
+// ends before a new block when its closing empty line is missing. The last line
+// of the file always belongs to the block before it.
 std::string TakeBlockText(WorkLines &work) {
     std::string text;
     const auto takeTop = [&] {
@@ -37,8 +61,19 @@ std::string TakeBlockText(WorkLines &work) {
             takeTop();
         return text;
     }
-    while (work.Count() > 1 && !work.Top().empty() && !IsTimeLine(work.Item(1)))
+    while (work.Count() > 1) {
+        if (work.Top().empty()) {
+            const std::size_t next = NextNonEmpty(work, 0);
+            if (next == work.Count() || StartsBlock(work, next))
+                break;
+            for (std::size_t line = 0; line < next; ++line)
+                takeTop();
+            continue;
+        }
+        if (StartsBlock(work, 0))
+            break;
         takeTop();
+    }
     if (work.Count() == 1 && !work.Top().empty())
         takeTop();
     return text;
@@ -50,7 +85,8 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
     WorkLines &work = ctx.WorkList;
     // CHOICE: a file of a single line declines rather than failing on the
     // missing second line.
-    if (work.Count() < 2 || !TryStrToInt(work.Item(0)) || !IsTimeLine(work.Item(1)))
+    if (work.Count() < 2 ||
+        !(IsTimeLine(work.Item(0)) || (TryStrToInt(work.Item(0)) && IsTimeLine(work.Item(1)))))
         return;
 
     ctx.ShowAlert(Alert::SameFps);
@@ -64,11 +100,16 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
     int end = 0;
     std::string numberLine;
     std::string timeLine;
-    while (work.Count() > 2) {
+    // A block without a number starts at its time line; one of a time
+    // line and a text line can only be the last.
+    while (work.Count() > 2 || (work.Count() == 2 && IsTimeLine(work.Top()))) {
         work.DeleteEmptyTop();
         if (work.Empty())
             break;
-        work.TakeTop(numberLine);
+        if (IsTimeLine(work.Top()))
+            numberLine.clear();
+        else
+            work.TakeTop(numberLine);
         work.DeleteEmptyTop();
         if (work.Empty())
             break;

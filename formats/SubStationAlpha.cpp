@@ -2,6 +2,7 @@
 
 #include "document/Chars.h"
 #include "formats/ImportSteps.h"
+#include "formats/SamiCues.h"
 
 #include <string>
 #include <string_view>
@@ -18,6 +19,17 @@ constexpr int kFieldCommas = 9;
 
 bool IsEvent(std::string_view line) {
     return CharsAre(line, 1, "Dialogue");
+}
+
+// A ".ssa" file may hold an Advanced SubStation Alpha script, which says so
+// in its header ("ScriptType: v4.00+") before the first event.
+bool IsAdvancedScript(const WorkLines &work) {
+    for (std::size_t i = 0; i < work.Count() && !IsEvent(work.Item(i)); ++i) {
+        const std::string_view line = work.Item(i);
+        if (CharsAre(line, 1, "ScriptType:") && FindNoCase(line, "v4.00+") != std::string_view::npos)
+            return true;
+    }
+    return false;
 }
 
 // Some writers fill the effect field with "!Effect"; most leave it empty.
@@ -37,23 +49,16 @@ void TakeField(std::string_view &rest, std::string &field) {
     field = rest.substr(0, comma);
     rest.remove_prefix(comma + 1);
 }
-
-// The text after the effect field; an event with fewer fields keeps what is left.
-std::string_view AfterFieldCommas(std::string_view line, std::string_view rest) {
-    std::size_t at = 0;
-    for (int comma = 0; comma < kFieldCommas; ++comma) {
-        at = line.find(',', at);
-        if (at == std::string_view::npos)
-            return rest;
-        ++at;
-    }
-    return line.substr(at);
-}
 } // namespace
 
 void ImportSubStationAlpha(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                            std::string &formatName) {
     WorkLines &work = ctx.WorkList;
+    // Handed on before anything is shown, so the alert shows once.
+    if (IsAdvancedScript(work)) {
+        ImportAdvancedSubStationAlpha(ctx, firstLine, secondLine, formatName);
+        return;
+    }
     ctx.Begin(Alert::SameFps, ctx.BoxHeader());
 
     while (!work.Empty() && !IsEvent(work.Top()))
@@ -72,7 +77,8 @@ void ImportSubStationAlpha(ImportContext &ctx, std::string &firstLine, std::stri
         TakeField(rest, endTime);
         std::string_view text = rest;
         if (!usesEffectMark) {
-            text = AfterFieldCommas(line, rest);
+            // An event with fewer fields keeps what is left.
+            text = AfterCommas(line, kFieldCommas).value_or(rest);
         } else if (const auto mark = rest.find(kEffectMark); mark != std::string_view::npos) {
             // NOTE: an event of such a file with an empty effect keeps its style,
             // name and margin fields in front of its text.

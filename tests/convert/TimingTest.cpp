@@ -29,8 +29,23 @@ const TimingCase kTimingCases[] = {
      {"{10}{100}a", "{20}{30}b", "{25}{40}c", "{200}{300}d"},
      {"1", "2"},
      {"{10}{100}a", "{101}{124}b", "{125}{148}c", "{200}{300}d"}},
-    {"TextsKeepBracesAndBars", {"{10}{20}a}b{c", "{5}{30}x|y"}, {"1"}, {"{10}{20}a}b{c", "{21}{30}x|y"}},
+    {"TextsKeepBracesAndBars", {"{10}{20}a}b{c", "{15}{30}x|y"}, {"1"}, {"{10}{20}a}b{c", "{21}{30}x|y"}},
     {"FramesRewrittenAsPlainDigits", {"{007}{020}a", "{030}{040}b"}, {}, {"{7}{20}a", "{30}{40}b"}},
+    // An entry far out of order takes its place; every entry keeps its times.
+    {"StrayEntrySortedIntoPlace",
+     {"{10}{20}a", "{65000}{65100}credits", "{30}{40}b", "{50}{60}c"},
+     {"2"},
+     {"{10}{20}a", "{30}{40}b", "{50}{60}c", "{65000}{65100}credits"}},
+    {"FirstEntryOutOfOrder",
+     {"{1350}{1373}x", "{10}{20}a", "{30}{40}b"},
+     {"1"},
+     {"{10}{20}a", "{30}{40}b", "{1350}{1373}x"}},
+    // Entries that start together keep their order, and the overlap rule
+    // still applies after the sort.
+    {"SortIsStable",
+     {"{50}{60}c", "{10}{20}a", "{10}{30}b"},
+     {"1", "2"},
+     {"{10}{20}a", "{21}{30}b", "{50}{60}c"}},
 };
 
 class TimingRules : public ::testing::TestWithParam<TimingCase> {};
@@ -57,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Convert, TimingRules, ::testing::ValuesIn(kTimingCases)
 TEST(TimingRulesFailures, FramesThatAreNotNumbersOrDoNotFit) {
     EXPECT_THROW(FindTimingFaults(TextList{"{10}{20}a", "{30}{4x}b"}), ConvertError);
     EXPECT_THROW(CorrectedTiming(TextList{"{1x}{20}a"}), ConvertError);
-    EXPECT_THROW(CorrectedTiming(TextList{"{10}{2147483647}a", "{5}{6}b"}), ConvertError);
+    EXPECT_THROW(CorrectedTiming(TextList{"{10}{2147483647}a", "{15}{16}b"}), ConvertError);
     EXPECT_THROW(CorrectedTiming(TextList{"{10}{20}a", "{2147483640}{2147483630}b"}), ConvertError);
 }
 
@@ -114,7 +129,7 @@ TEST_F(TimingHandlers, CorrectionReplacesTheListsAndDisablesAuto) {
 
 TEST_F(TimingHandlers, CorrectionThatFailsLeavesTheList) {
     fake.dialogs.AllowErrors();
-    const Lines entries{"{10}{2147483647}a", "{5}{6}b"};
+    const Lines entries{"{10}{2147483647}a", "{15}{16}b"};
     Load(entries);
     form.Run(&TForm1::CorrectTiming);
     EXPECT_EQ(Subtitles(), entries);

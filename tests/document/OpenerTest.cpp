@@ -89,6 +89,15 @@ INSTANTIATE_TEST_SUITE_P(
         SubRipCase{"unended.srt",
                    "1\n00:00:01,000 --> 00:00:02,000\nA\n2\n00:00:03,000 --> 00:00:04,000\nB\nC",
                    {"{25}{50}A", "{75}{100}B|C"}},
+        // An empty line ends a subtitle only before a new one or the end of the file.
+        SubRipCase{
+            "inner.srt",
+            "1\n00:00:01,000 --> 00:00:02,000\nA\n\nB\n\n\n2\n00:00:03,000 --> 00:00:04,000\nC\n\n\nD\n\n",
+            {"{25}{50}A||B", "{75}{100}C|||D"}},
+        SubRipCase{"unnumbered.srt",
+                   "00:00:01,000 --> 00:00:02,000\nA\n\n00:00:03,000 --> 00:00:04,000\nB\n\nC\n"
+                   "00:00:05,000 --> 00:00:06,000\nD",
+                   {"{25}{50}A", "{75}{100}B||C", "{125}{150}D"}},
         SubRipCase{"coordinates.srt",
                    "1\n00:00:01,000 --> 00:00:02,000 X1:100 X2:600 Y1:10 Y2:50\nA\n\n"
                    "2\n00:00:02,500 --> 00:00:03,500\nB",
@@ -133,6 +142,10 @@ INSTANTIATE_TEST_SUITE_P(
     Rates, MicroDvdHeaders,
     ::testing::Values(HeaderCase{"{1}{1}23.976", "23,976", {"{10}{20}A", "{30}{40}B|C"}, {}},
                       HeaderCase{"{1}{1}25", "25,000", {"{10}{20}A", "{30}{40}B|C"}, {}},
+                      HeaderCase{"{0}{0}25.0", "25,000", {"{10}{20}A", "{30}{40}B|C"}, {}},
+                      HeaderCase{"{0}{0}23,976", "23,976", {"{10}{20}A", "{30}{40}B|C"}, {}},
+                      // Without a rate after it, "{0}{0}" starts a subtitle.
+                      HeaderCase{"{0}{0}Hi", "29,700", {"{0}{0}Hi", "{10}{20}A", "{30}{40}B|C"}, {}},
                       HeaderCase{
                           "{1}{1}abc", "29,700", {"{1}{1}abc", "{10}{20}A", "{30}{40}B|C"}, {English(18)}}));
 

@@ -44,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ContentRules,
     ::testing::Values(
         RuleCase{1, "1", "00:00:01,000 --> 00:00:02,000", "1", "0:00:01,000 --> 0:00:02,000", ImportSubRip},
+        RuleCase{1, "00:00:01,000 --> 00:00:02,000", "Hello", "0:00:01,000 --> 0:00:02,000", "Hello",
+                 ImportSubRip},
         RuleCase{2, "[TITLE]", kOk, "[TITLE] ", kOk, ImportSubViewer1},
         RuleCase{3, "[INFORMATION]", kOk, "[information]", kOk, ImportSubViewer2},
         RuleCase{4, "00:00:10,1=Hello", "00:00:10,2=world", "00:00:10,1=Hello", "00:00:11,2=world",
@@ -55,7 +57,9 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{8, "% Zero G 1.0", kOk, "% Zero G 2.0", kOk, ImportZeroG},
         RuleCase{9, "-->> 072058", kOk, "--> 072058", kOk, ImportAQTitle},
         RuleCase{10, "{HEAD", kOk, "{HEAD ", kOk, ImportDVDSubtitle},
-        RuleCase{11, "<SAMI>", kOk, "<sami>", kOk, ImportSami},
+        RuleCase{11, "<SAMI>", kOk, "<SAMI", kOk, ImportSami},
+        RuleCase{11, "\xEF\xBB\xBF<sami><HEAD><TITLE>x</TITLE>", kOk, "<SAMIParam>", kOk, ImportSami},
+        RuleCase{11, " ", "<Sami>", "<!-- <SAM> -->", "<HEAD>", ImportSami},
         RuleCase{12, "Subtitle File Mark:2C:\\Untitled.avi", kOk, "Subtitle File Mar", kOk, ImportDVDJunior},
         RuleCase{13, "00:00:01.5:Hello", "00:00:03.0:", "00:00:01.5:Hello", "Hello", ImportSubCreator},
         RuleCase{14, "00:50:34:22  00:50:39:13", kOk, "00:50:34:22  00:50:39:13 ", kOk, ImportFabSubtitler},
@@ -68,7 +72,14 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{19, "BMPFILE: sub0001.bmp", kOk, "BMPFIL", kOk, ImportIAuthor},
         RuleCase{20, "-------", "#INPOINT OUTPOINT PATH", "-------", "#INPOINT OUTPOINT PATH ",
                  ImportPinnacle},
-        RuleCase{21, "@@9 Title", kOk, "@@9 title", kOk, ImportInscriberCG}));
+        RuleCase{21, "@@9 Title", kOk, "@@9 title", kOk, ImportInscriberCG},
+        RuleCase{22, "[10][25]Hello", kOk, "[10][2x]Hello", kOk, ImportMPlayer2},
+        RuleCase{22, "[-68][-28]Before the film", kOk, "[10] [25]Hello", kOk, ImportMPlayer2},
+        RuleCase{23, "00:00:10:Hello|world", kOk, "00:00:10,1=Hello", kOk, ImportTMPlayerOneLine},
+        RuleCase{23, "00:00:10:Hello", "00:00:12:", "00:00:10:Hello", "Notes", ImportTMPlayerOneLine},
+        RuleCase{23, "00:00:10:Hello", "", "00:00:10:Hello", "0:0:12:", ImportTMPlayerOneLine},
+        RuleCase{23, "0:00:10=Hello", kOk, "0:0:10=Hello", kOk, ImportTMPlayerOneLine},
+        RuleCase{23, "12:34:56:", kOk, "-0:00:07:Hello", kOk, ImportTMPlayerOneLine}));
 
 class Dispatch : public ::testing::Test {
 protected:
@@ -111,13 +122,14 @@ TEST(FileExtensions, AreTheUpperCasedTextAfterTheLastDot) {
         EXPECT_EQ(FileExtension(path), extension) << path;
 }
 
-TEST(OpenDialogFilters, HoldThirtyTwoEntriesInTheLanguage) {
+TEST(OpenDialogFilters, HoldThirtyFourEntriesInTheLanguage) {
     const std::string english = OpenDialogFilter(2);
     EXPECT_TRUE(
-        english.starts_with("All Subtitles|*.sub;*.srt;*.txt;*vsf;*.tts;*.zeg;*.aqt;*.stl;*.mpl;*.ssa;"
-                            "*.smi;*.sami;*.son;*.psb;*.sbt|Adobe Encore DVD|*.txt|AQTitle|*.aqt|"));
+        english.starts_with("All Subtitles|*.sub;*.srt;*.txt;*vsf;*.tts;*.zeg;*.aqt;*.stl;*.mpl;*.ssa;*.ass;"
+                            "*.smi;*.sami;*.son;*.psb;*.sbt|Adobe Encore DVD|*.txt|"
+                            "Advanced SubStation Alpha|*.ass|AQTitle|*.aqt|"));
     EXPECT_TRUE(english.ends_with("|ViPlay|*.vsf|Zero G|*.zeg|All Files|*.*"));
-    EXPECT_EQ(std::count(english.begin(), english.end(), '|'), 63);
+    EXPECT_EQ(std::count(english.begin(), english.end(), '|'), 67);
     EXPECT_TRUE(OpenDialogFilter(1).starts_with(MessageText(2, 1) + "|*.sub;"));
     EXPECT_TRUE(OpenDialogFilter(4).ends_with("|" + MessageText(3, 4) + "|*.*"));
 }

@@ -16,6 +16,10 @@ TEST_P(ScriptImports, ScriptAndMarkupFiles) {
 
 constexpr const char *kSsaHeader = "[Script Info]\nTitle: x\n\n[Events]\nFormat: Marked, Start, End, Text\n";
 
+constexpr const char *kAssHeader =
+    "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\nFormat: Name, Fontname\nStyle: Default,Arial\n\n"
+    "[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n";
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Importers, ScriptImports, ::testing::Values(
     ImportCase{"SsaWithEffectMark", ImportSubStationAlpha, std::string(kSsaHeader) +
@@ -32,6 +36,22 @@ INSTANTIATE_TEST_SUITE_P(Importers, ScriptImports, ::testing::Values(
         "25,000", "SubStation Alpha", {48}},
     ImportCase{"SsaWithoutEvents", ImportSubStationAlpha, "[Script Info]\n Dialogue: indented",
         "25,000", {"{1}{1}25,000"}, "25,000", "SubStation Alpha", {48}},
+    // Sorted by start; overrides, drawings and comments gone; an unclosed brace is text.
+    ImportCase{"AssAsPlayersShowIt", ImportAdvancedSubStationAlpha, std::string(kAssHeader) +
+        "Dialogue: 0,0:00:05.00,0:00:06.50,Default,,0,0,0,,{\\an8}Second\\Nline\n"
+        "Dialogue: 1,0:00:01.00,0:00:03.00,Default,Me,0,0,0,,{\\i1}Hello{\\i0}\\hthere, "
+        "{\\pos(10,20)\\fad(200,200)}friend\\nagain\n"
+        "Comment: 0,0:00:02.00,0:00:03.00,Default,,0,0,0,,Hidden\n"
+        "Dialogue: 0,0:00:07.00,0:00:08.00,Default,,0,0,0,,{\\p1}m 0 0 l 100 0 100 100{\\p0}\n"
+        "Dialogue: 0,0:00:07.00,0:00:08.00,Default,,0,0,0,,{\\p2\\pos(1,2)}m 0 0{\\p0}Sign{\\p1}m 1 1\n"
+        "Dialogue: 0,0:00:09.00,0:00:09.00,Default,,0,0,0,,Text {with brace\n"
+        "Dialogue: 0,0:00:10.00\n",
+        "25.000", {"{1}{1}25,000", "{25}{75}Hello there, friend|again", "{125}{162}Second|line", "{175}{200}Sign",
+                   "{225}{248}Text {with brace"},
+        "25,000", "Advanced SubStation Alpha", {48}},
+    ImportCase{"SsaHandsAdvancedScriptsOn", ImportSubStationAlpha, std::string(kAssHeader) +
+        "Dialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,Hi, there",
+        "25,000", {"{1}{1}25,000", "{25}{50}Hi, there"}, "25,000", "Advanced SubStation Alpha", {48}},
     ImportCase{"SamiExactMarkers", ImportSami,
         "<SAMI>\n<HEAD>\n<BODY>\n   <SYNC START=1000>\n      <P CLASS=SUBTTL>Hello<br>world\n"
         "   <SYNC START=3000>\n      <P CLASS=SUBTTL>&nbsp;\n</BODY>\n</SAMI>",

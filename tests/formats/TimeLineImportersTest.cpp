@@ -74,6 +74,12 @@ const TimeLineCase kTimeLineCases[] = {
      "25,000", {"{1}{1}25,000", "{125}{150}Next"}, "25,000", "TMPlayer"},
     {"TMPlayerWritesThePlainBoxText", ImportTMPlayer, "00:00:01,1=Short\n00:00:01,2=\n00:00:02,1=",
      "29.97", {"{1}{1}29.97"}, "29.97", "TMPlayer"},
+    // Each subtitle lasts until the next line's time; the last one the default duration.
+    {"TMPlayerOneLineVariants", ImportTMPlayerOneLine,
+     "00:00:01:Hello|world\n00:00:04:\n0:00:05=Same start\n0:00:05:Next\nnot a line\n\n"
+     "00:00:07,1=four-line\n00:00:09=Last",
+     "25,000", {"{1}{1}25,000", "{25}{100}Hello|world", "{125}{148}Same start", "{125}{225}Next",
+                "{225}{248}Last"}, "25,000", "TMPlayer (one line)"},
     {"ViPlaySkipsInvalidTimesAndEndsAtAnEmptyLine", ImportViPlay,
      "{* VIPLAY SUBTITLE FILE *}\n00:00:01.000-00:00:02.000-One|line\n0x:00:01.000-00:00:02.000-Bad start\n"
      "00:00:01.000-00:00:0x.000-Bad end\n00:00:03.000-00:00:03.000-Same\n\n00:00:05.000-00:00:06.000-After",
@@ -128,6 +134,11 @@ struct OpenedCase {
     friend void PrintTo(const OpenedCase &c, std::ostream *out) { *out << c.fileName; }
 };
 
+constexpr const char *kAssFile =
+    "[Script Info]\r\nScriptType: v4.00+\r\n\r\n[Events]\r\n"
+    "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\r\n"
+    "Dialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,{\\i1}A{\\i0}\r\n";
+
 class TimeLineFiles : public ::testing::TestWithParam<OpenedCase> {};
 
 // The opener chooses the importer; the format's name and the rate of its
@@ -155,6 +166,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "SubViewer 1.0"},
         OpenedCase{"sv2.sub", "[INFORMATION]\n[SUBTITLE]\n00:00:01.00,00:00:02.00\nA\n", "SubViewer 2.0"},
         OpenedCase{"tmp.txt", "00:00:01,1=A\n00:00:01,2=\n00:00:02,1=\n00:00:02,2=\n", "TMPlayer"},
+        OpenedCase{"tmp1.txt", "00:00:01:A\n00:00:02:\n", "TMPlayer (one line)"},
+        OpenedCase{"tmp2.txt", "0:00:01=A\n0:00:02=\n", "TMPlayer (one line)"},
+        OpenedCase{"mpl2.txt", "[10][20]A\n", "MPlayer 2"},
+        OpenedCase{"sami.txt",
+                   "\xEF\xBB\xBF\n \n<sami><head><title>x</title></head>\n<body>"
+                   "<sync start=1000><p>A<sync start=2000><p>&nbsp;</body></sami>",
+                   "SAMI Captioning"},
+        OpenedCase{"script.ass", kAssFile, "Advanced SubStation Alpha"},
+        OpenedCase{"plus.ssa", kAssFile, "Advanced SubStation Alpha"},
         OpenedCase{"vp.vsf", "{* VIPLAY SUBTITLE FILE *}\n00:00:01.000 00:00:02.000 A\n",
                    "ViPlay Subtitle File"},
         OpenedCase{"tt.tts", "0:00:01.00,0:00:02.00,NTP A\n", "TurboTitler"},

@@ -41,9 +41,13 @@ std::size_t NonAsciiBytes(std::string_view bytes) {
 }
 
 // CHOICE: the detector is believed from this confidence on. On files of a
-// few dozen one-line subtitles it answers Windows-1250, 1251 and 1256 with
-// 40 to 51, so the bar stands below that; the sample tests keep it honest.
-constexpr std::int32_t kConfidentFrom = 30;
+// few one-line subtitles it answers the right Windows code page with 20 to
+// 50, so the bar stands low; the sample tests keep it honest.
+constexpr std::int32_t kConfidentFrom = 20;
+// CHOICE: the fallback is the code page of the user's own language, so it
+// wins over a better answer by less than this: a Polish file whose few
+// letters fit Windows-1252 as well is still Polish on a Polish desktop.
+constexpr std::int32_t kFallbackMargin = 15;
 // Fewer bytes beyond ASCII than this say too little about a code page.
 constexpr std::size_t kEnoughNonAscii = 6;
 // The detector reads this much of a file; more changes its answer little.
@@ -67,22 +71,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kReadAsWi
     {"ISO-8859-9", "Windows-1254"},
 }};
 
-// ICU's answer, in our names.
-std::optional<TextEncoding> Detect(std::string_view bytes) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UCharsetDetector, DetectorCloser> detector(ucsdet_open(&status));
-    if (U_FAILURE(status))
-        return std::nullopt;
-    const std::string_view sample = bytes.substr(0, kDetectorSample);
-    ucsdet_setText(detector.get(), sample.data(), static_cast<std::int32_t>(sample.size()), &status);
-    const UCharsetMatch *match = ucsdet_detect(detector.get(), &status);
-    if (U_FAILURE(status) || match == nullptr)
-        return std::nullopt;
-    const char *name = ucsdet_getName(match, &status);
-    const std::int32_t confidence = ucsdet_getConfidence(match, &status);
-    if (U_FAILURE(status) || name == nullptr || confidence < kConfidentFrom)
-        return std::nullopt;
-    const std::string_view detected = name;
+// An answer of ICU's in our names; none for one we do not read.
+std::optional<TextEncoding> OurEncoding(std::string_view detected) {
     for (const auto &[iso, windows] : kReadAsWindows)
         if (detected == iso)
             return FindEncoding(windows);
@@ -91,6 +81,43 @@ std::optional<TextEncoding> Detect(std::string_view bytes) {
     if (encoding && encoding->name.starts_with("UTF"))
         return std::nullopt;
     return encoding;
+}
+
+// ICU's best answer when it is confident enough, or the fallback when that
+// comes close enough to it.
+std::optional<TextEncoding> Detect(std::string_view bytes, const TextEncoding &fallback) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<UCharsetDetector, DetectorCloser> detector(ucsdet_open(&status));
+    if (U_FAILURE(status))
+        return std::nullopt;
+    const std::string_view sample = bytes.substr(0, kDetectorSample);
+    ucsdet_setText(detector.get(), sample.data(), static_cast<std::int32_t>(sample.size()), &status);
+    std::int32_t count = 0;
+    const UCharsetMatch **matches = ucsdet_detectAll(detector.get(), &count, &status);
+    if (U_FAILURE(status) || matches == nullptr)
+        return std::nullopt;
+    std::optional<TextEncoding> best;
+    std::int32_t bestConfidence = 0;
+    for (std::int32_t i = 0; i < count; ++i) {
+        const char *name = ucsdet_getName(matches[i], &status);
+        const std::int32_t confidence = ucsdet_getConfidence(matches[i], &status);
+        if (U_FAILURE(status) || name == nullptr)
+            return best;
+        const std::optional<TextEncoding> encoding = OurEncoding(name);
+        if (!encoding)
+            continue;
+        if (!best) {
+            if (confidence < kConfidentFrom)
+                return std::nullopt;
+            best = encoding;
+            bestConfidence = confidence;
+        }
+        if (encoding->name == fallback.name && confidence + kFallbackMargin >= bestConfidence)
+            return encoding;
+        if (confidence + kFallbackMargin < bestConfidence)
+            break;
+    }
+    return best;
 }
 
 } // namespace
@@ -112,7 +139,7 @@ ChosenEncoding ChooseEncoding(std::string_view bytes, const ReadingOptions &opti
     if (nonAscii > 0 && IsValidUtf8(bytes))
         return ChosenEncoding{Utf8Encoding(), EncodingSource::Utf8, 0};
     if (options.detect && nonAscii >= kEnoughNonAscii)
-        if (std::optional<TextEncoding> detected = Detect(bytes))
+        if (std::optional<TextEncoding> detected = Detect(bytes, options.fallback))
             return ChosenEncoding{*detected, EncodingSource::Detected, 0};
     return ChosenEncoding{options.fallback, EncodingSource::Fallback, 0};
 }

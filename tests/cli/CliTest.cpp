@@ -488,6 +488,44 @@ TEST_F(CliTest, OutputFileReplacesTheTarget) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);
 }
 
+// A file comes back in the encoding it was read in unless another is named;
+// a character the named one lacks is named instead, and nothing is written.
+TEST_F(CliTest, EncodingsInAndOut) {
+    const std::string russian = "1\r\n00:00:01,000 --> 00:00:02,000\r\nПривет, как дела?\r\n\r\n";
+    // The same text in Windows-1251.
+    const std::string russian1251 = "1\r\n00:00:01,000 --> 00:00:02,000\r\n"
+                                    "\xCF\xF0\xE8\xE2\xE5\xF2, \xEA\xE0\xEA \xE4\xE5\xEB\xE0?\r\n\r\n";
+    const std::string chinese = "1\r\n00:00:01,000 --> 00:00:02,000\r\n你好，世界。|我们走吧！\r\n\r\n";
+    WriteInput("ru-1251.srt", russian1251);
+    WriteInput("ru-utf8.srt", russian);
+    WriteInput("zh-utf8.srt", chinese);
+    struct EncodingCase {
+        std::vector<std::string> arguments;
+        int status;
+        std::string out;
+        std::string errorPart;
+    };
+    const std::vector<EncodingCase> cases = {
+        {{"convert", "ru-1251.srt", "--encoding", "windows-1251", "--output-encoding", "utf-8"}, 0, russian, ""},
+        {{"convert", "ru-1251.srt", "--encoding", "cp1251"}, 0, russian1251, ""},
+        {{"convert", "ru-utf8.srt", "--output-encoding", "utf-8-bom"}, 0, "\xEF\xBB\xBF" + russian, ""},
+        {{"convert", "zh-utf8.srt"}, 0, "1\r\n00:00:01,000 --> 00:00:02,000\r\n你好，世界。\r\n我们走吧！\r\n\r\n", ""},
+        {{"convert", "ru-utf8.srt", "--output-encoding", "windows-1252", "-o", "out.srt"}, 1, "",
+         "ru-utf8.srt: the character U+041F \"П\" of subtitle 1 cannot be written in Windows-1252"},
+        {{"microdvd", "ru-utf8.srt", "--output-encoding", "latin1", "-o", "out.sub"}, 1, "", "U+041F"},
+        {{"convert", "ru-utf8.srt", "--encoding", "klingon"}, 1, "", "unknown encoding 'klingon'"},
+        {{"convert", "ru-1251.srt", "--encoding", "utf-8"}, 1, "", "It is not UTF-8 text"},
+    };
+    for (const EncodingCase &c : cases) {
+        SCOPED_TRACE(c.arguments[1] + " " + c.arguments.back());
+        const CliResult result = Run(c.arguments);
+        EXPECT_EQ(result.status, c.status) << result.err;
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_NE(result.err.find(c.errorPart), std::string::npos) << result.err;
+        EXPECT_FALSE(fs::exists(PathOf("out.srt")) || fs::exists(PathOf("out.sub")));
+    }
+}
+
 // The tools open no subtitle file: avi-info prints the AVI report with one LF
 // for each LF CR, fps the calculator's rate; what the window would show in a
 // box instead goes to standard error.

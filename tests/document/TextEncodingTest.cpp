@@ -154,6 +154,11 @@ TEST(EncodingChoice, ReadsADozenSubtitlesOfEachLanguageInItsCodePage) {
             EXPECT_EQ(loaded.lines.Item(4 * i + 2), sample.lines[i])
                 << sample.language << " read as " << loaded.encoding.encoding.name;
         EXPECT_EQ(loaded.invalidCharacters, 0u) << sample.language;
+
+        // Three subtitles are enough where the fallback is the desktop language's own code page.
+        const LoadedText few =
+            DecodeTextLines(Encoded(SubRipOf(sample.lines, 3), sample.encoding), {std::nullopt, Named(sample.encoding)});
+        EXPECT_EQ(few.lines.Item(10), sample.lines[2]) << sample.language << " read as " << few.encoding.encoding.name;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliPlatform.h"
 #include "cli/CliSettings.h"
+#include "cli/CliSync.h"
 #include "cli/CliTools.h"
 #include "document/Cp1252.h"
 #include "document/Errors.h"
@@ -184,6 +185,10 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
     switch (options.command) {
     case CliCommand::Open:
         return WriteOutput(job.target, Listing(form), "\n");
+    case CliCommand::Sync:
+        if (!SyncBoxesToVideo(form, *options.videoFile))
+            return false;
+        [[fallthrough]];
     case CliCommand::Convert:
         form.Run(&TForm1::btConvertClick);
         // The SubRip text as the window's save button writes it: CR LF after every line.

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps };
+enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps, Sync };
 
 // What one run of the command line asks for. Texts meant for the window's
 // boxes (frame rate, delay) are kept as typed; the core converts them.
@@ -21,6 +21,8 @@ struct CliOptions {
     bool alerts = false;
     std::uint8_t language = 2;
     std::optional<std::string> outputFile;
+    // The film sync aligns the list to (UTF-8, as typed).
+    std::optional<std::string> videoFile;
     // Fitting to the player's limits: run after opening, and the limits
     // activation reads as the stored "NLinhas", "MaxLinha" and "MaxSum".
     bool fit = false;

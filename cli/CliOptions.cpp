@@ -104,9 +104,8 @@ const std::array<OptionRule, 11> kOptions{{
          return std::nullopt;
      }},
     {"--max-line", true,
-     [](CliOptions &options, const std::string &value) {
-         return ReadLimit(options.maxLine, "--max-line", value);
-     }},
+     [](CliOptions &options,
+        const std::string &value) { return ReadLimit(options.maxLine, "--max-line", value); }},
     {"--max-total", true,
      [](CliOptions &options,
         const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},

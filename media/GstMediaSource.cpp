@@ -110,8 +110,9 @@ void LinkSound(GstElement *decoder, GstPad *pad, gpointer convertElement) {
     GstCaps *caps = gst_pad_get_current_caps(pad);
     if (!caps)
         caps = gst_pad_query_caps(pad, nullptr);
-    const bool sound = caps && gst_caps_get_size(caps) > 0 &&
-                       std::string_view(gst_structure_get_name(gst_caps_get_structure(caps, 0))).starts_with("audio/");
+    const bool sound =
+        caps && gst_caps_get_size(caps) > 0 &&
+        std::string_view(gst_structure_get_name(gst_caps_get_structure(caps, 0))).starts_with("audio/");
     if (caps)
         gst_caps_unref(caps);
     if (sound && !gst_pad_is_linked(soundSink)) {
@@ -172,14 +173,16 @@ MediaOutcome GstMediaSource::Describe(const std::string &fileName, MediaFacts &f
                                      (discoverError ? std::string(" (") + discoverError->message + ")" : ""));
     }
     const GstClockTime duration = gst_discoverer_info_get_duration(facts_);
-    facts.durationSeconds = GST_CLOCK_TIME_IS_VALID(duration) ? static_cast<double>(duration) / GST_SECOND : 0.0;
+    facts.durationSeconds =
+        GST_CLOCK_TIME_IS_VALID(duration) ? static_cast<double>(duration) / GST_SECOND : 0.0;
     facts.frameRate = FrameRate(facts_);
     facts.hasVideo = IsVideo(facts_);
     facts.hasAudio = HasStreams(gst_discoverer_info_get_audio_streams(facts_));
     return {true, {}};
 }
 
-MediaOutcome GstMediaSource::DecodeAudio(const std::string &fileName, int sampleRate, AudioReceiver &receiver) {
+MediaOutcome GstMediaSource::DecodeAudio(const std::string &fileName, int sampleRate,
+                                         AudioReceiver &receiver) {
     std::string startError;
     if (!StartGStreamer(startError))
         return Failure(fileName, startError);
@@ -200,8 +203,9 @@ MediaOutcome GstMediaSource::DecodeAudio(const std::string &fileName, int sample
         return Failure(fileName, "GStreamer lacks the elements that decode sound (plugins-base)");
     }
     gst_bin_add_many(GST_BIN(pipeline), decoder, convert, resample, sink, nullptr);
-    GstCaps *caps = gst_caps_new_simple("audio/x-raw", "format", G_TYPE_STRING, "S16LE", "channels", G_TYPE_INT, 1,
-                                        "rate", G_TYPE_INT, sampleRate, "layout", G_TYPE_STRING, "interleaved", nullptr);
+    GstCaps *caps =
+        gst_caps_new_simple("audio/x-raw", "format", G_TYPE_STRING, "S16LE", "channels", G_TYPE_INT, 1,
+                            "rate", G_TYPE_INT, sampleRate, "layout", G_TYPE_STRING, "interleaved", nullptr);
     g_object_set(sink, "caps", caps, "sync", FALSE, "max-buffers", 64, nullptr);
     gst_caps_unref(caps);
     gst_element_link_many(convert, resample, sink, nullptr);

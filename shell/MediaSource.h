@@ -36,5 +36,6 @@ public:
     virtual MediaOutcome Describe(const std::string &fileName, MediaFacts &facts) = 0;
     // Decodes the first sound track as mono 16-bit samples at sampleRate and hands
     // them over in order; ok also when the receiver stopped it.
-    virtual MediaOutcome DecodeAudio(const std::string &fileName, int sampleRate, AudioReceiver &receiver) = 0;
+    virtual MediaOutcome DecodeAudio(const std::string &fileName, int sampleRate,
+                                     AudioReceiver &receiver) = 0;
 };

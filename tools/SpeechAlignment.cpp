@@ -43,8 +43,8 @@ std::size_t FftLength(std::size_t n) {
 class Correlator {
 public:
     Correlator(const std::vector<double> &speech, std::size_t length)
-        : length_(length), bins_(length / 2 + 1), real_(fftw_alloc_real(length)), spectrum_(fftw_alloc_complex(bins_)),
-          speechSpectrum_(fftw_alloc_complex(bins_)) {
+        : length_(length), bins_(length / 2 + 1), real_(fftw_alloc_real(length)),
+          spectrum_(fftw_alloc_complex(bins_)), speechSpectrum_(fftw_alloc_complex(bins_)) {
         forward_ = fftw_plan_dft_r2c_1d(static_cast<int>(length), real_, spectrum_, FFTW_ESTIMATE);
         backward_ = fftw_plan_dft_c2r_1d(static_cast<int>(length), spectrum_, real_, FFTW_ESTIMATE);
         Load(speech);
@@ -83,8 +83,8 @@ public:
 private:
     void Load(const std::vector<double> &values) {
         std::fill(real_, real_ + length_, 0.0);
-        std::copy(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(std::min(values.size(), length_)),
-                  real_);
+        std::copy(values.begin(),
+                  values.begin() + static_cast<std::ptrdiff_t>(std::min(values.size(), length_)), real_);
     }
 
     std::size_t length_;
@@ -105,7 +105,8 @@ std::size_t FrameAt(double seconds, std::size_t limit) {
 }
 
 // 1 in every frame a scaled subtitle covers, up to `limit` frames.
-std::vector<double> SubtitleMask(const std::vector<SubtitleSpan> &subtitles, double scale, std::size_t limit) {
+std::vector<double> SubtitleMask(const std::vector<SubtitleSpan> &subtitles, double scale,
+                                 std::size_t limit) {
     std::vector<double> mask;
     for (const SubtitleSpan &span : subtitles) {
         const std::size_t first = FrameAt(span.start * scale, limit);
@@ -122,20 +123,23 @@ struct Candidate {
     std::size_t ratio = 0;
     std::size_t shift = 0; // index into the sums: offset frames + kReach
     double fit = -1e300;
-    double Offset() const { return (static_cast<double>(shift) - static_cast<double>(kReach)) * kSpeechFrameSeconds; }
+    double Offset() const {
+        return (static_cast<double>(shift) - static_cast<double>(kReach)) * kSpeechFrameSeconds;
+    }
 };
 
 } // namespace
 
 const std::vector<RateRatio> &UsualRateRatios() {
     static const std::vector<RateRatio> ratios{
-        {1.0, 1.0},     {23.976, 25.0}, {25.0, 23.976}, {25.0, 24.0},   {24.0, 25.0},   {23.976, 24.0},
-        {24.0, 23.976}, {25.0, 30.0},   {30.0, 25.0},   {25.0, 29.97},  {29.97, 25.0},
+        {1.0, 1.0},     {23.976, 25.0}, {25.0, 23.976}, {25.0, 24.0},  {24.0, 25.0},  {23.976, 24.0},
+        {24.0, 23.976}, {25.0, 30.0},   {30.0, 25.0},   {25.0, 29.97}, {29.97, 25.0},
     };
     return ratios;
 }
 
-SpeechAlignment AlignToSpeech(const std::vector<std::uint8_t> &speech, const std::vector<SubtitleSpan> &subtitles) {
+SpeechAlignment AlignToSpeech(const std::vector<std::uint8_t> &speech,
+                              const std::vector<SubtitleSpan> &subtitles) {
     SpeechAlignment result;
     // Only spans that are numbers and last take part.
     std::vector<SubtitleSpan> spans;
@@ -149,11 +153,14 @@ SpeechAlignment AlignToSpeech(const std::vector<std::uint8_t> &speech, const std
     if (spans.empty())
         return result;
 
-    const std::size_t spoken = static_cast<std::size_t>(std::count_if(speech.begin(), speech.end(), [](std::uint8_t f) { return f != 0; }));
+    const std::size_t spoken = static_cast<std::size_t>(
+        std::count_if(speech.begin(), speech.end(), [](std::uint8_t f) { return f != 0; }));
     result.verdict = AlignmentVerdict::NoSpeech;
-    if (spoken < kLeastSpeechFrames || static_cast<double>(spoken) > kMostSpeechShare * static_cast<double>(speech.size()))
+    if (spoken < kLeastSpeechFrames ||
+        static_cast<double>(spoken) > kMostSpeechShare * static_cast<double>(speech.size()))
         return result;
-    // Speech less its share: a subtitle over silence costs what one over speech gains, weighted so that chance scores nothing.
+    // Speech less its share: a subtitle over silence costs what one over speech gains, weighted so that
+    // chance scores nothing.
     const double share = static_cast<double>(spoken) / static_cast<double>(speech.size());
     std::vector<double> centred(speech.size());
     for (std::size_t i = 0; i < speech.size(); ++i)
@@ -183,13 +190,15 @@ SpeechAlignment AlignToSpeech(const std::vector<std::uint8_t> &speech, const std
         return result;
     }
 
-    // The best rival: the best fit of any alignment that moves some subtitle kDistinctSeconds from the best one.
+    // The best rival: the best fit of any alignment that moves some subtitle kDistinctSeconds from the best
+    // one.
     double rival = 0.0;
     const double bestScale = ratios[best.ratio].Scale();
     for (std::size_t r = 0; r < ratios.size(); ++r) {
         const double drift = ratios[r].Scale() - bestScale;
         for (std::size_t i = 0; i < fits[r].size(); ++i) {
-            const double move = (static_cast<double>(i) - static_cast<double>(best.shift)) * kSpeechFrameSeconds;
+            const double move =
+                (static_cast<double>(i) - static_cast<double>(best.shift)) * kSpeechFrameSeconds;
             const double apart = std::max(std::fabs(drift * first + move), std::fabs(drift * last + move));
             if (apart > kDistinctSeconds)
                 rival = std::max(rival, fits[r][i]);
@@ -200,7 +209,8 @@ SpeechAlignment AlignToSpeech(const std::vector<std::uint8_t> &speech, const std
     result.offset = best.Offset();
     result.fit = best.fit;
     result.rivalFit = rival;
-    const bool clear = best.fit >= kLeastFit && best.fit >= kClearRatio * rival && best.fit - rival >= kClearMargin;
+    const bool clear =
+        best.fit >= kLeastFit && best.fit >= kClearRatio * rival && best.fit - rival >= kClearMargin;
     result.verdict = clear ? AlignmentVerdict::Accepted : AlignmentVerdict::Unclear;
     return result;
 }

@@ -41,4 +41,5 @@ struct SpeechAlignment {
 };
 
 // `speech` holds one byte per 10 ms frame of the film, nonzero where it speaks.
-SpeechAlignment AlignToSpeech(const std::vector<std::uint8_t> &speech, const std::vector<SubtitleSpan> &subtitles);
+SpeechAlignment AlignToSpeech(const std::vector<std::uint8_t> &speech,
+                              const std::vector<SubtitleSpan> &subtitles);

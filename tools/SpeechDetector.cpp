@@ -33,7 +33,8 @@ float Percentile(std::vector<float> values, double share) {
                  values.end());
     if (values.empty())
         return 0.0f;
-    const auto at = values.begin() + static_cast<std::ptrdiff_t>(share * static_cast<double>(values.size() - 1));
+    const auto at =
+        values.begin() + static_cast<std::ptrdiff_t>(share * static_cast<double>(values.size() - 1));
     std::nth_element(values.begin(), at, values.end());
     return *at;
 }
@@ -52,8 +53,8 @@ void FillShortRuns(std::vector<std::uint8_t> &mask, std::uint8_t value, std::siz
             ++end;
         const bool inside = i > 0 && end < mask.size();
         if (end - i <= longest && (inside || value == 1))
-            std::fill(mask.begin() + static_cast<std::ptrdiff_t>(i), mask.begin() + static_cast<std::ptrdiff_t>(end),
-                      static_cast<std::uint8_t>(1 - value));
+            std::fill(mask.begin() + static_cast<std::ptrdiff_t>(i),
+                      mask.begin() + static_cast<std::ptrdiff_t>(end), static_cast<std::uint8_t>(1 - value));
         i = end;
     }
 }
@@ -73,7 +74,7 @@ struct SpeechDetector::Analysis {
         plan = fftwf_plan_dft_r2c_1d(static_cast<int>(kWindow), input, spectrum, FFTW_ESTIMATE);
         for (std::size_t i = 0; i < kWindow; ++i)
             hann[i] = 0.5f - 0.5f * std::cos(2.0f * std::numbers::pi_v<float> * static_cast<float>(i) /
-                                              static_cast<float>(kWindow));
+                                             static_cast<float>(kWindow));
     }
     ~Analysis() {
         fftwf_destroy_plan(plan);
@@ -84,7 +85,8 @@ struct SpeechDetector::Analysis {
     Analysis &operator=(const Analysis &) = delete;
 };
 
-SpeechDetector::SpeechDetector() : analysis_(std::make_unique<Analysis>()), window_(kWindow, 0.0f), filled_(kLeadIn) {}
+SpeechDetector::SpeechDetector()
+    : analysis_(std::make_unique<Analysis>()), window_(kWindow, 0.0f), filled_(kLeadIn) {}
 
 SpeechDetector::~SpeechDetector() = default;
 
@@ -112,8 +114,8 @@ void SpeechDetector::AnalyseFrame() {
     double sum = 0.0;
     double logSum = 0.0;
     for (std::size_t k = kBandLow; k < kBandHigh; ++k) {
-        const double p = double(a.spectrum[k][0]) * a.spectrum[k][0] + double(a.spectrum[k][1]) * a.spectrum[k][1] +
-                         1e-12;
+        const double p =
+            double(a.spectrum[k][0]) * a.spectrum[k][0] + double(a.spectrum[k][1]) * a.spectrum[k][1] + 1e-12;
         sum += p;
         logSum += std::log(p);
     }
@@ -126,7 +128,8 @@ std::vector<std::uint8_t> SpeechDetector::Finish() const {
     return DecideSpeech(bandLevel_, flatness_);
 }
 
-std::vector<std::uint8_t> DecideSpeech(const std::vector<float> &bandLevel, const std::vector<float> &flatness) {
+std::vector<std::uint8_t> DecideSpeech(const std::vector<float> &bandLevel,
+                                       const std::vector<float> &flatness) {
     const std::size_t frames = std::min(bandLevel.size(), flatness.size());
     std::vector<std::uint8_t> mask(frames, 0);
     if (frames == 0)

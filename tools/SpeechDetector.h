@@ -43,4 +43,5 @@ private:
 
 // The speech mask's rules without the sound: which frames of given levels
 // (in decibels) and band flatness (0 tonal to 1 flat) speak.
-std::vector<std::uint8_t> DecideSpeech(const std::vector<float> &bandLevel, const std::vector<float> &flatness);
+std::vector<std::uint8_t> DecideSpeech(const std::vector<float> &bandLevel,
+                                       const std::vector<float> &flatness);

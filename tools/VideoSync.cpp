@@ -48,8 +48,9 @@ std::string Verdict(const SpeechAlignment &alignment) {
     case AlignmentVerdict::Unclear:
         break;
     }
-    return "the subtitles do not clearly match the video's speech (best fit " + FloatToStrFixed(alignment.fit, 2) +
-           ", next " + FloatToStrFixed(alignment.rivalFit, 2) + "); nothing was changed";
+    return "the subtitles do not clearly match the video's speech (best fit " +
+           FloatToStrFixed(alignment.fit, 2) + ", next " + FloatToStrFixed(alignment.rivalFit, 2) +
+           "); nothing was changed";
 }
 
 } // namespace
@@ -79,8 +80,8 @@ std::string SyncedDelayText(double offsetSeconds) {
     return FloatToStrFixed(-static_cast<Extended>(offsetSeconds), 2);
 }
 
-VideoSyncResult SyncToVideo(const TextList &entries, Extended fps, MediaSource &media, const std::string &videoFile,
-                            const SyncProgress &progress) {
+VideoSyncResult SyncToVideo(const TextList &entries, Extended fps, MediaSource &media,
+                            const std::string &videoFile, const SyncProgress &progress) {
     VideoSyncResult result;
     const std::vector<SubtitleSpan> spans = SubtitleSpans(entries, fps);
     if (spans.empty()) {

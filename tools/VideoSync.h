@@ -31,8 +31,8 @@ std::vector<SubtitleSpan> SubtitleSpans(const TextList &entries, Extended fps);
 // Reads the video's sound, finds its speech and aligns the list to it.
 // Anything that stops the sync (a file that is no video, no sound, Cancel, a
 // match that is not clear) leaves accepted false and says why.
-VideoSyncResult SyncToVideo(const TextList &entries, Extended fps, MediaSource &media, const std::string &videoFile,
-                            const SyncProgress &progress);
+VideoSyncResult SyncToVideo(const TextList &entries, Extended fps, MediaSource &media,
+                            const std::string &videoFile, const SyncProgress &progress);
 
 // The boxes' texts for an alignment of a list opened at `fps`.
 std::string SyncedRateText(Extended fps, const RateRatio &ratio);

@@ -38,7 +38,7 @@ sentences=(
 )
 
 # Gaps between sentences from 1 to 4 seconds, drawn from the seed.
-awk -v seed="$seed" -v n=200 'BEGIN { srand(seed); for (i = 0; i < n; i++) printf "%.2f\n", 1 + 3 * rand() }' > gaps.txt
+awk -v seed="$seed" -v n=2000 'BEGIN { srand(seed); for (i = 0; i < n; i++) printf "%.2f\n", 1 + 3 * rand() }' > gaps.txt
 mapfile -t gaps < gaps.txt
 
 parts=()
@@ -48,14 +48,16 @@ sox -n -r $rate -c 1 -b 16 lead.wav trim 0 4.0
 parts+=(lead.wav)
 i=0
 while awk -v now="$now" -v end="$seconds" 'BEGIN { exit !(now < end - 6) }'; do
-    text=${sentences[$(( (i + seed) % ${#sentences[@]} ))]}
-    espeak-ng -s 165 -w raw$i.wav "$text"
-    # Silence espeak puts around the words is cut, so the file's start is the speech's start.
-    sox raw$i.wav -r $rate -c 1 -b 16 say$i.wav silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse
-    length=$(soxi -D say$i.wav)
-    gap=${gaps[$i]}
+    k=$(( (i + seed) % ${#sentences[@]} ))
+    if [ ! -e say$k.wav ]; then
+        espeak-ng -s 165 -w raw$k.wav "${sentences[$k]}"
+        # Silence espeak puts around the words is cut, so the file's start is the speech's start.
+        sox raw$k.wav -r $rate -c 1 -b 16 say$k.wav silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse
+    fi
+    length=$(soxi -D say$k.wav)
+    gap=${gaps[$(( i % ${#gaps[@]} ))]}
     sox -n -r $rate -c 1 -b 16 gap$i.wav trim 0 "$gap"
-    parts+=(say$i.wav gap$i.wav)
+    parts+=(say$k.wav gap$i.wav)
     awk -v a="$now" -v d="$length" 'BEGIN { printf "%.3f %.3f\n", a, a + d }' >> times.txt
     now=$(awk -v a="$now" -v d="$length" -v g="$gap" 'BEGIN { printf "%.3f", a + d + g }')
     i=$((i + 1))

@@ -66,9 +66,8 @@ struct SpeechDetector::Analysis {
     fftwf_complex *spectrum = nullptr;
     fftwf_plan plan = nullptr;
     std::vector<float> hann;
-    std::vector<float> power;
 
-    Analysis() : hann(kWindow), power(kBandHigh - kBandLow) {
+    Analysis() : hann(kWindow) {
         input = fftwf_alloc_real(kWindow);
         spectrum = fftwf_alloc_complex(kWindow / 2 + 1);
         plan = fftwf_plan_dft_r2c_1d(static_cast<int>(kWindow), input, spectrum, FFTW_ESTIMATE);
@@ -85,8 +84,10 @@ struct SpeechDetector::Analysis {
     Analysis &operator=(const Analysis &) = delete;
 };
 
+// The first full window is a frame at once.
 SpeechDetector::SpeechDetector()
-    : analysis_(std::make_unique<Analysis>()), window_(kWindow, 0.0f), filled_(kLeadIn) {}
+    : analysis_(std::make_unique<Analysis>()), window_(kWindow, 0.0f), filled_(kLeadIn),
+      sinceFrame_(kHop - 1) {}
 
 SpeechDetector::~SpeechDetector() = default;
 

@@ -34,9 +34,9 @@ private:
     void AnalyseFrame();
 
     std::unique_ptr<Analysis> analysis_;
-    std::vector<float> window_;  // the latest samples, one analysis window long
-    std::size_t filled_ = 0;     // samples in window_ so far
-    std::size_t sinceFrame_ = 0; // samples since the last frame was analysed
+    std::vector<float> window_; // the latest samples, one analysis window long
+    std::size_t filled_ = 0;    // samples in window_ so far
+    std::size_t sinceFrame_;    // samples since the last frame was analysed
     std::vector<float> bandLevel_;
     std::vector<float> flatness_;
 };

@@ -3,6 +3,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliPlatform.h"
 #include "cli/CliSettings.h"
+#include "cli/CliSync.h"
 #include "cli/CliTools.h"
 #include "convert/SubRipWriter.h"
 #include "document/Errors.h"
@@ -221,6 +222,10 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
         return Encodable(job, listing, OutputLines::Listing, encoding) &&
                WriteOutput(job.target, listing, "\n", encoding);
     }
+    case CliCommand::Sync:
+        if (!SyncBoxesToVideo(form, *options.videoFile))
+            return false;
+        [[fallthrough]];
     case CliCommand::Convert:
         form.Run(&TForm1::btConvertClick);
         // The SubRip text as the window's save button writes it: CR LF after every line.

@@ -13,13 +13,14 @@ struct CommandName {
     CliCommand command;
 };
 
-constexpr std::array<CommandName, 6> kCommands{{
+constexpr std::array<CommandName, 7> kCommands{{
     {"open", CliCommand::Open},
     {"convert", CliCommand::Convert},
     {"microdvd", CliCommand::MicroDvd},
     {"multi", CliCommand::Multi},
     {"avi-info", CliCommand::AviInfo},
     {"fps", CliCommand::Fps},
+    {"sync", CliCommand::Sync},
 }};
 
 std::string_view CommandText(CliCommand command) {
@@ -47,7 +48,7 @@ struct OptionRule {
     ApplyOption apply;
 };
 
-const std::array<OptionRule, 12> kOptions{{
+const std::array<OptionRule, 13> kOptions{{
     {"--fps", true,
      [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
          // Typed rates often carry a decimal point; the box reads only the decimal comma.
@@ -95,6 +96,11 @@ const std::array<OptionRule, 12> kOptions{{
          options.outputFile = value;
          return std::nullopt;
      }},
+    {"--video", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         options.videoFile = value;
+         return std::nullopt;
+     }},
     {"--fit", false,
      [](CliOptions &options, const std::string &) -> std::optional<std::string> {
          options.fit = true;
@@ -108,9 +114,8 @@ const std::array<OptionRule, 12> kOptions{{
          return std::nullopt;
      }},
     {"--max-line", true,
-     [](CliOptions &options, const std::string &value) {
-         return ReadLimit(options.maxLine, "--max-line", value);
-     }},
+     [](CliOptions &options,
+        const std::string &value) { return ReadLimit(options.maxLine, "--max-line", value); }},
     {"--max-total", true,
      [](CliOptions &options,
         const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},
@@ -171,6 +176,8 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
         return UsageError("missing FILE");
     if (options.command == CliCommand::Multi && options.outputFile)
         return UsageError("multi writes Test1.srt to Test7.srt in the current folder; -o does not apply");
+    if ((options.command == CliCommand::Sync) != options.videoFile.has_value())
+        return UsageError(options.videoFile ? "--video applies only to sync" : "sync needs --video MEDIA");
     if (std::count(options.fileNames.begin(), options.fileNames.end(), "-") > 1)
         return UsageError("standard input '-' can be read only once");
     if (options.fileNames.size() > 1) {
@@ -187,6 +194,7 @@ std::string UsageText() {
            "       lumavert-cli convert  [options] FILE...\n"
            "       lumavert-cli microdvd [options] FILE...\n"
            "       lumavert-cli multi    [options] FILE\n"
+           "       lumavert-cli sync     --video MEDIA [options] FILE\n"
            "       lumavert-cli avi-info FILE\n"
            "       lumavert-cli fps      \"FRAME,hh:mm:ss\"\n"
            "       lumavert-cli --help | --version\n"
@@ -197,6 +205,9 @@ std::string UsageText() {
            "  microdvd   write the list as a MicroDVD file\n"
            "  multi      convert at the seven frame rates of the batch into Test1.srt to\n"
            "             Test7.srt in the current folder\n"
+           "  sync       find the frame rate and delay that put the list in step with the\n"
+           "             speech of the video MEDIA, then write the SubRip text as convert\n"
+           "             does; standard error says \"sync: fps RATE delay SECONDS\"\n"
            "  avi-info   print the header information of an AVI video\n"
            "  fps        print the frame rate that puts frame FRAME at the time hh:mm:ss\n"
            "\n"
@@ -216,6 +227,7 @@ std::string UsageText() {
            "  --alerts           show the importers' frame-rate reminders\n"
            "  --lang 1..4        language of messages: 1 Portuguese, 2 English, 3 Danish,\n"
            "                     4 Spanish (default 2)\n"
+           "  --video MEDIA      the video sync aligns to (any format GStreamer reads)\n"
            "  --fit              fit the list to the player's limits after opening\n"
            "  --lines 2|3        lines per subtitle for fitting (default 2)\n"
            "  --max-line N       characters per line for fitting (default 34)\n"
@@ -234,6 +246,7 @@ std::string UsageText() {
            "  lumavert-cli microdvd --fit --lines 3 film.srt -o film.sub\n"
            "  lumavert-cli convert ru.srt --output-encoding utf-8 -o ru-utf8.srt\n"
            "  lumavert-cli multi film.sub\n"
+           "  lumavert-cli sync --video film.mkv late.srt -o film.srt\n"
            "  lumavert-cli avi-info film.avi\n"
            "  lumavert-cli fps \"1000,00:00:40\"\n"
            "\n"
@@ -242,6 +255,6 @@ std::string UsageText() {
            "nothing is written.\n"
            "Exit status: 0 done; 1 a file could not be opened, fitted, converted or written\n"
            "(with several FILEs: any of them, the others still done; avi-info: no AVI header;\n"
-           "fps: no rate); 2 usage error.\n"
+           "fps: no rate; sync: no clear match, no sound or no video); 2 usage error.\n"
            "See lumavert-cli(1).\n";
 }

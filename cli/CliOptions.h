@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps };
+enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps, Sync };
 
 // What one run of the command line asks for. Texts meant for the window's
 // boxes (frame rate, delay) are kept as typed; the core converts them.
@@ -24,6 +24,8 @@ struct CliOptions {
     // Encoding names as typed; none: detected when reading, as read when writing.
     std::optional<std::string> encoding;
     std::optional<std::string> outputEncoding;
+    // The film sync aligns the list to (UTF-8, as typed).
+    std::optional<std::string> videoFile;
     // Fitting to the player's limits: run after opening, and the limits
     // activation reads as the stored "NLinhas", "MaxLinha" and "MaxSum".
     bool fit = false;

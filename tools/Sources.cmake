@@ -6,4 +6,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/tools/AviInfo.cpp
     ${PROJECT_SOURCE_DIR}/tools/FpsCalculator.cpp
     ${PROJECT_SOURCE_DIR}/tools/Preview.cpp
+    ${PROJECT_SOURCE_DIR}/tools/SpeechDetector.cpp
+    ${PROJECT_SOURCE_DIR}/tools/SpeechAlignment.cpp
+    ${PROJECT_SOURCE_DIR}/tools/VideoSync.cpp
 )

@@ -379,7 +379,11 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"LanguageFive", {"open", "--lang", "5", "a.srt"}},
                       UsageCase{"LanguageText", {"open", "--lang", "en", "a.srt"}},
                       UsageCase{"AnswerMaybe", {"open", "--answer", "maybe", "a.srt"}},
-                      UsageCase{"AnswerCapital", {"open", "--answer", "Yes", "a.srt"}}),
+                      UsageCase{"AnswerCapital", {"open", "--answer", "Yes", "a.srt"}},
+                      UsageCase{"SyncWithoutVideo", {"sync", "a.srt"}},
+                      UsageCase{"VideoWithoutSync", {"convert", "--video", "film.mkv", "a.srt"}},
+                      UsageCase{"SyncTwoFiles",
+                                {"sync", "--video", "film.mkv", "-o", ".", "a.srt", "b.srt"}}),
     [](const ::testing::TestParamInfo<UsageCase> &info) { return std::string(info.param.name); });
 
 TEST_F(CliTest, HelpAndVersionGoToStandardOutput) {
@@ -393,6 +397,19 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutput) {
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "lumavert-cli 4.20\n");
     EXPECT_EQ(version.err, "");
+}
+
+// What is no video, or no file at all, stops the sync with a message and writes nothing.
+TEST_F(CliTest, SyncRefusesWhatIsNoVideo) {
+    WriteInput("a.srt", kSubRip);
+    WriteInput("film.mkv", "\x1a\x45\xdf\xa3 not really a film");
+    for (const char *video : {"a.srt", "film.mkv", "missing.mkv"}) {
+        const CliResult result = Run({"sync", "--video", video, "a.srt", "-o", "out.srt"});
+        EXPECT_EQ(result.status, 1) << video;
+        EXPECT_EQ(result.out, "") << video;
+        EXPECT_EQ(result.err.rfind("lumavert-cli: " + std::string(video) + ": ", 0), 0u) << result.err;
+        EXPECT_FALSE(fs::exists(PathOf("out.srt"))) << video;
+    }
 }
 
 // The manual page documents every command and option the help lists.

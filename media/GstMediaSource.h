@@ -1,0 +1,13 @@
+#pragma once
+
+#include "shell/MediaSource.h"
+
+// The media port on GStreamer: the discoverer reads a file's facts, and a
+// decoding pipeline ending in an appsink hands over its sound. Every failure
+// of the library, a file it cannot read and a file that stops giving data
+// alike, becomes a message.
+class GstMediaSource : public MediaSource {
+public:
+    MediaOutcome Describe(const std::string &fileName, MediaFacts &facts) override;
+    MediaOutcome DecodeAudio(const std::string &fileName, int sampleRate, AudioReceiver &receiver) override;
+};

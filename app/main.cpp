@@ -37,7 +37,7 @@ int main(int argc, char **argv) {
         if (const auto fileName = CoreFileName(QFileInfo(arguments.at(1)).absoluteFilePath(), nullptr))
             window.OpenAtStart(*fileName);
 
-    window.CentreOnScreen();
+    window.RestorePlacement();
     window.show();
     window.activateWindow();
     return app.exec();

@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ libgtest-dev
     qt6-base-dev qt6-multimedia-dev libqt6svg6 libxkbcommon-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core qt6-translations-l10n
     desktop-file-utils appstream shared-mime-info
     "$@"
 )

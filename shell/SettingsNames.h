@@ -16,6 +16,11 @@ inline constexpr const char *kMaxSumValue = "MaxSum";
 inline constexpr const char *kAlertsValue = "Alertas";
 inline constexpr const char *kFontNameValue = "Font";
 inline constexpr const char *kFontSizeValue = "Tamanho";
+inline constexpr const char *kWindowLeftValue = "JanelaEsquerda";
+inline constexpr const char *kWindowTopValue = "JanelaTopo";
+inline constexpr const char *kWindowWidthValue = "JanelaLargura";
+inline constexpr const char *kWindowHeightValue = "JanelaAltura";
+inline constexpr const char *kWindowMaximizedValue = "JanelaMaximizada";
 
 // The settings key opened (created when missing) for the length of one
 // handler's work and closed when it goes out of scope, also when a failure of

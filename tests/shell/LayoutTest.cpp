@@ -393,6 +393,9 @@ TEST_F(Layout, MainMenuTreeWithCaptionsShortcutsAndStates) {
         "  Gravar1 \"Gravar\" off",
         "  N2 \"-\"",
         "  Sair1 \"Sair\"",
+        "Editar1 \"&Editar\"",
+        "  Desfazer1 \"Desfazer\" Ctrl+Z off",
+        "  Refazer1 \"Refazer\" Ctrl+Y; Ctrl+Shift+Z off",
         "Opes1 \"Op\xE7\xF5"
         "es\"",
         "  Lingua1 \"Lingua\"",

@@ -43,10 +43,19 @@ ListChange ChangeBetween(const TextList &from, const TextList &to) {
     while (tail < shorter - head && from[from.Count() - 1 - tail] == to[to.Count() - 1 - tail])
         ++tail;
     const std::size_t count = to.Count() - head - tail;
+    // A change of most of the list keeps the other list whole: it shares its
+    // items, so it costs nothing to keep, and putting it back costs nothing.
+    if (count > to.Count() / 2)
+        return {0, from.Count(), to};
     return {head, from.Count() - head - tail, Slice(to, head, count)};
 }
 
 ListChange ApplyChange(TextList &list, const ListChange &change) {
+    if (change.position == 0 && change.count == list.Count()) {
+        ListChange back{0, change.items.Count(), list};
+        list.Assign(change.items);
+        return back;
+    }
     ListChange back{change.position, change.items.Count(), Slice(list, change.position, change.count)};
     Replace(list, change.position, change.count, change.items);
     return back;

@@ -15,7 +15,8 @@ struct ListChange {
 };
 
 // The change that turns `from` into `to`: the range between the longest
-// common start and the longest common end of the two.
+// common start and the longest common end of the two, or all of `to` when
+// that range is most of it.
 ListChange ChangeBetween(const TextList &from, const TextList &to);
 
 // Makes the change on the list and returns the change that takes it back.

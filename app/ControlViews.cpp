@@ -83,7 +83,7 @@ void ControlView::Show() {
         fontShown_ = true;
     }
     const QRect geometry = Geometry();
-    if (widget_->geometry() != geometry)
+    if (!context_.laidOut && widget_->geometry() != geometry)
         widget_->setGeometry(geometry);
     if (widget_->isHidden() == model_.Visible)
         widget_->setVisible(model_.Visible);
@@ -403,7 +403,7 @@ void StatusBarView::Show() {
         }
     }
     const int height = bar_.Bounds.Height > 0 ? bar_.Bounds.Height : 19;
-    const int width = bar_.Bounds.Width > 0 ? bar_.Bounds.Width : widget_->width();
+    const int width = std::max(bar_.Bounds.Width, widget_->width());
     // The panels are placed edge to edge from the bar's left end, where the
     // mouse handlers measure from; NOTE: the last one reaches to the end of
     // the bar, as on Windows.
@@ -442,7 +442,7 @@ void MenuItemView::Show() {
         shownCaption_ = caption;
     }
     if (!shown_ || model_.ShortCut != shownShortCut_) {
-        action_->setShortcut(QKeySequence(QString::fromStdString(model_.ShortCut)));
+        action_->setShortcuts(QKeySequence::listFromString(QString::fromStdString(model_.ShortCut)));
         shownShortCut_ = model_.ShortCut;
     }
     if (action_->isEnabled() != model_.Enabled)

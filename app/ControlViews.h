@@ -27,6 +27,8 @@ class TextListModel;
 struct ViewContext {
     std::function<void(Handler)> userEvent;
     bool refreshing = false;
+    // Layouts place the widgets; the controls' bounds then give only their sizes.
+    bool laidOut = false;
 };
 
 // Tells whether a list has changed since it was last shown. The revision

@@ -74,9 +74,6 @@ private:
 } // namespace
 
 MainWindow::MainWindow(TForm1 &form, QWidget *parent) : QMainWindow(parent), form_(form) {
-    // A fixed single border with the system menu and the minimise button only.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     context_.userEvent = [this](Handler handler) { UserEvent(handler); };
 
     auto *client = new QWidget(this);
@@ -91,13 +88,13 @@ MainWindow::MainWindow(TForm1 &form, QWidget *parent) : QMainWindow(parent), for
         [this](const std::function<void()> &action) { UserAction(action); });
     BuildControls();
     Refresh();
+    LayOutControls();
 
-    // CHOICE: the controls' bounds count from the top of the area below the
-    // menu bar, as on Windows; that area holds the controls and, at its
-    // bottom, the status bar, so together they make the 464 x 442 client area.
-    const int statusHeight = statusBar()->height();
-    client->setFixedSize(kClientWidth, kClientHeight - statusHeight);
-    setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
+    // The window grows from the form's designed size: the area below the
+    // menu bar, controls and status bar together, is 464 x 442 at the least.
+    client->setMinimumSize(kClientWidth, kClientHeight - statusBar()->height());
+    setMinimumSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
+    resize(minimumSize());
 
     qApp->installEventFilter(new InputGate(this, [this] { return RunPendingExits(); }));
     setAcceptDrops(true);
@@ -203,8 +200,27 @@ void MainWindow::CentreOnScreen() {
     move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
+void MainWindow::RestorePlacement() {
+    form_.Run(&TForm1::ReadWindowPlacement);
+    std::vector<Rect> screens;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    const std::optional<Rect> bounds =
+        BoundsOnScreens(form_.Placement.Bounds, screens, minimumWidth(), minimumHeight());
+    if (!bounds) {
+        CentreOnScreen();
+        return;
+    }
+    setGeometry(bounds->Left, bounds->Top, bounds->Width, bounds->Height);
+    if (form_.Placement.Maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
 void MainWindow::Refresh() {
     context_.refreshing = true;
+    translations_.Follow(form_.CurrentLanguage);
     const QString caption = ToQString(form_.Caption);
     if (windowTitle() != caption)
         setWindowTitle(caption);
@@ -447,6 +463,20 @@ bool MainWindow::event(QEvent *event) {
         break;
     }
     return QMainWindow::event(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    QMainWindow::closeEvent(event);
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    form_.Placement = {{normal.x(), normal.y(), normal.width(), normal.height()}, isMaximized()};
+    form_.Run(&TForm1::FormClose);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    // The last panel of the status bar reaches to the bar's end.
+    if (statusBar_)
+        statusBar_->Show();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event) {

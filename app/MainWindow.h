@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ControlViews.h"
+#include "app/QtTranslations.h"
 #include "shell/Unit1.h"
 
 #include <QMainWindow>
@@ -15,7 +16,7 @@
 class QAction;
 class QMenu;
 
-// The main window: every control of TForm1 as a widget at its bounds, named
+// The main window: every control of TForm1 as a widget in Qt layouts, named
 // after the control. A user event writes what the user typed or chose into
 // the models, runs the handler through TForm1::Run and shows the models
 // again; setting widgets from code never runs a handler.
@@ -33,6 +34,9 @@ public:
     void ShowProgress();
     // Places the window in the middle of its screen.
     void CentreOnScreen();
+    // Places the window where it stood when last closed, on a screen that
+    // still exists, else in the middle of its screen.
+    void RestorePlacement();
     // Opens the file named on the command line as if chosen in the open
     // dialog, once the first activation has read the settings.
     void OpenAtStart(const std::string &fileName);
@@ -46,11 +50,17 @@ protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void Adopt(std::unique_ptr<ControlView> view);
     template <class... Models> void Add(QWidget *parent, Models &...models);
     void BuildControls();
+    // Puts the controls into Qt layouts (app/MainWindowLayout.cpp).
+    void LayOutControls();
+    // The control's widget held at its designed size.
+    QWidget *Sized(const Control &control) const;
     void BuildMenus();
     void AddMenuItems(const std::vector<MenuItem *> &items, const std::function<void(QAction *)> &place);
 
@@ -81,6 +91,7 @@ private:
     std::unique_ptr<EncodingMenus> encodingMenus_;
     std::vector<std::pair<const Menu *, QMenu *>> popups_;
     StatusBarView *statusBar_ = nullptr;
+    QtTranslations translations_;
 
     bool busy_ = false;
     bool activating_ = false;

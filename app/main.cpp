@@ -39,7 +39,7 @@ int main(int argc, char **argv) {
     if (arguments.size() > 1)
         window.OpenAtStart(CoreFileName(QFileInfo(arguments.at(1)).absoluteFilePath()));
 
-    window.CentreOnScreen();
+    window.RestorePlacement();
     window.show();
     window.activateWindow();
     return app.exec();

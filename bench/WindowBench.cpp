@@ -13,6 +13,7 @@
 #include "shell/Unit1.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -26,6 +27,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -217,7 +220,10 @@ public:
         Fit("2");
         LongWork("Load again", form_.btOriginal, list_->viewport());
         Fit("3");
+        UndoAndRedo("fit to 3 lines");
         LongWork("Load again (after 3 lines)", form_.btOriginal, list_->viewport());
+        EditEntries(100);
+        UndoAndRedo("one entry edited");
     }
 
 private:
@@ -361,6 +367,47 @@ private:
             Blocked("leave " + field->Name + " (the entry is written)", 1,
                     [edit](int) { QTest::keyClick(edit, Qt::Key_Tab); });
         }
+    }
+
+    // Heap in use, large blocks included.
+    static double HeapBytes() {
+        const struct mallinfo2 info = mallinfo2();
+        return static_cast<double>(info.uordblks + info.hblkhd);
+    }
+
+    // Undo and redo through the menu, each until the list has painted its result.
+    void UndoAndRedo(const std::string &what) {
+        for (const char *item : {"Desfazer1", "Refazer1"}) {
+            auto *action = window_.findChild<QAction *>(QString::fromLatin1(item));
+            const double start = Now();
+            action->trigger();
+            paints_.Arm(list_->viewport());
+            list_->viewport()->update();
+            const double painted = WaitForPaint();
+            Report(std::string(item == std::string("Desfazer1") ? "undo: " : "redo: ") + what + ", to list shown",
+                   painted < 0 ? -1 : painted - start, 100);
+        }
+    }
+
+    // Edits the end frame of entries spread over the list, each an undo step;
+    // reports what the history holds per step.
+    void EditEntries(int count) {
+        const std::size_t entries = form_.SubtitleList().Count();
+        // The first edit gives the list storage of its own, no longer shared
+        // with the file as opened; the steps of the long work before go.
+        const auto edit = [this](std::size_t index) {
+            form_.ListBox1.ItemIndex = static_cast<int>(index);
+            form_.Run(&TForm1::ListBox1Click);
+            form_.Edit6.Text = std::to_string(form_.SelectedEnd + 1);
+            form_.Run(&TForm1::Edit6Exit);
+        };
+        edit(0);
+        form_.History.Clear();
+        const double heapBefore = HeapBytes();
+        for (int i = 0; i < count; ++i)
+            edit(entries / static_cast<std::size_t>(count) * static_cast<std::size_t>(i) + 1);
+        window_.Refresh();
+        Report("history: heap per step of one entry", (HeapBytes() - heapBefore) / count, 10000, "bytes");
     }
 
     MainWindow &window_;

@@ -140,6 +140,8 @@ void OpenLoadedLines(TForm1 &form) {
 
 // The file chosen in the open dialog, or named outside it, opens the same way.
 void OpenChosenFile(TForm1 &form) {
+    // Another file's changes cannot be taken back into this one.
+    form.History.Clear();
     form.OpenDialog1.FilterIndex = 1;
     form.CheckChangedFlag = false;
     SwitchToOpenState(form);
@@ -208,6 +210,7 @@ void TForm1::FormDragDrop(const std::string &fileName) {
 
 void TForm1::btNovoClick() {
     Formato.Caption = "...";
+    History.Clear();
     SubtitleList().Clear();
     ListBox1.ItemIndex = -1;
     ImportBuffer().Clear();

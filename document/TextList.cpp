@@ -27,11 +27,14 @@ std::uint64_t TextList::Storage::Append(std::string_view item) {
             break;
     }
     const std::size_t need = lengthBytes + item.size();
-    if (chunks.empty() || chunks.back().capacity - chunks.back().size < need) {
+    // A copy edited once in a while (the snapshots of undo) starts small
+    // chunks of its own rather than leaving most of a large one empty.
+    const bool shared = !chunks.empty() && chunks.back().bytes.use_count() > 1;
+    if (chunks.empty() || chunks.back().capacity - chunks.back().size < need || shared) {
         const std::size_t grown =
-            chunks.empty() ? kFirstChunk : std::min(kLargestChunk, chunks.back().capacity * 2);
+            chunks.empty() || shared ? kFirstChunk : std::min(kLargestChunk, chunks.back().capacity * 2);
         const std::size_t capacity = std::max(grown, need);
-        chunks.push_back({std::make_unique_for_overwrite<char[]>(capacity), 0, capacity});
+        chunks.push_back({std::make_shared_for_overwrite<char[]>(capacity), 0, capacity});
     }
     // The item may be a record of this storage: earlier chunks never move, and
     // the new record goes where nothing was yet.
@@ -74,6 +77,16 @@ std::shared_ptr<TextList::Storage> TextList::MakeUnique() {
     const bool deadRecords = current.deadBytes > current.recordBytes - current.deadBytes;
     if (storage_.use_count() == 1 && !deadFront && !deadRecords)
         return nullptr;
+    // A shared storage without dead items is copied by its starts alone; the
+    // records stay where they are, shared with the other lists.
+    if (first_ == 0 && !deadRecords) {
+        auto copy = std::make_shared<Storage>();
+        copy->chunks = current.chunks;
+        copy->starts = current.starts;
+        copy->recordBytes = current.recordBytes;
+        copy->deadBytes = current.deadBytes;
+        return std::exchange(storage_, std::move(copy));
+    }
     // Copying only the live items keeps memory and the cost of later changes
     // linear in the list over any mix of changes.
     auto packed = std::make_shared<Storage>();

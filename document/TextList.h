@@ -9,9 +9,9 @@
 #include <vector>
 
 // An ordered list of text lines, the storage behind every list box, combo box
-// and memo of the windows. Copies share their items until one of them
-// changes, so handing a million-line list from one box to another costs
-// nothing. Deleting the first item only moves a cursor, which keeps
+// and memo of the windows. Copies share their items, so handing a
+// million-line list from one box to another costs nothing; a change of a
+// shared list copies where its items start, not the items themselves. Deleting the first item only moves a cursor, which keeps
 // consuming a list from the top linear.
 //
 // The items are packed: their bytes lie one after another in large chunks,
@@ -116,8 +116,10 @@ private:
     // 32: chunks are at most 1 MiB, except one made for a single longer item,
     // whose record then starts at offset 0.
     struct Storage {
+        // Chunks are shared between the storages of copies: records never
+        // change once written, and nothing is appended to a shared chunk.
         struct Chunk {
-            std::unique_ptr<char[]> bytes;
+            std::shared_ptr<char[]> bytes;
             std::size_t size = 0;
             std::size_t capacity = 0;
         };

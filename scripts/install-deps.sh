@@ -9,7 +9,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libfftw3-dev
     espeak-ng sox ffmpeg
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core qt6-translations-l10n
     desktop-file-utils appstream shared-mime-info
     "$@"
 )

@@ -137,7 +137,7 @@ struct StatusBar : Control {
 struct MenuItem {
     std::string Name;
     std::string Caption; // "-" is a separator
-    std::string ShortCut; // as Qt's key sequence text, e.g. "Ctrl+N"
+    std::string ShortCut; // as Qt's key sequence text, e.g. "Ctrl+N"; alternatives apart by "; "
     bool Enabled = true;
     bool Visible = true;
     bool Checked = false;

@@ -31,6 +31,9 @@ struct LanguageText {
 // Every other caption and hint keeps its design-time text in all languages.
 constexpr LanguageText kLanguageTexts[] = {
     {1, CaptionOf<&TForm1::Ficheiro1>},
+    {60, CaptionOf<&TForm1::Editar1>},
+    {61, CaptionOf<&TForm1::Desfazer1>},
+    {62, CaptionOf<&TForm1::Refazer1>},
     {4, CaptionOf<&TForm1::Novo1>},
     {4, CaptionOf<&TForm1::Novo2>},
     {4, CaptionOf<&TForm1::btNovo>},

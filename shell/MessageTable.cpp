@@ -321,6 +321,21 @@ const std::array<Row, kMessageRows> &Table() {
          "Insert Subtitle",
          "Insert Subtitle",
          "Inserir Subtítulos"},
+        // 60
+        {"&Editar",
+         "&Edit",
+         "&Rediger",
+         "&Edición"},
+        // 61
+        {"Desfazer",
+         "Undo",
+         "Fortryd",
+         "Deshacer"},
+        // 62
+        {"Refazer",
+         "Redo",
+         "Gentag",
+         "Rehacer"},
     }};
     // clang-format on
     return table;

@@ -116,8 +116,11 @@ void ReadStoredSettings(TForm1 &form, SettingsStore &store) {
     ReadEncodingSettings(form, store);
 }
 
-// A first start stores the defaults and leaves the controls as designed.
-void WriteDefaultSettings(const TForm1 &form, SettingsStore &store) {
+// A first start stores the defaults; the controls stay as designed, except
+// the line-count box, which has no entry selected at design time and so
+// shows the stored count at once.
+void WriteDefaultSettings(TForm1 &form, SettingsStore &store) {
+    SelectEntry(form.ComboBox3, kDefaultLineCount - kFirstLineCount);
     store.WriteInteger(kLanguageValue, kDefaultLanguage);
     store.WriteInteger(kReceiverValue, kDefaultReceiver);
     store.WriteInteger(kLineCountValue, kDefaultLineCount);

@@ -19,6 +19,11 @@ inline constexpr const char *kFontSizeValue = "Tamanho";
 inline constexpr const char *kOutputEncodingValue = "OutputEncoding";
 inline constexpr const char *kFallbackEncodingValue = "FallbackEncoding";
 inline constexpr const char *kDetectEncodingValue = "DetectEncoding";
+inline constexpr const char *kWindowLeftValue = "JanelaEsquerda";
+inline constexpr const char *kWindowTopValue = "JanelaTopo";
+inline constexpr const char *kWindowWidthValue = "JanelaLargura";
+inline constexpr const char *kWindowHeightValue = "JanelaAltura";
+inline constexpr const char *kWindowMaximizedValue = "JanelaMaximizada";
 
 // The settings key opened (created when missing) for the length of one
 // handler's work and closed when it goes out of scope, also when a failure of

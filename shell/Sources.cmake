@@ -5,4 +5,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/shell/ReceiverProfiles.cpp
     ${PROJECT_SOURCE_DIR}/shell/Settings.cpp
     ${PROJECT_SOURCE_DIR}/shell/Languages.cpp
+    ${PROJECT_SOURCE_DIR}/shell/UndoHistory.cpp
+    ${PROJECT_SOURCE_DIR}/shell/UndoRedo.cpp
+    ${PROJECT_SOURCE_DIR}/shell/WindowPlacement.cpp
 )

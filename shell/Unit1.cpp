@@ -13,7 +13,10 @@ void TForm1::Run(Handler handler) {
     // separators); a front end may pass their empty handler along.
     if (!handler)
         return;
+    History.Begin(SubtitleList(), EditorStateNow());
     RunUserEvent(platform.UI, [&] { (this->*handler)(); });
+    History.End(SubtitleList(), EditorStateNow());
+    ShowHistoryItems();
 }
 
 const std::string& TForm1::Message(int row) const { return MessageText(row, CurrentLanguage); }

@@ -4,6 +4,8 @@
 #include "document/Numbers.h"
 #include "shell/Controls.h"
 #include "shell/Platform.h"
+#include "shell/UndoHistory.h"
+#include "shell/WindowPlacement.h"
 #include "tools/Unit2.h"
 
 #include <cstdint>
@@ -74,6 +76,7 @@ public:
     FontDialog FontDialog1;
 
     MenuItem Ficheiro1, Novo2, Abrir2, Gravar1, N2, Sair1;
+    MenuItem Editar1, Desfazer1, Refazer1;
     MenuItem Opes1, Lingua1, Portugus1, Ingls1, Danis1, Espanhol2;
     MenuItem LetrasMasculas1, Uppercase1, AnsiUppercase1, Lowercase1, AnsiLowercase1;
     MenuItem ActivarosAlertas1, CalcularFPS1, Font1, Converter2;
@@ -91,6 +94,8 @@ public:
     Control* ActiveControl = nullptr;
     // Set by Sair1Click; the front end then closes the window.
     bool CloseRequested = false;
+    // Where the window stands; the front end keeps it and places the window by it.
+    WindowPlacement Placement;
 
     // --- Shared state ---
     std::uint8_t CurrentLanguage = 1;
@@ -105,6 +110,8 @@ public:
     // (editing/ListOperations.cpp); CopiedLineIsText tells which it holds.
     std::string CopiedLine;
     bool CopiedLineIsText = false;
+    // The changes of the subtitle list since the file was opened.
+    UndoHistory History;
 
     // --- Text encodings (document/Opener.cpp reads with them, convert/Saving.cpp writes) ---
     // The desktop's language ("pl_PL"), which the front end names at start;
@@ -138,6 +145,11 @@ public:
     void FormCreate();
     void FormActivate();
     void Sair1Click();
+
+    // --- Window placement (shell/WindowPlacement.cpp) ---
+    // Read once before the window is first shown; stored when it closes.
+    void ReadWindowPlacement();
+    void FormClose();
 
     // --- Settings and receiver profiles (shell/Settings.cpp) ---
     void ReadSettings();
@@ -219,6 +231,14 @@ public:
     void PropriedadesClick();
     void StatusBar1MouseDown();
     void StatusBar1MouseMove();
+
+    // --- Undo and redo of the subtitle list (shell/UndoRedo.cpp) ---
+    void Desfazer1Click();
+    void Refazer1Click();
+    EditorState EditorStateNow() const;
+    void ShowEditorState(const EditorState &state);
+    // The two menu items follow what the history holds.
+    void ShowHistoryItems();
 
     // --- Tools (tools/AviInfo.cpp, tools/FpsCalculator.cpp, tools/Preview.cpp) ---
     void btAVIInfoClick();

@@ -331,6 +331,9 @@ void TForm1::LoadFormDesign() {
         {&Gravar1, "Gravar1", "Gravar", "", disabled, false, &TForm1::btGravar1Click},
         {&N2, "N2", "-", "", enabled, false, nullptr},
         {&Sair1, "Sair1", "Sair", "", enabled, false, &TForm1::Sair1Click},
+        {&Editar1, "Editar1", "&Editar", "", enabled, false, nullptr},
+        {&Desfazer1, "Desfazer1", "Desfazer", "Ctrl+Z", disabled, false, &TForm1::Desfazer1Click},
+        {&Refazer1, "Refazer1", "Refazer", "Ctrl+Y; Ctrl+Shift+Z", disabled, false, &TForm1::Refazer1Click},
         {&Opes1, "Opes1", "Opções", "", enabled, false, nullptr},
         {&Lingua1, "Lingua1", "Lingua", "", enabled, false, nullptr},
         {&Portugus1, "Portugus1", "Português", "", enabled, true, &TForm1::Portugus1Click},
@@ -366,8 +369,9 @@ void TForm1::LoadFormDesign() {
         Apply(design);
 
     MainMenu1.Name = "MainMenu1";
-    MainMenu1.Items = {&Ficheiro1, &Opes1, &Converter2};
+    MainMenu1.Items = {&Ficheiro1, &Editar1, &Opes1, &Converter2};
     Ficheiro1.Items = {&Novo2, &Abrir2, &Gravar1, &N2, &Sair1};
+    Editar1.Items = {&Desfazer1, &Refazer1};
     Opes1.Items = {&Lingua1, &LetrasMasculas1, &ActivarosAlertas1, &CalcularFPS1, &Font1};
     Lingua1.Items = {&Portugus1, &Ingls1, &Danis1, &Espanhol2};
     LetrasMasculas1.Items = {&Uppercase1, &AnsiUppercase1, &Lowercase1, &AnsiLowercase1};

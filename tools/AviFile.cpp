@@ -140,7 +140,7 @@ constexpr std::array<CodecName, 11> kVideoCodecs{{
     {"div5", "DivX;-) MPEG4 v5"},
     {"DIV5", "DivX;-) MPEG4 v5"},
     {"divx", "DivX 4"},
-    {"mp43", "Microcrap MPEG4 v3"},
+    {"mp43", "Microsoft MPEG-4 v3"},
     {"xvid", "XVID"},
 }};
 

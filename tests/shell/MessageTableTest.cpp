@@ -56,6 +56,9 @@ const Entry kSamples[] = {
     {58, 2, "Subtitles - Unkown format"},
     {58, 4, "Subtítulos - Unkown format"},
     {59, 4, "Inserir Subtítulos"},
+    {60, 4, "&Edición"},
+    {61, 3, "Fortryd"},
+    {62, 1, "Refazer"},
 };
 // clang-format on
 
@@ -87,7 +90,7 @@ TEST(MessageTable, LookupsOutsideTheTableThrowNamingThePosition) {
         int language;
         const char *named;
     };
-    for (const Outside &outside : {Outside{-1, 1, "-1"}, Outside{60, 1, "60"}, Outside{0, 0, "0"},
+    for (const Outside &outside : {Outside{-1, 1, "-1"}, Outside{63, 1, "63"}, Outside{0, 0, "0"},
                                    Outside{59, 5, "5"}, Outside{0, 255, "255"}}) {
         SCOPED_TRACE(std::to_string(outside.row) + "/" + std::to_string(outside.language));
         try {

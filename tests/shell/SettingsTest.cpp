@@ -42,7 +42,8 @@ TEST_F(Settings, FirstStartStoresDefaultsAndTheNextOneAppliesThem) {
                                 {"Alertas", true},
                                 {"Font", "MS Sans Serif"},
                                 {"Tamanho", 8}}));
-    EXPECT_EQ(std::pair(form.ComboBox1.ItemIndex, form.ComboBox3.ItemIndex), std::pair(0, -1));
+    EXPECT_EQ(std::pair(form.ComboBox1.ItemIndex, form.ComboBox3.ItemIndex), std::pair(0, 0));
+    EXPECT_EQ(form.ComboBox3.Text, "2");
 
     EXPECT_EQ(WritesOf(&TForm1::FormActivate), (Names{"Lingua", "Idioma", "Alertas"}));
     EXPECT_EQ(Stored().at("Lingua"), Value("Português"));

@@ -8,4 +8,5 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/LayoutTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/MessageTableTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/ReceiverProfilesTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/shell/UndoRedoTest.cpp
 )

@@ -137,6 +137,7 @@ TEST(AviReading, CodecNames) {
         {VideoWith("xvid"), "XVID"},
         {VideoWith(std::string("XV\0D", 4)), "XV"},
         {VideoWith(std::string(4, '\0'), "div3"), "DivX;-) MPEG4 v3"},
+        {VideoWith("mp43"), "Microsoft MPEG-4 v3"},
     };
     for (const auto &[video, name] : videos)
         EXPECT_EQ(Read(avi::File(video, kAudio)).VideoCodec, name);

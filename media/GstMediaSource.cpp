@@ -140,22 +140,31 @@ std::optional<std::string> BusError(GstBus *bus) {
     return std::string(failure ? failure->message : "the media library failed");
 }
 
-} // namespace
-
-MediaOutcome GstMediaSource::Describe(const std::string &fileName, MediaFacts &facts) {
+// GStreamer started and the file's URI, or why not.
+MediaOutcome StartFor(const std::string &fileName, std::string &uri) {
     std::string startError;
     if (!StartGStreamer(startError))
         return Failure(fileName, startError);
-    const std::optional<std::string> uri = FileUri(fileName);
-    if (!uri)
+    const std::optional<std::string> fileUri = FileUri(fileName);
+    if (!fileUri)
         return Failure(fileName, "not a file name the media library can read");
+    uri = *fileUri;
+    return {true, {}};
+}
+
+} // namespace
+
+MediaOutcome GstMediaSource::Describe(const std::string &fileName, MediaFacts &facts) {
+    std::string uri;
+    if (const MediaOutcome started = StartFor(fileName, uri); !started.ok)
+        return started;
     GError *raw = nullptr;
     ObjectPtr discoverer(gst_discoverer_new(kDiscoverTimeout, &raw));
     ErrorPtr failure(raw);
     if (!discoverer)
         return Failure(fileName, failure ? failure->message : "the media library cannot read files");
     raw = nullptr;
-    ObjectPtr info(gst_discoverer_discover_uri(GST_DISCOVERER(discoverer.get()), uri->c_str(), &raw));
+    ObjectPtr info(gst_discoverer_discover_uri(GST_DISCOVERER(discoverer.get()), uri.c_str(), &raw));
     ErrorPtr discoverError(raw);
     auto *facts_ = static_cast<GstDiscovererInfo *>(info.get());
     switch (facts_ ? gst_discoverer_info_get_result(facts_) : GST_DISCOVERER_ERROR) {
@@ -183,12 +192,9 @@ MediaOutcome GstMediaSource::Describe(const std::string &fileName, MediaFacts &f
 
 MediaOutcome GstMediaSource::DecodeAudio(const std::string &fileName, int sampleRate,
                                          AudioReceiver &receiver) {
-    std::string startError;
-    if (!StartGStreamer(startError))
-        return Failure(fileName, startError);
-    const std::optional<std::string> uri = FileUri(fileName);
-    if (!uri)
-        return Failure(fileName, "not a file name the media library can read");
+    std::string uri;
+    if (const MediaOutcome started = StartFor(fileName, uri); !started.ok)
+        return started;
 
     GstElement *pipeline = gst_pipeline_new("sound");
     GstElement *decoder = gst_element_factory_make("uridecodebin", nullptr);
@@ -209,7 +215,7 @@ MediaOutcome GstMediaSource::DecodeAudio(const std::string &fileName, int sample
     g_object_set(sink, "caps", caps, "sync", FALSE, "max-buffers", 64, nullptr);
     gst_caps_unref(caps);
     gst_element_link_many(convert, resample, sink, nullptr);
-    g_object_set(decoder, "uri", uri->c_str(), nullptr);
+    g_object_set(decoder, "uri", uri.c_str(), nullptr);
     g_signal_connect(decoder, "autoplug-select", G_CALLBACK(SkipPictureDecoders), nullptr);
     g_signal_connect(decoder, "pad-added", G_CALLBACK(LinkSound), convert);
 

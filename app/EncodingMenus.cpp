@@ -7,6 +7,7 @@
 
 #include <QActionGroup>
 #include <QMenu>
+#include <algorithm>
 
 namespace {
 
@@ -24,9 +25,12 @@ EncodingMenus::EncodingMenus(TForm1 &form, QMenu *fileMenu, QMenu *optionsMenu,
     reopen_->menuAction()->setObjectName(reopen_->objectName());
     saveIn_->setObjectName(QStringLiteral("SaveEncoding"));
     saveIn_->menuAction()->setObjectName(saveIn_->objectName());
-    // Before the separator that precedes Exit, beside the other ways of opening.
+    // Before the separator that follows the other ways of opening and precedes the recent files.
+    // The menu's actions stand in the order of the model's items.
+    const std::vector<MenuItem *> &fileItems = form.Ficheiro1.Items;
     const QList<QAction *> fileActions = fileMenu->actions();
-    fileMenu->insertMenu(fileActions.size() >= 2 ? fileActions[fileActions.size() - 2] : nullptr, reopen_);
+    const auto separator = std::find(fileItems.begin(), fileItems.end(), &form.N2) - fileItems.begin();
+    fileMenu->insertMenu(separator < fileActions.size() ? fileActions[separator] : nullptr, reopen_);
     optionsMenu->addMenu(saveIn_);
 
     for (const KnownEncoding &known : KnownEncodings()) {

@@ -11,6 +11,7 @@
 #include "formats/Importers.h"
 #include "formats/OpenFilter.h"
 #include "formats/RecognitionRules.h"
+#include "shell/RecentFiles.h"
 
 #include <initializer_list>
 #include <string>
@@ -162,6 +163,7 @@ void OpenChosenFile(TForm1 &form) {
     // than change the text silently.
     if (loaded.invalidCharacters > 0)
         form.platform.UI.ShowMessage(InvalidCharactersText(loaded.invalidCharacters, form.CurrentLanguage));
+    RememberOpenedFile(form, form.OpenDialog1.FileName);
 }
 } // namespace
 

@@ -56,7 +56,7 @@ const std::array<std::array<std::string_view, 3>, 4> kEncodingMenus{{
     {"Reabrir con codificación", "Codificación al guardar", "Como se leyó"},
 }};
 
-// The question around the quoted file name.
+// A text around a quoted file name.
 struct QuotedText {
     std::string_view before;
     std::string_view after;
@@ -69,6 +69,13 @@ const std::array<QuotedText, 4> kCloseForDroppedFile{{
      "\"?"},
     {"¿Cerrar los subtítulos abiertos y abrir \"",
      "\"?"},
+}};
+
+const std::array<QuotedText, 4> kMissingRecentFile{{
+    {"O ficheiro \"", "\" já não existe e sai da lista dos recentes."},
+    {"The file \"", "\" no longer exists and leaves the list of recent files."},
+    {"Filen \"", "\" findes ikke længere og fjernes fra listen over seneste filer."},
+    {"El archivo \"", "\" ya no existe y sale de la lista de recientes."},
 }};
 
 void CheckLanguage(std::uint8_t language) {
@@ -103,6 +110,12 @@ std::string CloseForDroppedFileText(const std::string& name, std::uint8_t langua
     CheckLanguage(language);
     const QuotedText& text = kCloseForDroppedFile[language - 1];
     return std::string(text.before) + name + std::string(text.after);
+}
+
+std::string MissingRecentFileText(const std::string& fileName, std::uint8_t language) {
+    CheckLanguage(language);
+    const QuotedText& text = kMissingRecentFile[language - 1];
+    return std::string(text.before) + fileName + std::string(text.after);
 }
 
 std::string EncodingMenuCaption(EncodingMenuText which, std::uint8_t language) {

@@ -25,6 +25,9 @@ std::string EncodingStatusText(const ChosenEncoding& chosen, std::uint8_t langua
 // name is the dropped file's name without its folder.
 std::string CloseForDroppedFileText(const std::string& name, std::uint8_t language);
 
+// The message when a recent file no longer exists; it leaves the list.
+std::string MissingRecentFileText(const std::string& fileName, std::uint8_t language);
+
 // The captions of the encoding menus.
 enum class EncodingMenuText { Reopen, SaveIn, AsRead };
 std::string EncodingMenuCaption(EncodingMenuText which, std::uint8_t language);

@@ -3,6 +3,7 @@
 #include "document/Errors.h"
 #include "document/NumText.h"
 #include "shell/ReceiverProfiles.h"
+#include "shell/RecentFiles.h"
 #include "shell/SettingsNames.h"
 
 #include <array>
@@ -114,6 +115,7 @@ void ReadStoredSettings(TForm1 &form, SettingsStore &store) {
     for (FontSpec *font : ListFonts(form))
         font->Size = fontSize;
     ReadEncodingSettings(form, store);
+    ReadRecentFiles(form, store);
 }
 
 // A first start stores the defaults; the controls stay as designed, except

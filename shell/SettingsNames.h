@@ -19,6 +19,8 @@ inline constexpr const char *kFontSizeValue = "Tamanho";
 inline constexpr const char *kOutputEncodingValue = "OutputEncoding";
 inline constexpr const char *kFallbackEncodingValue = "FallbackEncoding";
 inline constexpr const char *kDetectEncodingValue = "DetectEncoding";
+// The recent files, the latest first: "Recente1" to "Recente8"; an empty one is unused.
+inline constexpr const char *kRecentFileValuePrefix = "Recente";
 inline constexpr const char *kWindowLeftValue = "JanelaEsquerda";
 inline constexpr const char *kWindowTopValue = "JanelaTopo";
 inline constexpr const char *kWindowWidthValue = "JanelaLargura";

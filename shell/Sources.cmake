@@ -3,6 +3,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/shell/Unit1Layout.cpp
     ${PROJECT_SOURCE_DIR}/shell/MessageTable.cpp
     ${PROJECT_SOURCE_DIR}/shell/ReceiverProfiles.cpp
+    ${PROJECT_SOURCE_DIR}/shell/RecentFiles.cpp
     ${PROJECT_SOURCE_DIR}/shell/Settings.cpp
     ${PROJECT_SOURCE_DIR}/shell/Languages.cpp
     ${PROJECT_SOURCE_DIR}/shell/UndoHistory.cpp

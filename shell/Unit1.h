@@ -8,9 +8,11 @@
 #include "shell/WindowPlacement.h"
 #include "tools/Unit2.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The main window as a presentation model: its controls under their own
 // names, the shared state, and the handlers grouped by subsystem. Each group
@@ -76,6 +78,8 @@ public:
     FontDialog FontDialog1;
 
     MenuItem Ficheiro1, Novo2, Abrir2, Gravar1, N2, Sair1;
+    // The files last opened, between two separators; hidden when unused.
+    MenuItem Recente1, Recente2, Recente3, Recente4, Recente5, Recente6, Recente7, Recente8, N3;
     MenuItem Editar1, Desfazer1, Refazer1;
     MenuItem Opes1, Lingua1, Portugus1, Ingls1, Danis1, Espanhol2;
     MenuItem LetrasMasculas1, Uppercase1, AnsiUppercase1, Lowercase1, AnsiLowercase1;
@@ -182,6 +186,20 @@ public:
     // chosen in the open dialog; a drop while a file is open asks first.
     void OpenNamedFile(const std::string& fileName);
     void FormDragDrop(const std::string& fileName);
+
+    // --- Recent files (shell/RecentFiles.cpp) ---
+    // The files last opened, the latest first, at most eight; stored in the settings.
+    std::vector<std::string> RecentFiles;
+    // Opens the index-th recent file as a dropped file; a file gone is taken off the list.
+    void OpenRecentFile(std::size_t index);
+    void Recente1Click();
+    void Recente2Click();
+    void Recente3Click();
+    void Recente4Click();
+    void Recente5Click();
+    void Recente6Click();
+    void Recente7Click();
+    void Recente8Click();
     void NormaliseMarkup();
 
     // --- Importers (document/Opener.cpp builds their context; each lives in its file in formats/) ---

@@ -2,6 +2,7 @@
 
 #include "shell/MessageTable.h"
 #include "shell/ReceiverProfiles.h"
+#include "shell/RecentFiles.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -330,6 +331,15 @@ void TForm1::LoadFormDesign() {
         {&Abrir2, "Abrir2", "Abrir", "Ctrl+A", enabled, false, &TForm1::btAbrirClick},
         {&Gravar1, "Gravar1", "Gravar", "", disabled, false, &TForm1::btGravar1Click},
         {&N2, "N2", "-", "", enabled, false, nullptr},
+        {&Recente1, "Recente1", "", "", enabled, false, &TForm1::Recente1Click},
+        {&Recente2, "Recente2", "", "", enabled, false, &TForm1::Recente2Click},
+        {&Recente3, "Recente3", "", "", enabled, false, &TForm1::Recente3Click},
+        {&Recente4, "Recente4", "", "", enabled, false, &TForm1::Recente4Click},
+        {&Recente5, "Recente5", "", "", enabled, false, &TForm1::Recente5Click},
+        {&Recente6, "Recente6", "", "", enabled, false, &TForm1::Recente6Click},
+        {&Recente7, "Recente7", "", "", enabled, false, &TForm1::Recente7Click},
+        {&Recente8, "Recente8", "", "", enabled, false, &TForm1::Recente8Click},
+        {&N3, "N3", "-", "", enabled, false, nullptr},
         {&Sair1, "Sair1", "Sair", "", enabled, false, &TForm1::Sair1Click},
         {&Editar1, "Editar1", "&Editar", "", enabled, false, nullptr},
         {&Desfazer1, "Desfazer1", "Desfazer", "Ctrl+Z", disabled, false, &TForm1::Desfazer1Click},
@@ -370,7 +380,9 @@ void TForm1::LoadFormDesign() {
 
     MainMenu1.Name = "MainMenu1";
     MainMenu1.Items = {&Ficheiro1, &Editar1, &Opes1, &Converter2};
-    Ficheiro1.Items = {&Novo2, &Abrir2, &Gravar1, &N2, &Sair1};
+    Ficheiro1.Items = {&Novo2, &Abrir2, &Gravar1, &N2, &Recente1, &Recente2, &Recente3, &Recente4,
+                       &Recente5, &Recente6, &Recente7, &Recente8, &N3, &Sair1};
+    ShowRecentFiles(*this);
     Editar1.Items = {&Desfazer1, &Refazer1};
     Opes1.Items = {&Lingua1, &LetrasMasculas1, &ActivarosAlertas1, &CalcularFPS1, &Font1};
     Lingua1.Items = {&Portugus1, &Ingls1, &Danis1, &Espanhol2};

@@ -297,7 +297,9 @@ private slots:
         QStringList file;
         for (const QAction *action : top[0]->menu()->actions())
             file << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-        QCOMPARE(file, (QStringList{"Novo2", "Abrir2", "Gravar1", "ReopenWithEncoding", "-", "Sair1"}));
+        QCOMPARE(file, (QStringList{"Novo2", "Abrir2", "Gravar1", "ReopenWithEncoding", "-", "Recente1",
+                                    "Recente2", "Recente3", "Recente4", "Recente5", "Recente6", "Recente7",
+                                    "Recente8", "-", "Sair1"}));
         QVERIFY(Action("Portugus1")->isChecked());
         QVERIFY(!Action("Ingls1")->isChecked());
         QVERIFY(Action("ActivarosAlertas1")->isChecked());

@@ -8,5 +8,6 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/LayoutTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/MessageTableTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/ReceiverProfilesTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/shell/RecentFilesTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/UndoRedoTest.cpp
 )

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -49,7 +50,7 @@ public:
         backward_ = fftw_plan_dft_c2r_1d(static_cast<int>(length), spectrum_, real_, FFTW_ESTIMATE);
         Load(speech);
         fftw_execute(forward_);
-        std::copy(spectrum_[0], spectrum_[0] + 2 * bins_, speechSpectrum_[0]);
+        std::memcpy(speechSpectrum_, spectrum_, sizeof(fftw_complex) * bins_);
     }
     ~Correlator() {
         fftw_destroy_plan(backward_);

@@ -4,7 +4,7 @@
 # Further package names given as arguments are installed too (CI adds clang).
 set -euo pipefail
 packages=(
-    cmake ninja-build g++ libgtest-dev libicu-dev
+    cmake ninja-build g++ pkg-config libgtest-dev libicu-dev
     qt6-base-dev qt6-multimedia-dev libqt6svg6 libxkbcommon-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libfftw3-dev

@@ -12,7 +12,6 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -126,10 +125,11 @@ void AppendUtf8(std::string &out, char32_t c) {
 // A code page of one byte a character: each byte's UTF-8 form, and the byte
 // of each character it holds. Decoding and encoding are then table walks.
 struct SingleByteTable {
-    std::array<std::string, 256> utf8;   // empty for a byte the code page leaves undefined
-    std::array<bool, 128> asciiIdentity; // the byte below 0x80 means the same ASCII character
-    bool asciiCompatible = true;
-    std::unordered_map<char32_t, char> bytes;
+    std::array<std::string, 256> utf8; // empty for a byte the code page leaves undefined
+    bool asciiCompatible = true;       // every byte below 0x80 is its ASCII character
+    // The byte of each character of the first 65536, -1 where the code page
+    // has none: one look-up a character when writing.
+    std::vector<std::int16_t> byteOf = std::vector<std::int16_t>(0x10000, -1);
 };
 
 std::unique_ptr<SingleByteTable> BuildSingleByteTable(UConverter *converter) {
@@ -151,11 +151,10 @@ std::unique_ptr<SingleByteTable> BuildSingleByteTable(UConverter *converter) {
         if (c == kReplacement && byte != 0)
             continue;
         AppendUtf8(table->utf8[static_cast<std::size_t>(byte)], static_cast<char32_t>(c));
-        table->bytes.emplace(static_cast<char32_t>(c), in);
-        if (byte < 0x80) {
-            table->asciiIdentity[static_cast<std::size_t>(byte)] = c == byte;
+        if (c < 0x10000)
+            table->byteOf[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(byte);
+        if (byte < 0x80)
             table->asciiCompatible = table->asciiCompatible && c == byte;
-        }
     }
     return table;
 }
@@ -307,10 +306,10 @@ std::optional<UnencodableCharacter> AppendSingleByte(std::string &out, std::stri
         }
         const std::size_t start = at;
         const char32_t c = NextCharacter(utf8, at);
-        const auto found = table.bytes.find(c);
-        if (found == table.bytes.end())
+        const std::int16_t byte = c < 0x10000 ? table.byteOf[c] : -1;
+        if (byte < 0)
             return UnencodableCharacter{c, start};
-        out += found->second;
+        out += static_cast<char>(byte);
     }
     return std::nullopt;
 }
@@ -407,6 +406,13 @@ TextEncoding LegacyEncodingForLanguage(std::string_view locale) {
             return *FindEncoding(row.encoding);
     }
     return *FindEncoding("Windows-1252");
+}
+
+bool KeepsAscii(const TextEncoding &encoding) {
+    if (IsUtf8(encoding))
+        return true;
+    const SingleByteTable *table = SingleByteTableOf(encoding);
+    return table != nullptr && table->asciiCompatible;
 }
 
 DecodedText DecodeText(std::string_view bytes, const TextEncoding &encoding) {

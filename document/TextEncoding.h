@@ -46,6 +46,10 @@ struct DecodedText {
     std::size_t invalid = 0; // ill-formed or unmapped sequences, each read as U+FFFD
 };
 
+// True when ASCII text is the same bytes in the encoding: UTF-8 and the
+// single-byte code pages that keep ASCII as it is.
+bool KeepsAscii(const TextEncoding &encoding);
+
 // The bytes (without their byte-order mark) as UTF-8.
 DecodedText DecodeText(std::string_view bytes, const TextEncoding &encoding);
 

@@ -143,15 +143,15 @@ std::pair<FileHandle, std::filesystem::path> CreateTemporaryBeside(const std::fi
     ThrowFileError("Cannot create file", fileName, error);
 }
 
-// Text that reads the same in UTF-8 needs no decoding: valid UTF-8, or only
-// ASCII in a code page that keeps ASCII as it is.
+// Text that reads the same in UTF-8 needs no decoding: UTF-8 that the choice
+// found valid, or only ASCII in an encoding that keeps ASCII as it is.
 bool ReadsAsItStands(std::string_view text, const ChosenEncoding &chosen) {
+    if (chosen.source == EncodingSource::Utf8)
+        return true;
     if (chosen.encoding.name == "UTF-8")
         return IsValidUtf8(text);
-    if (chosen.encoding.name.starts_with("UTF-"))
-        return false;
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }) &&
-           DecodeText("A\t{|}\\~", chosen.encoding).utf8 == "A\t{|}\\~";
+    return KeepsAscii(chosen.encoding) &&
+           std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // The file's bytes are dropped once decoded, so a large file is held twice
@@ -169,7 +169,8 @@ LoadedText DecodeOwnedBytes(std::string bytes, const ReadingOptions &options, co
         ThrowFileError("Cannot read file", fileName,
                        "It is not " + loaded.encoding.encoding.name + " text: " + std::to_string(decoded.invalid) +
                            " of its characters cannot be read in that encoding");
-    bytes = std::string();
+    // Move-assigning an empty string would keep the buffer; swapping frees it.
+    std::string().swap(bytes);
     loaded.lines = SplitLines(decoded.utf8);
     loaded.invalidCharacters = decoded.invalid;
     return loaded;

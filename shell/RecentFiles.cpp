@@ -98,28 +98,3 @@ void TForm1::OpenRecentFile(std::size_t index) {
     }
     FormDragDrop(fileName);
 }
-
-void TForm1::Recente1Click() {
-    OpenRecentFile(0);
-}
-void TForm1::Recente2Click() {
-    OpenRecentFile(1);
-}
-void TForm1::Recente3Click() {
-    OpenRecentFile(2);
-}
-void TForm1::Recente4Click() {
-    OpenRecentFile(3);
-}
-void TForm1::Recente5Click() {
-    OpenRecentFile(4);
-}
-void TForm1::Recente6Click() {
-    OpenRecentFile(5);
-}
-void TForm1::Recente7Click() {
-    OpenRecentFile(6);
-}
-void TForm1::Recente8Click() {
-    OpenRecentFile(7);
-}

@@ -43,24 +43,25 @@ void UndoHistory::Clear() {
     pending_.reset();
 }
 
-std::optional<EditorState> UndoHistory::Undo(TextList &list) {
+const UndoHistory::Step *UndoHistory::Shift(std::deque<Step> &from, std::deque<Step> &to, TextList &list) {
     pending_.reset();
-    if (undo_.empty())
-        return std::nullopt;
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
+    if (from.empty())
+        return nullptr;
+    Step step = std::move(from.back());
+    from.pop_back();
     step.change = ApplyChange(list, step.change);
-    redo_.push_back(std::move(step));
-    return redo_.back().before;
+    to.push_back(std::move(step));
+    return &to.back();
+}
+
+std::optional<EditorState> UndoHistory::Undo(TextList &list) {
+    if (const Step *step = Shift(undo_, redo_, list))
+        return step->before;
+    return std::nullopt;
 }
 
 std::optional<EditorState> UndoHistory::Redo(TextList &list) {
-    pending_.reset();
-    if (redo_.empty())
-        return std::nullopt;
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    step.change = ApplyChange(list, step.change);
-    undo_.push_back(std::move(step));
-    return undo_.back().after;
+    if (const Step *step = Shift(redo_, undo_, list))
+        return step->after;
+    return std::nullopt;
 }

@@ -55,6 +55,8 @@ private:
         EditorState before;
         EditorState after;
     };
+    // Takes the last step of `from` onto `to`, changing the list as it says.
+    const Step *Shift(std::deque<Step> &from, std::deque<Step> &to, TextList &list);
     std::deque<Step> undo_;
     std::deque<Step> redo_;
     // The list when the event began; it shares its items with the list.

@@ -192,14 +192,8 @@ public:
     std::vector<std::string> RecentFiles;
     // Opens the index-th recent file as a dropped file; a file gone is taken off the list.
     void OpenRecentFile(std::size_t index);
-    void Recente1Click();
-    void Recente2Click();
-    void Recente3Click();
-    void Recente4Click();
-    void Recente5Click();
-    void Recente6Click();
-    void Recente7Click();
-    void Recente8Click();
+    // Recente1 to Recente8 open recent files 0 to 7.
+    template <std::size_t index> void RecenteClick() { OpenRecentFile(index); }
     void NormaliseMarkup();
 
     // --- Importers (document/Opener.cpp builds their context; each lives in its file in formats/) ---

@@ -253,7 +253,7 @@ TEST_F(Layout, ControlsAndMenuItemsRunTheirHandlers) {
         {"Converter2", form.Converter2.OnClick, &TForm1::btConvertClick},
         {"Converter1", form.Converter1.OnClick, &TForm1::btConvertClick},
         {"Sair1", form.Sair1.OnClick, &TForm1::Sair1Click},
-        {"Recente8", form.Recente8.OnClick, &TForm1::Recente8Click},
+        {"Recente8", form.Recente8.OnClick, &TForm1::RecenteClick<7>},
         {"Lingua1", form.Lingua1.OnClick, nullptr},
         {"N1", form.N1.OnClick, nullptr},
     };

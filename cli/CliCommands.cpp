@@ -55,25 +55,6 @@ private:
     std::string path_;
 };
 
-// The command line's own output is not an event of the window, so a failure
-// to write it is reported here, in the form Run gives a handler's failure.
-bool WriteOutput(const std::optional<std::string> &target, const TextList &lines, std::string_view lineEnd,
-                 const TextEncoding &encoding) {
-    if (!target) {
-        if (WriteLinesToStandardOutput(lines, lineEnd, encoding))
-            return true;
-        ReportProblem("cannot write to standard output");
-        return false;
-    }
-    try {
-        WriteTextFile(*target, lines, encoding);
-        return true;
-    } catch (const FileError &error) {
-        ReportBox("error", error.what(), "");
-        return false;
-    }
-}
-
 // One file of the command: where it is read and written, and how it is named in messages.
 struct FileJob {
     std::string shownName;             // as typed
@@ -96,19 +77,50 @@ std::size_t SubtitleOfLine(const TextList &lines, std::size_t line, OutputLines 
     return line + 1;
 }
 
-// Nothing is written when a character of the output has no place in its
-// encoding: the first such character is named with its subtitle instead.
+// The first character of the output that has no place in its encoding,
+// named with its subtitle; nothing has been written.
+void ReportUnencodable(const FileJob &job, const TextList &lines, OutputLines kind, const TextEncoding &encoding,
+                       const EncodingError &error) {
+    ReportProblem(job.shownName + ": the character " + CodePointName(error.character) + " \"" +
+                  Utf8Of(error.character) + "\" of subtitle " + std::to_string(SubtitleOfLine(lines, error.line, kind)) +
+                  " cannot be written in " + encoding.name + "; nothing was written");
+}
+
+// Whether every character of lines the window's handlers will write has a
+// place in the encoding; the first that has none is reported.
 bool Encodable(const FileJob &job, const TextList &lines, OutputLines kind, const TextEncoding &encoding) {
     try {
         CheckEncodable(lines, encoding);
         return true;
     } catch (const EncodingError &error) {
-        ReportProblem(job.shownName + ": the character " + CodePointName(error.character) + " \"" +
-                      Utf8Of(error.character) + "\" of subtitle " +
-                      std::to_string(SubtitleOfLine(lines, error.line, kind)) + " cannot be written in " +
-                      encoding.name + "; nothing was written");
+        ReportUnencodable(job, lines, kind, encoding, error);
         return false;
     }
+}
+
+// The command line's own output is not an event of the window, so a failure
+// to write it is reported here, in the form Run gives a handler's failure.
+// Standard output is checked before it is written, since what went out
+// cannot be taken back; a file is refused whole by WriteTextFile.
+bool WriteOutput(const FileJob &job, const TextList &lines, std::string_view lineEnd, OutputLines kind,
+                 const TextEncoding &encoding) {
+    if (!job.target) {
+        if (!Encodable(job, lines, kind, encoding))
+            return false;
+        if (WriteLinesToStandardOutput(lines, lineEnd, encoding))
+            return true;
+        ReportProblem("cannot write to standard output");
+        return false;
+    }
+    try {
+        WriteTextFile(*job.target, lines, encoding);
+        return true;
+    } catch (const EncodingError &error) {
+        ReportUnencodable(job, lines, kind, encoding, error);
+    } catch (const FileError &error) {
+        ReportBox("error", error.what(), "");
+    }
+    return false;
 }
 
 TextList Listing(TForm1 &form) {
@@ -219,8 +231,7 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
     switch (options.command) {
     case CliCommand::Open: {
         const TextList listing = Listing(form);
-        return Encodable(job, listing, OutputLines::Listing, encoding) &&
-               WriteOutput(job.target, listing, "\n", encoding);
+        return WriteOutput(job, listing, "\n", OutputLines::Listing, encoding);
     }
     case CliCommand::Sync:
         if (!SyncBoxesToVideo(form, *options.videoFile))
@@ -229,8 +240,7 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
     case CliCommand::Convert:
         form.Run(&TForm1::btConvertClick);
         // The SubRip text as the window's save button writes it: CR LF after every line.
-        return !dialogs.ErrorShown() && Encodable(job, form.Memo1.Lines, OutputLines::SubRip, encoding) &&
-               WriteOutput(job.target, form.Memo1.Lines, "\r\n", encoding);
+        return !dialogs.ErrorShown() && WriteOutput(job, form.Memo1.Lines, "\r\n", OutputLines::SubRip, encoding);
     case CliCommand::MicroDvd:
         return Encodable(job, form.SubtitleList(), OutputLines::Entries, encoding) &&
                SaveMicroDvd(form, dialogs, job.target);

@@ -1,6 +1,6 @@
 #include "cli/CliOutput.h"
 
-#include "document/TextEncoding.h"
+#include "document/TextFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,8 +8,7 @@
 
 namespace {
 
-// Output is gathered into blocks of this size: one write per block keeps a
-// million-line list cheap.
+// Copies go in blocks of this size.
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 bool WriteBlock(std::string_view block, std::FILE *stream = stdout) {
@@ -51,20 +50,7 @@ void ReportProblem(std::string_view text) {
 }
 
 bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd, const TextEncoding &encoding) {
-    std::string block(ByteOrderMarkOf(encoding));
-    block.reserve(kBlockSize);
-    std::string encodedEnd;
-    AppendEncoded(encodedEnd, lineEnd, encoding);
-    bool written = true;
-    for (const std::string_view line : lines) {
-        AppendEncoded(block, line, encoding);
-        block += encodedEnd;
-        if (block.size() >= kBlockSize) {
-            written = written && WriteBlock(block);
-            block.clear();
-        }
-    }
-    written = written && WriteBlock(block);
+    const bool written = WriteEncodedLines(lines, encoding, lineEnd, [](std::string_view piece) { return WriteBlock(piece); });
     return std::fflush(stdout) == 0 && written;
 }
 

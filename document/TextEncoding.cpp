@@ -14,6 +14,16 @@
 #include <mutex>
 #include <vector>
 
+// A code page of one byte a character: each byte's UTF-8 form, and the byte
+// of each character it holds. Decoding and encoding are then table walks.
+struct SingleByteTable {
+    std::array<std::string, 256> utf8; // empty for a byte the code page leaves undefined
+    bool asciiCompatible = true;       // every byte below 0x80 is its ASCII character
+    // The byte of each character of the first 65536, -1 where the code page
+    // has none: one look-up a character when writing.
+    std::vector<std::int16_t> byteOf = std::vector<std::int16_t>(0x10000, -1);
+};
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -112,6 +122,12 @@ Converter OpenConverter(const TextEncoding &encoding) {
     return converter;
 }
 
+// Whether this ICU can convert the encoding: its data may lack a code page
+// (Debian's lacks ISO-8859-16), and one it lacks is neither offered nor found.
+bool Converts(const EncodingRow &row) {
+    return row.name.starts_with("UTF") || OpenConverter(TextEncoding{std::string(row.name)}) != nullptr;
+}
+
 void AppendUtf8(std::string &out, char32_t c) {
     char bytes[4];
     std::size_t length = 0;
@@ -121,16 +137,6 @@ void AppendUtf8(std::string &out, char32_t c) {
         return;
     out.append(bytes, length);
 }
-
-// A code page of one byte a character: each byte's UTF-8 form, and the byte
-// of each character it holds. Decoding and encoding are then table walks.
-struct SingleByteTable {
-    std::array<std::string, 256> utf8; // empty for a byte the code page leaves undefined
-    bool asciiCompatible = true;       // every byte below 0x80 is its ASCII character
-    // The byte of each character of the first 65536, -1 where the code page
-    // has none: one look-up a character when writing.
-    std::vector<std::int16_t> byteOf = std::vector<std::int16_t>(0x10000, -1);
-};
 
 std::unique_ptr<SingleByteTable> BuildSingleByteTable(UConverter *converter) {
     auto table = std::make_unique<SingleByteTable>();
@@ -343,8 +349,10 @@ std::optional<UnencodableCharacter> AppendWithConverter(std::string &out, std::s
 std::span<const KnownEncoding> KnownEncodings() {
     static const std::vector<KnownEncoding> known = [] {
         std::vector<KnownEncoding> all;
+        // An encoding this ICU cannot convert is not offered at all.
         for (const EncodingRow &row : kEncodings)
-            all.push_back(KnownEncoding{row.name, row.languages});
+            if (Converts(row))
+                all.push_back(KnownEncoding{row.name, row.languages});
         return all;
     }();
     return known;
@@ -355,7 +363,7 @@ std::optional<TextEncoding> FindEncoding(std::string_view name) {
     if (folded == "utf-8-bom" || folded == "utf8-bom" || folded == "utf-8-sig")
         return Utf8Encoding(true);
     const EncodingRow *row = RowOf(name);
-    if (row == nullptr)
+    if (row == nullptr || !Converts(*row))
         return std::nullopt;
     TextEncoding encoding{std::string(row->name), false};
     // UTF-16 and UTF-32 files always carry their mark, so readers know the byte order.
@@ -426,23 +434,39 @@ DecodedText DecodeText(std::string_view bytes, const TextEncoding &encoding) {
     return DecodeWithConverter(bytes, converter.get());
 }
 
-std::optional<UnencodableCharacter> AppendEncoded(std::string &out, std::string_view utf8,
-                                                  const TextEncoding &encoding) {
-    if (IsUtf8(encoding)) {
-        const std::size_t ascii = AsciiRunEnd(utf8, 0);
-        if (ascii == utf8.size() || IsValidUtf8(utf8)) {
+TextEncoder::TextEncoder(TextEncoding encoding) : encoding_(std::move(encoding)) {
+    if (IsUtf8(encoding_) || encoding_.name.starts_with("UTF-16") || encoding_.name.starts_with("UTF-32"))
+        return;
+    table_ = SingleByteTableOf(encoding_);
+    if (table_ == nullptr)
+        converter_ = OpenConverter(encoding_).release();
+}
+
+TextEncoder::~TextEncoder() {
+    if (converter_ != nullptr)
+        ucnv_close(converter_);
+}
+
+std::optional<UnencodableCharacter> TextEncoder::Append(std::string &out, std::string_view utf8) {
+    if (IsUtf8(encoding_)) {
+        if (IsValidUtf8(utf8))
             out += utf8;
-            return std::nullopt;
-        }
-        out += DecodeUtf8(utf8).utf8;
+        else
+            out += DecodeUtf8(utf8).utf8;
         return std::nullopt;
     }
-    if (encoding.name.starts_with("UTF-16") || encoding.name.starts_with("UTF-32"))
-        return AppendUtf16Or32(out, utf8, encoding.name.starts_with("UTF-32"), encoding.name.ends_with("BE"));
-    if (const SingleByteTable *table = SingleByteTableOf(encoding))
-        return AppendSingleByte(out, utf8, *table);
-    const Converter converter = OpenConverter(encoding);
-    return AppendWithConverter(out, utf8, converter.get());
+    if (encoding_.name.starts_with("UTF-16") || encoding_.name.starts_with("UTF-32"))
+        return AppendUtf16Or32(out, utf8, encoding_.name.starts_with("UTF-32"), encoding_.name.ends_with("BE"));
+    if (table_ != nullptr)
+        return AppendSingleByte(out, utf8, *table_);
+    // Without a converter (a code page this ICU lacks) nothing but empty text
+    // can be written: ICU refuses the first character.
+    return AppendWithConverter(out, utf8, converter_);
+}
+
+std::optional<UnencodableCharacter> AppendEncoded(std::string &out, std::string_view utf8,
+                                                  const TextEncoding &encoding) {
+    return TextEncoder(encoding).Append(out, utf8);
 }
 
 std::string_view ByteOrderMarkOf(const TextEncoding &encoding) {

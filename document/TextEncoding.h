@@ -59,6 +59,27 @@ struct UnencodableCharacter {
     std::size_t offset;
 };
 
+struct UConverter;
+struct SingleByteTable;
+
+// Encodes UTF-8 text in one encoding, its table or converter found once for
+// all the lines of a file.
+class TextEncoder {
+public:
+    explicit TextEncoder(TextEncoding encoding);
+    ~TextEncoder();
+    TextEncoder(const TextEncoder &) = delete;
+    TextEncoder &operator=(const TextEncoder &) = delete;
+
+    // As AppendEncoded.
+    std::optional<UnencodableCharacter> Append(std::string &out, std::string_view utf8);
+
+private:
+    TextEncoding encoding_;
+    const SingleByteTable *table_ = nullptr; // a single-byte code page's
+    UConverter *converter_ = nullptr;        // any other code page's
+};
+
 // Encodes UTF-8 text and appends it to `out` (no byte-order mark). Returns the
 // first character the encoding lacks, leaving `out` as far as it got; an
 // ill-formed UTF-8 sequence is written as the encoding's form of U+FFFD, or

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <system_error>
@@ -214,38 +215,33 @@ LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &optio
     return DecodeOwnedBytes(std::move(bytes), options, fileName);
 }
 
-namespace {
-
-// Encodes lines into `out` up to about `limit` bytes, from `line` on; the
-// encoded line end is given, since it takes two or four bytes a character
-// in UTF-16 and UTF-32.
-void AppendEncodedLines(std::string &out, TextList::Iterator &line, TextList::Iterator end,
-                        std::size_t &index, std::size_t limit, const TextEncoding &encoding,
-                        std::string_view lineEnd) {
-    for (; line != end && out.size() < limit; ++line, ++index) {
-        if (const std::optional<UnencodableCharacter> lacking = AppendEncoded(out, *line, encoding))
+bool WriteEncodedLines(const TextList &lines, const TextEncoding &encoding, std::string_view lineEnd,
+                       const std::function<bool(std::string_view)> &write) {
+    constexpr std::size_t kPiece = 1 << 20;
+    TextEncoder encoder(encoding);
+    std::string encodedEnd;
+    encoder.Append(encodedEnd, lineEnd);
+    std::string piece(ByteOrderMarkOf(encoding));
+    piece.reserve(kPiece + 256);
+    std::size_t index = 0;
+    for (const std::string_view line : lines) {
+        if (const std::optional<UnencodableCharacter> lacking = encoder.Append(piece, line))
             throw EncodingError("The character " + CodePointName(lacking->character) + " of line " +
                                     std::to_string(index + 1) + " cannot be written in " + encoding.name,
                                 lacking->character, index);
-        out += lineEnd;
+        piece += encodedEnd;
+        ++index;
+        if (piece.size() >= kPiece) {
+            if (!write(piece))
+                return false;
+            piece.clear();
+        }
     }
+    return piece.empty() || write(piece);
 }
-
-std::string EncodedLineEnd(const TextEncoding &encoding) {
-    std::string lineEnd;
-    AppendEncoded(lineEnd, "\r\n", encoding);
-    return lineEnd;
-}
-
-} // namespace
 
 void CheckEncodable(const TextList &lines, const TextEncoding &encoding) {
-    std::string scratch;
-    std::size_t index = 0;
-    for (auto line = lines.begin(); line != lines.end();) {
-        scratch.clear();
-        AppendEncodedLines(scratch, line, lines.end(), index, std::size_t{1} << 20, encoding, "");
-    }
+    WriteEncodedLines(lines, encoding, "", [](std::string_view) { return true; });
 }
 
 void WriteTextFile(const std::string &fileName, const TextList &lines, const TextEncoding &encoding) {
@@ -253,24 +249,18 @@ void WriteTextFile(const std::string &fileName, const TextList &lines, const Tex
     const auto permissions = ReplacedPermissions(target, fileName);
     auto [file, temporary] = CreateTemporaryBeside(target, fileName);
     int error = 0;
-    // The lines are gathered into chunks of about a megabyte, written in one call each.
-    constexpr std::size_t kChunk = 1 << 20;
-    const std::string lineEnd = EncodedLineEnd(encoding);
-    std::string chunk(ByteOrderMarkOf(encoding));
-    chunk.reserve(kChunk + 256);
-    std::size_t index = 0;
-    for (auto line = lines.begin(); error == 0 && (line != lines.end() || !chunk.empty());) {
-        try {
-            AppendEncodedLines(chunk, line, lines.end(), index, kChunk, encoding, lineEnd);
-        } catch (const EncodingError &) {
-            file.reset();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw;
-        }
-        if (std::fwrite(chunk.data(), 1, chunk.size(), file.get()) != chunk.size())
+    try {
+        WriteEncodedLines(lines, encoding, "\r\n", [&](std::string_view piece) {
+            if (std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size())
+                return true;
             error = LastError();
-        chunk.clear();
+            return false;
+        });
+    } catch (const EncodingError &) {
+        file.reset();
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        throw;
     }
     if (error == 0 && std::fflush(file.get()) != 0)
         error = LastError();

@@ -3,7 +3,9 @@
 #include "document/EncodingChoice.h"
 #include "document/TextList.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 struct LoadedText {
     TextList lines; // UTF-8
@@ -23,6 +25,13 @@ LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options
 // ("Cannot open file \"NAME\". No such file or directory"); a folder, a
 // pipe, a device or a file over 1 GiB is refused before it is read.
 LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &options = {});
+
+// Encodes the lines, each followed by lineEnd, after the encoding's
+// byte-order mark, and hands them to `write` in pieces of about a megabyte;
+// false as soon as `write` is. Throws EncodingError at the first character
+// the encoding lacks, the pieces before it handed over already.
+bool WriteEncodedLines(const TextList &lines, const TextEncoding &encoding, std::string_view lineEnd,
+                       const std::function<bool(std::string_view)> &write);
 
 // Throws EncodingError at the first character of the lines the encoding lacks.
 void CheckEncodable(const TextList &lines, const TextEncoding &encoding);

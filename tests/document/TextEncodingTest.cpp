@@ -113,7 +113,7 @@ TEST(TextEncoding, EveryByteOfTheWindowsCodePagesComesBackUnchanged) {
 TEST(TextEncoding, NamesAndAliases) {
     const std::pair<const char *, const char *> names[] = {
         {"UTF-8", "UTF-8"},           {"utf8", "UTF-8"},           {"CP1251", "Windows-1251"},
-        {"windows-1258", "Windows-1258"}, {"Latin1", "ISO-8859-1"}, {"iso-8859-16", "ISO-8859-16"},
+        {"windows-1258", "Windows-1258"}, {"Latin1", "ISO-8859-1"}, {"latin-9", "ISO-8859-15"},
         {"KOI8-U", "KOI8-U"},         {"SJIS", "Shift_JIS"},       {"big5", "Big5"},
         {"gb18030", "GB18030"},       {"EUC-KR", "EUC-KR"},        {"windows-874", "Windows-874"},
         {"utf-16", "UTF-16LE"},

@@ -30,20 +30,39 @@ cli="$work/build/cli/lumavert-cli"
 c++ -std=c++20 -O2 -I"$repo" "$repo/bench/GenerateSubtitles.cpp" "$work/build/liblumavert_core.a" \
     -licui18n -licuuc -o "$work/generate-subtitles"
 
-# Runs a command under /usr/bin/time; prints "wall-seconds kilobytes cpu-seconds". The processor time
-# (user + system) tells more than the wall time when the machine is busy with other work.
+# Runs a command under /usr/bin/time; prints "wall-seconds kilobytes".
 measure() {
-    if ! /usr/bin/time -v -o "$work/time.txt" "$@" >"$work/stdout.txt" 2>"$work/stderr.txt"; then
+    if ! /usr/bin/time -f "%e %M" -o "$work/time.txt" "$@" >"$work/stdout.txt" 2>"$work/stderr.txt"; then
         echo "failed: $*" >&2
         cat "$work/stderr.txt" >&2
         exit 1
     fi
-    local wall rss cpu
-    wall=$(sed -n 's/.*Elapsed (wall clock).*: //p' "$work/time.txt" |
-        awk -F: '{ if (NF == 3) print $1 * 3600 + $2 * 60 + $3; else print $1 * 60 + $2 }')
-    rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time.txt")
-    cpu=$(awk -F': ' '/User time|System time/ { sum += $2 } END { print sum }' "$work/time.txt")
-    echo "$wall $rss $cpu"
+    cat "$work/time.txt"
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# Runs ours (the words before "--") and, when given, ffmpeg's command (the words after it) in turn five
+# times; prints the medians "our-seconds our-kilobytes ffmpeg-seconds ffmpeg-kilobytes" ("- -" for no
+# ffmpeg). Wall-clock time, on an otherwise idle machine: that is what a user waits for.
+alternate() {
+    local ours=() theirs=() word
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do ours+=("$1"); shift; done
+    [ $# -gt 0 ] && shift
+    theirs=("$@")
+    : >"$work/ours.txt"; : >"$work/theirs.txt"
+    for _ in 1 2 3 4 5; do
+        measure "${ours[@]}" >>"$work/ours.txt"
+        [ ${#theirs[@]} -eq 0 ] || measure "${theirs[@]}" >>"$work/theirs.txt"
+    done
+    for word in ours theirs; do
+        if [ -s "$work/$word.txt" ]; then
+            printf '%s %s ' "$(cut -d' ' -f1 "$work/$word.txt" | median)" "$(cut -d' ' -f2 "$work/$word.txt" | median)"
+        else
+            printf -- '- - '
+        fi
+    done
+    echo
 }
 
 # Compares an output with the one kept from the first run: "same", "DIFFERENT" or "kept" (first run).
@@ -85,8 +104,8 @@ formats=(
 )
 wanted=" ${LUMAVERT_BENCH_FORMATS:-} "
 
-printf '%-18s %7s %7s %8s %7s %7s %8s %7s %6s %7s %7s %s\n' case "cli s" "cpu s" "cli MB" "ffm s" "ffm cpu" \
-    "ffm MB" "speed" "mem" "1M/100k" "MB grow" output
+printf '%-18s %7s %8s %7s %8s %7s %6s %7s %7s %s\n' case "ours s" "ours MB" "ffm s" "ffm MB" "speed" "mem" \
+    "1M/100k" "MB grow" output
 for entry in "${formats[@]}"; do
     read -r format extension ffmpegOptions <<<"$entry"
     [ "$wanted" = "  " ] || [[ "$wanted" == *" $format "* ]] || continue
@@ -95,33 +114,33 @@ for entry in "${formats[@]}"; do
         input="$work/bench-$count-$format.$extension"
         [ -e "$input" ] || make_input "$format" "$count" "$input"
         name="$format-$count.srt"
-        read -r cs ck cc < <(measure "$cli" convert "$input" -o "$work/out/$name")
-        seconds[$count]=$cc
+        ffmpegCommand=()
+        # shellcheck disable=SC2206
+        [ "$ffmpegOptions" = - ] || ffmpegCommand=(-- ffmpeg -y -loglevel error -sub_charenc "$(charset "$format")"
+            $ffmpegOptions -i "$input" "$work/ffmpeg-$name")
+        read -r cs ck fs fk < <(alternate "$cli" convert "$input" -o "$work/out/$name" "${ffmpegCommand[@]}")
+        seconds[$count]=$cs
         kilobytes[$count]=$ck
-        same=$(compare "$name")
-        fs=- fk=- fc=- speed=- memory=-
-        if [ "$ffmpegOptions" != - ]; then
-            # shellcheck disable=SC2086
-            read -r fs fk fc < <(measure ffmpeg -y -loglevel error -sub_charenc "$(charset "$format")" $ffmpegOptions \
-                -i "$input" "$work/ffmpeg-$name")
-            speed=$(ratio "$fc" "$cc" "%.1fx")
+        speed=- memory=- ffmpegMegabytes=-
+        if [ "$fs" != - ]; then
+            speed=$(ratio "$fs" "$cs" "%.1fx")
             memory=$(ratio "$ck" "$fk" "%.2f")
-            fk=$((fk / 1024))
+            ffmpegMegabytes=$((fk / 1024))
         fi
         growth=- memoryGrowth=-
         if [ "$count" = 1000000 ]; then
             growth=$(ratio "${seconds[1000000]}" "${seconds[100000]}" "%.1f")
             memoryGrowth=$(ratio "${kilobytes[1000000]}" "${kilobytes[100000]}" "%.1f")
         fi
-        printf '%-18s %7.2f %7.2f %8d %7s %7s %8s %7s %6s %7s %7s %s\n' "$format-$count" "$cs" "$cc" \
-            $((ck / 1024)) "$fs" "$fc" "$fk" "$speed" "$memory" "$growth" "$memoryGrowth" "$same"
+        printf '%-18s %7.2f %8d %7s %8s %7s %6s %7s %7s %s\n' "$format-$count" "$cs" $((ck / 1024)) "$fs" \
+            "$ffmpegMegabytes" "$speed" "$memory" "$growth" "$memoryGrowth" "$(compare "$name")"
     done
 done
-echo "speed: ffmpeg's processor time over ours; mem: our peak memory over ffmpeg's; growth in processor time"
+echo "medians of five alternating runs, wall clock; speed: ffmpeg's time over ours; mem: our peak memory over ffmpeg's"
 
 # The MicroDVD writer, the fitting to the player's limits (two and three lines) and the multi-rate
 # batch on the SubRip files of both sizes.
-printf '%-26s %7s %7s %8s %7s %7s %s\n' case "s" "cpu s" "MB" "1M/100k" "MB grow" output
+printf '%-26s %7s %8s %7s %7s %s\n' case "s" "MB" "1M/100k" "MB grow" output
 for task in "microdvd" "open" "open --fit" "open --fit --lines 3" "multi"; do
     declare -A seconds=() kilobytes=()
     for count in 100000 1000000; do
@@ -130,20 +149,20 @@ for task in "microdvd" "open" "open --fit" "open --fit --lines 3" "multi"; do
         name="$(tr ' ' _ <<<"$task")-$count.txt"
         if [ "$task" = multi ]; then
             rm -rf "$work/multi" && mkdir -p "$work/multi"
-            read -r s k c < <(cd "$work/multi" && measure "$cli" multi "$input")
+            read -r s k _ _ < <(cd "$work/multi" && alternate "$cli" multi "$input")
             (cd "$work/multi" && md5sum Test*.srt) >"$work/out/$name"
         else
             # shellcheck disable=SC2086
-            read -r s k c < <(measure "$cli" $task "$input" -o "$work/out/$name")
+            read -r s k _ _ < <(alternate "$cli" $task "$input" -o "$work/out/$name")
         fi
-        seconds[$count]=$c
+        seconds[$count]=$s
         kilobytes[$count]=$k
         growth=- memoryGrowth=-
         if [ "$count" = 1000000 ]; then
             growth=$(ratio "${seconds[1000000]}" "${seconds[100000]}" "%.1f")
             memoryGrowth=$(ratio "${kilobytes[1000000]}" "${kilobytes[100000]}" "%.1f")
         fi
-        printf '%-26s %7.2f %7.2f %8d %7s %7s %s\n' "$task $count" "$s" "$c" $((k / 1024)) "$growth" \
+        printf '%-26s %7.2f %8d %7s %7s %s\n' "$task $count" "$s" $((k / 1024)) "$growth" \
             "$memoryGrowth" "$(compare "$name")"
     done
 done

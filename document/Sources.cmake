@@ -1,5 +1,6 @@
 list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/document/TextList.cpp
+    ${PROJECT_SOURCE_DIR}/document/LargeBlock.cpp
     ${PROJECT_SOURCE_DIR}/document/ListChange.cpp
     ${PROJECT_SOURCE_DIR}/document/NumText.cpp
     ${PROJECT_SOURCE_DIR}/document/TextEncoding.cpp

@@ -186,15 +186,15 @@ std::size_t AsciiRunEnd(std::string_view text, std::size_t from) {
     return from;
 }
 
-DecodedText DecodeUtf8(std::string_view bytes) {
-    DecodedText decoded;
-    decoded.utf8.reserve(bytes.size());
+// Appends the bytes read as UTF-8; returns how many sequences were ill-formed.
+std::size_t AppendUtf8Decoded(std::string &out, std::string_view bytes) {
+    std::size_t invalid = 0;
     const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.data());
     const auto length = static_cast<std::int32_t>(bytes.size());
     std::size_t i = 0;
     while (i < bytes.size()) {
         const std::size_t ascii = AsciiRunEnd(bytes, i);
-        decoded.utf8.append(bytes, i, ascii - i);
+        out.append(bytes, i, ascii - i);
         i = ascii;
         if (i == bytes.size())
             break;
@@ -202,35 +202,50 @@ DecodedText DecodeUtf8(std::string_view bytes) {
         UChar32 c = 0;
         U8_NEXT(data, at, length, c);
         if (c < 0) {
-            AppendUtf8(decoded.utf8, kReplacement);
-            ++decoded.invalid;
+            AppendUtf8(out, kReplacement);
+            ++invalid;
         } else {
-            decoded.utf8.append(bytes, i, static_cast<std::size_t>(at) - i);
+            out.append(bytes, i, static_cast<std::size_t>(at) - i);
         }
         i = static_cast<std::size_t>(at);
     }
+    return invalid;
+}
+
+DecodedText DecodeUtf8(std::string_view bytes) {
+    DecodedText decoded;
+    decoded.utf8.reserve(bytes.size());
+    decoded.invalid = AppendUtf8Decoded(decoded.utf8, bytes);
     return decoded;
 }
 
-DecodedText DecodeSingleByte(std::string_view bytes, const SingleByteTable &table) {
-    DecodedText decoded;
-    decoded.utf8.reserve(bytes.size() + bytes.size() / 8);
+// Appends the bytes read in a single-byte code page; returns how many bytes
+// it leaves undefined.
+std::size_t AppendSingleByteDecoded(std::string &out, std::string_view bytes, const SingleByteTable &table) {
+    std::size_t invalid = 0;
     for (std::size_t i = 0; i < bytes.size();) {
         if (table.asciiCompatible) {
             const std::size_t ascii = AsciiRunEnd(bytes, i);
-            decoded.utf8.append(bytes, i, ascii - i);
+            out.append(bytes, i, ascii - i);
             i = ascii;
             if (i == bytes.size())
                 break;
         }
         const std::string &form = table.utf8[static_cast<unsigned char>(bytes[i++])];
         if (form.empty()) {
-            AppendUtf8(decoded.utf8, kReplacement);
-            ++decoded.invalid;
+            AppendUtf8(out, kReplacement);
+            ++invalid;
         } else {
-            decoded.utf8 += form;
+            out += form;
         }
     }
+    return invalid;
+}
+
+DecodedText DecodeSingleByte(std::string_view bytes, const SingleByteTable &table) {
+    DecodedText decoded;
+    decoded.utf8.reserve(bytes.size() + bytes.size() / 8);
+    decoded.invalid = AppendSingleByteDecoded(decoded.utf8, bytes, table);
     return decoded;
 }
 
@@ -432,6 +447,16 @@ DecodedText DecodeText(std::string_view bytes, const TextEncoding &encoding) {
     if (!converter)
         return DecodeUtf8(bytes);
     return DecodeWithConverter(bytes, converter.get());
+}
+
+LineDecoder::LineDecoder(const TextEncoding &encoding) : utf8_(IsUtf8(encoding)) {
+    if (!utf8_)
+        if (const SingleByteTable *table = SingleByteTableOf(encoding); table != nullptr && table->asciiCompatible)
+            table_ = table;
+}
+
+std::size_t LineDecoder::Append(std::string &out, std::string_view bytes) const {
+    return utf8_ ? AppendUtf8Decoded(out, bytes) : AppendSingleByteDecoded(out, bytes, *table_);
 }
 
 TextEncoder::TextEncoder(TextEncoding encoding) : encoding_(std::move(encoding)) {

@@ -53,6 +53,26 @@ bool KeepsAscii(const TextEncoding &encoding);
 // The bytes (without their byte-order mark) as UTF-8.
 DecodedText DecodeText(std::string_view bytes, const TextEncoding &encoding);
 
+struct SingleByteTable;
+
+// Decodes a file line by line, in the encodings where a line's bytes read the
+// same alone as within the whole text: UTF-8 and the single-byte code pages
+// that keep ASCII, whose line ends are the ASCII bytes and which hold no
+// state from one character to the next.
+class LineDecoder {
+public:
+    explicit LineDecoder(const TextEncoding &encoding);
+
+    bool Decodes() const { return utf8_ || table_ != nullptr; }
+    // Appends the line's bytes as UTF-8 (only when Decodes()); returns how
+    // many sequences were read as U+FFFD.
+    std::size_t Append(std::string &out, std::string_view bytes) const;
+
+private:
+    bool utf8_;
+    const SingleByteTable *table_ = nullptr;
+};
+
 // A character the encoding cannot hold, and where it starts in the text.
 struct UnencodableCharacter {
     char32_t character;
@@ -60,7 +80,6 @@ struct UnencodableCharacter {
 };
 
 struct UConverter;
-struct SingleByteTable;
 
 // Encodes UTF-8 text in one encoding, its table or converter found once for
 // all the lines of a file.

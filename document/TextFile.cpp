@@ -1,6 +1,7 @@
 #include "document/TextFile.h"
 
 #include "document/Errors.h"
+#include "document/LargeBlock.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -25,10 +26,12 @@ const char *NextOf(char c, const char *from, const char *end, const char *&cache
     return cached;
 }
 
-TextList SplitLines(std::string_view text) {
+// Calls `take` with each line of the text: lines end at CR LF, LF or a lone
+// CR. Room is reserved for as many lines as the text has line feeds (or
+// returns, in an old Mac file).
+template <typename Take>
+TextList SplitLines(std::string_view text, Take take) {
     TextList lines;
-    // Line feeds count the lines of LF and CR LF files alike; only a file of
-    // bare carriage returns is counted by those.
     auto lineEnds = std::count(text.begin(), text.end(), '\n');
     if (lineEnds == 0)
         lineEnds = std::count(text.begin(), text.end(), '\r');
@@ -40,7 +43,7 @@ TextList SplitLines(std::string_view text) {
     while (start != end) {
         const char *lineEnd =
             std::min(NextOf('\n', start, end, nextFeed), NextOf('\r', start, end, nextReturn));
-        lines.Add(std::string_view(start, static_cast<std::size_t>(lineEnd - start)));
+        take(lines, std::string_view(start, static_cast<std::size_t>(lineEnd - start)));
         if (lineEnd == end)
             break;
         start = lineEnd + 1;
@@ -48,6 +51,10 @@ TextList SplitLines(std::string_view text) {
             ++start;
     }
     return lines;
+}
+
+TextList SplitLines(std::string_view text) {
+    return SplitLines(text, [](TextList &lines, std::string_view line) { lines.Add(line); });
 }
 
 std::filesystem::path SystemPath(const std::string &fileName) {
@@ -155,32 +162,42 @@ bool ReadsAsItStands(std::string_view text, const ChosenEncoding &chosen) {
            std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// The file's bytes are dropped once decoded, so a large file is held twice
-// only while it is decoded, as before it was split.
-LoadedText DecodeOwnedBytes(std::string bytes, const ReadingOptions &options, const std::string &fileName) {
+// The file's lines as UTF-8, in the encoding chosen for its bytes. Text that
+// reads as it stands is split as it is; text in an encoding that decodes line
+// by line is decoded a line at a time, so no decoded copy of the whole file is
+// ever held; any other is decoded whole first.
+LoadedText DecodeLines(std::string_view bytes, const ReadingOptions &options, const std::string &fileName) {
     LoadedText loaded;
     loaded.encoding = ChooseEncoding(bytes, options);
-    const std::string_view text = std::string_view(bytes).substr(loaded.encoding.markSize);
+    const std::string_view text = bytes.substr(loaded.encoding.markSize);
     if (ReadsAsItStands(text, loaded.encoding)) {
         loaded.lines = SplitLines(text);
         return loaded;
     }
-    DecodedText decoded = DecodeText(text, loaded.encoding.encoding);
-    if (decoded.invalid > 0 && loaded.encoding.source == EncodingSource::Named)
+    if (const LineDecoder decoder(loaded.encoding.encoding); decoder.Decodes()) {
+        std::string line;
+        loaded.lines = SplitLines(text, [&](TextList &lines, std::string_view bytesOfLine) {
+            line.clear();
+            loaded.invalidCharacters += decoder.Append(line, bytesOfLine);
+            lines.Add(line);
+        });
+    } else {
+        const DecodedText decoded = DecodeText(text, loaded.encoding.encoding);
+        loaded.lines = SplitLines(decoded.utf8);
+        loaded.invalidCharacters = decoded.invalid;
+    }
+    if (loaded.invalidCharacters > 0 && loaded.encoding.source == EncodingSource::Named)
         ThrowFileError("Cannot read file", fileName,
-                       "It is not " + loaded.encoding.encoding.name + " text: " + std::to_string(decoded.invalid) +
+                       "It is not " + loaded.encoding.encoding.name + " text: " +
+                           std::to_string(loaded.invalidCharacters) +
                            " of its characters cannot be read in that encoding");
-    // Move-assigning an empty string would keep the buffer; swapping frees it.
-    std::string().swap(bytes);
-    loaded.lines = SplitLines(decoded.utf8);
-    loaded.invalidCharacters = decoded.invalid;
     return loaded;
 }
 
 } // namespace
 
 LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options) {
-    return DecodeOwnedBytes(std::string(bytes), options, "");
+    return DecodeLines(bytes, options, "");
 }
 
 LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &options) {
@@ -193,26 +210,26 @@ LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &optio
         ThrowFileError("Cannot open file", fileName, errno);
     const std::uintmax_t expected = std::filesystem::file_size(path, sizeError);
     // Read to the end rather than trusting the size: the file may change or
-    // not be a plain file. The last read asks for a whole chunk past the end;
-    // room for it keeps the string from doubling its memory there.
-    constexpr std::size_t kChunk = 1 << 20;
-    std::string bytes;
-    if (!sizeError)
-        bytes.reserve(static_cast<std::size_t>(expected) + kChunk);
+    // not be a plain file. A block one byte larger than the file tells that
+    // the end was reached without a second read of its size.
+    std::size_t room = sizeError ? std::size_t{1} << 20 : static_cast<std::size_t>(expected) + 1;
+    std::shared_ptr<char[]> bytes = NewLargeBlock(room);
     std::size_t used = 0;
     for (;;) {
-        bytes.resize(used + kChunk);
-        const std::size_t got = std::fread(bytes.data() + used, 1, kChunk, file.get());
-        used += got;
-        if (got < kChunk)
+        used += std::fread(bytes.get() + used, 1, room - used, file.get());
+        if (used < room)
             break;
         if (used > kLargestFile)
             ThrowFileError("Cannot read file", fileName, "The file is larger than 1 GiB");
+        std::shared_ptr<char[]> larger = NewLargeBlock(room * 2);
+        std::memcpy(larger.get(), bytes.get(), used);
+        bytes = std::move(larger);
+        room *= 2;
     }
-    bytes.resize(used);
     if (std::ferror(file.get()))
         ThrowFileError("Cannot read file", fileName, LastError());
-    return DecodeOwnedBytes(std::move(bytes), options, fileName);
+    file.reset();
+    return DecodeLines(std::string_view(bytes.get(), used), options, fileName);
 }
 
 bool WriteEncodedLines(const TextList &lines, const TextEncoding &encoding, std::string_view lineEnd,

@@ -1,6 +1,7 @@
 #include "document/TextList.h"
 
 #include "document/Errors.h"
+#include "document/LargeBlock.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,7 +9,7 @@
 
 namespace {
 constexpr std::size_t kFirstChunk = 256;
-constexpr std::size_t kLargestChunk = std::size_t{1} << 20;
+constexpr std::size_t kLargestChunk = std::size_t{32} << 20;
 constexpr std::size_t kMostLengthBytes = 10;
 } // namespace
 
@@ -34,7 +35,7 @@ std::uint64_t TextList::Storage::Append(std::string_view item) {
         const std::size_t grown =
             chunks.empty() || shared ? kFirstChunk : std::min(kLargestChunk, chunks.back().capacity * 2);
         const std::size_t capacity = std::max(grown, need);
-        chunks.push_back({std::make_shared_for_overwrite<char[]>(capacity), 0, capacity});
+        chunks.push_back({NewLargeBlock(capacity), 0, capacity});
     }
     // The item may be a record of this storage: earlier chunks never move, and
     // the new record goes where nothing was yet.

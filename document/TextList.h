@@ -113,7 +113,7 @@ private:
     // by its bytes. A chunk never grows past the room it was made with, so
     // records never move while their storage lives. A start is the chunk
     // number in the high 32 bits and the offset within the chunk in the low
-    // 32: chunks are at most 1 MiB, except one made for a single longer item,
+    // 32: chunks are at most 32 MiB, except one made for a single longer item,
     // whose record then starts at offset 0.
     struct Storage {
         // Chunks are shared between the storages of copies: records never

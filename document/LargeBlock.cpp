@@ -1,5 +1,6 @@
 #include "document/LargeBlock.h"
 
+#include <cstdint>
 #include <new>
 
 #include <sys/mman.h>
@@ -8,20 +9,36 @@ namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
-struct Unmapper {
-    std::size_t size;
-    void operator()(char *block) const { munmap(block, size); }
-};
-
 } // namespace
 
-std::shared_ptr<char[]> NewLargeBlock(std::size_t size) {
+void *AllocateLarge(std::size_t size) {
     if (size < kHugePage)
-        return std::make_shared_for_overwrite<char[]>(size);
-    void *block = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (block == MAP_FAILED)
+        return ::operator new(size);
+    // Huge pages fill only whole aligned 2 MiB spans, so the block is cut to
+    // start at one out of a mapping a huge page larger.
+    const std::size_t mapped = size + kHugePage;
+    void *mapping = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapping == MAP_FAILED)
         throw std::bad_alloc();
+    char *const start = static_cast<char *>(mapping);
+    char *const block = start + (kHugePage - reinterpret_cast<std::uintptr_t>(start) % kHugePage) % kHugePage;
+    if (block != start)
+        munmap(start, static_cast<std::size_t>(block - start));
+    if (const std::size_t after = static_cast<std::size_t>(start + mapped - (block + size)); after > 0)
+        munmap(block + size, after);
     // Only advice: without huge pages the block works the same, just slower to fill.
     madvise(block, size, MADV_HUGEPAGE);
-    return std::shared_ptr<char[]>(static_cast<char *>(block), Unmapper{size});
+    return block;
+}
+
+void FreeLarge(void *block, std::size_t size) {
+    if (size < kHugePage)
+        ::operator delete(block);
+    else
+        munmap(block, size);
+}
+
+std::shared_ptr<char[]> NewLargeBlock(std::size_t size) {
+    return std::shared_ptr<char[]>(static_cast<char *>(AllocateLarge(size)),
+                                   [size](char *block) { FreeLarge(block, size); });
 }

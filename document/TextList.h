@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/LargeBlock.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -124,7 +126,7 @@ private:
             std::size_t capacity = 0;
         };
         std::vector<Chunk> chunks;
-        std::vector<std::uint64_t> starts;
+        std::vector<std::uint64_t, LargeAllocator<std::uint64_t>> starts;
         // Bytes of every record written, and of those no item points to any more.
         std::uint64_t recordBytes = 0;
         std::uint64_t deadBytes = 0;

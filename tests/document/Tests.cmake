@@ -1,5 +1,6 @@
 list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/document/TextListTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/document/LargeBlockTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/ListChangeTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/NumTextTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/LegendasTest.cpp

@@ -105,8 +105,9 @@ TextList Listing(TForm1 &form) {
 }
 
 // Opens one file in a window model of its own, runs the command's handlers
-// and writes the result.
-bool RunOne(const CliOptions &options, const FileJob &job, std::string_view standardInput) {
+// and writes the result. Standard input, read once, is let go of as soon as
+// it is open, so a large list is not held twice while it is converted.
+bool RunOne(const CliOptions &options, const FileJob &job, std::string &standardInput) {
     // The stored settings of a user who chose this language, alert switch and limits:
     // activation reads them as the window does, and every other value gets
     // its default written and read back.
@@ -138,10 +139,12 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string_view stan
             return false;
     }
     const int boxesBefore = dialogs.BoxesShown();
-    if (job.fromStandardInput)
+    if (job.fromStandardInput) {
         form.RunEvent([&] { form.OpenNamedText("stdin", standardInput); });
-    else
+        std::string().swap(standardInput);
+    } else {
         form.Run(&TForm1::btAbrirClick);
+    }
     if (dialogs.ErrorShown())
         return false;
     if (!OpenedInKnownFormat(form)) {

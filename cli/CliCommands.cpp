@@ -5,6 +5,7 @@
 #include "cli/CliSettings.h"
 #include "cli/CliSync.h"
 #include "cli/CliTools.h"
+#include "convert/OutputFormats.h"
 #include "convert/SubRipWriter.h"
 #include "document/Errors.h"
 #include "document/TextFile.h"
@@ -13,9 +14,7 @@
 #include "shell/Unit1.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -27,38 +26,10 @@ bool OpenedInKnownFormat(const TForm1 &form) {
     return form.Formato.Caption != "..." && form.Formato.Caption != "Unknown";
 }
 
-// A private folder for a file that the window writes before it goes to
-// standard output; removed with everything in it.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::error_code error;
-        const std::filesystem::path base = std::filesystem::temp_directory_path(error);
-        if (error)
-            return;
-        std::string pattern = (base / "lumavert-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        if (!path_.empty())
-            std::filesystem::remove_all(path_, ignored);
-    }
-    TemporaryFolder(const TemporaryFolder &) = delete;
-    TemporaryFolder &operator=(const TemporaryFolder &) = delete;
-
-    // Empty when the folder could not be made.
-    const std::string &Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
 // One file of the command: where it is read and written, and how it is named in messages.
 struct FileJob {
     std::string shownName;             // as typed
-    std::string openName;              // as the opener takes it
+    bool fromStandardInput;            // "-"
     std::optional<std::string> target; // standard output when empty
 };
 
@@ -133,39 +104,10 @@ TextList Listing(TForm1 &form) {
     return lines;
 }
 
-// Saves through the window's format button with its first item, "Original to
-// MicroDVD", so the file is exactly the one the window writes.
-bool SaveMicroDvd(TForm1 &form, CliDialogs &dialogs, const std::optional<std::string> &output) {
-    std::optional<TemporaryFolder> folder;
-    std::string target;
-    if (output) {
-        target = *output;
-    } else {
-        folder.emplace();
-        if (folder->Path().empty()) {
-            ReportProblem("cannot create a temporary folder");
-            return false;
-        }
-        target = folder->Path() + "/list.sub";
-    }
-    form.SaveFormato.ItemIndex = 0;
-    form.SaveFormato.Text = form.SaveFormato.Items[0];
-    dialogs.SetSaveTarget(target);
-    const int boxesBefore = dialogs.BoxesShown();
-    form.Run(&TForm1::btFormatoClick);
-    dialogs.SetSaveTarget(std::nullopt);
-    // This save shows nothing when it succeeds, so any box reports a failure.
-    if (dialogs.BoxesShown() != boxesBefore)
-        return false;
-    if (output || CopyFileToStandardOutput(target))
-        return true;
-    ReportProblem("cannot write to standard output");
-    return false;
-}
-
 // Opens one file in a window model of its own, runs the command's handlers
-// and writes the result. The last file's window model is never destroyed.
-bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
+// and writes the result. Standard input, read once, is let go of as soon as
+// it is open, so a large list is not held twice while it is converted.
+bool RunOne(const CliOptions &options, const FileJob &job, std::string &standardInput) {
     // The stored settings of a user who chose this language, alert switch and limits:
     // activation reads them as the window does, and every other value gets
     // its default written and read back.
@@ -174,18 +116,12 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
                           {kLineCountValue, options.lines},
                           {kMaxLineValue, options.maxLine},
                           {kMaxSumValue, options.maxTotal}});
-    CliDialogs dialogs(options.answerYes, job.openName);
+    CliDialogs dialogs(options.answerYes, job.shownName);
     // Nothing the command line runs starts another program or plays a video.
     NoLauncher launcher;
     NoPlayer player;
     Platform platform{dialogs, settings, launcher, player};
-    auto owned = std::make_unique<TForm1>(platform);
-    TForm1 &form = *owned;
-    // NOTE: the last window model is never destroyed. The process ends right
-    // after the command, and freeing a converted list of a million subtitles
-    // string by string costs more than writing it.
-    if (last)
-        owned.release();
+    TForm1 form(platform);
     // CHOICE: the window activates again after every box it shows; here it
     // activates once, since reading the same in-memory settings again would
     // change nothing the commands use.
@@ -203,7 +139,12 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
             return false;
     }
     const int boxesBefore = dialogs.BoxesShown();
-    form.Run(&TForm1::btAbrirClick);
+    if (job.fromStandardInput) {
+        form.RunEvent([&] { form.OpenNamedText("stdin", standardInput); });
+        std::string().swap(standardInput);
+    } else {
+        form.Run(&TForm1::btAbrirClick);
+    }
     if (dialogs.ErrorShown())
         return false;
     if (!OpenedInKnownFormat(form)) {
@@ -242,8 +183,8 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
         // The SubRip text as the window's save button writes it: CR LF after every line.
         return !dialogs.ErrorShown() && WriteOutput(job, form.Memo1.Lines, "\r\n", OutputLines::SubRip, encoding);
     case CliCommand::MicroDvd:
-        return Encodable(job, form.SubtitleList(), OutputLines::Entries, encoding) &&
-               SaveMicroDvd(form, dialogs, job.target);
+        return WriteOutput(job, MicroDvdOutput().write(form.SubtitleList(), {}), "\r\n", OutputLines::Entries,
+                           encoding);
     case CliCommand::Multi:
         // The batch writes its files itself; a pass that fails shows an error box.
         if (!Encodable(job, form.SubtitleList(), OutputLines::Entries, encoding))
@@ -262,12 +203,13 @@ bool RunOne(const CliOptions &options, const FileJob &job, bool last) {
 std::filesystem::path TargetInFolder(const std::filesystem::path &folder, const std::string &fileName,
                                      CliCommand command) {
     const std::filesystem::path name = fileName == "-" ? "stdin" : std::filesystem::path(fileName).stem();
-    return folder / name.string().append(command == CliCommand::MicroDvd ? ".sub" : ".srt");
+    const OutputFormat &format = command == CliCommand::MicroDvd ? MicroDvdOutput() : SubRipOutput();
+    return folder / name.string().append(format.extension);
 }
 
 // Where each file is read and written; nothing for a file that cannot be
 // named or whose target would destroy an input or an earlier file's output.
-std::vector<std::optional<FileJob>> PlanJobs(const CliOptions &options, const std::string &stdinFile) {
+std::vector<std::optional<FileJob>> PlanJobs(const CliOptions &options) {
     namespace fs = std::filesystem;
     std::error_code error;
     const bool toFolder = options.outputFile && options.command != CliCommand::Open &&
@@ -276,7 +218,6 @@ std::vector<std::optional<FileJob>> PlanJobs(const CliOptions &options, const st
     std::vector<fs::path> targets;
     for (const std::string &typed : options.fileNames) {
         std::optional<FileJob> &job = jobs.emplace_back();
-        const std::string openName = typed == "-" ? stdinFile : typed;
         std::optional<std::string> target = options.outputFile;
         if (toFolder)
             target = TargetInFolder(*options.outputFile, typed, options.command).string();
@@ -297,7 +238,7 @@ std::vector<std::optional<FileJob>> PlanJobs(const CliOptions &options, const st
             }
             targets.push_back(path);
         }
-        job = FileJob{typed, openName, target};
+        job = FileJob{typed, typed == "-", target};
     }
     return jobs;
 }
@@ -309,16 +250,16 @@ int RunCommand(const CliOptions &options) {
         return RunAviInfo(options);
     if (options.command == CliCommand::Fps)
         return RunFps(options);
-    // Standard input becomes a file of its own, so that the opener reads it as any other.
-    std::optional<TemporaryFolder> stdinFolder;
-    std::string stdinFile;
+    // Standard input is read whole before any file is opened; the opener
+    // takes its bytes under the name "stdin".
+    std::string standardInput;
     if (std::find(options.fileNames.begin(), options.fileNames.end(), "-") != options.fileNames.end()) {
-        stdinFolder.emplace();
-        stdinFile = stdinFolder->Path() + "/stdin";
-        if (stdinFolder->Path().empty() || !CopyStandardInputToFile(stdinFile)) {
+        std::optional<std::string> bytes = ReadStandardInput();
+        if (!bytes) {
             ReportProblem("cannot read standard input");
             return kExitFailed;
         }
+        standardInput = std::move(*bytes);
     }
     for (const std::optional<std::string> &name : {options.encoding, options.outputEncoding}) {
         if (name && !FindEncoding(*name)) {
@@ -326,10 +267,10 @@ int RunCommand(const CliOptions &options) {
             return kExitFailed;
         }
     }
-    const std::vector<std::optional<FileJob>> jobs = PlanJobs(options, stdinFile);
+    const std::vector<std::optional<FileJob>> jobs = PlanJobs(options);
     bool allDone = true;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
-        const bool done = jobs[i] && RunOne(options, *jobs[i], i + 1 == jobs.size());
+        const bool done = jobs[i] && RunOne(options, *jobs[i], standardInput);
         if (!done && jobs.size() > 1)
             ReportProblem(options.fileNames[i] + ": not written; the other files go on");
         allDone = allDone && done;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -13,19 +12,6 @@ constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 bool WriteBlock(std::string_view block, std::FILE *stream = stdout) {
     return std::fwrite(block.data(), 1, block.size(), stream) == block.size();
-}
-
-struct CloseFile {
-    void operator()(std::FILE *file) const { std::fclose(file); }
-};
-
-bool CopyStream(std::FILE *from, std::FILE *to) {
-    std::string block(kBlockSize, '\0');
-    bool written = true;
-    std::size_t got;
-    while (written && (got = std::fread(block.data(), 1, block.size(), from)) > 0)
-        written = WriteBlock(std::string_view(block).substr(0, got), to);
-    return written && !std::ferror(from);
 }
 
 } // namespace
@@ -54,12 +40,18 @@ bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd,
     return std::fflush(stdout) == 0 && written;
 }
 
-bool CopyFileToStandardOutput(const std::string &fileName) {
-    const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(fileName.c_str(), "rb"));
-    return file && CopyStream(file.get(), stdout) && std::fflush(stdout) == 0;
-}
-
-bool CopyStandardInputToFile(const std::string &fileName) {
-    std::unique_ptr<std::FILE, CloseFile> file(std::fopen(fileName.c_str(), "wbx"));
-    return file && CopyStream(stdin, file.get()) && std::fclose(file.release()) == 0;
+std::optional<std::string> ReadStandardInput() {
+    std::string bytes;
+    std::size_t used = 0;
+    for (;;) {
+        bytes.resize(used + kBlockSize);
+        const std::size_t got = std::fread(bytes.data() + used, 1, kBlockSize, stdin);
+        used += got;
+        if (got < kBlockSize)
+            break;
+    }
+    if (std::ferror(stdin))
+        return std::nullopt;
+    bytes.resize(used);
+    return bytes;
 }

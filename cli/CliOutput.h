@@ -3,6 +3,7 @@
 #include "document/TextEncoding.h"
 #include "document/TextList.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,5 @@ void ReportProblem(std::string_view text);
 // fit the encoding.
 bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd, const TextEncoding &encoding);
 
-// Copies a file's bytes to standard output; false when reading or writing fails.
-bool CopyFileToStandardOutput(const std::string &fileName);
-
-// Copies standard input to a new file; false when reading or writing fails.
-bool CopyStandardInputToFile(const std::string &fileName);
+// All of standard input; nothing when reading it fails.
+std::optional<std::string> ReadStandardInput();

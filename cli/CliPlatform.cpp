@@ -30,13 +30,9 @@ bool CliDialogs::ExecuteOpen(FileDialog &dialog) {
     return true;
 }
 
-// CHOICE: the target was named on the command line, so an existing file is
-// replaced without the overwrite question of the window's dialog.
-bool CliDialogs::ExecuteSave(FileDialog &dialog) {
-    if (!saveTarget_)
-        return false;
-    dialog.FileName = *saveTarget_;
-    return true;
+// The commands write their output themselves, so a save dialog is cancelled.
+bool CliDialogs::ExecuteSave(FileDialog &) {
+    return false;
 }
 
 bool CliDialogs::ExecuteFont(FontDialog &) {

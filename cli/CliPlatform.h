@@ -2,7 +2,6 @@
 
 #include "shell/Platform.h"
 
-#include <optional>
 #include <string>
 
 // The desktop of the command line: every box becomes one line on standard
@@ -11,9 +10,6 @@
 class CliDialogs : public Dialogs {
 public:
     CliDialogs(bool answer, std::string openFileName);
-
-    // The file every save dialog chooses; without one, save dialogs are cancelled.
-    void SetSaveTarget(std::optional<std::string> fileName) { saveTarget_ = std::move(fileName); }
 
     // Messages, questions and error boxes shown so far.
     int BoxesShown() const { return boxesShown_; }
@@ -34,7 +30,6 @@ private:
 
     bool answer_;
     std::string openFileName_;
-    std::optional<std::string> saveTarget_;
     int boxesShown_ = 0;
     bool errorShown_ = false;
 };

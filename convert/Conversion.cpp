@@ -1,4 +1,4 @@
-#include "convert/SubRipWriter.h"
+#include "convert/OutputFormats.h"
 #include "document/NumText.h"
 #include "shell/Unit1.h"
 
@@ -7,13 +7,9 @@ void TForm1::btConvertClick() {
         return;
 
     CheckTiming();
-    if (!ErrorList().Empty()) {
-        // Either answer goes on to convert whatever the list then holds.
-        if (platform.UI.AskYesNo(Message(57), QuestionKind::Confirmation))
-            CorrectTiming();
-        else
-            GoToFirstTimingError();
-    }
+    // Either answer goes on to convert whatever the list then holds.
+    if (!ErrorList().Empty())
+        OfferTimingCorrection();
 
     WorkList().Assign(SubtitleList());
     Memo1.Lines.Clear();
@@ -30,19 +26,14 @@ void TForm1::btConvertClick() {
     // The blocks are built in the ImportBuffer, one item per memo line, so
     // that an entry which does not convert leaves the lines made so far there
     // and the memo empty.
-    const TextList &entries = WorkList();
-    const std::size_t count = entries.Count();
-    ImportBuffer().Reserve(SubRipLineCount(entries));
-    for (std::size_t i = 0; i < count; ++i) {
-        AppendSubRipBlock(ImportBuffer(), i + 1, entries[i], delay, fps);
-        MoveProgressBar(ConversionProgress(i, count));
-    }
+    ConvertToSubRip(WorkList(), SubRipTiming{fps, delay}, ImportBuffer(),
+                    [this](int position) { MoveProgressBar(position); });
 
     Memo1.Lines.Assign(ImportBuffer());
     ImportBuffer().Assign(WorkList());
 
     if (AnnounceSuccess)
-        platform.UI.ShowMessage(Message(22));
+        platform.UI.ShowMessage(Message(MessageRow::Success));
 
     DefaultButton = &btGravar;
     ActiveControl = &btGravar;

@@ -22,7 +22,7 @@ void FitToLimits(TForm1 &form, int lines) {
     Platform &platform = form.platform;
     const FitNotices notices{
         [&](std::string_view startText, std::string_view endText) {
-            platform.UI.ShowMessage(form.Message(43) + "{" + std::string(startText) + "}{" +
+            platform.UI.ShowMessage(form.Message(MessageRow::StartNotBeforeEnd) + "{" + std::string(startText) + "}{" +
                                     std::string(endText) + "}");
         },
         [&](std::size_t index, long long total) {

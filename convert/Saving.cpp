@@ -1,4 +1,5 @@
 #include "document/OpenerMessages.h"
+#include "convert/OutputFormats.h"
 #include "convert/SubRipWriter.h"
 #include "document/Errors.h"
 #include "document/TextFile.h"
@@ -43,9 +44,9 @@ void TForm1::btGravar1Click() {
 }
 
 void TForm1::btFormatoClick() {
-    SaveDialog2.Title = Message(8);
+    SaveDialog2.Title = Message(MessageRow::SaveSubtitle);
     if (SaveFormato.ItemIndex == 0) {
-        SaveDialog2.Filter = "MicroDVD (*.sub)|*.sub";
+        SaveDialog2.Filter = SaveDialogFilter(MicroDvdOutput());
         if (platform.UI.ExecuteSave(SaveDialog2))
             SaveLines(SaveDialog2.FileName, SubtitleList(), false);
     } else if (SaveFormato.ItemIndex == 1) {
@@ -53,7 +54,7 @@ void TForm1::btFormatoClick() {
             platform.UI.ShowMessage(kConvertFirst);
             return;
         }
-        SaveDialog2.Filter = "SubRip (*.srt)|*.srt";
+        SaveDialog2.Filter = SaveDialogFilter(SubRipOutput());
         if (platform.UI.ExecuteSave(SaveDialog2))
             SaveLines(SaveDialog2.FileName, Memo1.Lines, true);
     }

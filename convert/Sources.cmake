@@ -6,4 +6,5 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/convert/Saving.cpp
     ${PROJECT_SOURCE_DIR}/convert/MultiRate.cpp
     ${PROJECT_SOURCE_DIR}/convert/SubRipWriter.cpp
+    ${PROJECT_SOURCE_DIR}/convert/OutputFormats.cpp
 )

@@ -120,9 +120,9 @@ void TForm1::GoToFirstTimingError() {
         ActiveControl = &ListBox1;
         ListBox1.TopIndex = n - 1;
         ListBox1.ItemIndex = n;
-        platform.UI.ShowMessage(Message(42) + "\n\r" +
+        platform.UI.ShowMessage(Message(MessageRow::StartBeforePreviousEnd) + "\n\r" +
                                 std::string(SubtitleList()[static_cast<std::size_t>(n)]));
-    } else if (platform.UI.AskYesNo(Message(57), QuestionKind::Confirmation)) {
+    } else if (platform.UI.AskYesNo(Message(MessageRow::AutoCorrection), QuestionKind::Confirmation)) {
         CorrectTiming();
     } else {
         platform.UI.ShowMessage("Existe ainda erros");
@@ -130,10 +130,14 @@ void TForm1::GoToFirstTimingError() {
     ListBox1Click();
 }
 
-void TForm1::btAutoClick() {
-    CheckTiming();
-    if (platform.UI.AskYesNo(Message(57), QuestionKind::Confirmation))
+void TForm1::OfferTimingCorrection() {
+    if (platform.UI.AskYesNo(Message(MessageRow::AutoCorrection), QuestionKind::Confirmation))
         CorrectTiming();
     else
         GoToFirstTimingError();
+}
+
+void TForm1::btAutoClick() {
+    CheckTiming();
+    OfferTimingCorrection();
 }

@@ -14,13 +14,10 @@
 #include "shell/RecentFiles.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 namespace {
-constexpr int kFpsErrorRow = 18;
-constexpr int kTimingErrorsRow = 56;
-constexpr int kAutoCorrectionRow = 57;
-constexpr int kUnknownFormatRow = 58;
 
 // While a file is open, the status bar's first panel tells how it was read.
 std::string &EncodingPanel(TForm1 &form) {
@@ -79,7 +76,7 @@ void TakeFpsHeader(TForm1 &form, WorkLines &work) {
         form.Combobox2.Text = FloatToStrFixed(*rate, 3);
         work.DeleteTop();
     } else {
-        form.platform.UI.ShowMessage(form.Message(kFpsErrorRow));
+        form.platform.UI.ShowMessage(form.Message(MessageRow::FpsError));
     }
 }
 
@@ -113,7 +110,7 @@ void OpenLoadedLines(TForm1 &form) {
         // A list box whose items are replaced has no selection.
         form.SubtitleList().Assign(form.WorkList());
         form.ListBox1.ItemIndex = -1;
-        form.platform.UI.ShowMessage(form.Message(kUnknownFormatRow));
+        form.platform.UI.ShowMessage(form.Message(MessageRow::UnknownFormat));
         form.Formato.Caption = "Unknown";
         SetEnabled({&form.SaveFormato, &form.btFormato}, false);
         return;
@@ -130,17 +127,15 @@ void OpenLoadedLines(TForm1 &form) {
 
     form.CheckTiming();
     if (!form.ErrorList().Empty()) {
-        form.platform.UI.ShowMessage(form.Message(kTimingErrorsRow));
-        if (form.platform.UI.AskYesNo(form.Message(kAutoCorrectionRow), QuestionKind::Confirmation))
-            form.CorrectTiming();
-        else
-            form.GoToFirstTimingError();
+        form.platform.UI.ShowMessage(form.Message(MessageRow::TimingErrors));
+        form.OfferTimingCorrection();
     }
     ShowSecondEntry(form);
 }
 
-// The file chosen in the open dialog, or named outside it, opens the same way.
-void OpenChosenFile(TForm1 &form) {
+// The file chosen in the open dialog, or named outside it, opens the same way;
+// text that came from elsewhere is given as its bytes instead of being read.
+void OpenChosenFile(TForm1 &form, std::optional<std::string_view> bytes = std::nullopt) {
     // Another file's changes cannot be taken back into this one.
     form.History.Clear();
     form.OpenDialog1.FilterIndex = 1;
@@ -150,7 +145,7 @@ void OpenChosenFile(TForm1 &form) {
     // A named encoding serves this one file.
     const ReadingOptions reading = form.ReadingChoice();
     form.NamedEncoding.reset();
-    LoadedText loaded = ReadTextFile(form.OpenDialog1.FileName, reading);
+    LoadedText loaded = bytes ? DecodeTextLines(*bytes, reading) : ReadTextFile(form.OpenDialog1.FileName, reading);
     form.FileEncoding = loaded.encoding;
     EncodingPanel(form) = EncodingStatusText(loaded.encoding, form.CurrentLanguage);
     form.WorkList().Assign(loaded.lines);
@@ -180,6 +175,13 @@ void TForm1::OpenNamedFile(const std::string &fileName) {
     OpenDialog1.Filter = OpenDialogFilter(CurrentLanguage);
     OpenDialog1.FileName = fileName;
     OpenChosenFile(*this);
+}
+
+void TForm1::OpenNamedText(const std::string &fileName, std::string_view bytes) {
+    Formato.Caption = "...";
+    OpenDialog1.Filter = OpenDialogFilter(CurrentLanguage);
+    OpenDialog1.FileName = fileName;
+    OpenChosenFile(*this, bytes);
 }
 
 // CHOICE: a file dropped while another is open replaces it only when the

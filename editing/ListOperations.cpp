@@ -53,7 +53,7 @@ bool InsertAfterSelected(TForm1 &form, std::string text) {
     const NewFrames frames = FramesAfterSelected(form, crowded);
     if (crowded)
         form.platform.UI.ShowMessage("Correct Frame");
-    if (!form.platform.UI.InputQuery("Insert", form.Message(59), text))
+    if (!form.platform.UI.InputQuery("Insert", form.Message(MessageRow::InsertSubtitle), text))
         return false;
     const int index = form.ListBox1.ItemIndex;
     form.ActiveControl = &form.ListBox1;
@@ -94,7 +94,7 @@ void TForm1::EliminarClick() {
     // CHOICE: an empty list has nothing to delete, so nothing is asked.
     if (SubtitleList().Empty())
         return;
-    if (!platform.UI.AskYesNo(Message(24), QuestionKind::Warning))
+    if (!platform.UI.AskYesNo(Message(MessageRow::ConfirmDelete), QuestionKind::Warning))
         return;
     const int index = ListBox1.ItemIndex;
     if (index < 0)
@@ -164,7 +164,7 @@ void TForm1::bt_IDClick() {
     if (end <= 2)
         return;
     std::string title = "DivX Video";
-    if (!platform.UI.InputQuery(Message(34), Message(35), title))
+    if (!platform.UI.InputQuery(Message(MessageRow::ChangeTitle), Message(MessageRow::Title), title))
         return;
     const std::string line = "{2}{" + IntToStr(end) + "}" + title;
     for (TextList *list : {&SubtitleList(), &ImportBuffer(), &WorkList()})

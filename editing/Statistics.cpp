@@ -26,14 +26,14 @@ constexpr std::array<std::string_view, 4> kWebAddresses = {
 
 // One message box text: the sizes of the text's lines in characters, every line ended by CR LF.
 std::string LineSizesReport(const TForm1 &form, const TextLines &split) {
-    std::string report = form.Message(44);
+    std::string report = form.Message(MessageRow::LineSizes);
     report += kLineEnd;
     report += kRule;
     report += kLineEnd;
     for (std::size_t i = 0; i < split.lines.size(); ++i)
-        report += form.Message(46) + IntToStr(static_cast<long long>(i) + 1) + " = " +
+        report += form.Message(MessageRow::LineLabel) + IntToStr(static_cast<long long>(i) + 1) + " = " +
                   IntToStr(TextWidth(split.lines[i])) + std::string(kLineEnd);
-    report += form.Message(45) + IntToStr(TextWidth(split.rest));
+    report += form.Message(MessageRow::Remainder) + IntToStr(TextWidth(split.rest));
     report += kLineEnd;
     report += kRule;
     report += kLineEnd;
@@ -68,7 +68,7 @@ void TForm1::StatusBar1MouseMove() {
 void TForm1::StatusBar1MouseDown() {
     if (!StatusBar1.LeftButton || !OverWebAddress(StatusBar1))
         return;
-    std::string text = Message(25);
+    std::string text = Message(MessageRow::OfficialSite);
     text += kLineEnd;
     for (const std::string_view address : kWebAddresses) {
         text += "   ";

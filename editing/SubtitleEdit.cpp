@@ -66,7 +66,7 @@ void TakeTypedFrame(TForm1 &form, Edit &field, int &selected) {
         return;
     const std::optional<int> frame = TryStrToInt(field.Text);
     if (!frame) {
-        form.platform.UI.ShowMessage(form.Message(52));
+        form.platform.UI.ShowMessage(form.Message(MessageRow::FrameError));
         field.Text.clear();
         form.ActiveControl = &field;
         return;
@@ -106,7 +106,7 @@ void TForm1::ListBox1DblClick() {
     // CHOICE: an entry whose frames do not stand in braces is offered whole,
     // and the answer replaces it whole, so that the user can repair it.
     std::string value = parts ? parts->text : entry;
-    if (!platform.UI.InputQuery(Message(16), Message(17), value))
+    if (!platform.UI.InputQuery(Message(MessageRow::ChangeSubtitles), Message(MessageRow::FieldToChange), value))
         return;
     SubtitleList().Set(index, parts ? "{" + parts->start + "}{" + parts->end + "}" + value : value);
     // The SubRip text no longer matches the list until the next conversion.
@@ -144,7 +144,7 @@ void TForm1::Combobox2Exit() {
     const std::optional<Extended> fps = TryStrToFloat(Combobox2.Text);
     // A rate beyond the range of CurrentFps is no rate either.
     if (!fps || !std::isfinite(static_cast<double>(*fps))) {
-        platform.UI.ShowMessage(Message(41));
+        platform.UI.ShowMessage(Message(MessageRow::RateHasErrors));
         Combobox2.Text.clear();
         ActiveControl = &Combobox2;
         return;

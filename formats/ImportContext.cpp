@@ -2,13 +2,9 @@
 
 #include "document/Legendas.h"
 #include "document/NumText.h"
-#include "shell/MessageTable.h"
 
 namespace {
 constexpr std::string_view kFpsHeaderStart = "{1}{1}";
-
-constexpr int kSameFpsRow = 48;
-constexpr int kFpsInAviRow = 49;
 } // namespace
 
 std::string WorkLines::TakeTop() {
@@ -45,13 +41,13 @@ void WorkLines::DeleteThrough(std::string_view line) {
     DeleteTop(1);
 }
 
-const std::string &ImportContext::Message(int row) const {
+const std::string &ImportContext::Message(MessageRow row) const {
     return MessageText(row, Language);
 }
 
 void ImportContext::ShowAlert(Alert alert) const {
     if (AlertsOn)
-        UI.ShowMessage(Message(alert == Alert::SameFps ? kSameFpsRow : kFpsInAviRow));
+        UI.ShowMessage(Message(alert == Alert::SameFps ? MessageRow::SameFps : MessageRow::FpsInAvi));
 }
 
 std::string ImportContext::ValueHeader() const {

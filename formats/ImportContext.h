@@ -2,6 +2,7 @@
 
 #include "document/Numbers.h"
 #include "document/TextList.h"
+#include "shell/MessageTable.h"
 #include "shell/Platform.h"
 
 #include <cstddef>
@@ -69,7 +70,7 @@ struct ImportContext {
     std::uint8_t Language;
 
     // The MessageTable text of a row in the context's language.
-    const std::string &Message(int row) const;
+    const std::string &Message(MessageRow row) const;
     void ShowAlert(Alert alert) const;
 
     // The four forms of the FpsHeaderLine, "{1}{1}" and a rate text.

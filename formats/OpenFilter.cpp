@@ -1,16 +1,14 @@
 #include "formats/OpenFilter.h"
 
-#include "shell/MessageTable.h"
-
 namespace {
-constexpr int kFixed = -1;
+constexpr std::optional<MessageRow> kFixed;
 }
 
 // NOTE: the pattern of "All Subtitles" holds "*vsf" without its dot, as it
 // always has; the filter only helps to pick a file and recognition never
 // looks at it.
 const std::array<OpenFilterEntry, 34> kOpenFilterEntries{{
-    {2, "", "*.sub;*.srt;*.txt;*vsf;*.tts;*.zeg;*.aqt;*.stl;*.mpl;*.ssa;*.ass;*.smi;*.sami;*.son;*.psb;*.sbt"},
+    {MessageRow::AllSubtitles, "", "*.sub;*.srt;*.txt;*vsf;*.tts;*.zeg;*.aqt;*.stl;*.mpl;*.ssa;*.ass;*.smi;*.sami;*.son;*.psb;*.sbt"},
     {kFixed, "Adobe Encore DVD", "*.txt"},
     {kFixed, "Advanced SubStation Alpha", "*.ass"},
     {kFixed, "AQTitle", "*.aqt"},
@@ -43,7 +41,7 @@ const std::array<OpenFilterEntry, 34> kOpenFilterEntries{{
     {kFixed, "Ulead DVD Workshop2", "*.txt"},
     {kFixed, "ViPlay", "*.vsf"},
     {kFixed, "Zero G", "*.zeg"},
-    {3, "", "*.*"},
+    {MessageRow::AllFiles, "", "*.*"},
 }};
 
 std::string OpenDialogFilter(std::uint8_t language) {
@@ -52,7 +50,7 @@ std::string OpenDialogFilter(std::uint8_t language) {
         if (!filter.empty())
             filter += '|';
         filter += entry.messageRow == kFixed ? std::string(entry.description)
-                                             : MessageText(entry.messageRow, language);
+                                             : MessageText(*entry.messageRow, language);
         filter += '|';
         filter += entry.pattern;
     }

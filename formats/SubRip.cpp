@@ -13,9 +13,6 @@
 // Players also read blocks without their number line.
 
 namespace {
-constexpr int kSubtitleErrorRow = 19;
-constexpr int kNumberingErrorRow = 20;
-constexpr int kIgnoreNumberingRow = 21;
 
 // The arrow of a SubRip time line stands at characters 14 to 16; this one
 // test tells a time line from any other line.
@@ -119,9 +116,9 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
             const auto number = TryStrToInt(numberLine);
             if (number && *number != blockCounter + 1) {
                 // No stops the import where it stands: nothing is handed over.
-                if (!ctx.UI.AskYesNo(ctx.Message(kNumberingErrorRow), QuestionKind::Warning))
+                if (!ctx.UI.AskYesNo(ctx.Message(MessageRow::NumberingError), QuestionKind::Warning))
                     return;
-                if (ctx.UI.AskYesNo(ctx.Message(kIgnoreNumberingRow), QuestionKind::Warning))
+                if (ctx.UI.AskYesNo(ctx.Message(MessageRow::IgnoreNumbering), QuestionKind::Warning))
                     checkNumbering = false;
             }
         }
@@ -133,7 +130,7 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
                 start = TimeToFrames(Chars(timeLine, 1, 12), ctx.CurrentFps);
                 end = ApplyDefaultDuration(start, TimeToFrames(Chars(timeLine, 18, 29), ctx.CurrentFps));
             } catch (const LumavertError &) {
-                ctx.UI.ShowMessage(ctx.Message(kSubtitleErrorRow) + IntToStr(blockCounter));
+                ctx.UI.ShowMessage(ctx.Message(MessageRow::SubtitleError) + IntToStr(blockCounter));
                 return;
             }
         }
@@ -143,7 +140,7 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
         try {
             ctx.ImportBuffer.Add(FrameLine(start, end, TakeBlockText(work)));
         } catch (const LumavertError &) {
-            ctx.UI.ShowMessage(ctx.Message(kSubtitleErrorRow) + IntToStr(blockCounter) + "\n\r" +
+            ctx.UI.ShowMessage(ctx.Message(MessageRow::SubtitleError) + IntToStr(blockCounter) + "\n\r" +
                                "String: " + numberLine);
         }
     }

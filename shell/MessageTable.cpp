@@ -343,7 +343,8 @@ const std::array<Row, kMessageRows> &Table() {
 
 } // namespace
 
-const std::string &MessageText(int row, std::uint8_t language) {
+const std::string &MessageText(MessageRow messageRow, std::uint8_t language) {
+    const int row = static_cast<int>(messageRow);
     if (row < 0 || row >= kMessageRows)
         throw ListIndexError("Message row out of bounds (" + IntToStr(row) + ")");
     if (language < 1 || language > 4)

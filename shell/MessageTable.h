@@ -3,9 +3,77 @@
 #include <cstdint>
 #include <string>
 
-// The interface texts that follow the language: 63 rows in Portuguese (1),
-// English (2), Danish (3) and Spanish (4), UTF-8, exactly as shown.
-constexpr int kMessageRows = 63;
+// The rows of the interface texts that follow the language, named after what
+// each one says or labels.
+enum class MessageRow : int {
+    Version,                   // 0
+    FileMenu,                  // 1
+    AllSubtitles,              // 2
+    AllFiles,                  // 3
+    New,                       // 4
+    Open,                      // 5
+    OpenSubtitle,              // 6
+    Save,                      // 7
+    SaveSubtitle,              // 8
+    Exit,                      // 9
+    Language,                  // 10
+    OriginalSubtitles,         // 11
+    FileName,                  // 12
+    Options,                   // 13
+    Convert,                   // 14
+    ConvertSubtitle,           // 15
+    ChangeSubtitles,           // 16
+    FieldToChange,             // 17
+    FpsError,                  // 18
+    SubtitleError,             // 19
+    NumberingError,            // 20
+    IgnoreNumbering,           // 21
+    Success,                   // 22
+    Delay,                     // 23
+    ConfirmDelete,             // 24
+    OfficialSite,              // 25
+    OnlyTxtFiles,              // 26
+    DeleteSubtitle,            // 27
+    FrameRate,                 // 28
+    Progress,                  // 29
+    Limitation,                // 30
+    MaxLineLength,             // 31
+    MaxTotalLength,            // 32
+    LineCount,                 // 33
+    ChangeTitle,               // 34
+    Title,                     // 35
+    Begin,                     // 36
+    End,                       // 37
+    Time,                      // 38
+    Frame,                     // 39
+    SaveChanges,               // 40
+    RateHasErrors,             // 41
+    StartBeforePreviousEnd,    // 42
+    StartNotBeforeEnd,         // 43
+    LineSizes,                 // 44
+    Remainder,                 // 45
+    LineLabel,                 // 46
+    LetterCase,                // 47
+    SameFps,                   // 48
+    FpsInAvi,                  // 49
+    ActivateAlerts,            // 50
+    PutInFps,                  // 51
+    FrameError,                // 52
+    Continue,                  // 53
+    ChangeName,                // 54
+    Properties,                // 55
+    TimingErrors,              // 56
+    AutoCorrection,            // 57
+    UnknownFormat,             // 58
+    InsertSubtitle,            // 59
+    EditMenu,                  // 60
+    Undo,                      // 61
+    Redo,                      // 62
+};
 
-// Throws ListIndexError for a row outside 0..62 or a language outside 1..4.
-const std::string& MessageText(int row, std::uint8_t language);
+// The interface texts: 63 rows in Portuguese (1), English (2), Danish (3) and
+// Spanish (4), UTF-8, exactly as shown.
+constexpr int kMessageRows = static_cast<int>(MessageRow::Redo) + 1;
+
+// Throws ListIndexError for a row outside the table or a language outside 1..4.
+const std::string& MessageText(MessageRow row, std::uint8_t language);

@@ -163,7 +163,7 @@ SettingsKey::~SettingsKey() {
 
 void ShowReceiverHints(TForm1 &form) {
     form.ComboBox1.Hint = form.ComboBox1.Text;
-    form.btMax.Hint = form.Message(30) + " (" + form.ComboBox1.Text + ")";
+    form.btMax.Hint = form.Message(MessageRow::Limitation) + " (" + form.ComboBox1.Text + ")";
 }
 
 void TForm1::ReadSettings() {

@@ -13,13 +13,17 @@ void TForm1::Run(Handler handler) {
     // separators); a front end may pass their empty handler along.
     if (!handler)
         return;
+    RunEvent([&] { (this->*handler)(); });
+}
+
+void TForm1::RunEvent(const std::function<void()>& body) {
     History.Begin(SubtitleList(), EditorStateNow());
-    RunUserEvent(platform.UI, [&] { (this->*handler)(); });
+    RunUserEvent(platform.UI, body);
     History.End(SubtitleList(), EditorStateNow());
     ShowHistoryItems();
 }
 
-const std::string& TForm1::Message(int row) const { return MessageText(row, CurrentLanguage); }
+const std::string& TForm1::Message(MessageRow row) const { return MessageText(row, CurrentLanguage); }
 
 void TForm1::MoveProgressBar(int position) {
     if (ProgressBar1.Position == position)

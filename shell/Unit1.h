@@ -3,6 +3,7 @@
 #include "document/EncodingChoice.h"
 #include "document/Numbers.h"
 #include "shell/Controls.h"
+#include "shell/MessageTable.h"
 #include "shell/Platform.h"
 #include "shell/UndoHistory.h"
 #include "shell/WindowPlacement.h"
@@ -11,7 +12,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The main window as a presentation model: its controls under their own
@@ -27,6 +30,8 @@ public:
     // The one catch site of a user event: a failure that ends the handler
     // shows the platform's error box and the program goes on.
     void Run(Handler handler);
+    // The same for any body a front end makes up of handlers.
+    void RunEvent(const std::function<void()>& body);
     // The same for a key handler; key is the key's virtual-key code.
     void Run(KeyHandler handler, int key) {
         if (!handler)
@@ -141,7 +146,7 @@ public:
     TextList& ErrorList() { return ListaErros.Items; }
 
     // The MessageTable text of a row in CurrentLanguage.
-    const std::string& Message(int row) const;
+    const std::string& Message(MessageRow row) const;
     // Moves ProgressBar1 and lets the desktop show it while the handler goes on.
     void MoveProgressBar(int position);
 
@@ -185,6 +190,9 @@ public:
     // A file named on the command line or dropped on the window opens as if
     // chosen in the open dialog; a drop while a file is open asks first.
     void OpenNamedFile(const std::string& fileName);
+    // Text that came from elsewhere than a file (standard input) opens under
+    // the given name as if that file had been chosen in the open dialog.
+    void OpenNamedText(const std::string& fileName, std::string_view bytes);
     void FormDragDrop(const std::string& fileName);
 
     // --- Recent files (shell/RecentFiles.cpp) ---
@@ -203,6 +211,8 @@ public:
     void CheckTiming();
     void CorrectTiming();
     void GoToFirstTimingError();
+    // Offers the automatic correction; a No goes to the first fault instead.
+    void OfferTimingCorrection();
     void btAutoClick();
     void btConvertClick();
 

@@ -304,7 +304,7 @@ void TForm1::LoadFormDesign() {
     // CHOICE: panels 1 and 3 carry our own notice and address.
     StatusBar1.Panels = {
         {kStatusNotice, 180, true},
-        {MessageText(0, 1), 100, true},
+        {MessageText(MessageRow::Version, 1), 100, true},
         {"lumavert.example.org", 50, true},
     };
     StatusBar1.OnMouseDown = &TForm1::StatusBar1MouseDown;

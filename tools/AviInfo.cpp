@@ -15,6 +15,6 @@ void TForm1::btAVIInfoClick() {
     // CHOICE: a header without a frame duration has no rate to offer.
     if (info.FrameRate == 0)
         return;
-    if (platform.UI.AskYesNo(Message(51), QuestionKind::Confirmation))
+    if (platform.UI.AskYesNo(Message(MessageRow::PutInFps), QuestionKind::Confirmation))
         Combobox2.Text = FloatToStr(info.FrameRate);
 }

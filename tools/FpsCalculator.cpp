@@ -33,7 +33,7 @@ void TForm1::CalcularFPS1Click() {
         return;
     }
     const std::string rate = FloatToStr(*result.fps);
-    if (platform.UI.AskYesNo(Message(51), QuestionKind::Confirmation))
+    if (platform.UI.AskYesNo(Message(MessageRow::PutInFps), QuestionKind::Confirmation))
         Combobox2.Text = rate;
     else
         platform.UI.ShowMessage(rate);

@@ -496,7 +496,7 @@ private slots:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
                            list->visualRect(list->model()->index(0, 0)).center());
         QCOMPARE(dialogs->proposals, std::vector<std::string>{"Hello|world"});
-        QCOMPARE(dialogs->boxes.at(0).text, form->Message(16));
+        QCOMPARE(dialogs->boxes.at(0).text, form->Message(MessageRow::ChangeSubtitles));
         QCOMPARE(form->SubtitleList()[0], std::string("{100}{150}Hi"));
     }
 
@@ -649,7 +649,7 @@ private slots:
         QCOMPARE(form->SubtitleList().Count(), std::size_t(3));
         QTRY_VERIFY(Find("btConvert")->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(dialogs->boxes.back().text, form->Message(22));
+        QCOMPARE(dialogs->boxes.back().text, form->Message(MessageRow::Success));
         dialogs->files.push_back(std::nullopt);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(dialogs->boxes.back().text, std::string("Gravar ficheiro Srt"));

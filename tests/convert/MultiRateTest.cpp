@@ -67,7 +67,7 @@ TEST_F(MultiRate, SevenFilesOfTheListAsFittedSoFar) {
         std::ifstream file(folder / ("Test" + std::to_string(pass) + ".srt"), std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), expected) << "pass " << pass;
     }
-    EXPECT_EQ(fake.dialogs.Messages(), Lines{form.Message(22)});
+    EXPECT_EQ(fake.dialogs.Messages(), Lines{form.Message(MessageRow::Success)});
     EXPECT_EQ(form.Combobox2.Text, "25,000");
     EXPECT_TRUE(form.AnnounceSuccess);
     EXPECT_EQ(form.CurrentFps, 26.0677344010677);
@@ -85,5 +85,5 @@ TEST_F(MultiRate, AFileThatCannotBeWrittenEndsTheBatchAsItFoundTheWindow) {
 
     fake.dialogs.ClearBoxes();
     form.btConvertClick();
-    EXPECT_EQ(fake.dialogs.Messages(), Lines{form.Message(22)});
+    EXPECT_EQ(fake.dialogs.Messages(), Lines{form.Message(MessageRow::Success)});
 }

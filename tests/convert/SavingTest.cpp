@@ -96,7 +96,7 @@ TEST_F(Saving, MicroDvdWritesTheFrameLinesWithoutHeaderEvenWithoutConversion) {
     SaveAs(0);
     EXPECT_EQ(Bytes(file), "{100}{150}Hello|world\r\n{200}{250}x\xE9\r\n");
     const FileDialog &shown = fake.dialogs.LastFileDialog();
-    EXPECT_EQ(shown.Title, form.Message(8));
+    EXPECT_EQ(shown.Title, form.Message(MessageRow::SaveSubtitle));
     EXPECT_EQ(shown.Filter, "MicroDVD (*.sub)|*.sub");
     EXPECT_TRUE(shown.OverwritePrompt);
 }

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 constexpr std::uint8_t kEnglish = 2;
 
-std::string English(int row) {
+std::string English(MessageRow row) {
     return MessageText(row, kEnglish);
 }
 
@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Opening, NumberingQuestionAnsweredNoLeavesTheUnreadLinesAsAnUnknownFile) {
     fake.dialogs.AnswerNo();
     OpenFile("gap.srt", "1\n00:00:01,000 --> 00:00:02,000\nA\n\n4\n00:00:05,000 --> 00:00:06,000\nC");
-    EXPECT_EQ(fake.dialogs.Messages(), Lines{English(58)});
+    EXPECT_EQ(fake.dialogs.Messages(), Lines{English(MessageRow::UnknownFormat)});
     EXPECT_EQ(form.Formato.Caption, "Unknown");
     EXPECT_EQ(Entries(), Lines{"C"});
 }
@@ -147,14 +147,14 @@ INSTANTIATE_TEST_SUITE_P(
                       // Without a rate after it, "{0}{0}" starts a subtitle.
                       HeaderCase{"{0}{0}Hi", "29,700", {"{0}{0}Hi", "{10}{20}A", "{30}{40}B|C"}, {}},
                       HeaderCase{
-                          "{1}{1}abc", "29,700", {"{1}{1}abc", "{10}{20}A", "{30}{40}B|C"}, {English(18)}}));
+                          "{1}{1}abc", "29,700", {"{1}{1}abc", "{10}{20}A", "{30}{40}B|C"}, {English(MessageRow::FpsError)}}));
 
 TEST_F(Opening, AFileNoImporterTakesIsShownRawAsUnknown) {
     form.KeptCopy() = TextList{"{1}{2}earlier"};
     form.ListBox1.ItemIndex = 1;
     OpenFile("notes.txt", "Hello\n\nWorld");
     EXPECT_EQ(Entries(), (Lines{"Hello", "", "World"}));
-    EXPECT_EQ(fake.dialogs.Messages(), Lines{English(58)});
+    EXPECT_EQ(fake.dialogs.Messages(), Lines{English(MessageRow::UnknownFormat)});
     EXPECT_EQ(form.Formato.Caption, "Unknown");
     EXPECT_FALSE(form.SaveFormato.Enabled);
     EXPECT_FALSE(form.btFormato.Enabled);
@@ -165,8 +165,8 @@ TEST_F(Opening, AFileNoImporterTakesIsShownRawAsUnknown) {
 TEST_F(Opening, TimingErrorsOfferTheAutomaticCorrection) {
     fake.dialogs.AnswerYes();
     OpenFile("overlap.sub", "{10}{20}A\n{15}{30}B\n{40}{50}C");
-    EXPECT_EQ(fake.dialogs.Boxes()[1], (ShownBox{ShownBox::Kind::Message, English(56)}));
-    EXPECT_EQ(fake.dialogs.Boxes()[2], (ShownBox{ShownBox::Kind::Confirmation, English(57)}));
+    EXPECT_EQ(fake.dialogs.Boxes()[1], (ShownBox{ShownBox::Kind::Message, English(MessageRow::TimingErrors)}));
+    EXPECT_EQ(fake.dialogs.Boxes()[2], (ShownBox{ShownBox::Kind::Confirmation, English(MessageRow::AutoCorrection)}));
     EXPECT_EQ(Entries(), (Lines{"{10}{20}A", "{21}{30}B", "{40}{50}C"}));
     EXPECT_EQ(form.KeptCopy().Item(1), "{15}{30}B");
 }

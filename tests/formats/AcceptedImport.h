@@ -33,7 +33,7 @@ protected:
         EXPECT_EQ(work, buffer);
         EXPECT_EQ(formatName, row.format);
         EXPECT_EQ(firstLine + secondLine, "");
-        EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(48, kEnglish)});
+        EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(MessageRow::SameFps, kEnglish)});
     }
 };
 

@@ -88,7 +88,7 @@ TEST_P(OpeningFormats, ShowTheirNameAndRate) {
     EXPECT_EQ(form.SubtitleList().ToVector(), c.entries);
     std::vector<std::string> alerts;
     for (int row : c.alertRows)
-        alerts.push_back(MessageText(row, kEnglish));
+        alerts.push_back(MessageText(static_cast<MessageRow>(row), kEnglish));
     EXPECT_EQ(fake.dialogs.Messages(), alerts);
 }
 

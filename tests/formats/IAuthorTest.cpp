@@ -35,7 +35,7 @@ TEST_P(IAuthorScripts, TurnPicturesIntoFrameLines) {
     // Both boxes come before any line is read; the second one always.
     std::vector<std::string> messages{"Wait! Long subtitles...."};
     if (c.alerts)
-        messages.insert(messages.begin(), MessageText(48, kEnglish));
+        messages.insert(messages.begin(), MessageText(MessageRow::SameFps, kEnglish));
     EXPECT_EQ(dialogs.Messages(), messages);
 }
 

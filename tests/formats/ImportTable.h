@@ -51,7 +51,7 @@ protected:
         EXPECT_EQ(boxText, c.boxAfter);
         std::vector<std::string> alerts;
         for (int row : c.alertRows)
-            alerts.push_back(MessageText(row, kEnglish));
+            alerts.push_back(MessageText(static_cast<MessageRow>(row), kEnglish));
         EXPECT_EQ(dialogs.Messages(), alerts);
     }
 };

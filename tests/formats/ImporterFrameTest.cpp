@@ -97,7 +97,7 @@ TEST_F(ImportBench, SubRipHandsOverThroughTheContext) {
     EXPECT_EQ(firstLine, "");
     EXPECT_EQ(secondLine, "");
     EXPECT_EQ(formatName, "SubRip");
-    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(48, kEnglish)});
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(MessageRow::SameFps, kEnglish)});
 }
 
 constexpr const char *kNumbered1249 = "1\n00:00:01,000 --> 00:00:02,000\nA\n\n"
@@ -121,7 +121,7 @@ TEST_P(SubRipNumbering, AnswersDecideWhetherTheImportGoesOn) {
     Import(ImportSubRip, kNumbered1249);
     std::vector<std::string> asked;
     for (int row : c.rowsAsked)
-        asked.push_back(MessageText(row, kEnglish));
+        asked.push_back(MessageText(static_cast<MessageRow>(row), kEnglish));
     EXPECT_EQ(Questions(), asked);
     EXPECT_EQ(buffer.Count(), c.framesBuilt + 1);
     EXPECT_EQ(formatName, c.handedOver ? "SubRip" : "");
@@ -151,7 +151,7 @@ TEST_F(ImportBench, SubRipFrameOverflowEndsTheImportNamingTheBlock) {
     ctx.CurrentFps = 2147483640.0 / 3600;
     Import(ImportSubRip, "1\n00:00:00,000 --> 00:00:00,001\nA\n\n2\n01:00:00,000 --> 00:00:00,000\nB\n\n"
                          "3\n00:00:00,000 --> 00:00:00,001\nC");
-    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(19, kEnglish) + "2"});
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(MessageRow::SubtitleError, kEnglish) + "2"});
     EXPECT_EQ(buffer.Count(), 2u);
     EXPECT_EQ(formatName, "");
     EXPECT_EQ(subtitles, TextList{"{1}{2}before"});

@@ -130,7 +130,7 @@ TEST(OpenDialogFilters, HoldThirtyFourEntriesInTheLanguage) {
                             "Advanced SubStation Alpha|*.ass|AQTitle|*.aqt|"));
     EXPECT_TRUE(english.ends_with("|ViPlay|*.vsf|Zero G|*.zeg|All Files|*.*"));
     EXPECT_EQ(std::count(english.begin(), english.end(), '|'), 67);
-    EXPECT_TRUE(OpenDialogFilter(1).starts_with(MessageText(2, 1) + "|*.sub;"));
-    EXPECT_TRUE(OpenDialogFilter(4).ends_with("|" + MessageText(3, 4) + "|*.*"));
+    EXPECT_TRUE(OpenDialogFilter(1).starts_with(MessageText(MessageRow::AllSubtitles, 1) + "|*.sub;"));
+    EXPECT_TRUE(OpenDialogFilter(4).ends_with("|" + MessageText(MessageRow::AllFiles, 4) + "|*.*"));
 }
 } // namespace

@@ -44,7 +44,7 @@ TEST_P(SingleLineImport, OneFrameLinePerSubtitleLine) {
     EXPECT_EQ(subtitles, buffer);
     EXPECT_EQ(work, buffer);
     EXPECT_EQ(firstLine + secondLine, "");
-    EXPECT_EQ(dialogs.Messages(), Lines{MessageText(48, kEnglish)});
+    EXPECT_EQ(dialogs.Messages(), Lines{MessageText(MessageRow::SameFps, kEnglish)});
 }
 
 // The rate of every row is 25 frames per second unless the box says otherwise;

@@ -37,7 +37,7 @@ TEST_P(TimeLineImports, HandOverTheirSubtitles) {
     EXPECT_EQ(boxText, c.boxAfter);
     EXPECT_EQ(formatName, c.format);
     EXPECT_EQ(firstLine, "");
-    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(48, kEnglish)});
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(MessageRow::SameFps, kEnglish)});
 }
 
 // clang-format off

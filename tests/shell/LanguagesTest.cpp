@@ -33,7 +33,7 @@ TEST_P(Languages, MenuChoiceRelabelsChecksAndIsKeptForTheNextStart) {
                   form.OpenDialog1.Title + "|" + form.Label3.Caption,
               language.open + "|" + language.open + "|" + language.openHint + "|" + language.openHint + "|" +
                   language.lineCount);
-    EXPECT_EQ(form.Message(22), language.success);
+    EXPECT_EQ(form.Message(MessageRow::Success), language.success);
     // Texts outside the table keep their design in every language.
     EXPECT_EQ(form.btAVIInfo.Caption + "|" + form.Portugus1.Caption, "AVI Info|Português");
     EXPECT_EQ(CheckedLanguages(form), std::vector<std::string>{language.item});

@@ -1,10 +1,14 @@
 #include "shell/ReceiverProfiles.h"
 #include "shell/Unit1.h"
+#include "shell/UserEvent.h"
 #include "tests/support/FakePlatform.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -453,6 +457,27 @@ TEST_F(Layout, AFailingHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
     form.Run(form.Sair1.OnClick);
     EXPECT_TRUE(form.CloseRequested);
     EXPECT_EQ(fake.dialogs.Boxes().size(), 1u);
+}
+
+// Whatever a handler throws ends there with its message in the error box.
+TEST_F(Layout, AnyFailureOfAUserEventEndsInTheErrorBox) {
+    fake.dialogs.AllowErrors();
+    const std::vector<std::function<void()>> failures{
+        [] { throw ConvertError("'x' is not a valid integer value"); },
+        [] { throw std::runtime_error("table entry missing"); },
+        [] {
+            throw std::filesystem::filesystem_error("cannot read", std::filesystem::path("/gone"),
+                                                    std::make_error_code(std::errc::permission_denied));
+        },
+        [] { throw std::bad_alloc(); },
+    };
+    const std::vector<std::string> expected{"'x' is not a valid integer value", "table entry missing",
+                                            "/gone", "Out of memory"};
+    for (const auto &failure : failures)
+        RunUserEvent(fake.platform.UI, failure);
+    ASSERT_EQ(fake.dialogs.Errors().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_NE(fake.dialogs.Errors()[i].find(expected[i]), std::string::npos) << fake.dialogs.Errors()[i];
 }
 
 TEST_F(Layout, RunningAControlWithoutAHandlerDoesNothing) {

@@ -19,7 +19,7 @@ class MessageTableEntry : public testing::TestWithParam<Entry> {};
 
 TEST_P(MessageTableEntry, HoldsItsExactBytes) {
     const Entry &entry = GetParam();
-    EXPECT_EQ(MessageText(entry.row, entry.language), entry.text);
+    EXPECT_EQ(MessageText(static_cast<MessageRow>(entry.row), entry.language), entry.text);
 }
 
 // Rows chosen for their accented letters, trailing blanks, line breaks and
@@ -71,7 +71,7 @@ TEST(MessageTable, EveryEntryIsThereWithLineBreaksOnlyWhereTheyBelong) {
     for (int row = 0; row < kMessageRows; ++row) {
         for (std::uint8_t language = 1; language <= 4; ++language) {
             SCOPED_TRACE("row " + std::to_string(row) + " language " + std::to_string(language));
-            const std::string &text = MessageText(row, language);
+            const std::string &text = MessageText(static_cast<MessageRow>(row), language);
             const bool danishBlank = language == 3 && (row == 34 || row == 35);
             EXPECT_EQ(text.empty(), danishBlank);
             const bool crLf = text.find("\r\n") != std::string::npos;
@@ -94,23 +94,23 @@ TEST(MessageTable, LookupsOutsideTheTableThrowNamingThePosition) {
                                    Outside{59, 5, "5"}, Outside{0, 255, "255"}}) {
         SCOPED_TRACE(std::to_string(outside.row) + "/" + std::to_string(outside.language));
         try {
-            MessageText(outside.row, static_cast<std::uint8_t>(outside.language));
+            MessageText(static_cast<MessageRow>(outside.row), static_cast<std::uint8_t>(outside.language));
             ADD_FAILURE() << "no exception";
         } catch (const ListIndexError &error) {
             EXPECT_NE(std::string(error.what()).find(outside.named), std::string::npos) << error.what();
         }
     }
-    EXPECT_NO_THROW(MessageText(59, 4));
+    EXPECT_NO_THROW(MessageText(MessageRow::InsertSubtitle, 4));
 }
 
 TEST(MessageTable, TheFormLooksTextsUpInItsCurrentLanguage) {
     FakePlatform fake;
     TForm1 form(fake.platform);
-    EXPECT_EQ(form.Message(22), "Concluído com sucesso");
+    EXPECT_EQ(form.Message(MessageRow::Success), "Concluído com sucesso");
     form.CurrentLanguage = 2;
-    EXPECT_EQ(form.Message(22), "Success");
+    EXPECT_EQ(form.Message(MessageRow::Success), "Success");
     form.CurrentLanguage = 4;
-    EXPECT_EQ(form.Message(5), "Abrir");
+    EXPECT_EQ(form.Message(MessageRow::Open), "Abrir");
 }
 
 } // namespace

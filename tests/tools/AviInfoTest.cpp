@@ -33,7 +33,7 @@ TEST_F(AviInfoButton, ReportsAndPutsTheRateInTheBoxOnYes) {
                                "FileSize: 0,00029182 Mb\n\r"
                                "ClipLength: 1 min\n\r";
     const std::vector<ShownBox> expected{
-        {Kind::OpenDialog, ""}, {Kind::Message, report}, {Kind::Confirmation, MessageText(51, 1)}};
+        {Kind::OpenDialog, ""}, {Kind::Message, report}, {Kind::Confirmation, MessageText(MessageRow::PutInFps, 1)}};
     EXPECT_EQ(fake.dialogs.Boxes(), expected);
     EXPECT_EQ(fake.dialogs.LastFileDialog().Filter, "DivX, XviD, AVI|*.avi|All Files|*.*");
     EXPECT_EQ(form.Combobox2.Text, "25");

@@ -56,9 +56,9 @@ TEST_F(CalculatorHandler, YesFillsTheBoxNoShowsTheRate) {
     Calculate("2397,00:01:40");
     EXPECT_EQ(form.Combobox2.Text, "25");
     const std::vector<ShownBox> expected{{ShownBox::Kind::Input, "Calc. FPS|Frame, hh:mm:ss"},
-                                         {ShownBox::Kind::Confirmation, MessageText(51, 1)},
+                                         {ShownBox::Kind::Confirmation, MessageText(MessageRow::PutInFps, 1)},
                                          {ShownBox::Kind::Input, "Calc. FPS|Frame, hh:mm:ss"},
-                                         {ShownBox::Kind::Confirmation, MessageText(51, 1)},
+                                         {ShownBox::Kind::Confirmation, MessageText(MessageRow::PutInFps, 1)},
                                          {ShownBox::Kind::Message, "23,97"}};
     EXPECT_EQ(fake.dialogs.Boxes(), expected);
 }

@@ -68,6 +68,7 @@ constexpr LanguageText kLanguageTexts[] = {
     {38, CaptionOf<&TForm1::Label17>},
     {39, CaptionOf<&TForm1::Label16>},
     {50, CaptionOf<&TForm1::ActivarosAlertas1>},
+    {63, CaptionOf<&TForm1::SincronizarVideo1>},
 };
 
 // The items of the language menu, by language number less one.

@@ -7,9 +7,11 @@
 #include "app/QtText.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -87,6 +89,7 @@ MainWindow::MainWindow(TForm1 &form, QWidget *parent) : QMainWindow(parent), for
         findChild<QMenu *>(QString::fromStdString(form_.Opes1.Name)),
         [this](const std::function<void()> &action) { UserAction(action); });
     BuildControls();
+    FollowTypedBoxes();
     Refresh();
     LayOutControls();
 
@@ -238,6 +241,25 @@ void MainWindow::Refresh() {
             statusBar()->unsetCursor();
     }
     context_.refreshing = false;
+    if (follower_)
+        follower_();
+}
+
+void MainWindow::FollowTypedBoxes() {
+    // The boxes run no handler while typed in; only their models follow.
+    const auto follow = [this](const Control &box) {
+        QWidget *widget = WidgetOf(box);
+        return [this, widget] {
+            if (context_.refreshing || !follower_)
+                return;
+            ViewOf(widget)->Collect();
+            follower_();
+        };
+    };
+    auto *rate = static_cast<QComboBox *>(WidgetOf(form_.Combobox2));
+    connect(rate, &QComboBox::currentTextChanged, this, follow(form_.Combobox2));
+    auto *delay = static_cast<QLineEdit *>(WidgetOf(form_.AtrasoEdit));
+    connect(delay, &QLineEdit::textChanged, this, follow(form_.AtrasoEdit));
 }
 
 void MainWindow::ShowProgress() {

@@ -30,6 +30,9 @@ public:
 
     // Shows every model again, setting only what changed.
     void Refresh();
+    // Runs after every refresh, and as the rate or delay box is typed in with
+    // that box's model brought up to date, so that the preview follows them.
+    void SetFollower(std::function<void()> follower) { follower_ = std::move(follower); }
     // Draws the progress bar anew at once, while a handler is still running.
     void ShowProgress();
     // Places the window in the middle of its screen.
@@ -83,6 +86,7 @@ private:
     bool ListBoxEvent(ListBoxView &view, QObject *watched, QEvent *event);
     void StatusBarEvent(QEvent *event);
     void OpenDropped(const QString &path);
+    void FollowTypedBoxes();
 
     TForm1 &form_;
     ViewContext context_;
@@ -101,4 +105,5 @@ private:
     bool focusFromCode_ = false;
     int deactivations_ = 0;
     std::optional<std::string> startFile_;
+    std::function<void()> follower_;
 };

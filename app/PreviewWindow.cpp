@@ -5,7 +5,6 @@
 #include "app/QtText.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QToolButton>
@@ -25,11 +24,10 @@ QColor ColourOf(std::uint32_t colour) {
 } // namespace
 
 PreviewWindow::PreviewWindow(TForm2 &form, QtMediaPlayer &player, QWidget *parent)
-    : QWidget(parent), form_(form) {
+    : QWidget(parent), form_(form), player_(player) {
     // A fixed single border with the close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setWindowModality(Qt::ApplicationModal);
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(ToQString(form_.Caption));
     setFixedSize(form_.ClientWidth, form_.ClientHeight);
@@ -42,6 +40,7 @@ PreviewWindow::PreviewWindow(TForm2 &form, QtMediaPlayer &player, QWidget *paren
     area->setObjectName(QString::fromStdString(form_.WindowsMediaPlayer1.Name));
     area->setGeometry(BoundsOf(form_.WindowsMediaPlayer1));
     player.ShowIn(area);
+    player.SetSubtitleSource([this](double seconds) { return ToQString(form_.SubtitleAt(seconds)); });
 
     auto *box = new QFrame(this);
     box->setObjectName(QString::fromStdString(form_.ScrollBox1.Name));
@@ -75,20 +74,16 @@ void PreviewWindow::Refresh() {
     context_.refreshing = false;
 }
 
-void PreviewWindow::ShowModal() {
+void PreviewWindow::ShowBeside() {
     Refresh();
     show();
     raise();
     activateWindow();
-    QEventLoop loop;
-    loop_ = &loop;
-    loop.exec();
-    loop_ = nullptr;
-    // As on Windows, the window that opened a modal one is active again
-    // when it closes, whatever the window manager does; its activation
-    // re-reads the settings.
-    if (QWidget *owner = parentWidget())
-        owner->activateWindow();
+}
+
+void PreviewWindow::FollowMainWindow() {
+    UserEvent(&TForm2::ListSelectionChanged);
+    player_.ShowSubtitle();
 }
 
 void PreviewWindow::UserEvent(Form2Handler handler) {
@@ -99,6 +94,7 @@ void PreviewWindow::UserEvent(Form2Handler handler) {
     form_.Run(handler);
     busy_ = false;
     Refresh();
+    player_.ShowSubtitle();
 }
 
 void PreviewWindow::closeEvent(QCloseEvent *event) {
@@ -108,11 +104,19 @@ void PreviewWindow::closeEvent(QCloseEvent *event) {
     }
     UserEvent(&TForm2::FormClose);
     event->accept();
-    if (loop_)
-        loop_->quit();
+    // As on Windows, the window that opened this one is active again when it
+    // closes, whatever the window manager does; its activation re-reads the settings.
+    if (QWidget *owner = parentWidget())
+        owner->activateWindow();
 }
 
 void PreviewWindow::keyPressEvent(QKeyEvent *event) {
+    if (event->modifiers() == Qt::AltModifier &&
+        (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        UserEvent(event->key() == Qt::Key_Left ? &TForm2::btPreviousClick : &TForm2::btNextClick);
+        event->accept();
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!enter || !form_.DefaultButton) {
         QWidget::keyPressEvent(event);

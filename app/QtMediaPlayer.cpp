@@ -1,6 +1,7 @@
 #include "app/QtMediaPlayer.h"
 
 #include "app/QtText.h"
+#include "app/VideoCanvas.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>
@@ -14,9 +15,16 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QVideoWidget>
+#include <QVideoFrame>
+#include <QVideoSink>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
+
+// Farther than any film lasts, and still a whole number of milliseconds in 64 bits.
+constexpr double kLongestFilm = 1e9;
 
 QString ClockText(qint64 milliseconds) {
     const qint64 seconds = milliseconds / 1000;
@@ -49,6 +57,7 @@ void QtMediaPlayer::SetUrl(const std::string &url) {
         if (player_) {
             player_->stop();
             player_->setSource(QUrl());
+            video_->Clear();
             HideProblem();
         }
         return;
@@ -72,7 +81,7 @@ bool QtMediaPlayer::MakePlayer() {
     }
     MakeControls();
     player_ = new QMediaPlayer(area_);
-    player_->setVideoOutput(video_);
+    player_->setVideoSink(video_->videoSink());
     // A player with sound and no device to play it on can crash: sound only where there is a device.
     if (!QMediaDevices::audioOutputs().isEmpty()) {
         auto *audio = new QAudioOutput(player_);
@@ -91,7 +100,16 @@ bool QtMediaPlayer::MakePlayer() {
                          playPause_->setIcon(area_->style()->standardIcon(playing ? QStyle::SP_MediaPause
                                                                                   : QStyle::SP_MediaPlay));
                      });
-    QObject::connect(player_, &QMediaPlayer::positionChanged, area_, [this] { ShowPosition(); });
+    QObject::connect(player_, &QMediaPlayer::positionChanged, area_, [this] {
+        ShowPosition();
+        ShowSubtitle();
+    });
+    // Each frame says when it shows, closer to the picture than the position.
+    QObject::connect(video_->videoSink(), &QVideoSink::videoFrameChanged, area_,
+                     [this](const QVideoFrame &frame) {
+                         if (frame.startTime() >= 0)
+                             ShowSubtitleAt(static_cast<double>(frame.startTime()) / 1e6);
+                     });
     QObject::connect(player_, &QMediaPlayer::durationChanged, area_, [this] { ShowPosition(); });
     QObject::connect(player_, &QMediaPlayer::hasAudioChanged, area_, [this](bool hasAudio) {
         volume_->setVisible(hasAudio && player_->audioOutput() != nullptr);
@@ -107,7 +125,7 @@ bool QtMediaPlayer::MakePlayer() {
 }
 
 void QtMediaPlayer::MakeControls() {
-    video_ = new QVideoWidget(area_);
+    video_ = new VideoCanvas(area_);
     video_->setObjectName(QStringLiteral("PlayerVideo"));
     auto *bar = new QWidget(area_);
     bar->setObjectName(QStringLiteral("PlayerControls"));
@@ -156,4 +174,27 @@ void QtMediaPlayer::ShowPosition() {
     if (!position_->isSliderDown())
         position_->setValue(static_cast<int>(position));
     times_->setText(ClockText(position) + QStringLiteral(" / ") + ClockText(duration));
+}
+
+double QtMediaPlayer::Position() {
+    return player_ ? static_cast<double>(player_->position()) / 1000.0 : 0.0;
+}
+
+void QtMediaPlayer::Seek(double seconds) {
+    if (!player_ || player_->source().isEmpty())
+        return;
+    const double milliseconds = std::clamp(seconds, 0.0, kLongestFilm) * 1000.0;
+    player_->setPosition(static_cast<qint64>(std::llround(milliseconds)));
+}
+
+void QtMediaPlayer::ShowSubtitle() {
+    if (player_)
+        ShowSubtitleAt(Position());
+}
+
+void QtMediaPlayer::ShowSubtitleAt(double seconds) {
+    if (!video_)
+        return;
+    const bool loaded = player_ && !player_->source().isEmpty();
+    video_->SetSubtitle(loaded && subtitleSource_ ? subtitleSource_(seconds) : QString());
 }

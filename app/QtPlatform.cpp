@@ -195,10 +195,10 @@ bool QtDialogs::ExecuteFont(FontDialog &model) {
     return true;
 }
 
-void QtDialogs::ShowModal(TForm2 &) {
+void QtDialogs::ShowPreview(TForm2 &) {
     BeforeShow();
     if (preview_)
-        preview_->ShowModal();
+        preview_->ShowBeside();
 }
 
 void QtLauncher::Start(const std::string &commandLine) {

@@ -55,7 +55,9 @@ public:
     bool ExecuteFont(FontDialog &dialog) override;
     void ShowError(const std::string &text) override;
     void ProgressMoved() override;
-    void ShowModal(TForm2 &window) override;
+    // On a thread of its own (app/QtLongWork.h).
+    void RunLongWork(const std::string &caption, const LongWork &work) override;
+    void ShowPreview(TForm2 &window) override;
 
 private:
     void BeforeShow() const;

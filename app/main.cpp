@@ -3,6 +3,7 @@
 #include "app/QtMediaPlayer.h"
 #include "app/QtPlatform.h"
 #include "app/QtSettingsStore.h"
+#include "media/GstMediaSource.h"
 #include "shell/Unit1.h"
 
 #include <QApplication>
@@ -23,6 +24,8 @@ int main(int argc, char **argv) {
     Platform platform{dialogs, settings, launcher, player};
 
     TForm1 form(platform);
+    GstMediaSource media;
+    form.Media = &media;
     // Files that nothing else decides are read in the code page of the desktop's language.
     form.DesktopLanguage = QLocale::system().name().toStdString();
     MainWindow window(form);
@@ -33,6 +36,7 @@ int main(int argc, char **argv) {
     // The preview window exists from the start, hidden until it is asked for.
     PreviewWindow previewWindow(form.Form2, player, &window);
     dialogs.SetPreviewWindow(&previewWindow);
+    window.SetFollower([&previewWindow] { previewWindow.FollowMainWindow(); });
 
     // "lumavert FILE" opens FILE as the open dialog would.
     const QStringList arguments = QApplication::arguments();

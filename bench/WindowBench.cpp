@@ -81,7 +81,7 @@ public:
         return false;
     }
     bool ExecuteFont(FontDialog &) override { return false; }
-    void ShowModal(TForm2 &) override {}
+    void ShowPreview(TForm2 &) override {}
     // Runs before the window is told that the bar moved.
     std::function<void()> beforeProgress;
 

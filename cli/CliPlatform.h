@@ -23,7 +23,7 @@ public:
     bool ExecuteFont(FontDialog &dialog) override;
     void ShowError(const std::string &text) override;
     // Nothing the command line runs shows the preview window.
-    void ShowModal(TForm2 &) override {}
+    void ShowPreview(TForm2 &) override {}
 
 private:
     void Report(const char *label, const std::string &text, const char *suffix);

@@ -1,15 +1,15 @@
 #include "cli/CliSync.h"
 
 #include "cli/CliOutput.h"
-#include "document/NumText.h"
 #include "media/GstMediaSource.h"
 #include "shell/Unit1.h"
 #include "tools/VideoSync.h"
+#include "tools/VideoSyncBoxes.h"
 
 bool SyncBoxesToVideo(TForm1 &form, const std::string &videoFile) {
-    const std::optional<Extended> fps = TryStrToFloat(form.Combobox2.Text);
-    if (!fps || !(*fps > 0)) {
-        ReportProblem("the frame rate '" + form.Combobox2.Text + "' cannot time the list");
+    const std::optional<Extended> fps = SyncRate(form);
+    if (!fps) {
+        ReportProblem(UnusableRateMessage(form));
         return false;
     }
     GstMediaSource media;
@@ -18,8 +18,7 @@ bool SyncBoxesToVideo(TForm1 &form, const std::string &videoFile) {
         ReportProblem(result.message);
         return false;
     }
-    form.Combobox2.Text = result.rateText;
-    form.AtrasoEdit.Text = result.delayText;
+    FillSyncedBoxes(form, result);
     ReportBox("sync", "fps " + result.rateText + " delay " + result.delayText, "");
     return true;
 }

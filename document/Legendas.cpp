@@ -132,12 +132,15 @@ std::string FrameLineText(std::string_view line) {
     return SplitFrameLine(line).text;
 }
 
+Extended FramesToSeconds(Extended frames, Extended delaySeconds, Extended fps) {
+    return (frames - delaySeconds * fps) / fps;
+}
+
 std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Extended fps) {
     const Extended frames = StrToInt(framesText);
     if (fps == 0)
         throw DivisionError("Floating point division by zero");
-    const Extended base = frames - delaySeconds * fps;
-    const Extended total = base / fps;
+    const Extended total = FramesToSeconds(frames, delaySeconds, fps);
     // CHOICE: a delay larger than the frame's own time would give a time
     // before the film starts, written with a minus sign ("0-1,500") that no
     // player reads; such a time is held at the start instead.

@@ -25,6 +25,10 @@ FrameLineBoundTexts FrameLineBounds(std::string_view line);
 void FrameLineFrames(std::string_view line, int &start, int &end);
 std::string FrameLineText(std::string_view line);
 
+// The seconds into the film at which the conversion shows a frame count, less
+// the delay in seconds; below zero for a time before the film starts.
+Extended FramesToSeconds(Extended frames, Extended delaySeconds, Extended fps);
+
 // The clock time "hh:mm:ss,mmm" of a frame count, less the delay in seconds.
 // Seconds that round to 60,000 carry into the minutes and 60 minutes into
 // the hours; a time before the start of the film is "00:00:00,000".

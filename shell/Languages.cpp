@@ -68,6 +68,7 @@ constexpr LanguageText kLanguageTexts[] = {
     {MessageRow::Time, CaptionOf<&TForm1::Label17>},
     {MessageRow::Frame, CaptionOf<&TForm1::Label16>},
     {MessageRow::ActivateAlerts, CaptionOf<&TForm1::ActivarosAlertas1>},
+    {MessageRow::SyncToVideo, CaptionOf<&TForm1::SincronizarVideo1>},
 };
 
 // The items of the language menu, by language number less one.

@@ -336,6 +336,11 @@ const std::array<Row, kMessageRows> &Table() {
          "Redo",
          "Gentag",
          "Rehacer"},
+        // 63
+        {"Sincronizar com o vídeo",
+         "Sync to video",
+         "Synkroniser med video",
+         "Sincronizar con el vídeo"},
     }};
     // clang-format on
     return table;

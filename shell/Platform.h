@@ -2,6 +2,7 @@
 
 #include "shell/Controls.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,10 @@
 class TForm2;
 
 enum class QuestionKind { Warning, Confirmation };
+
+// Long work tells its progress (0 to 100) to this; false means Cancel was pressed.
+using WorkProgress = std::function<bool(int percent)>;
+using LongWork = std::function<void(const WorkProgress& progress)>;
 
 class Dialogs {
 public:
@@ -35,8 +40,17 @@ public:
     // The progress bar moved while a handler runs: a desktop that shows it
     // repaints it at once. The others have nothing to show.
     virtual void ProgressMoved() {}
-    // Shows the preview window and returns when the user has closed it.
-    virtual void ShowModal(TForm2& window) = 0;
+    // Runs long work away from the window's thread under a progress bar with
+    // the caption and a Cancel button, returning when the work has ended; the
+    // window keeps painting meanwhile. A failure of the work is thrown here.
+    // Where there is no window the work simply runs.
+    virtual void RunLongWork(const std::string& /*caption*/, const LongWork& work) {
+        work([](int) { return true; });
+    }
+    // Shows the preview window beside the main window, which stays usable:
+    // its list and boxes drive the subtitles over the video. The window stays
+    // until the user closes it.
+    virtual void ShowPreview(TForm2& window) = 0;
 };
 
 // The per-user settings key. Reads of a value of the wrong type and any
@@ -72,6 +86,10 @@ class MediaPlayer {
 public:
     virtual ~MediaPlayer() = default;
     virtual void SetUrl(const std::string& url) = 0;
+    // Where playback stands, in seconds; 0 with nothing loaded.
+    virtual double Position() { return 0.0; }
+    // Moves playback to `seconds` into the film; nothing with nothing loaded.
+    virtual void Seek(double /*seconds*/) {}
 };
 
 struct Platform {

@@ -6,6 +6,7 @@
 TForm1::TForm1(Platform& platform) : platform(platform), Form2(platform) {
     LoadFormDesign();
     FormCreate();
+    Form2.FollowList(ListBox1, Combobox2, AtrasoEdit);
 }
 
 void TForm1::Run(Handler handler) {

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+class MediaSource;
 // The main window as a presentation model: its controls under their own
 // names, the shared state, and the handlers grouped by subsystem. Each group
 // names the file that defines it. Front ends write user input into the
@@ -80,6 +81,8 @@ public:
     StatusBar StatusBar1;
 
     FileDialog OpenDialog1, SaveDialog1, SaveDialog2, OpenDialog2;
+    // The video the sync listens to (tools/VideoSyncBoxes.cpp).
+    FileDialog VideoDialog;
     FontDialog FontDialog1;
 
     MenuItem Ficheiro1, Novo2, Abrir2, Gravar1, N2, Sair1;
@@ -88,7 +91,7 @@ public:
     MenuItem Editar1, Desfazer1, Refazer1;
     MenuItem Opes1, Lingua1, Portugus1, Ingls1, Danis1, Espanhol2;
     MenuItem LetrasMasculas1, Uppercase1, AnsiUppercase1, Lowercase1, AnsiLowercase1;
-    MenuItem ActivarosAlertas1, CalcularFPS1, Font1, Converter2;
+    MenuItem ActivarosAlertas1, CalcularFPS1, SincronizarVideo1, Font1, Converter2;
     Menu MainMenu1;
 
     MenuItem Novo1, Abrir1, Guardar1, Converter1, N1, AlteraNome1, Eliminar, Propriedades;
@@ -266,6 +269,11 @@ public:
     void btAVIInfoClick();
     void CalcularFPS1Click();
     void SpeedButton1Click();
+
+    // --- Sync to the video (tools/VideoSyncBoxes.cpp) ---
+    // The media library the sync reads videos with; the front end names it.
+    MediaSource* Media = nullptr;
+    void SincronizarVideo1Click();
 
 private:
     void LoadFormDesign();

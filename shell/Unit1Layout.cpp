@@ -316,6 +316,10 @@ void TForm1::LoadFormDesign() {
         {&SaveDialog1, "SaveDialog1", "Gravar ficheiro Srt", "Subrip (Srt)|*.srt", "*.srt", false, false},
         {&SaveDialog2, "SaveDialog2", "", "MicroDVD (*.sub)|*.sub", "*.sub", true, true},
         {&OpenDialog2, "OpenDialog2", "", "DivX, XviD, AVI|*.avi|All Files|*.*", "*.avi", false, false},
+        {&VideoDialog, "VideoDialog", "Video",
+         "Video|*.mkv;*.mp4;*.avi;*.webm;*.ts;*.m2ts;*.mpg;*.mpeg;*.mov;*.wmv"
+         "|All Files|*.*",
+         "", false, false},
     };
     for (const FileDialogDesign &design : dialogs)
         Apply(design);
@@ -360,6 +364,8 @@ void TForm1::LoadFormDesign() {
         {&ActivarosAlertas1, "ActivarosAlertas1", "Activar os Alertas", "", enabled, true,
          &TForm1::ActivarosAlertas1Click},
         {&CalcularFPS1, "CalcularFPS1", "Calcular FPS", "Ctrl+C", enabled, false, &TForm1::CalcularFPS1Click},
+        {&SincronizarVideo1, "SincronizarVideo1", "Sincronizar com o vídeo", "", enabled, false,
+         &TForm1::SincronizarVideo1Click},
         {&Font1, "Font1", "Font", "Ctrl+F", enabled, false, &TForm1::Font1Click},
         // A top-level item that acts directly.
         {&Converter2, "Converter2", "Converter", "", enabled, false, &TForm1::btConvertClick},
@@ -384,7 +390,7 @@ void TForm1::LoadFormDesign() {
                        &Recente5, &Recente6, &Recente7, &Recente8, &N3, &Sair1};
     ShowRecentFiles(*this);
     Editar1.Items = {&Desfazer1, &Refazer1};
-    Opes1.Items = {&Lingua1, &LetrasMasculas1, &ActivarosAlertas1, &CalcularFPS1, &Font1};
+    Opes1.Items = {&Lingua1, &LetrasMasculas1, &ActivarosAlertas1, &CalcularFPS1, &SincronizarVideo1, &Font1};
     Lingua1.Items = {&Portugus1, &Ingls1, &Danis1, &Espanhol2};
     LetrasMasculas1.Items = {&Uppercase1, &AnsiUppercase1, &Lowercase1, &AnsiLowercase1};
     // Opening, conversion and editing switch the pop-up items by position: the order is fixed.

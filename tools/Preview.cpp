@@ -11,7 +11,7 @@ constexpr const char *kNothingChosen = "....";
 } // namespace
 
 void TForm1::SpeedButton1Click() {
-    platform.UI.ShowModal(Form2);
+    platform.UI.ShowPreview(Form2);
 }
 
 void TForm2::btPlayClick() {

@@ -6,7 +6,10 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/tools/AviInfo.cpp
     ${PROJECT_SOURCE_DIR}/tools/FpsCalculator.cpp
     ${PROJECT_SOURCE_DIR}/tools/Preview.cpp
+    ${PROJECT_SOURCE_DIR}/tools/PreviewSubtitles.cpp
+    ${PROJECT_SOURCE_DIR}/tools/SubtitleTimeline.cpp
     ${PROJECT_SOURCE_DIR}/tools/SpeechDetector.cpp
     ${PROJECT_SOURCE_DIR}/tools/SpeechAlignment.cpp
     ${PROJECT_SOURCE_DIR}/tools/VideoSync.cpp
+    ${PROJECT_SOURCE_DIR}/tools/VideoSyncBoxes.cpp
 )

@@ -25,8 +25,11 @@ void PlaceLabel(Label &label, const char *name, int left, int top, const char *c
 } // namespace
 
 TForm2::TForm2(Platform &platform)
-    : platform(platform), Caption("Windows Media Player (Video)"), Clicks{{{&btPlay, &TForm2::btPlayClick},
-                                                                           {&btStop, &TForm2::btStopClick}}} {
+    : platform(platform), Caption("Windows Media Player (Video)"),
+      Clicks{{{&btPlay, &TForm2::btPlayClick},
+              {&btStop, &TForm2::btStopClick},
+              {&btPrevious, &TForm2::btPreviousClick},
+              {&btNext, &TForm2::btNextClick}}} {
     Place(WindowsMediaPlayer1, "WindowsMediaPlayer1", ControlKind::Panel, {0, 0, 628, 392}, "");
     // Docked to the bottom of the client area.
     Place(ScrollBox1, "ScrollBox1", ControlKind::Panel, {0, ClientHeight - 70, ClientWidth, 70}, "");
@@ -36,6 +39,12 @@ TForm2::TForm2(Platform &platform)
     Place(btStop, "btStop", ControlKind::SpeedButton, {88, 8, 73, 49}, "Stop");
     btStop.Flat = true;
     btStop.Enabled = false;
+    // CHOICE: the subtitle jumps sit at the panel's right end, clear of the
+    // video description, and answer Alt+Left and Alt+Right as well.
+    Place(btPrevious, "btPrevious", ControlKind::Button, {532, 8, 40, 49}, "<<");
+    btPrevious.Hint = "Previous subtitle (Alt+Left)";
+    Place(btNext, "btNext", ControlKind::Button, {578, 8, 40, 49}, ">>");
+    btNext.Hint = "Next subtitle (Alt+Right)";
     PlaceLabel(Label1, "Label1", 208, 24, "Video:", kYellow);
     PlaceLabel(Label2, "Label2", 208, 40, "Audio:", kYellow);
     PlaceLabel(Label3, "Label3", 256, 24, "....", kAqua);

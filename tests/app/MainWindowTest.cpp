@@ -3,6 +3,7 @@
 #include "shell/Unit1.h"
 #include "tests/app/ScriptedDialogs.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/SpeechMedia.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,10 +23,12 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
+#include <atomic>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -604,6 +607,32 @@ private slots:
         QTest::keyClick(Find("Edit3"), Qt::Key_Return);
         QCOMPARE(dialogs->boxes.size(), std::size_t(1));
         QCOMPARE(dialogs->boxes[0].kind, std::string("open"));
+    }
+
+    // The sync decodes away from the window's thread under a progress bar and
+    // its result reaches the boxes' widgets.
+    void syncToVideoFillsTheBoxes() {
+        struct ThreadedMedia : SpeechMedia {
+            std::atomic<bool> offTheWindowThread{false};
+            MediaOutcome DecodeAudio(const std::string &file, int rate, AudioReceiver &receiver) override {
+                offTheWindowThread = QThread::currentThread() != qApp->thread();
+                return SpeechMedia::DecodeAudio(file, rate, receiver);
+            }
+        } media;
+        ShowWindow();
+        QCOMPARE(Action("SincronizarVideo1")->text(), QStringLiteral("Sincronizar com o vídeo"));
+        form->Media = &media;
+        form->SubtitleList().Assign(LateList());
+        form->Combobox2.Text = "25";
+        window->Refresh();
+        dialogs->files = {"film.mkv"};
+        Action("SincronizarVideo1")->trigger();
+        QVERIFY(media.offTheWindowThread);
+        QCOMPARE(Find<QComboBox>("Combobox2")->currentText(), QStringLiteral("25"));
+        const QString delay = Find<QLineEdit>("AtrasoEdit")->text();
+        QVERIFY2(delay.startsWith(QStringLiteral("1,9")) || delay.startsWith(QStringLiteral("2,0")),
+                 qPrintable(delay));
+        QCOMPARE(dialogs->boxes.back().text, "rate 25 -> 25, delay 0 -> +" + delay.toStdString() + " s");
     }
 
     void emptyListConvertsToNothing() {

@@ -1,6 +1,7 @@
 #include "app/PreviewWindow.h"
 #include "app/MainWindow.h"
 #include "app/QtMediaPlayer.h"
+#include "app/VideoCanvas.h"
 #include "shell/SettingsNames.h"
 #include "shell/Unit1.h"
 #include "tests/app/ScriptedDialogs.h"
@@ -9,13 +10,13 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMediaPlayer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QVideoSink>
-#include <QVideoWidget>
 
 #include <functional>
 #include <memory>
@@ -26,7 +27,7 @@ namespace {
 class PreviewDialogs : public ScriptedDialogs {
 public:
     PreviewWindow *preview = nullptr;
-    void ShowModal(TForm2 &) override { preview->ShowModal(); }
+    void ShowPreview(TForm2 &) override { preview->ShowBeside(); }
 };
 
 } // namespace
@@ -63,20 +64,12 @@ class PreviewWindowTest : public QObject {
     void Click(QWidget *parent, const char *name) { QTest::mouseClick(Find(parent, name), Qt::LeftButton); }
 
     // Opens the preview through the main window's button, runs the steps
-    // while it is shown and closes it with its close box. The main window's
-    // handler returns only then.
+    // while it is shown and closes it with its close box.
     void WhileShown(const std::function<void()> &steps) {
-        bool ran = false;
-        QTimer::singleShot(0, preview, [&] {
-            [&] {
-                QTRY_VERIFY(preview->isVisible());
-                steps();
-            }();
-            ran = true;
-            preview->close();
-        });
         Click(&program->window, "SpeedButton1");
-        QVERIFY(ran);
+        QTRY_VERIFY(preview->isVisible());
+        steps();
+        preview->close();
         QVERIFY(!preview->isVisible());
     }
 
@@ -129,7 +122,7 @@ private slots:
             QCOMPARE(LabelText("Label4"), QString());
             auto *player = preview->findChild<QMediaPlayer *>();
             QVERIFY(player);
-            auto *video = preview->findChild<QVideoWidget *>();
+            auto *video = preview->findChild<VideoCanvas *>();
             int frames = 0;
             QObject::connect(video->videoSink(), &QVideoSink::videoFrameChanged, video, [&] { ++frames; });
             QTRY_VERIFY_WITH_TIMEOUT(frames > 0, 10000);
@@ -156,6 +149,29 @@ private slots:
         WhileShown([&] {
             QCOMPARE(LabelText("Label3"), QStringLiteral("DIB  (32x24) - 25 fps"));
             QVERIFY(Find(preview, "btStop")->isEnabled());
+        });
+    }
+
+    // The main window's list at its boxes' rate and delay, over the film as
+    // it plays; typing in the delay box moves the subtitles at once.
+    void subtitlesOverTheFilm() {
+        if (WithoutDecoders())
+            QSKIP("GStreamer has no plugins in this run");
+        TForm1 &form = program->form;
+        form.SubtitleList().Assign(TextList(std::vector<std::string>{"{0}{250}Hello|world"}));
+        form.Combobox2.Text = "25";
+        program->window.Refresh();
+        program->window.SetFollower([this] { preview->FollowMainWindow(); });
+        program->dialogs.files = {film.toStdString()};
+        WhileShown([&] {
+            Click(preview, "btPlay");
+            auto *video = preview->findChild<VideoCanvas *>();
+            QTRY_COMPARE_WITH_TIMEOUT(video->Subtitle(), QStringLiteral("Hello\nworld"), 10000);
+            auto *delay = Find<QLineEdit>(&program->window, "AtrasoEdit");
+            delay->setText(QStringLiteral("-20"));
+            QCOMPARE(video->Subtitle(), QString());
+            delay->setText(QStringLiteral("0"));
+            QCOMPARE(video->Subtitle(), QStringLiteral("Hello\nworld"));
         });
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/QtLongWork.h"
 #include "shell/Platform.h"
 
 #include <deque>
@@ -28,6 +29,10 @@ public:
 
     void ShowMessage(const std::string &text) override { boxes.push_back({"message", text}); }
     void ShowError(const std::string &text) override { boxes.push_back({"error", text}); }
+    // Long work runs on its thread under the real progress bar.
+    void RunLongWork(const std::string &caption, const LongWork &work) override {
+        RunOffThread(caption, work);
+    }
     bool AskYesNo(const std::string &text, QuestionKind) override {
         boxes.push_back({"question", text});
         if (answers.empty()) {
@@ -51,7 +56,7 @@ public:
             value = *input;
         return input.has_value();
     }
-    void ShowModal(TForm2 &) override { unscripted.push_back("Form2"); }
+    void ShowPreview(TForm2 &) override { unscripted.push_back("Form2"); }
     void ProgressMoved() override {
         if (onProgress)
             onProgress();

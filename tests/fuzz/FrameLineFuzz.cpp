@@ -1,11 +1,12 @@
-// Arbitrary lines through the FrameLine and time routines, with a rate and a
-// delay taken from the input itself.
+// Arbitrary lines through the FrameLine and time routines and the timeline
+// of the preview, with a rate and a delay taken from the input itself.
 
 #include "document/Errors.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
 #include "document/TextFile.h"
 #include "tests/fuzz/FuzzCheck.h"
+#include "tools/SubtitleTimeline.h"
 
 #include <array>
 #include <cstdint>
@@ -46,6 +47,24 @@ void Line(const std::string &line, Extended fps, Extended delay) {
     FUZZ_CHECK(valid || frames == 0);
 }
 
+// Every question about a timed entry's start answers inside the list and
+// moves the right way.
+void Timeline(const TextList &lines, Extended fps, Extended delay) {
+    SubtitleTimeline timeline;
+    timeline.Time(lines, fps, delay);
+    for (std::size_t i = 0; i < lines.Count(); ++i) {
+        const std::optional<double> start = timeline.StartOf(i);
+        if (!start)
+            continue;
+        const std::optional<std::size_t> shown = timeline.At(*start);
+        FUZZ_CHECK(!shown || *shown < lines.Count());
+        if (const std::optional<double> next = timeline.NextStart(*start))
+            FUZZ_CHECK(*next > *start);
+        if (const std::optional<double> previous = timeline.PreviousStart(*start))
+            FUZZ_CHECK(*previous < *start);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -57,5 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         DecodeTextLines(std::string_view(reinterpret_cast<const char *>(data) + 1, size - 1));
     for (const std::string_view line : loaded.lines)
         Line(std::string(line), fps, delay);
+    Timeline(loaded.lines, fps, delay);
     return 0;
 }

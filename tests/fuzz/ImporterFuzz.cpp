@@ -19,7 +19,7 @@ public:
     bool ExecuteSave(FileDialog &) override { return false; }
     bool ExecuteFont(FontDialog &) override { return false; }
     void ShowError(const std::string &) override {}
-    void ShowModal(TForm2 &) override {}
+    void ShowPreview(TForm2 &) override {}
 
 private:
     unsigned asked_ = 0;

@@ -32,7 +32,7 @@ public:
     bool ExecuteSave(FileDialog &) override { return false; }
     bool ExecuteFont(FontDialog &) override { return false; }
     void ShowError(const std::string &) override { ++errors; }
-    void ShowModal(TForm2 &) override {}
+    void ShowPreview(TForm2 &) override {}
 
     unsigned errors = 0;
 

@@ -85,10 +85,12 @@ public:
     bool ExecuteSave(FileDialog &dialog) override { return Choose(dialog); }
     bool ExecuteFont(FontDialog &) override { return script_.Flip(); }
     void ShowError(const std::string &) override {}
-    // The user plays and stops the video a few times, then closes the window.
-    void ShowModal(TForm2 &window) override {
+    // The user plays, stops and jumps between subtitles a few times, then closes the window.
+    void ShowPreview(TForm2 &window) override {
+        constexpr std::array<Form2Handler, 4> kActions = {&TForm2::btPlayClick, &TForm2::btStopClick,
+                                                          &TForm2::btNextClick, &TForm2::btPreviousClick};
         while (script_.Flip())
-            window.Run(script_.Flip() ? &TForm2::btPlayClick : &TForm2::btStopClick);
+            window.Run(kActions[script_.Choose(static_cast<unsigned>(kActions.size()))]);
         window.Run(&TForm2::FormClose);
     }
 

@@ -421,6 +421,7 @@ TEST_F(Layout, MainMenuTreeWithCaptionsShortcutsAndStates) {
         "    AnsiLowercase1 \"AnsiLowercase\"",
         "  ActivarosAlertas1 \"Activar os Alertas\" checked",
         "  CalcularFPS1 \"Calcular FPS\" Ctrl+C",
+        "  SincronizarVideo1 \"Sincronizar com o vídeo\"",
         "  Font1 \"Font\" Ctrl+F",
         "Converter2 \"Converter\"",
     };

@@ -59,6 +59,7 @@ const Entry kSamples[] = {
     {60, 4, "&Edición"},
     {61, 3, "Fortryd"},
     {62, 1, "Refazer"},
+    {63, 4, "Sincronizar con el vídeo"},
 };
 // clang-format on
 
@@ -90,7 +91,7 @@ TEST(MessageTable, LookupsOutsideTheTableThrowNamingThePosition) {
         int language;
         const char *named;
     };
-    for (const Outside &outside : {Outside{-1, 1, "-1"}, Outside{63, 1, "63"}, Outside{0, 0, "0"},
+    for (const Outside &outside : {Outside{-1, 1, "-1"}, Outside{64, 1, "64"}, Outside{0, 0, "0"},
                                    Outside{59, 5, "5"}, Outside{0, 255, "255"}}) {
         SCOPED_TRACE(std::to_string(outside.row) + "/" + std::to_string(outside.language));
         try {

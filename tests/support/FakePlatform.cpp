@@ -97,7 +97,7 @@ void FakeDialogs::ShowError(const std::string& text) {
         ADD_FAILURE() << "unexpected error box: " << text;
 }
 
-void FakeDialogs::ShowModal(TForm2& window) {
+void FakeDialogs::ShowPreview(TForm2& window) {
     boxes_.push_back({ShownBox::Kind::Window, window.Caption});
     if (windows_.empty()) {
         ADD_FAILURE() << "unscripted window: " << window.Caption;

@@ -33,7 +33,7 @@ public:
     // nullopt answers Cancel.
     void ChooseFile(std::optional<std::string> fileName) { files_.push_back(std::move(fileName)); }
     void ChooseFont(std::optional<FontSpec> font) { fonts_.push_back(std::move(font)); }
-    // What the user does while a modal window is shown; the window is then
+    // What the user does while the preview window is shown; the window is then
     // closed as its close box does.
     void WhileWindowShown(std::function<void(TForm2&)> actions) { windows_.push_back(std::move(actions)); }
     // Allows error boxes for the rest of the test.
@@ -55,7 +55,7 @@ public:
     bool ExecuteSave(FileDialog& dialog) override;
     bool ExecuteFont(FontDialog& dialog) override;
     void ShowError(const std::string& text) override;
-    void ShowModal(TForm2& window) override;
+    void ShowPreview(TForm2& window) override;
 
 private:
     bool ExecuteFile(FileDialog& dialog, ShownBox::Kind kind);
@@ -119,7 +119,11 @@ public:
 class FakePlayer : public MediaPlayer {
 public:
     void SetUrl(const std::string& url) override { urls.push_back(url); }
+    double Position() override { return position; }
+    void Seek(double seconds) override { seeks.push_back(position = seconds); }
     std::vector<std::string> urls;
+    double position = 0.0;
+    std::vector<double> seeks;
 };
 
 // Everything a TForm1 needs, owned together.

@@ -56,9 +56,9 @@ TEST_F(PreviewWindow, RateWithFiveDigits) {
     EXPECT_EQ(Labels(), (std::vector<std::string>{"DX50 (720x480) - 23,976 fps", ""}));
 }
 
-// The main window's button shows the window modally; closing it stops the
+// The main window's button shows the window; closing it stops the
 // film, and the window keeps its labels and Stop's state for the next time.
-TEST_F(PreviewWindow, ShownModallyFromTheMainWindow) {
+TEST_F(PreviewWindow, ShownFromTheMainWindow) {
     fake.dialogs.WhileWindowShown([&](TForm2 &shown) {
         EXPECT_EQ(&shown, &preview);
         Play(film);

@@ -1,49 +1,18 @@
 #include "tools/VideoSync.h"
 #include "document/NumText.h"
+#include "shell/Unit1.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/SpeechMedia.h"
 #include "tools/SpeechDetector.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <numbers>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct Burst {
-    double start;
-    double end;
-    bool voiced; // a voice's harmonics, or a flat hiss as loud
-};
-
-// Sound at the detector's rate: faint noise throughout, and loud bursts.
-std::vector<std::int16_t> Sound(const std::vector<Burst> &bursts, double seconds) {
-    std::vector<std::int16_t> samples(static_cast<std::size_t>(seconds * kSpeechSampleRate));
-    unsigned noise = 1;
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const double t = static_cast<double>(i) / kSpeechSampleRate;
-        noise = noise * 1103515245u + 12345u;
-        double value = ((noise >> 16) % 2001 - 1000.0) / 1000.0 * 0.005;
-        for (const Burst &burst : bursts) {
-            if (t < burst.start || t >= burst.end)
-                continue;
-            if (burst.voiced)
-                for (int harmonic = 1; harmonic * 140 < 3400; ++harmonic)
-                    value += 0.3 / harmonic * std::sin(2 * std::numbers::pi * 140 * harmonic * t);
-            else
-                value += ((noise >> 8) % 2001 - 1000.0) / 1000.0 * 0.5;
-        }
-        samples[i] = static_cast<std::int16_t>(std::clamp(value, -1.0, 1.0) * 32000);
-    }
-    return samples;
-}
-
-const std::vector<Burst> kBursts{{1.0, 2.5, true},    {4.0, 5.2, true},   {7.3, 9.0, true},
-                                 {10.0, 11.0, false}, {12.0, 14.6, true}, {16.1, 17.0, true},
-                                 {19.0, 21.5, true}};
 
 TEST(SpeechDetectorTest, FindsVoicesNotHiss) {
     const std::vector<std::int16_t> sound = Sound(kBursts, 24);
@@ -63,40 +32,8 @@ TEST(SpeechDetectorTest, FindsVoicesNotHiss) {
     }
 }
 
-// A video whose facts and sound the test gives.
-class FakeMedia : public MediaSource {
-public:
-    MediaFacts facts{24, 25.0, true, true};
-    MediaOutcome describe{true, {}};
-    std::vector<std::int16_t> sound = Sound(kBursts, 24);
-
-    MediaOutcome Describe(const std::string &, MediaFacts &out) override {
-        out = facts;
-        return describe;
-    }
-    MediaOutcome DecodeAudio(const std::string &, int sampleRate, AudioReceiver &receiver) override {
-        EXPECT_EQ(sampleRate, kSpeechSampleRate);
-        for (std::size_t at = 0; at < sound.size(); at += 4000) {
-            const std::size_t count = std::min<std::size_t>(4000, sound.size() - at);
-            if (!receiver.Receive(sound.data() + at, count, static_cast<double>(at + count) / sampleRate))
-                break;
-        }
-        return {true, {}};
-    }
-};
-
-// The voiced bursts as a list at 25 fps, every subtitle 2 s late.
-TextList LateList() {
-    TextList list;
-    for (const Burst &burst : kBursts)
-        if (burst.voiced)
-            list.Add("{" + std::to_string(std::lround((burst.start + 2) * 25)) + "}{" +
-                     std::to_string(std::lround((burst.end + 2) * 25)) + "}text");
-    return list;
-}
-
 TEST(VideoSyncTest, FillsTheBoxesWithTheFoundRateAndDelay) {
-    FakeMedia media;
+    SpeechMedia media;
     std::vector<int> percents;
     const VideoSyncResult result = SyncToVideo(LateList(), 25, media, "film.mkv", [&](int percent) {
         percents.push_back(percent);
@@ -113,29 +50,70 @@ TEST(VideoSyncTest, FillsTheBoxesWithTheFoundRateAndDelay) {
 TEST(VideoSyncTest, StopsWithAReason) {
     struct Case {
         const char *what;
-        void (*arrange)(FakeMedia &);
+        void (*arrange)(SpeechMedia &);
         bool cancel;
         std::string message;
     };
     const std::vector<Case> cases{
         {"unreadable",
-         [](FakeMedia &m) {
+         [](SpeechMedia &m) {
              m.describe = {false, "film.mkv: not a video"};
          },
          false, "film.mkv: not a video"},
-        {"no pictures", [](FakeMedia &m) { m.facts.hasVideo = false; }, false, "film.mkv is not a video"},
-        {"no sound", [](FakeMedia &m) { m.facts.hasAudio = false; }, false,
+        {"no pictures", [](SpeechMedia &m) { m.facts.hasVideo = false; }, false, "film.mkv is not a video"},
+        {"no sound", [](SpeechMedia &m) { m.facts.hasAudio = false; }, false,
          "film.mkv has no sound to sync to"},
-        {"silence", [](FakeMedia &m) { m.sound = Sound({}, 24); }, false, "no speech was found in the video"},
-        {"cancelled", [](FakeMedia &) {}, true, "the sync was cancelled"},
+        {"silence", [](SpeechMedia &m) { m.sound = Sound({}, 24); }, false,
+         "no speech was found in the video"},
+        {"cancelled", [](SpeechMedia &) {}, true, "the sync was cancelled"},
     };
     for (const Case &c : cases) {
-        FakeMedia media;
+        SpeechMedia media;
         c.arrange(media);
         const VideoSyncResult result =
             SyncToVideo(LateList(), 25, media, "film.mkv", [&](int) { return !c.cancel; });
         EXPECT_FALSE(result.accepted) << c.what;
         EXPECT_EQ(result.message, c.message) << c.what;
+    }
+}
+
+// The window's command asks for the video only when the rate box can time the
+// list, fills both boxes and says what changed; a refused match changes nothing.
+TEST(VideoSyncTest, WindowCommand) {
+    struct Case {
+        const char *rate;
+        bool silent;
+        std::vector<std::string> messages; // "" stands for the found delay's report
+        const char *rateAfter;
+    };
+    const std::vector<Case> cases{
+        {"25", false, {""}, "25"},
+        {"25", true, {"no speech was found in the video"}, "25"},
+        {"fast", false, {"the frame rate 'fast' cannot time the list"}, "fast"},
+    };
+    for (const Case &c : cases) {
+        FakePlatform fake;
+        TForm1 form(fake.platform);
+        SpeechMedia media;
+        if (c.silent)
+            media.sound = Sound({}, 24);
+        form.Media = &media;
+        form.SubtitleList().Assign(LateList());
+        form.Combobox2.Text = c.rate;
+        form.AtrasoEdit.Text = "0";
+        if (c.rate == std::string("25"))
+            fake.dialogs.ChooseFile("film.mkv");
+        form.Run(&TForm1::SincronizarVideo1Click);
+
+        EXPECT_EQ(form.Combobox2.Text, c.rateAfter) << c.rate;
+        std::vector<std::string> expected = c.messages;
+        if (expected == std::vector<std::string>{""}) {
+            EXPECT_NEAR(static_cast<double>(StrToFloat(form.AtrasoEdit.Text)), 2.0, 0.021);
+            expected = {"rate 25 -> 25, delay 0 -> +" + form.AtrasoEdit.Text + " s"};
+        } else {
+            EXPECT_EQ(form.AtrasoEdit.Text, "0");
+        }
+        EXPECT_EQ(fake.dialogs.Messages(), expected) << c.rate;
     }
 }
 

@@ -2,7 +2,7 @@
 // delay taken from the input itself.
 
 #include "document/Errors.h"
-#include "document/Legendas.h"
+#include "document/FrameLine.h"
 #include "document/NumText.h"
 #include "document/TextFile.h"
 #include "tests/fuzz/FuzzCheck.h"

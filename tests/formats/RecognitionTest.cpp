@@ -123,11 +123,13 @@ TEST(InputFormatTable, RowsAreConsistent) {
     for (const InputFormat &format : kInputFormats) {
         EXPECT_TRUE(keys.insert(format.key).second) << format.key;
         EXPECT_FALSE(format.name.empty() || format.patterns.empty() || format.mimeType.empty()) << format.key;
-        if (!format.extension.empty())
+        if (!format.extension.empty()) {
             EXPECT_TRUE(extensions.insert(format.extension).second && format.importer) << format.key;
-        if (format.rule.number != 0)
+        }
+        if (format.rule.number != 0) {
             EXPECT_TRUE(numbers.insert(format.rule.number).second && format.importer && format.rule.holds)
                 << format.key;
+        }
     }
     EXPECT_EQ(numbers.size(), RecognitionOrder().size());
     EXPECT_EQ(*numbers.rbegin(), static_cast<int>(numbers.size()));

@@ -3,6 +3,7 @@
 
 #include "document/Errors.h"
 #include "document/FrameLine.h"
+#include "document/Legendas.h"
 #include "document/NumText.h"
 #include "document/TextFile.h"
 #include "tests/fuzz/FuzzCheck.h"

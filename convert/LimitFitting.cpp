@@ -1,6 +1,6 @@
 #include "convert/LimitFitting.h"
 
-#include "document/Legendas.h"
+#include "document/FrameLine.h"
 #include "document/NumText.h"
 #include "document/TextWidth.h"
 
@@ -64,18 +64,6 @@ int SplitState(const FittedText &fitted) {
         if (!fitted.slots[i - 1].empty())
             return static_cast<int>(i);
     return 0;
-}
-
-std::string FrameLine(std::string_view startText, std::string_view endText, std::string_view text) {
-    std::string line;
-    line.reserve(startText.size() + endText.size() + text.size() + 4);
-    line += '{';
-    line += startText;
-    line += "}{";
-    line += endText;
-    line += '}';
-    line += text;
-    return line;
 }
 
 // Appends the subtitles of one fitted entry: every group up to the one that

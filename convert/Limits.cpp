@@ -1,4 +1,5 @@
 #include "convert/LimitFitting.h"
+#include "document/FrameLine.h"
 #include "document/NumText.h"
 #include "shell/Unit1.h"
 
@@ -22,8 +23,7 @@ void FitToLimits(TForm1 &form, int lines) {
     Platform &platform = form.platform;
     const FitNotices notices{
         [&](std::string_view startText, std::string_view endText) {
-            platform.UI.ShowMessage(form.Message(MessageRow::StartNotBeforeEnd) + "{" + std::string(startText) + "}{" +
-                                    std::string(endText) + "}");
+            platform.UI.ShowMessage(form.Message(MessageRow::StartNotBeforeEnd) + FrameLine(startText, endText, ""));
         },
         [&](std::size_t index, long long total) {
             platform.UI.ShowMessage(kSplitFailed + IntToStr(static_cast<long long>(index)));

@@ -1,37 +1,14 @@
 #include "convert/SubRipWriter.h"
 
+#include "document/FrameLine.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
 
 #include <algorithm>
 
-namespace {
-
-// Takes "x...}" off the front of a line: the bound text between its first
-// character and the first "}", and what follows that "}". Without a "}" the
-// bound is empty and the whole line is left.
-std::string_view CutBound(std::string_view line, std::string_view &bound) {
-    const std::size_t brace = line.find('}');
-    if (brace == std::string_view::npos) {
-        bound = {};
-        return line;
-    }
-    bound = brace == 0 ? std::string_view{} : line.substr(1, brace - 1);
-    return line.substr(brace + 1);
-}
-
-} // namespace
-
-SubRipSource SplitForSubRip(std::string_view frameLine) {
-    SubRipSource source;
-    const std::string_view rest = CutBound(frameLine, source.startText);
-    source.text = CutBound(rest, source.endText);
-    return source;
-}
-
 void AppendSubRipBlock(TextList &memoLines, std::size_t number, std::string_view frameLine,
                        Extended delaySeconds, Extended fps) {
-    const SubRipSource source = SplitForSubRip(frameLine);
+    const FrameLineViews source = CutFrameLine(frameLine);
     // Both times first: an entry that does not convert adds nothing.
     std::string timeLine = FramesToTime(source.startText, delaySeconds, fps);
     timeLine += " --> ";
@@ -51,7 +28,7 @@ void AppendSubRipBlock(TextList &memoLines, std::size_t number, std::string_view
 std::size_t SubRipLineCount(const TextList &entries) {
     std::size_t lines = 0;
     for (const std::string_view entry : entries) {
-        const std::string_view text = SplitForSubRip(entry).text;
+        const std::string_view text = CutFrameLine(entry).text;
         lines += 4 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '|'));
     }
     return lines;

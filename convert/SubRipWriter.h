@@ -6,19 +6,8 @@
 #include <cstddef>
 #include <string_view>
 
-// The pure part of the SubRip conversion: taking a FrameLine apart the way
-// the conversion reads it and writing its block as memo lines.
-
-struct SubRipSource {
-    std::string_view startText;
-    std::string_view endText;
-    std::string_view text;
-};
-
-// The start text lies between the first character and the first "}"; the end
-// text between the first character after that "}" and the next "}"; the text
-// is all that follows. A line without "}" gives empty bound texts.
-SubRipSource SplitForSubRip(std::string_view frameLine);
+// The pure part of the SubRip conversion: writing the block of a FrameLine,
+// read as CutFrameLine reads it, as memo lines.
 
 // Appends the block of one subtitle, one item per memo line: its number, the
 // time line, each line of its text ("|" separates them) and an empty line.

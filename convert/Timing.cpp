@@ -1,6 +1,6 @@
 #include "convert/Timing.h"
 
-#include "document/Legendas.h"
+#include "document/FrameLine.h"
 #include "document/NumText.h"
 #include "shell/Unit1.h"
 
@@ -12,12 +12,6 @@ namespace {
 // A subtitle that is left without length gets this many frames, a little
 // under one second at the usual rates; the importers use the same 23.
 constexpr int kDefaultDuration = 23;
-
-std::string FrameLine(int start, int end, std::string_view text) {
-    std::string line = "{" + IntToStr(start) + "}{" + IntToStr(end) + "}";
-    line += text;
-    return line;
-}
 
 // Sums of frame numbers go through Extended so that one beyond the 32-bit
 // range is a conversion error rather than a wrapped number.

@@ -7,13 +7,6 @@
 
 namespace {
 
-// What is left after deleting everything up to and including the first "}";
-// the whole text when there is none.
-std::string_view AfterFirstBrace(std::string_view text) {
-    const std::size_t brace = text.find('}');
-    return brace == std::string_view::npos ? text : text.substr(brace + 1);
-}
-
 // "00", "0" + n below ten, n itself from ten on; a negative or zero field is "00".
 void AppendClockField(std::string &time, Extended value) {
     if (value >= 1 && value < 10)
@@ -68,69 +61,6 @@ std::optional<TimeValue> ReadTime(std::string_view text) {
 }
 
 } // namespace
-
-FrameLineParts SplitFrameLine(std::string_view line) {
-    const std::string_view text = AfterFirstBrace(AfterFirstBrace(line));
-    return {std::string(line.substr(0, line.size() - text.size())), std::string(text)};
-}
-
-namespace {
-
-// The two bound texts of a FrameLine as they stand in it: the end text still
-// holds the "}" that closes it, which the readers remove.
-struct BoundViews {
-    std::string_view startText;
-    std::string_view endText;
-};
-
-BoundViews FrameLineBoundViews(std::string_view line) {
-    std::string_view prefix = line.substr(0, line.size() - AfterFirstBrace(AfterFirstBrace(line)).size());
-    if (prefix.empty())
-        return {};
-    if (prefix.front() == '{')
-        prefix.remove_prefix(1);
-    BoundViews bounds{prefix, prefix};
-    const std::size_t brace = prefix.find('}');
-    if (brace != std::string_view::npos) {
-        bounds.startText = prefix.substr(0, brace);
-        bounds.endText = prefix.substr(brace + 1);
-    }
-    if (!bounds.endText.empty() && bounds.endText.front() == '{')
-        bounds.endText.remove_prefix(1);
-    return bounds;
-}
-
-std::string WithoutFirstBrace(std::string_view text) {
-    std::string result(text);
-    const std::size_t brace = result.find('}');
-    if (brace != std::string::npos)
-        result.erase(brace, 1);
-    return result;
-}
-
-} // namespace
-
-FrameLineBoundTexts FrameLineBounds(std::string_view line) {
-    const BoundViews bounds = FrameLineBoundViews(line);
-    return {std::string(bounds.startText), WithoutFirstBrace(bounds.endText)};
-}
-
-void FrameLineFrames(std::string_view line, int &start, int &end) {
-    if (line.empty())
-        return;
-    const BoundViews bounds = FrameLineBoundViews(line);
-    start = StrToInt(bounds.startText);
-    // The end text nearly always closes with its "}"; reading it in place saves a copy per entry.
-    const std::size_t brace = bounds.endText.find('}');
-    if (brace == std::string_view::npos || brace + 1 == bounds.endText.size())
-        end = StrToInt(bounds.endText.substr(0, brace));
-    else
-        end = StrToInt(WithoutFirstBrace(bounds.endText));
-}
-
-std::string FrameLineText(std::string_view line) {
-    return SplitFrameLine(line).text;
-}
 
 Extended FramesToSeconds(Extended frames, Extended delaySeconds, Extended fps) {
     return (frames - delaySeconds * fps) / fps;

@@ -5,25 +5,7 @@
 #include <string>
 #include <string_view>
 
-// The FrameLine and time routines: a FrameLine is "{start}{end}text", frames
-// in plain decimal digits, the text's lines joined with "|".
-
-struct FrameLineParts {
-    std::string prefix; // the leading "{a}{b}" part
-    std::string text;   // everything after the second "}"
-};
-
-struct FrameLineBoundTexts {
-    std::string startText;
-    std::string endText;
-};
-
-FrameLineParts SplitFrameLine(std::string_view line);
-FrameLineBoundTexts FrameLineBounds(std::string_view line);
-// Converts both bounds as whole numbers; ConvertError when one is not. An
-// empty line leaves start and end unchanged.
-void FrameLineFrames(std::string_view line, int &start, int &end);
-std::string FrameLineText(std::string_view line);
+// The time routines: frame counts and clock times at a rate.
 
 // The seconds into the film at which the conversion shows a frame count, less
 // the delay in seconds; below zero for a time before the film starts.

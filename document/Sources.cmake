@@ -8,6 +8,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/document/LetterCase.cpp
     ${PROJECT_SOURCE_DIR}/document/TextWidth.cpp
     ${PROJECT_SOURCE_DIR}/document/TextFile.cpp
+    ${PROJECT_SOURCE_DIR}/document/FrameLine.cpp
     ${PROJECT_SOURCE_DIR}/document/Legendas.cpp
     ${PROJECT_SOURCE_DIR}/document/Markup.cpp
     ${PROJECT_SOURCE_DIR}/document/ListSelection.cpp

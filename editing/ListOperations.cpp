@@ -1,7 +1,7 @@
 #include "shell/Unit1.h"
 
 #include "document/Chars.h"
-#include "document/Legendas.h"
+#include "document/FrameLine.h"
 #include "document/LetterCase.h"
 #include "document/NumText.h"
 #include "editing/SelectedEntry.h"
@@ -59,7 +59,7 @@ bool InsertAfterSelected(TForm1 &form, std::string text) {
     form.ActiveControl = &form.ListBox1;
     form.ListBox1.TopIndex = index;
     form.SubtitleList().Insert(static_cast<std::size_t>(index) + 1,
-                               "{" + IntToStr(frames.start) + "}{" + IntToStr(frames.end) + "}" + text);
+                               FrameLine(frames.start, frames.end, text));
     form.ListBox1.ItemIndex = index + 1;
     form.ListBox1Click();
     return true;
@@ -83,9 +83,7 @@ void ChangeCaseOfList(TextList &list, LetterCase to) {
 // The first subtitle's start frame: entry 0 from its second character up to
 // its first "}".
 int FirstStartFrame(const TextList &list) {
-    const std::string_view first = list[0];
-    const std::size_t close = first.find('}');
-    return StrToInt(close == std::string_view::npos ? std::string_view{} : Chars(first, 2, close));
+    return StrToInt(CutFrameLine(list[0]).startText);
 }
 
 } // namespace

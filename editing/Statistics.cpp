@@ -1,6 +1,6 @@
 #include "editing/Statistics.h"
 
-#include "document/Legendas.h"
+#include "document/FrameLine.h"
 #include "document/NumText.h"
 #include "document/TextWidth.h"
 #include "editing/SelectedEntry.h"

@@ -1,5 +1,6 @@
 #include "shell/Unit1.h"
 
+#include "document/FrameLine.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
 
@@ -11,33 +12,6 @@
 namespace {
 
 // An entry cut at its braces for editing its text.
-struct EntryParts {
-    std::string start;
-    std::string end;
-    std::string text;
-};
-
-// The text between a "{" and the first "}" after it, and what follows that
-// "}"; nothing when no "{" stands before the first "}".
-std::optional<std::pair<std::string_view, std::string_view>> CutAtBraces(std::string_view line) {
-    const std::size_t open = line.find('{');
-    const std::size_t close = line.find('}');
-    if (open == std::string_view::npos || close == std::string_view::npos || open > close)
-        return std::nullopt;
-    return std::pair{line.substr(open + 1, close - open - 1), line.substr(close + 1)};
-}
-
-// "{start}{end}text"; nothing for an entry whose frames do not stand in braces.
-std::optional<EntryParts> SplitForEditing(std::string_view entry) {
-    const auto start = CutAtBraces(entry);
-    if (!start)
-        return std::nullopt;
-    const auto end = CutAtBraces(start->second);
-    if (!end)
-        return std::nullopt;
-    return EntryParts{std::string(start->first), std::string(end->first), std::string(end->second)};
-}
-
 // A field's text when it holds a whole number, else the frame the entry has.
 const std::string &FrameOrOwn(const std::string &field, const std::string &own) {
     return TryStrToInt(field) ? field : own;
@@ -52,8 +26,8 @@ void WriteFrameFields(TForm1 &form) {
     const auto index = static_cast<std::size_t>(form.ListBox1.ItemIndex);
     const std::string_view entry = form.SubtitleList()[index];
     const FrameLineBoundTexts own = FrameLineBounds(entry);
-    std::string rebuilt = "{" + FrameOrOwn(form.Edit5.Text, own.startText) + "}{" +
-                          FrameOrOwn(form.Edit6.Text, own.endText) + "}" + FrameLineText(entry);
+    std::string rebuilt = FrameLine(FrameOrOwn(form.Edit5.Text, own.startText),
+                                    FrameOrOwn(form.Edit6.Text, own.endText), FrameLineText(entry));
     form.SubtitleList().Set(index, std::move(rebuilt));
 }
 
@@ -102,13 +76,13 @@ void TForm1::ListBox1DblClick() {
     const std::string entry(SubtitleList()[index]);
     if (entry.empty())
         return;
-    const std::optional<EntryParts> parts = SplitForEditing(entry);
+    const std::optional<FrameLineViews> parts = FindFrameLineBraces(entry);
     // CHOICE: an entry whose frames do not stand in braces is offered whole,
     // and the answer replaces it whole, so that the user can repair it.
-    std::string value = parts ? parts->text : entry;
+    std::string value = parts ? std::string(parts->text) : entry;
     if (!platform.UI.InputQuery(Message(MessageRow::ChangeSubtitles), Message(MessageRow::FieldToChange), value))
         return;
-    SubtitleList().Set(index, parts ? "{" + parts->start + "}{" + parts->end + "}" + value : value);
+    SubtitleList().Set(index, parts ? FrameLine(parts->startText, parts->endText, value) : value);
     // The SubRip text no longer matches the list until the next conversion.
     Guardar1.Enabled = false;
     // A repaired entry is shown, so the frame fields match it.

@@ -1,6 +1,7 @@
 #include "formats/Importers.h"
 
 #include "document/Chars.h"
+#include "document/FrameLine.h"
 #include "document/Legendas.h"
 #include "formats/ImportSteps.h"
 

@@ -32,9 +32,7 @@ void ImportDVDSubtitle(ImportContext &ctx, std::string &firstLine, std::string &
     WorkLines &work = ctx.WorkList;
     ctx.Begin(Alert::SameFps, ctx.BoxHeader());
 
-    work.DeleteUntil(kBlockEnd);
-    if (!work.Empty())
-        work.DeleteTop();
+    work.DeleteThrough(kBlockEnd);
 
     int start = 0;
     int end = 0;

@@ -17,10 +17,7 @@ bool IsContinuationLine(std::string_view line) {
 }
 
 bool AnyLineHoldsBreaks(const WorkLines &work) {
-    for (std::size_t i = 0; i < work.Count(); ++i)
-        if (work.Item(i).find("//") != std::string::npos)
-            return true;
-    return false;
+    return work.AnyLine([](std::string_view line) { return Holds(line, "//"); });
 }
 
 // Every "//" read as a line break, from left to right ("///" gives "|/").

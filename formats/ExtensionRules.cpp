@@ -1,17 +1,6 @@
 #include "formats/ExtensionRules.h"
 
-const std::array<ExtensionRule, 8> kExtensionRules{{
-    {"SRT", ImportSubRip},
-    {"STL", ImportSpruceStl},
-    // The MPlayer 1 importer hands files of the second kind to the MPlayer 2 importer.
-    {"MPL", ImportMPlayer1},
-    // The SubStation Alpha importer hands scripts of the advanced kind on.
-    {"SSA", ImportSubStationAlpha},
-    {"ASS", ImportAdvancedSubStationAlpha},
-    {"SON", ImportSpruceDVDMaestro},
-    {"PSB", ImportPowerDivX},
-    {"SBT", ImportSBT},
-}};
+#include "formats/InputFormats.h"
 
 std::string FileExtension(std::string_view path) {
     const auto dot = path.rfind('.');
@@ -25,7 +14,7 @@ std::string FileExtension(std::string_view path) {
 
 void ImportByExtension(ImportContext &ctx, std::string_view extension, std::string &firstLine,
                        std::string &secondLine, std::string &formatName) {
-    for (const ExtensionRule &rule : kExtensionRules)
-        if (rule.extension == extension)
-            rule.importer(ctx, firstLine, secondLine, formatName);
+    for (const InputFormat &format : kInputFormats)
+        if (!format.extension.empty() && format.extension == extension)
+            format.importer(ctx, firstLine, secondLine, formatName);
 }

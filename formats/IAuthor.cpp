@@ -3,6 +3,7 @@
 
 #include "document/Legendas.h"
 #include "document/NumText.h"
+#include "formats/ImportSteps.h"
 
 // An I-Author script lists pictures: a line "BMPFILE: name.bmp", then among
 // further lines one holding "STARTTIME:" and, after it, one holding
@@ -17,10 +18,6 @@ constexpr std::string_view kStartMark = "STARTTIME:";
 constexpr std::string_view kEndMark = "DISABLE_OGT";
 constexpr std::string_view kEndSuffix = " DISABLE_OGT";
 constexpr Extended kWrapSeconds = 256;
-
-bool Holds(std::string_view line, std::string_view mark) {
-    return line.find(mark) != std::string_view::npos;
-}
 
 // Deletes lines from the top until one holds the mark, which stays; false
 // when the script ends first.
@@ -42,10 +39,8 @@ std::string EndText(std::string_view endLine) {
 void ImportIAuthor(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                    std::string &formatName) {
     WorkLines &work = ctx.WorkList;
-    ctx.ShowAlert(Alert::SameFps);
+    ctx.Begin(Alert::SameFps, ctx.BoxHeader());
     ctx.UI.ShowMessage(std::string(kLongWait));
-    ctx.ImportBuffer.Clear();
-    ctx.ImportBuffer.Add(ctx.BoxHeader());
     const Extended fps = ctx.CurrentFps;
     int wrapCount = 0;
     int previousEnd = 0;

@@ -1,5 +1,6 @@
 #include "formats/ImportContext.h"
 
+#include "document/FrameLine.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
 
@@ -105,10 +106,4 @@ int ApplyDefaultDuration(int start, int end) {
     if (end > start)
         return end;
     return ToInt32(static_cast<Extended>(start) + kDefaultDurationFrames);
-}
-
-std::string FrameLine(int start, int end, std::string_view text) {
-    std::string line = "{" + IntToStr(start) + "}{" + IntToStr(end) + "}";
-    line += text;
-    return line;
 }

@@ -39,6 +39,13 @@ public:
     void TakeTop(std::string &into);
     // Deletes empty lines from the top until a non-empty line or the end of the list.
     void DeleteEmptyTop();
+    // Whether any line left, from the top, passes `test`; it stops at the first that does.
+    template <typename Test> bool AnyLine(Test test) const {
+        for (std::size_t i = 0; i < Count(); ++i)
+            if (test(Item(i)))
+                return true;
+        return false;
+    }
 
 private:
     friend struct ImportContext;
@@ -114,6 +121,3 @@ std::string FileHeader(std::string_view rateText);
 // The end frame, or start + 23 when the end is not after the start. Throws
 // ConvertError when that leaves the 32-bit range.
 int ApplyDefaultDuration(int start, int end);
-
-// "{start}{end}text".
-std::string FrameLine(int start, int end, std::string_view text);

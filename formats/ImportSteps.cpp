@@ -13,6 +13,10 @@ void AppendFurtherLine(std::string &text, std::string_view line) {
     text += line;
 }
 
+bool Holds(std::string_view line, std::string_view part) {
+    return line.find(part) != std::string_view::npos;
+}
+
 std::string_view AfterFirst(std::string_view text, char separator) {
     const auto at = text.find(separator);
     return at == std::string_view::npos ? text : text.substr(at + 1);

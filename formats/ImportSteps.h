@@ -15,6 +15,9 @@ void AppendTextLine(std::string &text, std::string_view line);
 // A further line of a subtitle goes behind a "|", even when the text so far is empty.
 void AppendFurtherLine(std::string &text, std::string_view line);
 
+// Whether `part` stands anywhere in the line.
+bool Holds(std::string_view line, std::string_view part);
+
 // The text after the first `separator`; the whole text when it has none.
 std::string_view AfterFirst(std::string_view text, char separator);
 

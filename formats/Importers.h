@@ -14,47 +14,5 @@
 using Importer = void(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
                       std::string &formatName);
 
-// Time-line formats.
-Importer ImportSubRip;
-Importer ImportSubViewer1;
-Importer ImportSubViewer2;
-Importer ImportTMPlayer;
-Importer ImportTMPlayerOneLine;
-Importer ImportViPlay;
-Importer ImportTurboTitler;
-Importer ImportZeroG;
-Importer ImportSpruceStl;
-
-// Block and frame-count formats.
-Importer ImportUlead;
-Importer ImportDVDSubtitle;
-Importer ImportAQTitle;
-Importer ImportMPlayer1;
-Importer ImportMPlayer2;
-
-// Script and markup formats.
-Importer ImportSubStationAlpha;
-Importer ImportAdvancedSubStationAlpha;
-Importer ImportSami;
-
-// Single-line timecode formats.
-Importer ImportDVDJunior;
-Importer ImportPowerDivX;
-Importer ImportSpruceDVDMaestro;
-Importer ImportMacDVDStudioPro;
-Importer ImportCaptions32;
-Importer ImportPinnacle;
-
-// Block timecode formats.
-Importer ImportFabSubtitler;
-Importer ImportDVDSubtitleSystem;
-Importer ImportAdobeEncore;
-Importer ImportSonicDVDCreator;
-
-// Paired-line and record formats.
-Importer ImportSubCreator;
-Importer ImportSBT;
-Importer ImportInscriberCG;
-
-// Picture scripts.
-Importer ImportIAuthor;
+// Every importer of the format table, one declaration per row.
+#include "formats/ImporterDeclarations.h"

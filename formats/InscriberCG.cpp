@@ -52,8 +52,7 @@ void ImportInscriberCG(ImportContext &ctx, std::string &firstLine, std::string &
     ctx.ImportBuffer.Clear();
     ctx.ShowAlert(Alert::SameFps);
     // CHOICE: a file of no more than its header lines gives an empty list.
-    for (std::size_t i = 0; i < kHeaderLines && !work.Empty(); ++i)
-        work.DeleteTop();
+    work.DeleteTop(kHeaderLines);
     std::string pending;
     while (!work.Empty()) {
         const std::string line = work.TakeTop();

@@ -1,58 +1,60 @@
 #include "formats/OpenFilter.h"
 
+#include "formats/InputFormats.h"
+#include "shell/MessageTable.h"
+
+#include <string_view>
+
 namespace {
-constexpr std::optional<MessageRow> kFixed;
+
+// NOTE: the list names ViPlay's "*.vsf" as "*vsf", without its dot, as it
+// always has; the filter only helps to pick a file and recognition never
+// looks at it. A format whose patterns it lacks adds them at the end.
+constexpr std::string_view kAllSubtitlesPatterns =
+    "*.sub;*.srt;*.txt;*vsf;*.tts;*.zeg;*.aqt;*.stl;*.mpl;*.ssa;*.ass;*.smi;*.sami;*.son;*.psb;*.sbt";
+
+// Calls `each` with every pattern of a ";"-separated list.
+template <typename Each> void ForEachPattern(std::string_view patterns, Each each) {
+    while (!patterns.empty()) {
+        const std::size_t semicolon = patterns.find(';');
+        each(patterns.substr(0, semicolon));
+        patterns = semicolon == std::string_view::npos ? std::string_view{} : patterns.substr(semicolon + 1);
+    }
 }
 
-// NOTE: the pattern of "All Subtitles" holds "*vsf" without its dot, as it
-// always has; the filter only helps to pick a file and recognition never
-// looks at it.
-const std::array<OpenFilterEntry, 34> kOpenFilterEntries{{
-    {MessageRow::AllSubtitles, "", "*.sub;*.srt;*.txt;*vsf;*.tts;*.zeg;*.aqt;*.stl;*.mpl;*.ssa;*.ass;*.smi;*.sami;*.son;*.psb;*.sbt"},
-    {kFixed, "Adobe Encore DVD", "*.txt"},
-    {kFixed, "Advanced SubStation Alpha", "*.ass"},
-    {kFixed, "AQTitle", "*.aqt"},
-    {kFixed, "Captions 32", "*.txt"},
-    {kFixed, "DVD Junior", "*.txt"},
-    {kFixed, "DVD Subtitle System", "*.txt"},
-    {kFixed, "DVD Subtitle", "*.sub"},
-    {kFixed, "FAB Subtitler", "*.txt"},
-    {kFixed, "I-Author Script", "*.txt"},
-    {kFixed, "Inscriber CG", "*.txt"},
-    {kFixed, "Mac DVD Studio Pro", "*.txt"},
-    {kFixed, "MicroDVD", "*.sub"},
-    {kFixed, "MPlayer1", "*.mpl"},
-    {kFixed, "MPlayer2", "*.mpl"},
-    {kFixed, "Pinnacle Impression", "*.txt"},
-    {kFixed, "PowerDivX", "*.psb"},
-    {kFixed, "SAMI Captioning", "*.smi;*.sami"},
-    {kFixed, "SBT", "*.sbt"},
-    {kFixed, "Sonic DVD Creator", "*.sub"},
-    {kFixed, "Spruce DVDMaestro", "*.son"},
-    {kFixed, "Spruce Subtitle File", "*.stl"},
-    {kFixed, "SubCreator 1.x", "*.txt"},
-    {kFixed, "SubRip", "*.srt"},
-    {kFixed, "SubStation Alpha", "*.ssa"},
-    {kFixed, "SubViewer 1.0", "*.sub"},
-    {kFixed, "SubViewer 2.0", "*.sub"},
-    {kFixed, "TMPlayer", "*.txt"},
-    {kFixed, "TMPlayer (one line)", "*.txt"},
-    {kFixed, "Turbo Titler", "*.tts"},
-    {kFixed, "Ulead DVD Workshop2", "*.txt"},
-    {kFixed, "ViPlay", "*.vsf"},
-    {kFixed, "Zero G", "*.zeg"},
-    {MessageRow::AllFiles, "", "*.*"},
-}};
+// The pattern as it stands in the list, or "*.ext" as "*ext".
+bool Names(std::string_view list, std::string_view pattern) {
+    bool named = false;
+    ForEachPattern(list, [&](std::string_view listed) {
+        named = named || listed == pattern || (pattern.starts_with("*.") && listed.substr(1) == pattern.substr(2) &&
+                                               listed.starts_with('*'));
+    });
+    return named;
+}
+
+std::string AllSubtitlesPatterns() {
+    std::string list(kAllSubtitlesPatterns);
+    for (const InputFormat &format : kInputFormats)
+        ForEachPattern(format.patterns, [&](std::string_view pattern) {
+            if (!Names(list, pattern))
+                list.append(";").append(pattern);
+        });
+    return list;
+}
+
+void AppendEntry(std::string &filter, std::string_view description, std::string_view patterns) {
+    if (!filter.empty())
+        filter += '|';
+    filter.append(description).append("|").append(patterns);
+}
+
+} // namespace
 
 std::string OpenDialogFilter(std::uint8_t language) {
     std::string filter;
-    for (const OpenFilterEntry &entry : kOpenFilterEntries) {
-        if (!filter.empty())
-            filter += '|';
-        filter += entry.messageRow == kFixed ? std::string(entry.description)
-                                             : MessageText(*entry.messageRow, language);
-        filter += '|';
-        filter += entry.pattern;
-    }
+    AppendEntry(filter, MessageText(MessageRow::AllSubtitles, language), AllSubtitlesPatterns());
+    for (const InputFormat &format : kInputFormats)
+        AppendEntry(filter, format.name, format.patterns);
+    AppendEntry(filter, MessageText(MessageRow::AllFiles, language), "*.*");
     return filter;
 }

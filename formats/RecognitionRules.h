@@ -1,22 +1,19 @@
 #pragma once
 
-#include "formats/Importers.h"
+#include "formats/InputFormats.h"
 
-#include <array>
+#include <span>
 #include <string>
-#include <string_view>
 
-// Recognition by content: a rule is a test on the first two lines of the
-// file (l1, l2) and the importer it calls when the test holds. Character
-// positions count from 1; a line too short for a position differs from
-// every literal there.
+// A content rule with the importer of its format.
 struct RecognitionRule {
     int number;
     bool (*holds)(std::string_view l1, std::string_view l2);
     Importer *importer;
 };
 
-extern const std::array<RecognitionRule, 23> kRecognitionRules;
+// Every format's content rule, in the order of the rule numbers.
+std::span<const RecognitionRule> RecognitionOrder();
 
 // Tries every rule in order, each on the lines as they stand when its turn
 // comes: an importer that accepts empties both lines, so no later rule holds.

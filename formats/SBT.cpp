@@ -23,8 +23,7 @@ void ImportSBT(ImportContext &ctx, std::string &firstLine, std::string &secondLi
         // An empty second line adds nothing; an empty first line leaves the second alone.
         if (!secondTextLine.empty())
             text = text.empty() ? secondTextLine : text + "|" + secondTextLine;
-        for (std::size_t i = 0; i < kRecordLines && !work.Empty(); ++i)
-            work.DeleteTop();
+        work.DeleteTop(kRecordLines);
         ctx.AddAtBoxRate(startTime, endTime, text);
     }
     ctx.HandOver(firstLine, secondLine, formatName, "SBT");

@@ -17,10 +17,6 @@ constexpr std::string_view kSyncMark = "   <SYNC START=";
 constexpr std::string_view kTextMark = "      <P CLASS=SUBTTL>";
 constexpr Extended kMillisecondsPerSecond = 1000;
 
-bool Holds(std::string_view line, std::string_view marker) {
-    return line.find(marker) != std::string_view::npos;
-}
-
 // The frame of a line "   <SYNC START=1000>": the text after the marker
 // without its last character (the ">").
 int SyncFrame(const ImportContext &ctx, std::string_view line) {
@@ -34,9 +30,7 @@ int SyncFrame(const ImportContext &ctx, std::string_view line) {
 // kinds whose SYNC gives the end.
 void ReadExactMarkers(ImportContext &ctx) {
     WorkLines &work = ctx.WorkList;
-    work.DeleteUntil("<BODY>");
-    if (!work.Empty())
-        work.DeleteTop();
+    work.DeleteThrough("<BODY>");
 
     // NOTE: a subtitle without a SYNC line keeps the start, and one without
     // a clearing SYNC the end, of the subtitle before it.
@@ -92,10 +86,7 @@ void ReadTolerantly(ImportContext &ctx) {
 }
 
 bool UsesExactMarkers(const WorkLines &work) {
-    for (std::size_t i = 0; i < work.Count(); ++i)
-        if (Holds(work.Item(i), kSyncMark))
-            return true;
-    return false;
+    return work.AnyLine([](std::string_view line) { return Holds(line, kSyncMark); });
 }
 } // namespace
 

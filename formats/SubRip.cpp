@@ -2,6 +2,7 @@
 
 #include "document/Chars.h"
 #include "document/Errors.h"
+#include "document/FrameLine.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
 #include "formats/ImportSteps.h"
@@ -86,9 +87,7 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
         !(IsTimeLine(work.Item(0)) || (TryStrToInt(work.Item(0)) && IsTimeLine(work.Item(1)))))
         return;
 
-    ctx.ShowAlert(Alert::SameFps);
-    ctx.ImportBuffer.Clear();
-    ctx.ImportBuffer.Add(ctx.ValueHeader());
+    ctx.Begin(Alert::SameFps, ctx.ValueHeader());
 
     bool checkNumbering = true;
     int blockCounter = 0;

@@ -34,10 +34,7 @@ bool IsAdvancedScript(const WorkLines &work) {
 
 // Some writers fill the effect field with "!Effect"; most leave it empty.
 bool FileUsesEffectMark(const WorkLines &work) {
-    for (std::size_t i = 0; i < work.Count(); ++i)
-        if (IsEvent(work.Item(i)) && work.Item(i).find(kEffectMark) != std::string::npos)
-            return true;
-    return false;
+    return work.AnyLine([](std::string_view line) { return IsEvent(line) && Holds(line, kEffectMark); });
 }
 
 // Takes the text up to the next "," as a field and deletes through that

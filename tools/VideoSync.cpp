@@ -1,6 +1,7 @@
 #include "tools/VideoSync.h"
 
 #include "convert/SubRipWriter.h"
+#include "document/FrameLine.h"
 #include "document/NumText.h"
 #include "tools/SpeechDetector.h"
 
@@ -61,7 +62,7 @@ std::vector<SubtitleSpan> SubtitleSpans(const TextList &entries, Extended fps) {
         return spans;
     spans.reserve(entries.Count());
     for (const std::string_view entry : entries) {
-        const SubRipSource source = SplitForSubRip(entry);
+        const FrameLineViews source = CutFrameLine(entry);
         const std::optional<int> start = TryStrToInt(source.startText);
         const std::optional<int> end = TryStrToInt(source.endText);
         if (start && end)

@@ -1,4 +1,5 @@
 #include "convert/SubRipWriter.h"
+#include "document/FrameLine.h"
 #include "shell/Unit1.h"
 #include "tests/support/FakePlatform.h"
 
@@ -41,7 +42,7 @@ void PrintTo(const SplitCase &c, std::ostream *out) {
 
 TEST_P(SubRipSplit, BoundsAndText) {
     const SplitCase &c = GetParam();
-    const SubRipSource source = SplitForSubRip(c.line);
+    const FrameLineViews source = CutFrameLine(c.line);
     EXPECT_EQ(source.startText, c.startText);
     EXPECT_EQ(source.endText, c.endText);
     EXPECT_EQ(source.text, c.text);

@@ -3,6 +3,7 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/document/LargeBlockTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/ListChangeTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/NumTextTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/document/FrameLineTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/LegendasTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/TextFileTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/TextEncodingTest.cpp

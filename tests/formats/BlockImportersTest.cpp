@@ -1,4 +1,5 @@
 #include "tests/formats/ImportTable.h"
+#include "tests/formats/OpenedFile.h"
 
 #include "shell/Unit1.h"
 #include "tests/support/FakePlatform.h"
@@ -58,60 +59,28 @@ INSTANTIATE_TEST_SUITE_P(Importers, BlockImports, ::testing::Values(
     ImportCaseName);
 // clang-format on
 
-// Each format through the opener: the caption, the frame-rate box and the
-// entries after opening, with the alerts on.
-struct OpenCase {
-    const char *fileName;
-    std::string bytes;
-    std::string caption, box;
-    std::vector<std::string> entries;
-    std::vector<int> alertRows;
-};
-
-class OpeningFormats : public ::testing::TestWithParam<OpenCase> {};
+// Each format through the opener with the alerts on.
+class OpeningFormats : public OpeningFiles {};
 
 TEST_P(OpeningFormats, ShowTheirNameAndRate) {
-    const OpenCase &c = GetParam();
-    const fs::path path = fs::temp_directory_path() / "lumavert-importers-ii" / c.fileName;
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << c.bytes;
-    FakePlatform fake;
-    TForm1 form{fake.platform};
-    form.CurrentLanguage = kEnglish;
-    form.ActivarosAlertas1.Checked = true;
-    fake.dialogs.ChooseFile(path.string());
-    form.Run(&TForm1::btAbrirClick);
-    fs::remove(path);
-
-    EXPECT_EQ(form.Formato.Caption, c.caption);
-    EXPECT_EQ(form.Combobox2.Text, c.box);
-    EXPECT_EQ(form.SubtitleList().ToVector(), c.entries);
-    std::vector<std::string> alerts;
-    for (int row : c.alertRows)
-        alerts.push_back(MessageText(static_cast<MessageRow>(row), kEnglish));
-    EXPECT_EQ(fake.dialogs.Messages(), alerts);
+    OpenAndCheck();
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Files, OpeningFormats, ::testing::Values(
-    OpenCase{"ulead.txt", "#Ulead subtitle format\r\n#FR:23.976\r\n#Subtitle text begin\r\n"
-             "#1 00;00;01;00 00;00;02;00\r\nHi\r\n#Subtitle text end\r\n",
-             "Ulead subtitle format", "23,976", {"{24}{48}Hi"}, {}},
-    OpenCase{"dvd.sub", "{HEAD\n}\n{T 00:00:01:00\nHi\n}\n{T 00:00:02:00\n\n}\n",
-             "DVDSubtitle", "25,000", {"{25}{50}Hi"}, {48}},
-    OpenCase{"frames.aqt", "-->> 10\nHi\n-->> 20\n", "AQTitle", "25,000", {"{10}{20}Hi"}, {49}},
-    OpenCase{"one.mpl", "10,20,0,Hi\n", "MPlayer 1", "25,000", {"{10}{20}Hi"}, {49}},
-    OpenCase{"two.MPL", "[10][20]Hi\n", "MPlayer 2", "25,000", {"{25}{50}Hi"}, {49}},
-    OpenCase{"script.ssa", "[Script Info]\n[Events]\n"
-             "Dialogue: Marked=0,0:00:01.00,0:00:02.00,Default,,0000,0000,0000,,Hi\\Nthere\n",
-             "SubStation Alpha", "25,000", {"{25}{50}Hi|there"}, {48}},
-    OpenCase{"cues.smi", "<SAMI>\n<BODY>\n<SYNC Start=1000><P>Hi\n<SYNC Start=2000><P>&nbsp;\n</BODY>\n",
-             "SAMI Captioning", "25,000", {"{25}{50}Hi"}, {49}}),
-    [](const ::testing::TestParamInfo<OpenCase> &info) {
-        std::string name;
-        for (const char c : std::string(info.param.fileName))
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
+    OpenedFile{"ulead.txt", "#Ulead subtitle format\r\n#FR:23.976\r\n#Subtitle text begin\r\n"
+             "#1 00;00;01;00 00;00;02;00\r\nHi\r\n#Subtitle text end\r\n", "",
+             "Ulead subtitle format", "23,976", {"{24}{48}Hi"}, true, {}},
+    OpenedFile{"dvd.sub", "{HEAD\n}\n{T 00:00:01:00\nHi\n}\n{T 00:00:02:00\n\n}\n", "",
+             "DVDSubtitle", "25,000", {"{25}{50}Hi"}, true, {48}},
+    OpenedFile{"frames.aqt", "-->> 10\nHi\n-->> 20\n", "", "AQTitle", "25,000", {"{10}{20}Hi"}, true, {49}},
+    OpenedFile{"one.mpl", "10,20,0,Hi\n", "", "MPlayer 1", "25,000", {"{10}{20}Hi"}, true, {49}},
+    OpenedFile{"two.MPL", "[10][20]Hi\n", "", "MPlayer 2", "25,000", {"{25}{50}Hi"}, true, {49}},
+    OpenedFile{"script.ssa", "[Script Info]\n[Events]\n"
+             "Dialogue: Marked=0,0:00:01.00,0:00:02.00,Default,,0000,0000,0000,,Hi\\Nthere\n", "",
+             "SubStation Alpha", "25,000", {"{25}{50}Hi|there"}, true, {48}},
+    OpenedFile{"cues.smi", "<SAMI>\n<BODY>\n<SYNC Start=1000><P>Hi\n<SYNC Start=2000><P>&nbsp;\n</BODY>\n", "",
+             "SAMI Captioning", "25,000", {"{25}{50}Hi"}, true, {49}}),
+    OpenedFileName);
 // clang-format on
 } // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 // A Captions 32 line: ":" at 3, 6, 9, 17, 20 and 23, "," at 13 and 27, "|" at 62.
@@ -28,13 +29,13 @@ class ContentRules : public ::testing::TestWithParam<RuleCase> {};
 
 TEST_P(ContentRules, TakeTheirLinesAndNoNearMiss) {
     const RuleCase &c = GetParam();
-    const RecognitionRule &rule = kRecognitionRules[c.number - 1];
+    const auto rules = RecognitionOrder();
+    const RecognitionRule &rule = rules[static_cast<std::size_t>(c.number - 1)];
     EXPECT_EQ(rule.number, c.number);
     EXPECT_EQ(rule.importer, c.importer);
     EXPECT_TRUE(rule.holds(c.l1, c.l2));
     EXPECT_FALSE(rule.holds(c.nearL1, c.nearL2));
-    const auto first = std::find_if(kRecognitionRules.begin(), kRecognitionRules.end(),
-                                    [&](const RecognitionRule &r) { return r.holds(c.l1, c.l2); });
+    const auto first = std::ranges::find_if(rules, [&](const RecognitionRule &r) { return r.holds(c.l1, c.l2); });
     EXPECT_EQ(first->number, c.number) << "an earlier rule takes the lines";
 }
 
@@ -98,8 +99,8 @@ TEST_F(Dispatch, ASubViewerFileNamedSrtPassesTheSubRipImporterByTheContentRules)
     ImportByExtension(ctx, FileExtension("C:\\Films\\movie.srt"), first, second, formatName);
     EXPECT_EQ(first, "OK");
     EXPECT_EQ(work.Count(), 3u);
-    const auto taking = std::find_if(kRecognitionRules.begin(), kRecognitionRules.end(),
-                                     [&](const RecognitionRule &r) { return r.holds(work[0], work[1]); });
+    const auto taking =
+        std::ranges::find_if(RecognitionOrder(), [&](const RecognitionRule &r) { return r.holds(work[0], work[1]); });
     EXPECT_EQ(taking->importer, ImportSubViewer2);
 }
 
@@ -111,6 +112,29 @@ TEST_F(Dispatch, AnAcceptedFileMatchesNoLaterRule) {
     EXPECT_EQ(first, "");
     EXPECT_EQ(second, "");
     EXPECT_EQ(work, (TextList{"{1}{1}25", "{25}{50}Hello"}));
+}
+
+// A row that names an extension or a content rule must name an importer to
+// call, and keys, extensions and rule numbers must each be unique, the
+// numbers running from 1 without a gap.
+TEST(InputFormatTable, RowsAreConsistent) {
+    std::set<std::string_view> keys, extensions;
+    std::set<int> numbers;
+    for (const InputFormat &format : kInputFormats) {
+        EXPECT_TRUE(keys.insert(format.key).second) << format.key;
+        EXPECT_FALSE(format.name.empty() || format.patterns.empty() || format.mimeType.empty()) << format.key;
+        if (!format.extension.empty()) {
+            EXPECT_TRUE(extensions.insert(format.extension).second && format.importer) << format.key;
+        }
+        if (format.rule.number != 0) {
+            EXPECT_TRUE(numbers.insert(format.rule.number).second && format.importer && format.rule.holds)
+                << format.key;
+        }
+    }
+    EXPECT_EQ(numbers.size(), RecognitionOrder().size());
+    EXPECT_EQ(*numbers.rbegin(), static_cast<int>(numbers.size()));
+    EXPECT_EQ(ImporterOf("subrip"), ImportSubRip);
+    EXPECT_EQ(ImporterOf("none"), nullptr);
 }
 
 TEST(FileExtensions, AreTheUpperCasedTextAfterTheLastDot) {

@@ -1,4 +1,5 @@
-#include "tests/formats/ImportBench.h"
+#include "tests/formats/ImportTable.h"
+#include "tests/formats/OpenedFile.h"
 
 #include "formats/SingleLineFormats.h"
 #include "shell/MessageTable.h"
@@ -22,29 +23,10 @@ std::string Captions32Line(const std::string &times, const std::string &first, c
            std::string(33 - second.size(), ' ');
 }
 
-struct SingleLineCase {
-    const char *name;
-    Importer *importer;
-    std::string text;
-    std::string box;
-    Lines buffer;
-    std::string boxAfter, format;
-};
-
-class SingleLineImport : public ImportBench, public ::testing::WithParamInterface<SingleLineCase> {};
+class SingleLineImport : public ImportTable {};
 
 TEST_P(SingleLineImport, OneFrameLinePerSubtitleLine) {
-    const SingleLineCase &c = GetParam();
-    ctx.AlertsOn = true;
-    boxText = c.box;
-    Import(*c.importer, c.text);
-    EXPECT_EQ(buffer.ToVector(), c.buffer);
-    EXPECT_EQ(boxText, c.boxAfter);
-    EXPECT_EQ(formatName, c.format);
-    EXPECT_EQ(subtitles, buffer);
-    EXPECT_EQ(work, buffer);
-    EXPECT_EQ(firstLine + secondLine, "");
-    EXPECT_EQ(dialogs.Messages(), Lines{MessageText(MessageRow::SameFps, kEnglish)});
+    Check();
 }
 
 // The rate of every row is 25 frames per second unless the box says otherwise;
@@ -55,46 +37,46 @@ TEST_P(SingleLineImport, OneFrameLinePerSubtitleLine) {
 INSTANTIATE_TEST_SUITE_P(
     Formats, SingleLineImport,
     ::testing::Values(
-        SingleLineCase{"DVDJunior", ImportDVDJunior,
+        ImportCase{"DVDJunior", ImportDVDJunior,
             "Subtitle File Mark:2:...\n00:00:01:00&00:00:02:00#Hello<world\n00:00:03:50&00:00:03:50#A<b<c",
             "25.000", {"{1}{1}25,000", "{25}{50}Hello|world", "{88}{111}A|b|c"}, "25,000", "DVDJunior"},
         // Lines without "&", or without "#" after it, hold no subtitle.
-        SingleLineCase{"DVDJuniorSkips", ImportDVDJunior,
+        ImportCase{"DVDJuniorSkips", ImportDVDJunior,
             "Subtitle File Mark\n\nno times\n00:00:01:00#x&y\n00:00:01:00&00:00:02:00#ok\n",
             "25,000", {"{1}{1}25,000", "{25}{50}ok"}, "25,000", "DVDJunior"},
         // The header line is never read as a subtitle, whatever it holds.
-        SingleLineCase{"DVDJuniorHeaderOnly", ImportDVDJunior, "Subtitle File Mark&00:00:02:00#",
+        ImportCase{"DVDJuniorHeaderOnly", ImportDVDJunior, "Subtitle File Mark&00:00:02:00#",
             "25,000", {"{1}{1}25,000"}, "25,000", "DVDJunior"},
-        SingleLineCase{"PowerDivX", ImportPowerDivX,
+        ImportCase{"PowerDivX", ImportPowerDivX,
             "{0:00:01}{0:00:03}Hi|there\n{bad line}\n\n{0:00:05}{0:00:04}",
             "23.976", {"{1}{1}23,976", "{24}{72}Hi|there", "{120}{143}"}, "23,976", "PowerDivX"},
-        SingleLineCase{"SpruceDVDMaestro", ImportSpruceDVDMaestro,
+        ImportCase{"SpruceDVDMaestro", ImportSpruceDVDMaestro,
             "st_format 2\nDisplay_Area (0 2 719 479)\n\n0001  00:00:19:13 00:00:22:10 - Hello - Hi\n"
             "not a subtitle\n0002  00:00:23:00 00:00:24:50 One-way\n\n0003  00:00:25:00 00:00:26:00 a  b",
             "25.000", {"{1}{1}25,000", "{478}{552}-Hello |Hi", "{575}{612}One|way", "{625}{650}a  b"},
             "25,000", "Spruce DVD Maestro"},
         // Reading starts at "0001" only; a file without it has no subtitle.
-        SingleLineCase{"SpruceDVDMaestroWithoutFirstSubtitle", ImportSpruceDVDMaestro,
+        ImportCase{"SpruceDVDMaestroWithoutFirstSubtitle", ImportSpruceDVDMaestro,
             "st_format 2\n0002  00:00:01:00 00:00:02:00 x",
             "25,000", {"{1}{1}25,000"}, "25,000", "Spruce DVD Maestro"},
         // No layout test: a line of anything else is a subtitle of invalid times.
-        SingleLineCase{"MacDVDStudioPro", ImportMacDVDStudioPro, "00:00:03:00\t00:00:08:00\tText\nanything",
+        ImportCase{"MacDVDStudioPro", ImportMacDVDStudioPro, "00:00:03:00\t00:00:08:00\tText\nanything",
             "25.000", {"{1}{1}25,000", "{75}{200}Text", "{0}{23}"}, "25,000", "Mac DVD Studio Pro"},
-        SingleLineCase{"Captions32", ImportCaptions32,
+        ImportCase{"Captions32", ImportCaptions32,
             Captions32Line("00:00:01:00 , 00:00:02:00 , ", "Hello", "World") + "\n" +
                 Captions32Line("00:00:03:00 , 00:00:04:00 , ", "One", "") +
                 "\n00:00:05:00 , 00:00:06:00 , No bar   ",
             "25.000", {"{1}{1}25,000", "{25}{50}Hello|World", "{75}{100}One", "{125}{150}No bar"},
             "25,000", "Captions32"},
         // Pinnacle converts at the rate the opener set (25), not at the box's.
-        SingleLineCase{"Pinnacle", ImportPinnacle,
+        ImportCase{"Pinnacle", ImportPinnacle,
             "-----\n#INPOINT OUTPOINT PATH\n-----\n00:03:15:22 00:03:23:10 This is line one.\n"
             "This is line two.\n00:00:01:00 00:00:02:00 Never read",
             "30.5", {"{1}{1}30,5", "{4880}{5078}This is line one.", "{0}{23}"}, "30,5",
             "Pinnacle Impression"},
-        SingleLineCase{"PinnacleHeaderOnly", ImportPinnacle, "-----\n#INPOINT OUTPOINT PATH\n-----",
+        ImportCase{"PinnacleHeaderOnly", ImportPinnacle, "-----\n#INPOINT OUTPOINT PATH\n-----",
             "25,000", {"{1}{1}25,000"}, "25,000", "Pinnacle Impression"}),
-    [](const ::testing::TestParamInfo<SingleLineCase> &info) { return std::string(info.param.name); });
+    ImportCaseName);
 // clang-format on
 
 // The text rules of the formats, Spruce DVD Maestro's dashes and Captions 32's padded fields.
@@ -135,49 +117,27 @@ TEST(SingleLineTexts, ALongLineOfDashesStaysLinear) {
 
 // The formats through the opener: chosen by extension or by their first
 // lines, they show their name and keep the frame-rate box.
-struct OpenedCase {
-    const char *file;
-    std::string bytes;
-    const char *format;
-    std::size_t entries;
-};
-
-class SingleLineOpening : public ::testing::TestWithParam<OpenedCase> {
-protected:
-    void TearDown() override { fs::remove(path_); }
-
-    fs::path path_ = fs::temp_directory_path() / (std::string("lumavert-single-line-") + GetParam().file);
-};
+class SingleLineOpening : public OpeningFiles {};
 
 TEST_P(SingleLineOpening, ShowsTheFormatAndKeepsTheRate) {
-    std::ofstream(path_, std::ios::binary) << GetParam().bytes;
-    FakePlatform fake;
-    TForm1 form{fake.platform};
-    form.ActivarosAlertas1.Checked = false;
-    form.Combobox2.Text = "23,976";
-    fake.dialogs.ChooseFile(path_.string());
-    form.Run(&TForm1::btAbrirClick);
-    EXPECT_EQ(form.Formato.Caption, GetParam().format);
-    EXPECT_EQ(form.Combobox2.Text, "23,976");
-    EXPECT_EQ(form.SubtitleList().Count(), GetParam().entries);
+    OpenAndCheck();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, SingleLineOpening,
     ::testing::Values(
-        OpenedCase{"junior.txt", "Subtitle File Mark:2\r\n00:00:01:00&00:00:02:00#A<B\r\n", "DVDJunior", 1},
-        OpenedCase{"divx.psb", "{0:00:01}{0:00:02}A\r\n{0:00:03}{0:00:04}B\r\n", "PowerDivX", 2},
-        OpenedCase{"maestro.son", "st_format 2\r\n0001  00:00:19:13 00:00:22:10 a_0001.tif\r\n",
-                   "Spruce DVD Maestro", 1},
-        OpenedCase{"mac.txt", "00:00:03:00\t00:00:08:00\tText\r\n00:00:09:00\t00:00:10:00\tMore\r\n",
-                   "Mac DVD Studio Pro", 2},
-        OpenedCase{"captions.txt", Captions32Line("00:00:01:00 , 00:00:02:00 , ", "A", "B") + "\r\n",
-                   "Captions32", 1},
-        OpenedCase{"pinnacle.txt",
-                   "----\r\n#INPOINT OUTPOINT PATH\r\n----\r\n00:00:01:00 00:00:02:00 A\r\n----\r\n",
-                   "Pinnacle Impression", 1}),
-    [](const ::testing::TestParamInfo<OpenedCase> &info) {
-        const std::string file = info.param.file;
-        return file.substr(0, file.find('.'));
-    });
+        OpenedFile{"junior.txt", "Subtitle File Mark:2\r\n00:00:01:00&00:00:02:00#A<B\r\n", "23,976",
+                   "DVDJunior", "23,976", {"{24}{48}A|B"}},
+        OpenedFile{"divx.psb", "{0:00:01}{0:00:02}A\r\n{0:00:03}{0:00:04}B\r\n", "23,976",
+                   "PowerDivX", "23,976", {"{24}{48}A", "{72}{96}B"}},
+        OpenedFile{"maestro.son", "st_format 2\r\n0001  00:00:19:13 00:00:22:10 a_0001.tif\r\n", "23,976",
+                   "Spruce DVD Maestro", "23,976", {"{459}{530}a_0001.tif"}},
+        OpenedFile{"mac.txt", "00:00:03:00\t00:00:08:00\tText\r\n00:00:09:00\t00:00:10:00\tMore\r\n", "23,976",
+                   "Mac DVD Studio Pro", "23,976", {"{72}{192}Text", "{216}{240}More"}},
+        OpenedFile{"captions.txt", Captions32Line("00:00:01:00 , 00:00:02:00 , ", "A", "B") + "\r\n", "23,976",
+                   "Captions32", "23,976", {"{24}{48}A|B"}},
+        OpenedFile{"pinnacle.txt",
+                   "----\r\n#INPOINT OUTPOINT PATH\r\n----\r\n00:00:01:00 00:00:02:00 A\r\n----\r\n", "23,976",
+                   "Pinnacle Impression", "23,976", {"{24}{48}A"}}),
+    OpenedFileName);
 } // namespace

@@ -1,4 +1,5 @@
-#include "tests/formats/ImportBench.h"
+#include "tests/formats/ImportTable.h"
+#include "tests/formats/OpenedFile.h"
 
 #include "shell/MessageTable.h"
 #include "shell/Unit1.h"
@@ -13,35 +14,14 @@
 namespace fs = std::filesystem;
 
 namespace {
-struct TimeLineCase {
-    const char *label;
-    Importer *importer;
-    const char *lines;
-    const char *box;
-    TextList buffer; // the ImportBuffer handed over
-    const char *boxAfter;
-    const char *format;
-    friend void PrintTo(const TimeLineCase &c, std::ostream *out) { *out << c.label; }
-};
-
-class TimeLineImports : public ImportBench, public ::testing::WithParamInterface<TimeLineCase> {};
+class TimeLineImports : public ImportTable {};
 
 TEST_P(TimeLineImports, HandOverTheirSubtitles) {
-    const TimeLineCase &c = GetParam();
-    ctx.AlertsOn = true;
-    boxText = c.box;
-    Import(*c.importer, c.lines);
-    EXPECT_EQ(buffer, c.buffer);
-    EXPECT_EQ(subtitles, buffer);
-    EXPECT_EQ(work, buffer);
-    EXPECT_EQ(boxText, c.boxAfter);
-    EXPECT_EQ(formatName, c.format);
-    EXPECT_EQ(firstLine, "");
-    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(MessageRow::SameFps, kEnglish)});
+    Check();
 }
 
 // clang-format off
-const TimeLineCase kTimeLineCases[] = {
+const ImportCase kTimeLineCases[] = {
     {"SubViewer1EndsAtEndDroppingWhatFollows", ImportSubViewer1,
      "[TITLE]\nx\n[BEGIN]\n******** START SCRIPT ********\n[00:00:01]\nHello|world\n[00:00:03]\n\n"
      "[00:00:05]\nSame\n[00:00:05]\n\n[end]\n[00:00:09]\nDropped\n[00:00:10]\n",
@@ -110,7 +90,7 @@ const TimeLineCase kTimeLineCases[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Files, TimeLineImports, ::testing::ValuesIn(kTimeLineCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+                         ImportCaseName);
 
 // Long inputs stay linear: a subtitle of a million text lines, and a file
 // of a million lines that holds no subtitle for the header search to find.
@@ -129,55 +109,38 @@ TEST_F(ImportBench, TimeLineImportersAreLinear) {
     EXPECT_LT(seconds, 20.0) << seconds;
 }
 
-struct OpenedCase {
-    const char *fileName, *bytes, *format;
-    friend void PrintTo(const OpenedCase &c, std::ostream *out) { *out << c.fileName; }
-};
-
 constexpr const char *kAssFile =
     "[Script Info]\r\nScriptType: v4.00+\r\n\r\n[Events]\r\n"
     "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\r\n"
     "Dialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,{\\i1}A{\\i0}\r\n";
 
-class TimeLineFiles : public ::testing::TestWithParam<OpenedCase> {};
+class TimeLineFiles : public OpeningFiles {};
 
 // The opener chooses the importer; the format's name and the rate of its
 // FpsHeaderLine reach the window.
 TEST_P(TimeLineFiles, OpenThroughTheOpener) {
-    const fs::path file =
-        fs::temp_directory_path() / ("lumavert-timeline-" + std::string(GetParam().fileName));
-    std::ofstream(file, std::ios::binary) << GetParam().bytes;
-    FakePlatform fake;
-    TForm1 form(fake.platform);
-    form.ActivarosAlertas1.Checked = false;
-    form.Combobox2.Text = "24";
-    fake.dialogs.ChooseFile(file.string());
-    form.Run(&TForm1::btAbrirClick);
-    fs::remove(file);
-    EXPECT_EQ(form.Formato.Caption, GetParam().format);
-    EXPECT_EQ(form.Combobox2.Text, "24,000");
-    EXPECT_EQ(form.SubtitleList(), TextList{"{24}{48}A"});
+    OpenAndCheck();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, TimeLineFiles,
     ::testing::Values(
-        OpenedCase{"sv1.sub", "[TITLE]\r\n[BEGIN]\r\n[00:00:01]\r\nA\r\n[00:00:02]\r\n\r\n[end]\r\n",
-                   "SubViewer 1.0"},
-        OpenedCase{"sv2.sub", "[INFORMATION]\n[SUBTITLE]\n00:00:01.00,00:00:02.00\nA\n", "SubViewer 2.0"},
-        OpenedCase{"tmp.txt", "00:00:01,1=A\n00:00:01,2=\n00:00:02,1=\n00:00:02,2=\n", "TMPlayer"},
-        OpenedCase{"tmp1.txt", "00:00:01:A\n00:00:02:\n", "TMPlayer (one line)"},
-        OpenedCase{"tmp2.txt", "0:00:01=A\n0:00:02=\n", "TMPlayer (one line)"},
-        OpenedCase{"mpl2.txt", "[10][20]A\n", "MPlayer 2"},
-        OpenedCase{"sami.txt",
+        OpenedFile{"sv1.sub", "[TITLE]\r\n[BEGIN]\r\n[00:00:01]\r\nA\r\n[00:00:02]\r\n\r\n[end]\r\n", "24",
+                   "SubViewer 1.0", "24,000", {"{24}{48}A"}},
+        OpenedFile{"sv2.sub", "[INFORMATION]\n[SUBTITLE]\n00:00:01.00,00:00:02.00\nA\n", "24", "SubViewer 2.0", "24,000", {"{24}{48}A"}},
+        OpenedFile{"tmp.txt", "00:00:01,1=A\n00:00:01,2=\n00:00:02,1=\n00:00:02,2=\n", "24", "TMPlayer", "24,000", {"{24}{48}A"}},
+        OpenedFile{"tmp1.txt", "00:00:01:A\n00:00:02:\n", "24", "TMPlayer (one line)", "24,000", {"{24}{48}A"}},
+        OpenedFile{"tmp2.txt", "0:00:01=A\n0:00:02=\n", "24", "TMPlayer (one line)", "24,000", {"{24}{48}A"}},
+        OpenedFile{"mpl2.txt", "[10][20]A\n", "24", "MPlayer 2", "24,000", {"{24}{48}A"}},
+        OpenedFile{"sami.txt",
                    "\xEF\xBB\xBF\n \n<sami><head><title>x</title></head>\n<body>"
-                   "<sync start=1000><p>A<sync start=2000><p>&nbsp;</body></sami>",
-                   "SAMI Captioning"},
-        OpenedCase{"script.ass", kAssFile, "Advanced SubStation Alpha"},
-        OpenedCase{"plus.ssa", kAssFile, "Advanced SubStation Alpha"},
-        OpenedCase{"vp.vsf", "{* VIPLAY SUBTITLE FILE *}\n00:00:01.000 00:00:02.000 A\n",
-                   "ViPlay Subtitle File"},
-        OpenedCase{"tt.tts", "0:00:01.00,0:00:02.00,NTP A\n", "TurboTitler"},
-        OpenedCase{"zg.zeg", "% Zero G 1.0\n\nE 1 0:00:01.00 0:00:02.00 Default NTP A\n", "ZeroG 1.0"},
-        OpenedCase{"sp.STL", "$FontName = Arial\n00:00:01:00,00:00:02:00,A\n", "Spruce Subtitle File"}));
+                   "<sync start=1000><p>A<sync start=2000><p>&nbsp;</body></sami>", "24",
+                   "SAMI Captioning", "24,000", {"{24}{48}A"}},
+        OpenedFile{"script.ass", kAssFile, "24", "Advanced SubStation Alpha", "24,000", {"{24}{48}A"}},
+        OpenedFile{"plus.ssa", kAssFile, "24", "Advanced SubStation Alpha", "24,000", {"{24}{48}A"}},
+        OpenedFile{"vp.vsf", "{* VIPLAY SUBTITLE FILE *}\n00:00:01.000 00:00:02.000 A\n", "24",
+                   "ViPlay Subtitle File", "24,000", {"{24}{48}A"}},
+        OpenedFile{"tt.tts", "0:00:01.00,0:00:02.00,NTP A\n", "24", "TurboTitler", "24,000", {"{24}{48}A"}},
+        OpenedFile{"zg.zeg", "% Zero G 1.0\n\nE 1 0:00:01.00 0:00:02.00 Default NTP A\n", "24", "ZeroG 1.0", "24,000", {"{24}{48}A"}},
+        OpenedFile{"sp.STL", "$FontName = Arial\n00:00:01:00,00:00:02:00,A\n", "24", "Spruce Subtitle File", "24,000", {"{24}{48}A"}}));
 } // namespace

@@ -2,6 +2,7 @@
 // of the preview, with a rate and a delay taken from the input itself.
 
 #include "document/Errors.h"
+#include "document/FrameLine.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
 #include "document/TextFile.h"

@@ -9,9 +9,5 @@
 // in. Questions are answered Yes and No in turn, the rate and the alerts
 // vary with the input. A number text that does not convert is an allowed
 // outcome; any other failure that escapes, or a sanitizer finding, is a fault.
-//
-// A target for another importer is this and the one-line target file:
-//   extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) {
-//       return FuzzImporter(ImportSubViewer2, d, n);
-//   }
+// ImportFuzz.cpp is the target of every importer.
 int FuzzImporter(Importer &importer, const unsigned char *data, std::size_t size);

@@ -7,6 +7,7 @@
 #include "document/Errors.h"
 #include "shell/Unit1.h"
 #include "tests/fuzz/FuzzCheck.h"
+#include "tests/support/MemorySettings.h"
 #include "shell/QuietDesktop.h"
 
 #include <array>
@@ -41,23 +42,6 @@ private:
     unsigned asked_ = 0;
 };
 
-// Opening reads no settings; any use of them is a fault of this target's making.
-class NoSettings : public SettingsStore {
-public:
-    bool KeyExists(const std::string &) override { throw SettingsError("no settings"); }
-    bool OpenKey(const std::string &, bool) override { throw SettingsError("no settings"); }
-    bool ValueExists(const std::string &) override { throw SettingsError("no settings"); }
-    int ReadInteger(const std::string &) override { throw SettingsError("no settings"); }
-    bool ReadBool(const std::string &) override { throw SettingsError("no settings"); }
-    std::string ReadString(const std::string &) override { throw SettingsError("no settings"); }
-    void WriteInteger(const std::string &, int) override { throw SettingsError("no settings"); }
-    void WriteBool(const std::string &, bool) override { throw SettingsError("no settings"); }
-    void WriteString(const std::string &, const std::string &) override {
-        throw SettingsError("no settings");
-    }
-    void CloseKey() override {}
-};
-
 // Every extension that picks an importer by name, then the content rules.
 constexpr std::array<const char *, 12> kExtensions = {".srt", ".stl", ".mpl", ".ssa", ".son", ".psb",
                                                       ".sbt", ".txt", ".sub", ".SRT", ".Ssa", ""};
@@ -73,7 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         .write(reinterpret_cast<const char *>(data), static_cast<long>(size));
 
     ScriptedDialogs dialogs(file.string());
-    NoSettings settings;
+    // Opening reads no settings; any use of them is a fault of this target's making.
+    MemorySettings settings;
+    settings.FailFrom(1);
     NoLauncher launcher;
     NoPlayer player;
     Platform platform{dialogs, settings, launcher, player};

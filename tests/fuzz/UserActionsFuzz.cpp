@@ -12,6 +12,7 @@
 #include "document/Errors.h"
 #include "shell/Unit1.h"
 #include "shell/QuietDesktop.h"
+#include "tests/support/MemorySettings.h"
 #include "tools/Unit2.h"
 
 #include <array>
@@ -113,30 +114,6 @@ private:
     Script &script_;
     fs::path folder_;
     std::vector<std::string> files_;
-};
-
-// The settings key in memory; a value of another type reads as the registry's failure.
-class MemoryStore : public SettingsStore {
-public:
-    bool KeyExists(const std::string &) override { return true; }
-    bool OpenKey(const std::string &, bool) override { return true; }
-    bool ValueExists(const std::string &name) override { return values_.count(name) != 0; }
-    int ReadInteger(const std::string &name) override { return Read<int>(name); }
-    bool ReadBool(const std::string &name) override { return Read<bool>(name); }
-    std::string ReadString(const std::string &name) override { return Read<std::string>(name); }
-    void WriteInteger(const std::string &name, int value) override { values_[name] = value; }
-    void WriteBool(const std::string &name, bool value) override { values_[name] = value; }
-    void WriteString(const std::string &name, const std::string &value) override { values_[name] = value; }
-    void CloseKey() override {}
-
-private:
-    template <class T> T Read(const std::string &name) {
-        const auto found = values_.find(name);
-        if (found == values_.end() || !std::holds_alternative<T>(found->second))
-            throw SettingsError("wrong type");
-        return std::get<T>(found->second);
-    }
-    std::map<std::string, std::variant<int, bool, std::string>> values_;
 };
 
 constexpr std::array<Handler, 47> kHandlers = {
@@ -250,7 +227,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::ofstream(desktop.File(), std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
     }
 
-    MemoryStore store;
+    MemorySettings store;
     NoLauncher launcher;
     NoPlayer player;
     Platform platform{desktop, store, launcher, player};

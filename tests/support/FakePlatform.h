@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Platform.h"
+#include "tests/support/MemorySettings.h"
 
 #include <deque>
 #include <functional>
@@ -69,43 +70,6 @@ private:
     std::deque<std::function<void(TForm2&)>> windows_;
     FileDialog lastFileDialog_;
     bool errorsAllowed_ = false;
-};
-
-// The settings key in memory. Values keep their type; a read of another type
-// throws SettingsError as the registry does. FailFrom(n) makes every
-// operation from the n-th on (counting from 1) throw.
-class MemorySettings : public SettingsStore {
-public:
-    using Value = std::variant<int, bool, std::string>;
-
-    bool KeyExists(const std::string& key) override;
-    bool OpenKey(const std::string& key, bool canCreate) override;
-    bool ValueExists(const std::string& name) override;
-    int ReadInteger(const std::string& name) override;
-    bool ReadBool(const std::string& name) override;
-    std::string ReadString(const std::string& name) override;
-    void WriteInteger(const std::string& name, int value) override;
-    void WriteBool(const std::string& name, bool value) override;
-    void WriteString(const std::string& name, const std::string& value) override;
-    void CloseKey() override;
-
-    void FailFrom(int operation) { failFrom_ = operation; }
-    void FailWrites(bool fail) { failWrites_ = fail; }
-
-    // Keys and their values, for set-up and inspection.
-    std::map<std::string, std::map<std::string, Value>> keys;
-    // Names written, in order.
-    std::vector<std::string> writes;
-    std::string openKey;
-
-private:
-    void Step();
-    std::map<std::string, Value>& Values();
-    const Value& Find(const std::string& name);
-
-    int operations_ = 0;
-    int failFrom_ = 0;
-    bool failWrites_ = false;
 };
 
 class FakeLauncher : public ProgramLauncher {

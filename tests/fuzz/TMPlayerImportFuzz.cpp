@@ -1,9 +1,0 @@
-// The TMPlayer importer on outside bytes.
-
-#include "tests/fuzz/ImporterFuzz.h"
-
-#include <cstdint>
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    return FuzzImporter(ImportTMPlayer, data, size);
-}

@@ -14,7 +14,9 @@
 #include "shell/RecentFiles.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 constexpr int kFpsErrorRow = 18;
@@ -139,8 +141,9 @@ void OpenLoadedLines(TForm1 &form) {
     ShowSecondEntry(form);
 }
 
-// The file chosen in the open dialog, or named outside it, opens the same way.
-void OpenChosenFile(TForm1 &form) {
+// The file chosen in the open dialog, or named outside it, opens the same
+// way; its bytes are read from the disk unless they are given.
+void OpenChosenFile(TForm1 &form, std::optional<std::string_view> contents = std::nullopt) {
     // Another file's changes cannot be taken back into this one.
     form.History.Clear();
     form.OpenDialog1.FilterIndex = 1;
@@ -150,7 +153,9 @@ void OpenChosenFile(TForm1 &form) {
     // A named encoding serves this one file.
     const ReadingOptions reading = form.ReadingChoice();
     form.NamedEncoding.reset();
-    LoadedText loaded = ReadTextFile(form.OpenDialog1.FileName, reading);
+    const std::string &fileName = form.OpenDialog1.FileName;
+    LoadedText loaded = contents ? DecodeFileBytes(std::string(*contents), fileName, reading)
+                                 : ReadTextFile(fileName, reading);
     form.FileEncoding = loaded.encoding;
     EncodingPanel(form) = EncodingStatusText(loaded.encoding, form.CurrentLanguage);
     form.WorkList().Assign(loaded.lines);
@@ -176,10 +181,14 @@ void TForm1::btAbrirClick() {
 }
 
 void TForm1::OpenNamedFile(const std::string &fileName) {
+    OpenFileContents(fileName, std::nullopt);
+}
+
+void TForm1::OpenFileContents(const std::string &fileName, std::optional<std::string_view> contents) {
     Formato.Caption = "...";
     OpenDialog1.Filter = OpenDialogFilter(CurrentLanguage);
     OpenDialog1.FileName = fileName;
-    OpenChosenFile(*this);
+    OpenChosenFile(*this, contents);
 }
 
 // CHOICE: a file dropped while another is open replaces it only when the

@@ -155,12 +155,13 @@ bool ReadsAsItStands(std::string_view text, const ChosenEncoding &chosen) {
            std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// The file's bytes are dropped once decoded, so a large file is held twice
-// only while it is decoded, as before it was split.
-LoadedText DecodeOwnedBytes(std::string bytes, const ReadingOptions &options, const std::string &fileName) {
+// The bytes, when `owner` holds them, are dropped once decoded, so a large
+// file is held twice only while it is decoded, as before it was split.
+LoadedText Decode(std::string_view bytes, const std::string &fileName, const ReadingOptions &options,
+                  std::string *owner) {
     LoadedText loaded;
     loaded.encoding = ChooseEncoding(bytes, options);
-    const std::string_view text = std::string_view(bytes).substr(loaded.encoding.markSize);
+    const std::string_view text = bytes.substr(loaded.encoding.markSize);
     if (ReadsAsItStands(text, loaded.encoding)) {
         loaded.lines = SplitLines(text);
         return loaded;
@@ -171,7 +172,8 @@ LoadedText DecodeOwnedBytes(std::string bytes, const ReadingOptions &options, co
                        "It is not " + loaded.encoding.encoding.name + " text: " + std::to_string(decoded.invalid) +
                            " of its characters cannot be read in that encoding");
     // Move-assigning an empty string would keep the buffer; swapping frees it.
-    std::string().swap(bytes);
+    if (owner != nullptr)
+        std::string().swap(*owner);
     loaded.lines = SplitLines(decoded.utf8);
     loaded.invalidCharacters = decoded.invalid;
     return loaded;
@@ -179,8 +181,12 @@ LoadedText DecodeOwnedBytes(std::string bytes, const ReadingOptions &options, co
 
 } // namespace
 
+LoadedText DecodeFileBytes(std::string bytes, const std::string &fileName, const ReadingOptions &options) {
+    return Decode(bytes, fileName, options, &bytes);
+}
+
 LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options) {
-    return DecodeOwnedBytes(std::string(bytes), options, "");
+    return Decode(bytes, "", options, nullptr);
 }
 
 LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &options) {
@@ -193,26 +199,27 @@ LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &optio
         ThrowFileError("Cannot open file", fileName, errno);
     const std::uintmax_t expected = std::filesystem::file_size(path, sizeError);
     // Read to the end rather than trusting the size: the file may change or
-    // not be a plain file. The last read asks for a whole chunk past the end;
-    // room for it keeps the string from doubling its memory there.
+    // not be a plain file. The first read asks for one byte past the size,
+    // so a file that kept its size is read at once into a string of its own
+    // size; one that grew is read on in chunks.
     constexpr std::size_t kChunk = 1 << 20;
+    std::size_t wanted = sizeError ? kChunk : static_cast<std::size_t>(std::min(expected, kLargestFile)) + 1;
     std::string bytes;
-    if (!sizeError)
-        bytes.reserve(static_cast<std::size_t>(expected) + kChunk);
     std::size_t used = 0;
     for (;;) {
-        bytes.resize(used + kChunk);
-        const std::size_t got = std::fread(bytes.data() + used, 1, kChunk, file.get());
+        bytes.resize(used + wanted);
+        const std::size_t got = std::fread(bytes.data() + used, 1, wanted, file.get());
         used += got;
-        if (got < kChunk)
+        if (got < wanted)
             break;
         if (used > kLargestFile)
             ThrowFileError("Cannot read file", fileName, "The file is larger than 1 GiB");
+        wanted = kChunk;
     }
     bytes.resize(used);
     if (std::ferror(file.get()))
         ThrowFileError("Cannot read file", fileName, LastError());
-    return DecodeOwnedBytes(std::move(bytes), options, fileName);
+    return DecodeFileBytes(std::move(bytes), fileName, options);
 }
 
 bool WriteEncodedLines(const TextList &lines, const TextEncoding &encoding, std::string_view lineEnd,

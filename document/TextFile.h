@@ -21,6 +21,10 @@ LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options
 
 // File names are UTF-8 like every text.
 
+// Decodes a file's bytes, already read, as ReadTextFile does; the failure
+// of a named encoding names the file.
+LoadedText DecodeFileBytes(std::string bytes, const std::string &fileName, const ReadingOptions &options = {});
+
 // Reads a whole file with DecodeTextLines. Throws FileError naming the file
 // ("Cannot open file \"NAME\". No such file or directory"); a folder, a
 // pipe, a device or a file over 1 GiB is refused before it is read.

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The main window as a presentation model: its controls under their own
@@ -185,6 +186,9 @@ public:
     // A file named on the command line or dropped on the window opens as if
     // chosen in the open dialog; a drop while a file is open asks first.
     void OpenNamedFile(const std::string& fileName);
+    // Opens a file's bytes already in memory under its name, as if read
+    // from it; without bytes the file is read.
+    void OpenFileContents(const std::string& fileName, std::optional<std::string_view> contents);
     void FormDragDrop(const std::string& fileName);
 
     // --- Recent files (shell/RecentFiles.cpp) ---

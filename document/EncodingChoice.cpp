@@ -57,6 +57,20 @@ struct DetectorCloser {
     void operator()(UCharsetDetector *detector) const { ucsdet_close(detector); }
 };
 
+// Opening a detector allocates a match for each of its recognisers, which
+// costs as much as detecting in a short file; each thread keeps one and
+// gives it every text, since setting a text starts a detection afresh.
+UCharsetDetector *ThreadDetector() {
+    thread_local const std::unique_ptr<UCharsetDetector, DetectorCloser> detector = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<UCharsetDetector, DetectorCloser> opened(ucsdet_open(&status));
+        if (U_FAILURE(status))
+            opened.reset();
+        return opened;
+    }();
+    return detector.get();
+}
+
 // CHOICE: ICU tells the ISO and Windows code pages of a script apart by the
 // bytes 0x80 to 0x9F alone, which a short file may not hold. Subtitles are
 // written with Windows tools, whose code pages place the same letters where
@@ -86,14 +100,14 @@ std::optional<TextEncoding> OurEncoding(std::string_view detected) {
 // ICU's best answer when it is confident enough, or the fallback when that
 // comes close enough to it.
 std::optional<TextEncoding> Detect(std::string_view bytes, const TextEncoding &fallback) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UCharsetDetector, DetectorCloser> detector(ucsdet_open(&status));
-    if (U_FAILURE(status))
+    UCharsetDetector *const detector = ThreadDetector();
+    if (detector == nullptr)
         return std::nullopt;
+    UErrorCode status = U_ZERO_ERROR;
     const std::string_view sample = bytes.substr(0, kDetectorSample);
-    ucsdet_setText(detector.get(), sample.data(), static_cast<std::int32_t>(sample.size()), &status);
+    ucsdet_setText(detector, sample.data(), static_cast<std::int32_t>(sample.size()), &status);
     std::int32_t count = 0;
-    const UCharsetMatch **matches = ucsdet_detectAll(detector.get(), &count, &status);
+    const UCharsetMatch **matches = ucsdet_detectAll(detector, &count, &status);
     if (U_FAILURE(status) || matches == nullptr)
         return std::nullopt;
     std::optional<TextEncoding> best;

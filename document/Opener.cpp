@@ -16,6 +16,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -145,7 +146,8 @@ void OpenChosenFile(TForm1 &form, std::optional<std::string_view> bytes = std::n
     // A named encoding serves this one file.
     const ReadingOptions reading = form.ReadingChoice();
     form.NamedEncoding.reset();
-    LoadedText loaded = bytes ? DecodeTextLines(*bytes, reading) : ReadTextFile(form.OpenDialog1.FileName, reading);
+    const std::string &fileName = form.OpenDialog1.FileName;
+    LoadedText loaded = bytes ? DecodeTextLines(*bytes, reading, fileName) : ReadTextFile(fileName, reading);
     form.FileEncoding = loaded.encoding;
     EncodingPanel(form) = EncodingStatusText(loaded.encoding, form.CurrentLanguage);
     form.WorkList().Assign(loaded.lines);
@@ -176,6 +178,7 @@ void TForm1::OpenNamedFile(const std::string &fileName) {
     OpenDialog1.FileName = fileName;
     OpenChosenFile(*this);
 }
+
 
 void TForm1::OpenNamedText(const std::string &fileName, std::string_view bytes) {
     Formato.Caption = "...";

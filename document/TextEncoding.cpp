@@ -87,10 +87,17 @@ std::string Folded(std::string_view name) {
     return folded;
 }
 
+// Whether `name` is `folded` but for the case of its ASCII letters.
+bool FoldsTo(std::string_view name, std::string_view folded) {
+    return std::equal(name.begin(), name.end(), folded.begin(), folded.end(), [](char c, char lower) {
+        return ((c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c) == lower;
+    });
+}
+
 const EncodingRow *RowOf(std::string_view name) {
     const std::string folded = Folded(name);
     for (const EncodingRow &row : kEncodings) {
-        if (Folded(row.name) == folded)
+        if (FoldsTo(row.name, folded))
             return &row;
         for (const std::string_view alias : row.aliases)
             if (!alias.empty() && alias == folded)
@@ -124,8 +131,17 @@ Converter OpenConverter(const TextEncoding &encoding) {
 
 // Whether this ICU can convert the encoding: its data may lack a code page
 // (Debian's lacks ISO-8859-16), and one it lacks is neither offered nor found.
+// Opening a converter costs more than decoding a short file, so each is
+// asked once.
 bool Converts(const EncodingRow &row) {
-    return row.name.starts_with("UTF") || OpenConverter(TextEncoding{std::string(row.name)}) != nullptr;
+    static const std::array<bool, kEncodings.size()> converts = [] {
+        std::array<bool, kEncodings.size()> answers{};
+        for (std::size_t i = 0; i < kEncodings.size(); ++i)
+            answers[i] = kEncodings[i].name.starts_with("UTF") ||
+                         OpenConverter(TextEncoding{std::string(kEncodings[i].name)}) != nullptr;
+        return answers;
+    }();
+    return converts[static_cast<std::size_t>(&row - kEncodings.data())];
 }
 
 void AppendUtf8(std::string &out, char32_t c) {

@@ -196,8 +196,8 @@ LoadedText DecodeLines(std::string_view bytes, const ReadingOptions &options, co
 
 } // namespace
 
-LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options) {
-    return DecodeLines(bytes, options, "");
+LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options, const std::string &fileName) {
+    return DecodeLines(bytes, options, fileName);
 }
 
 LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &options) {
@@ -266,9 +266,11 @@ void WriteTextFile(const std::string &fileName, const TextList &lines, const Tex
     const auto permissions = ReplacedPermissions(target, fileName);
     auto [file, temporary] = CreateTemporaryBeside(target, fileName);
     int error = 0;
+    // clang 14 does not let a lambda capture a structured binding.
+    std::FILE *const out = file.get();
     try {
         WriteEncodedLines(lines, encoding, "\r\n", [&](std::string_view piece) {
-            if (std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size())
+            if (std::fwrite(piece.data(), 1, piece.size(), out) == piece.size())
                 return true;
             error = LastError();
             return false;

@@ -16,8 +16,10 @@ struct LoadedText {
 
 // Decodes bytes to UTF-8 in the encoding ChooseEncoding picks and splits
 // them into lines at CR, LF or CR LF; a final line end adds no empty item.
-// Bytes that do not fit an encoding the user named throw FileError.
-LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options = {});
+// Bytes that do not fit an encoding the user named throw FileError, naming
+// the file they came from.
+LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options = {},
+                           const std::string &fileName = "");
 
 // File names are UTF-8 like every text.
 

@@ -1,37 +1,114 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target of a build for SECONDS each, two at a time,
-# from the shared corpus and the committed regression inputs. New inputs go
-# to a scratch corpus folder, never into the checkout. Any finding (a crash,
-# a sanitizer report, a failed property, an input that runs over a minute)
-# fails the run; its input is left in BUILD/fuzz-findings.
+# from the committed corpus, the shared subtitle files and the committed
+# regression inputs.
 #
 #   scripts/fuzz.sh BUILD SECONDS
+#   scripts/fuzz.sh --campaign BUILD SECONDS
+#
+# The first form is CI's: new inputs go to a scratch corpus folder, never
+# into the checkout, and any finding (a crash, a sanitizer report, a failed
+# property, an input that runs over a minute) fails the run; its input is
+# left in BUILD/fuzz-findings.
+#
+# A campaign grows the committed corpus instead: after each target's run, the
+# inputs that reach code the shared files and the regressions do not are
+# merged into tests/fuzz/corpus/TARGET, minimised, and a line per target
+# gives its executions, coverage before and after, and any finding. Its
+# inputs are kept short so that the committed corpus stays small.
 set -euo pipefail
+campaign=
+if [ "${1:-}" = --campaign ]; then
+    campaign=1
+    shift
+fi
 build=$(cd "$1" && pwd) seconds=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
 findings=$build/fuzz-findings
 mkdir -p "$findings"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
 
+# The inputs a target starts from besides its corpus: the subtitle files, or
+# for the AVI header reader the headers the build writes.
+seeds_of() {
+    if [ "$1" = fuzz_avi_header ]; then
+        echo "$build/tests/fuzz/avi-seeds"
+    else
+        echo "$root/../shared/corpus"
+    fi
+}
+
+fuzz_for() {
+    local target=$1 name=$2 max_len=$3 log=$4
+    shift 4
+    "$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -max_len="$max_len" \
+        -print_final_stats=1 -artifact_prefix="$findings/$name-" "$@" \
+        "$(seeds_of "$name")" $(ls -d "$root/tests/fuzz/regressions" 2>/dev/null) >"$log" 2>&1
+}
+
+executions() {
+    grep -o 'stat::number_of_executed_units: *[0-9]*' "$1" | grep -o '[0-9]*$' || echo 0
+}
+
 run_target() {
-    local target=$1 name work seeds
+    local target=$1 name work log
     name=$(basename "$target" _libfuzzer)
     work=$build/fuzz-corpus/$name
+    log=$build/fuzz-$name.log
     mkdir -p "$work"
-    seeds=$root/../shared/corpus
-    [ "$name" = fuzz_avi_header ] && seeds=$build/tests/fuzz/avi-seeds
-    if "$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -max_len=65536 \
-        -print_final_stats=1 -artifact_prefix="$findings/$name-" \
-        "$work" "$seeds" $(ls -d "$root/tests/fuzz/regressions" 2>/dev/null) >"$build/fuzz-$name.log" 2>&1; then
-        echo "$name: $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$build/fuzz-$name.log" | grep -o '[0-9]*$') runs, clean"
+    if fuzz_for "$target" "$name" 65536 "$log" "$work" $(ls -d "$root/tests/fuzz/corpus/$name" 2>/dev/null); then
+        echo "$name: $(executions "$log") runs, clean"
     else
-        echo "$name: FINDING, see $build/fuzz-$name.log"
-        tail -40 "$build/fuzz-$name.log"
+        echo "$name: FINDING, see $log"
+        tail -40 "$log"
         return 1
     fi
 }
-export -f run_target
+
+# "cov: N ft: M" of a libFuzzer log's status line once its inputs are
+# loaded (INITED) or of its last one (DONE, or the last before a finding).
+coverage() {
+    grep -E "$2.*cov: [0-9]+ ft: [0-9]+" "$1" | tail -1 | grep -oE 'cov: [0-9]+ ft: [0-9]+' || echo "cov: 0 ft: 0"
+}
+
+campaign_target() {
+    local target=$1 name work log committed merged result=clean
+    name=$(basename "$target" _libfuzzer)
+    work=$build/fuzz-campaign/$name
+    log=$build/fuzz-campaign/$name.log
+    committed=$root/tests/fuzz/corpus/$name
+    rm -rf "$work" "$work.merged"
+    mkdir -p "$work" "$committed"
+    fuzz_for "$target" "$name" 2048 "$log" "$work" "$committed" || result="FINDING, see $log"
+    # A merge keeps every input of its first folder and adds those of the
+    # others that reach something new. Starting it from the seeds keeps out
+    # of the committed corpus what they reach already. Only new edges count,
+    # not new hit counts of known ones: that keeps a tenth of the inputs.
+    merged=$work.merged
+    mkdir -p "$merged/seeds-not-kept"
+    cp -r "$(seeds_of "$name")/." "$merged/seeds-not-kept/seeds"
+    cp -r "$root/tests/fuzz/regressions/." "$merged/seeds-not-kept/regressions"
+    "$target" -merge=1 -use_counters=0 -timeout=60 -rss_limit_mb=2048 -max_len=2048 \
+        "$merged" "$committed" "$work" >"$log.merge" 2>&1 || result="$result; merge failed, see $log.merge"
+    rm -rf "$merged/seeds-not-kept"
+    if [ -z "$(ls -A "$merged")" ] && [ -n "$(ls -A "$committed")" ]; then
+        result="$result; merge kept nothing, corpus left as it was"
+    else
+        rm -rf "$committed"
+        mv "$merged" "$committed"
+    fi
+    echo "$name: $(executions "$log") runs, before $(coverage "$log" INITED), after $(coverage "$log" "#[0-9]+")," \
+        "corpus $(ls "$committed" | wc -l) files $(du -sk --apparent-size "$committed" | cut -f1) KiB, $result"
+}
+export -f seeds_of fuzz_for executions run_target coverage campaign_target
 export build seconds root findings
 
-find "$build/tests/fuzz" -maxdepth 1 -name '*_libfuzzer' -type f -perm -u+x | sort |
-    xargs -P 2 -I{} bash -c 'run_target {}'
+targets() {
+    find "$build/tests/fuzz" -maxdepth 1 -name '*_libfuzzer' -type f -perm -u+x | sort
+}
+if [ -n "$campaign" ]; then
+    targets | xargs -P 2 -I{} bash -c 'campaign_target {}'
+    echo "committed corpus: $(du -sk --apparent-size "$root/tests/fuzz/corpus" | cut -f1) KiB"
+else
+    targets | xargs -P 2 -I{} bash -c 'run_target {}'
+fi

@@ -113,12 +113,17 @@ void Apply(const FileDialogDesign &design) {
     dialog.HideReadOnly = design.hideReadOnly;
 }
 
-TextList ReceiverProfileItems() {
-    std::vector<std::string> names;
-    names.reserve(kReceiverProfileCount);
-    for (std::string_view name : ReceiverProfileNames())
-        names.emplace_back(name);
-    return TextList(std::move(names));
+// Built once: every window's list shares these items, as copies of a list do,
+// until it changes them.
+const TextList &ReceiverProfileItems() {
+    static const TextList items = [] {
+        std::vector<std::string> names;
+        names.reserve(kReceiverProfileCount);
+        for (std::string_view name : ReceiverProfileNames())
+            names.emplace_back(name);
+        return TextList(names);
+    }();
+    return items;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Arbitrary lines through the FrameLine and time routines and the timeline
-// of the preview, with a rate and a delay taken from the input itself.
+// An arbitrary line through the FrameLine and time routines and the
+// timeline of the preview, with a rate and a delay taken from the input itself.
 
 #include "document/Errors.h"
 #include "document/FrameLine.h"
@@ -68,15 +68,18 @@ void Timeline(const TextList &lines, Extended fps, Extended delay) {
 
 } // namespace
 
+// One line per input, the bytes up to the first line end: the FrameLine
+// routines read one line at a time, so more lines only repeat the same paths.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (size < 1)
         return 0;
     const Extended fps = kRates[data[0] % kRates.size()];
     const Extended delay = kDelays[(data[0] / kRates.size()) % kDelays.size()];
-    const LoadedText loaded =
-        DecodeTextLines(std::string_view(reinterpret_cast<const char *>(data) + 1, size - 1));
-    for (const std::string_view line : loaded.lines)
-        Line(std::string(line), fps, delay);
+    std::string_view bytes(reinterpret_cast<const char *>(data) + 1, size - 1);
+    bytes = bytes.substr(0, bytes.find_first_of("\r\n"));
+    const LoadedText loaded = DecodeTextLines(bytes);
+    if (!loaded.lines.Empty())
+        Line(std::string(loaded.lines.Item(0)), fps, delay);
     Timeline(loaded.lines, fps, delay);
     return 0;
 }

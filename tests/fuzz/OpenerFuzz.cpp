@@ -1,35 +1,32 @@
-// The whole opener on outside bytes: the bytes as a file chosen in the open
-// dialog, under an extension that varies with the input, so extension and
-// content recognition, every importer, the frame-rate header, markup, the
-// timing check and the selection all see them. A failure that ends the
-// handler is an allowed outcome; a crash or a sanitizer finding is not.
+// The whole opener on outside bytes: the bytes as the contents of a file
+// opened by name, under an extension that varies with the input, so
+// extension and content recognition, every importer, the frame-rate header,
+// markup, the timing check and the selection all see them. The bytes are
+// opened from memory: a file written and read back for every input would
+// cost more than the opening. A failure that ends the handler is an allowed
+// outcome; a crash or a sanitizer finding is not.
 
 #include "document/Errors.h"
 #include "shell/Unit1.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/support/MemorySettings.h"
 #include "shell/QuietDesktop.h"
+#include "shell/UserEvent.h"
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
+#include <string_view>
 
 namespace {
 
-// A desktop that chooses the file, shows nothing and answers Yes and No in turn.
+// A desktop that shows nothing and answers Yes and No in turn.
 class ScriptedDialogs : public Dialogs {
 public:
-    explicit ScriptedDialogs(std::string file) : file_(std::move(file)) {}
     void ShowMessage(const std::string &) override {}
     bool AskYesNo(const std::string &, QuestionKind) override { return (++asked_ % 2) == 1; }
     bool InputQuery(const std::string &, const std::string &, std::string &) override { return false; }
-    bool ExecuteOpen(FileDialog &dialog) override {
-        dialog.FileName = file_;
-        return true;
-    }
+    bool ExecuteOpen(FileDialog &) override { return false; }
     bool ExecuteSave(FileDialog &) override { return false; }
     bool ExecuteFont(FontDialog &) override { return false; }
     void ShowError(const std::string &) override { ++errors; }
@@ -38,7 +35,6 @@ public:
     unsigned errors = 0;
 
 private:
-    std::string file_;
     unsigned asked_ = 0;
 };
 
@@ -50,13 +46,7 @@ constexpr std::array<const char *, 4> kRates = {"25,000", "23,976", "23.976", "0
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() /
-        ("lumavert-opener-fuzz-" + std::to_string(::getpid()) + kExtensions[size % kExtensions.size()]);
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char *>(data), static_cast<long>(size));
-
-    ScriptedDialogs dialogs(file.string());
+    ScriptedDialogs dialogs;
     // Opening reads no settings; any use of them is a fault of this target's making.
     MemorySettings settings;
     settings.FailFrom(1);
@@ -67,7 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     form.Combobox2.Text = kRates[size % kRates.size()];
     form.ActivarosAlertas1.Checked = size % 2 == 0;
     form.CurrentLanguage = static_cast<std::uint8_t>(1 + size % 4);
-    form.Run(&TForm1::btAbrirClick);
+    const std::string file = std::string("input") + kExtensions[size % kExtensions.size()];
+    RunUserEvent(dialogs, [&] {
+        form.OpenNamedText(file, std::string_view(reinterpret_cast<const char *>(data), size));
+    });
 
     // A recognised file that opened without a failure shows what the
     // ImportBuffer holds, as many entries as it had when opened.
@@ -76,6 +69,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(form.SubtitleList() == form.ImportBuffer());
         FUZZ_CHECK(form.SubtitleList().Count() == form.KeptCopy().Count());
     }
-    std::filesystem::remove(file);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "formats/OpenFilter.h"
 #include "shell/MessageTable.h"
 #include "shell/Unit1.h"
+#include "shell/UserEvent.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/TempFolder.h"
 
@@ -288,6 +289,46 @@ TEST_F(Opening, FilesAreReadInTheirEncodingAndTheStatusBarSaysWhich) {
     OpenFile("named.srt", "1\n00:00:01,000 --> 00:00:02,000\nCaf\xE9\n");
     EXPECT_TRUE(Entries().empty());
     EXPECT_FALSE(form.NamedEncoding);
+}
+
+// Bytes opened from memory under a file's name open as that file does.
+TEST(OpeningContents, OpenAsTheFileHoldingThem) {
+    struct Case {
+        std::string name, bytes;
+        bool namedUtf8 = false;
+    };
+    const std::vector<Case> cases = {
+        {"two.srt", kTwoBlocks},
+        {"rate.sub", "{1}{1}23.976\n{10}{20}A\n"},
+        {"cp1252.srt", "1\n00:00:01,000 --> 00:00:02,000\nCaf\xE9\n"},
+        {"bom.srt", "\xEF\xBB\xBF" + kTwoBlocks},
+        {"unknown.txt", "no subtitles here\n"},
+        {"empty.srt", ""},
+        {"named.srt", "1\n00:00:01,000 --> 00:00:02,000\nCaf\xE9\n", true},
+    };
+    TempFolder folder{"contents"};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = folder.Write(c.name, c.bytes);
+        FakePlatform fromFile, fromMemory;
+        TForm1 file{fromFile.platform}, memory{fromMemory.platform};
+        for (TForm1 *form : {&file, &memory}) {
+            form->CurrentLanguage = kEnglish;
+            if (c.namedUtf8)
+                form->NamedEncoding = FindEncoding("utf-8");
+        }
+        fromFile.dialogs.AllowErrors();
+        fromMemory.dialogs.AllowErrors();
+        file.Run(&TForm1::OpenNamedFile, path);
+        RunUserEvent(fromMemory.dialogs, [&] { memory.OpenFileContents(path, c.bytes); });
+
+        EXPECT_EQ(memory.ListBox1.Items, file.ListBox1.Items);
+        EXPECT_EQ(memory.Formato.Caption, file.Formato.Caption);
+        EXPECT_EQ(memory.StatusBar1.Panels.at(0).Text, file.StatusBar1.Panels.at(0).Text);
+        EXPECT_EQ(memory.Combobox2.Text, file.Combobox2.Text);
+        EXPECT_EQ(memory.Edit1.Text, file.Edit1.Text);
+        EXPECT_EQ(fromMemory.dialogs.Boxes(), fromFile.dialogs.Boxes());
+    }
 }
 
 // The text as UTF-16 with its byte-order mark, as Windows tools write it.

@@ -1,4 +1,4 @@
-#include "convert/SubRipWriter.h"
+#include "document/FrameLine.h"
 #include "document/NumText.h"
 #include "tools/Unit2.h"
 
@@ -32,7 +32,7 @@ std::string TForm2::SubtitleAt(double seconds) {
     const std::optional<std::size_t> index = Timeline().At(seconds);
     if (!index)
         return {};
-    std::string text(SplitForSubRip(list_->Items[*index]).text);
+    std::string text(CutFrameLine(list_->Items[*index]).text);
     std::replace(text.begin(), text.end(), '|', '\n');
     return text;
 }

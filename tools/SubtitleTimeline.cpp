@@ -1,6 +1,6 @@
 #include "tools/SubtitleTimeline.h"
 
-#include "convert/SubRipWriter.h"
+#include "document/FrameLine.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
 
@@ -28,7 +28,7 @@ void SubtitleTimeline::Time(const TextList &entries, Extended fps, Extended dela
         return;
     spans_.reserve(entries.Count());
     for (std::size_t i = 0; i < entries.Count(); ++i) {
-        const SubRipSource source = SplitForSubRip(entries[i]);
+        const FrameLineViews source = CutFrameLine(entries[i]);
         const std::optional<int> start = TryStrToInt(source.startText);
         const std::optional<int> end = TryStrToInt(source.endText);
         if (!start || !end)

@@ -320,7 +320,7 @@ TEST(OpeningContents, OpenAsTheFileHoldingThem) {
         fromFile.dialogs.AllowErrors();
         fromMemory.dialogs.AllowErrors();
         file.Run(&TForm1::OpenNamedFile, path);
-        RunUserEvent(fromMemory.dialogs, [&] { memory.OpenFileContents(path, c.bytes); });
+        RunUserEvent(fromMemory.dialogs, [&] { memory.OpenNamedText(path, c.bytes); });
 
         EXPECT_EQ(memory.ListBox1.Items, file.ListBox1.Items);
         EXPECT_EQ(memory.Formato.Caption, file.Formato.Caption);

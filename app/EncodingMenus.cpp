@@ -37,8 +37,9 @@ EncodingMenus::EncodingMenus(TForm1 &form, QMenu *fileMenu, QMenu *optionsMenu,
         const TextEncoding encoding = *FindEncoding(known.name);
         const std::string name = EncodingName(encoding);
         QAction *reopen = reopen_->addAction(ToQString(EncodingLabel(encoding)));
-        QObject::connect(reopen, &QAction::triggered, reopen_,
-                         [this, run, name] { run([this, name] { form_.Run(&TForm1::ReopenWithEncoding, name); }); });
+        QObject::connect(reopen, &QAction::triggered, reopen_, [this, run, name] {
+            run([this, name] { form_.Run(&TForm1::ReopenWithEncoding, name); });
+        });
     }
 
     // The save choices: as read, then UTF-8 with and without its mark, then every other encoding.
@@ -47,8 +48,9 @@ EncodingMenus::EncodingMenus(TForm1 &form, QMenu *fileMenu, QMenu *optionsMenu,
         action->setCheckable(true);
         action->setData(QString::fromStdString(name));
         saveChoices_->addAction(action);
-        QObject::connect(action, &QAction::triggered, saveIn_,
-                         [this, run, name] { run([this, name] { form_.Run(&TForm1::ChooseOutputEncoding, name); }); });
+        QObject::connect(action, &QAction::triggered, saveIn_, [this, run, name] {
+            run([this, name] { form_.Run(&TForm1::ChooseOutputEncoding, name); });
+        });
         return action;
     };
     asRead_ = addChoice(QString(), "");

@@ -65,8 +65,8 @@ void MainWindow::LayOutControls() {
     auto *panel = new QHBoxLayout(W(f.Panel1));
     panel->setContentsMargins(0, 0, 0, 0);
     panel->setSpacing(0);
-    for (const Button *button : {&f.btNovo, &f.btAbrir, &f.btAVIInfo, &f.btMax, &f.btConvert, &f.btGravar,
-                                 &f.btMulti})
+    for (const Button *button :
+         {&f.btNovo, &f.btAbrir, &f.btAVIInfo, &f.btMax, &f.btConvert, &f.btGravar, &f.btMulti})
         panel->addWidget(S(*button), 0, Qt::AlignTop);
     panel->addStretch();
     W(f.Panel1)->setFixedHeight(f.Panel1.Bounds.Height);

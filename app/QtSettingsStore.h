@@ -11,7 +11,8 @@
 // The settings key kept in an INI file through QSettings. A key such as
 // "Software\Lumavert" is the group "Software/Lumavert". Every value is stored
 // as text, because that is all an INI file gives back to the next process:
-// integers in decimal, booleans as 0 or 1, strings as UTF-8. A read that finds a text of the wrong kind throws SettingsError.
+// integers in decimal, booleans as 0 or 1, strings as UTF-8. A read that finds a text of the wrong kind
+// throws SettingsError.
 class QtSettingsStore : public SettingsStore {
 public:
     // The user's settings file in the configuration folder.

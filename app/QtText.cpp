@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QChar>
 
-
 namespace {
 
 // CHOICE: the memo's document holds a run of lines per paragraph, joined by

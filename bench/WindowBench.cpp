@@ -384,7 +384,8 @@ private:
             paints_.Arm(list_->viewport());
             list_->viewport()->update();
             const double painted = WaitForPaint();
-            Report(std::string(item == std::string("Desfazer1") ? "undo: " : "redo: ") + what + ", to list shown",
+            Report(std::string(item == std::string("Desfazer1") ? "undo: " : "redo: ") + what +
+                       ", to list shown",
                    painted < 0 ? -1 : painted - start, 100);
         }
     }

@@ -50,11 +50,12 @@ std::size_t SubtitleOfLine(const TextList &lines, std::size_t line, OutputLines 
 
 // The first character of the output that has no place in its encoding,
 // named with its subtitle; nothing has been written.
-void ReportUnencodable(const FileJob &job, const TextList &lines, OutputLines kind, const TextEncoding &encoding,
-                       const EncodingError &error) {
+void ReportUnencodable(const FileJob &job, const TextList &lines, OutputLines kind,
+                       const TextEncoding &encoding, const EncodingError &error) {
     ReportProblem(job.shownName + ": the character " + CodePointName(error.character) + " \"" +
-                  Utf8Of(error.character) + "\" of subtitle " + std::to_string(SubtitleOfLine(lines, error.line, kind)) +
-                  " cannot be written in " + encoding.name + "; nothing was written");
+                  Utf8Of(error.character) + "\" of subtitle " +
+                  std::to_string(SubtitleOfLine(lines, error.line, kind)) + " cannot be written in " +
+                  encoding.name + "; nothing was written");
 }
 
 // Whether every character of lines the window's handlers will write has a
@@ -181,7 +182,8 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
     case CliCommand::Convert:
         form.Run(&TForm1::btConvertClick);
         // The SubRip text as the window's save button writes it: CR LF after every line.
-        return !dialogs.ErrorShown() && WriteOutput(job, form.Memo1.Lines, "\r\n", OutputLines::SubRip, encoding);
+        return !dialogs.ErrorShown() &&
+               WriteOutput(job, form.Memo1.Lines, "\r\n", OutputLines::SubRip, encoding);
     case CliCommand::MicroDvd:
         return WriteOutput(job, MicroDvdOutput().write(form.SubtitleList(), {}), "\r\n", OutputLines::Entries,
                            encoding);

@@ -48,78 +48,82 @@ struct OptionRule {
     ApplyOption apply;
 };
 
-const std::array<OptionRule, 13> kOptions{{
-    {"--fps", true,
-     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-         // Typed rates often carry a decimal point; the box reads only the decimal comma.
-         options.fpsText = value;
-         std::replace(options.fpsText.begin(), options.fpsText.end(), '.', ',');
-         return std::nullopt;
-     }},
-    {"--delay", true,
-     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-         options.delayText = value;
-         return std::nullopt;
-     }},
-    {"--answer", true,
-     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-         if (value != "yes" && value != "no")
-             return "--answer takes yes or no, not '" + value + "'";
-         options.answerYes = value == "yes";
-         return std::nullopt;
-     }},
-    {"--encoding", true,
-     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-         options.encoding = value;
-         return std::nullopt;
-     }},
-    {"--output-encoding", true,
-     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-         options.outputEncoding = value;
-         return std::nullopt;
-     }},
-    {"--alerts", false,
-     [](CliOptions &options, const std::string &) -> std::optional<std::string> {
-         options.alerts = true;
-         return std::nullopt;
-     }},
-    {"--lang", true,
-     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-         const std::optional<int> language = TryStrToInt(value);
-         if (!language || *language < 1 || *language > 4)
-             return "--lang takes 1, 2, 3 or 4, not '" + value + "'";
-         options.language = static_cast<std::uint8_t>(*language);
-         return std::nullopt;
-     }},
-    {"-o", true,
-     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-         options.outputFile = value;
-         return std::nullopt;
-     }},
-    {"--video", true,
-     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-         options.videoFile = value;
-         return std::nullopt;
-     }},
-    {"--fit", false,
-     [](CliOptions &options, const std::string &) -> std::optional<std::string> {
-         options.fit = true;
-         return std::nullopt;
-     }},
-    {"--lines", true,
-     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-         if (value != "2" && value != "3")
-             return "--lines takes 2 or 3, not '" + value + "'";
-         options.lines = value == "2" ? 2 : 3;
-         return std::nullopt;
-     }},
-    {"--max-line", true,
-     [](CliOptions &options,
-        const std::string &value) { return ReadLimit(options.maxLine, "--max-line", value); }},
-    {"--max-total", true,
-     [](CliOptions &options,
-        const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},
-}};
+const std::array<OptionRule, 13>
+    kOptions{
+        {
+            {"--fps", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 // Typed rates often carry a decimal point; the box reads only the decimal comma.
+                 options.fpsText = value;
+                 std::replace(options.fpsText.begin(), options.fpsText.end(), '.', ',');
+                 return std::nullopt;
+             }},
+            {"--delay", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 options.delayText = value;
+                 return std::nullopt;
+             }},
+            {"--answer", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 if (value != "yes" && value != "no")
+                     return "--answer takes yes or no, not '" + value + "'";
+                 options.answerYes = value == "yes";
+                 return std::nullopt;
+             }},
+            {"--encoding", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 options.encoding = value;
+                 return std::nullopt;
+             }},
+            {"--output-encoding", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 options.outputEncoding = value;
+                 return std::nullopt;
+             }},
+            {"--alerts", false,
+             [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+                 options.alerts = true;
+                 return std::nullopt;
+             }},
+            {"--lang", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 const std::optional<int> language = TryStrToInt(value);
+                 if (!language || *language < 1 || *language > 4)
+                     return "--lang takes 1, 2, 3 or 4, not '" + value + "'";
+                 options.language = static_cast<std::uint8_t>(*language);
+                 return std::nullopt;
+             }},
+            {"-o", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 options.outputFile = value;
+                 return std::nullopt;
+             }},
+            {"--video", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 options.videoFile = value;
+                 return std::nullopt;
+             }},
+            {"--fit", false,
+             [](CliOptions &options,
+                const std::string &) -> std::
+                                         optional<std::string> {
+                                             options.fit = true;
+                                             return std::nullopt;
+                                         }},
+            {"--lines", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 if (value != "2" && value != "3")
+                     return "--lines takes 2 or 3, not '" + value + "'";
+                 options.lines = value == "2" ? 2 : 3;
+                 return std::nullopt;
+             }},
+            {"--max-line", true,
+             [](CliOptions &options,
+                const std::string &value) { return ReadLimit(options.maxLine, "--max-line", value); }},
+            {"--max-total", true,
+             [](CliOptions &options,
+                const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},
+        }};
 
 CliStop UsageError(std::string message) {
     return CliStop{CliStop::Kind::UsageError, std::move(message)};

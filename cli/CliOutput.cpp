@@ -35,8 +35,10 @@ void ReportProblem(std::string_view text) {
     WriteBlock(line, stderr);
 }
 
-bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd, const TextEncoding &encoding) {
-    const bool written = WriteEncodedLines(lines, encoding, lineEnd, [](std::string_view piece) { return WriteBlock(piece); });
+bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd,
+                                const TextEncoding &encoding) {
+    const bool written =
+        WriteEncodedLines(lines, encoding, lineEnd, [](std::string_view piece) { return WriteBlock(piece); });
     return std::fflush(stdout) == 0 && written;
 }
 

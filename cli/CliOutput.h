@@ -17,7 +17,8 @@ void ReportProblem(std::string_view text);
 // Writes every line followed by lineEnd to standard output in the encoding,
 // after its byte-order mark; false when that fails. The lines are known to
 // fit the encoding.
-bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd, const TextEncoding &encoding);
+bool WriteLinesToStandardOutput(const TextList &lines, std::string_view lineEnd,
+                                const TextEncoding &encoding);
 
 // All of standard input; nothing when reading it fails.
 std::optional<std::string> ReadStandardInput();

@@ -23,7 +23,8 @@ void FitToLimits(TForm1 &form, int lines) {
     Platform &platform = form.platform;
     const FitNotices notices{
         [&](std::string_view startText, std::string_view endText) {
-            platform.UI.ShowMessage(form.Message(MessageRow::StartNotBeforeEnd) + FrameLine(startText, endText, ""));
+            platform.UI.ShowMessage(form.Message(MessageRow::StartNotBeforeEnd) +
+                                    FrameLine(startText, endText, ""));
         },
         [&](std::size_t index, long long total) {
             platform.UI.ShowMessage(kSplitFailed + IntToStr(static_cast<long long>(index)));

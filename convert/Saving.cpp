@@ -1,10 +1,9 @@
-#include "document/OpenerMessages.h"
 #include "convert/OutputFormats.h"
 #include "convert/SubRipWriter.h"
 #include "document/Errors.h"
+#include "document/OpenerMessages.h"
 #include "document/TextFile.h"
 #include "shell/Unit1.h"
-
 
 // A file that cannot be written ends these handlers with the FileError of
 // WriteTextFile, which names the file; an existing file is then left whole.

@@ -36,8 +36,8 @@ std::optional<ChosenEncoding> ByMark(std::string_view bytes) {
 }
 
 std::size_t NonAsciiBytes(std::string_view bytes) {
-    return static_cast<std::size_t>(
-        std::count_if(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }));
 }
 
 // CHOICE: the detector is believed from this confidence on. On files of a

@@ -16,9 +16,9 @@ enum class EncodingSource {
 };
 
 struct ReadingOptions {
-    std::optional<TextEncoding> named;                    // the user's choice, over everything else
+    std::optional<TextEncoding> named;                     // the user's choice, over everything else
     TextEncoding fallback = *FindEncoding("Windows-1252"); // for files nothing else decides
-    bool detect = true;                                   // whether the charset detector is asked
+    bool detect = true;                                    // whether the charset detector is asked
 };
 
 struct ChosenEncoding {

@@ -14,19 +14,14 @@ std::shared_ptr<char[]> NewLargeBlock(std::size_t size);
 
 // An allocator for containers that grow large, such as the starts of a
 // million lines.
-template <typename T>
-struct LargeAllocator {
+template <typename T> struct LargeAllocator {
     using value_type = T;
 
     LargeAllocator() = default;
-    template <typename U>
-    LargeAllocator(const LargeAllocator<U> &) {}
+    template <typename U> LargeAllocator(const LargeAllocator<U> &) {}
 
     T *allocate(std::size_t count) { return static_cast<T *>(AllocateLarge(count * sizeof(T))); }
     void deallocate(T *block, std::size_t count) { FreeLarge(block, count * sizeof(T)); }
 
-    template <typename U>
-    bool operator==(const LargeAllocator<U> &) const {
-        return true;
-    }
+    template <typename U> bool operator==(const LargeAllocator<U> &) const { return true; }
 };

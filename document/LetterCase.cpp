@@ -40,7 +40,8 @@ std::string UnicodeCase(std::string_view text, bool upper) {
         U8_NEXT(data, at, length, c);
         const UChar32 mapped = c < 0 || KeepsCase(c) ? c : upper ? u_toupper(c) : u_tolower(c);
         if (mapped == c)
-            changed.append(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(at - start)));
+            changed.append(
+                text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(at - start)));
         else
             changed += Utf8Of(static_cast<char32_t>(mapped));
     }

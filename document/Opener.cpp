@@ -179,7 +179,6 @@ void TForm1::OpenNamedFile(const std::string &fileName) {
     OpenChosenFile(*this);
 }
 
-
 void TForm1::OpenNamedText(const std::string &fileName, std::string_view bytes) {
     Formato.Caption = "...";
     OpenDialog1.Filter = OpenDialogFilter(CurrentLanguage);

@@ -31,8 +31,7 @@ struct UnencodableParts {
 };
 
 const std::array<UnencodableParts, 4> kUnencodable{{
-    {"O carácter \"", " da legenda ", " não existe em ",
-     ". Gravar em UTF-8 com marca de ordem de bytes?"},
+    {"O carácter \"", " da legenda ", " não existe em ", ". Gravar em UTF-8 com marca de ordem de bytes?"},
     {"The character \"", " of subtitle ", " cannot be written in ",
      ". Save in UTF-8 with byte-order mark instead?"},
     {"Tegnet \"", " i undertekst ", " kan ikke skrives i ",
@@ -65,10 +64,8 @@ struct QuotedText {
 const std::array<QuotedText, 4> kCloseForDroppedFile{{
     {"Fechar as legendas abertas e abrir \"", "\"?"},
     {"Close the open subtitles and open \"", "\"?"},
-    {"Luk de åbne undertekster og åbn \"",
-     "\"?"},
-    {"¿Cerrar los subtítulos abiertos y abrir \"",
-     "\"?"},
+    {"Luk de åbne undertekster og åbn \"", "\"?"},
+    {"¿Cerrar los subtítulos abiertos y abrir \"", "\"?"},
 }};
 
 const std::array<QuotedText, 4> kMissingRecentFile{{
@@ -86,35 +83,34 @@ void CheckLanguage(std::uint8_t language) {
 
 std::string InvalidCharactersText(std::size_t count, std::uint8_t language) {
     CheckLanguage(language);
-    const CountedText& text = kInvalidCharacters[language - 1];
+    const CountedText &text = kInvalidCharacters[language - 1];
     return IntToStr(static_cast<long long>(count)) + std::string(count == 1 ? text.one : text.many);
 }
 
-std::string UnencodableCharacterText(char32_t character, std::size_t subtitle, const TextEncoding& encoding,
+std::string UnencodableCharacterText(char32_t character, std::size_t subtitle, const TextEncoding &encoding,
                                      std::uint8_t language) {
     CheckLanguage(language);
-    const UnencodableParts& parts = kUnencodable[language - 1];
+    const UnencodableParts &parts = kUnencodable[language - 1];
     return std::string(parts.character) + Utf8Of(character) + "\" (" + CodePointName(character) + ")" +
-           std::string(parts.subtitle) + IntToStr(static_cast<long long>(subtitle)) + std::string(parts.encoding) +
-           EncodingLabel(encoding) + std::string(parts.question);
+           std::string(parts.subtitle) + IntToStr(static_cast<long long>(subtitle)) +
+           std::string(parts.encoding) + EncodingLabel(encoding) + std::string(parts.question);
 }
 
-std::string EncodingStatusText(const ChosenEncoding& chosen, std::uint8_t language) {
+std::string EncodingStatusText(const ChosenEncoding &chosen, std::uint8_t language) {
     CheckLanguage(language);
-    const std::string_view source =
-        kEncodingSources[language - 1][static_cast<std::size_t>(chosen.source)];
+    const std::string_view source = kEncodingSources[language - 1][static_cast<std::size_t>(chosen.source)];
     return EncodingLabel(chosen.encoding) + ", " + std::string(source);
 }
 
-std::string CloseForDroppedFileText(const std::string& name, std::uint8_t language) {
+std::string CloseForDroppedFileText(const std::string &name, std::uint8_t language) {
     CheckLanguage(language);
-    const QuotedText& text = kCloseForDroppedFile[language - 1];
+    const QuotedText &text = kCloseForDroppedFile[language - 1];
     return std::string(text.before) + name + std::string(text.after);
 }
 
-std::string MissingRecentFileText(const std::string& fileName, std::uint8_t language) {
+std::string MissingRecentFileText(const std::string &fileName, std::uint8_t language) {
     CheckLanguage(language);
-    const QuotedText& text = kMissingRecentFile[language - 1];
+    const QuotedText &text = kMissingRecentFile[language - 1];
     return std::string(text.before) + fileName + std::string(text.after);
 }
 

@@ -15,18 +15,18 @@ std::string InvalidCharactersText(std::size_t count, std::uint8_t language);
 
 // The question when a save meets a character its encoding lacks: the
 // character, shown and as U+XXXX, its subtitle, and the offer of UTF-8.
-std::string UnencodableCharacterText(char32_t character, std::size_t subtitle, const TextEncoding& encoding,
+std::string UnencodableCharacterText(char32_t character, std::size_t subtitle, const TextEncoding &encoding,
                                      std::uint8_t language);
 
 // The status bar's "Windows-1251 (Cyrillic), detected".
-std::string EncodingStatusText(const ChosenEncoding& chosen, std::uint8_t language);
+std::string EncodingStatusText(const ChosenEncoding &chosen, std::uint8_t language);
 
 // The question before a file dropped on the window replaces the open one;
 // name is the dropped file's name without its folder.
-std::string CloseForDroppedFileText(const std::string& name, std::uint8_t language);
+std::string CloseForDroppedFileText(const std::string &name, std::uint8_t language);
 
 // The message when a recent file no longer exists; it leaves the list.
-std::string MissingRecentFileText(const std::string& fileName, std::uint8_t language);
+std::string MissingRecentFileText(const std::string &fileName, std::uint8_t language);
 
 // The captions of the encoding menus.
 enum class EncodingMenuText { Reopen, SaveIn, AsRead };

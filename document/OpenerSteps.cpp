@@ -23,7 +23,7 @@ std::optional<Extended> FpsHeaderRate(std::string_view line) {
     return TryStrToFloat(rate);
 }
 
-TextList WithoutEmptyLines(const TextList& lines) {
+TextList WithoutEmptyLines(const TextList &lines) {
     const auto isEmpty = [](std::string_view line) { return line.empty(); };
     if (lines.Empty() || std::none_of(lines.begin(), lines.end() - 1, isEmpty))
         return lines;

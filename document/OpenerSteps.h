@@ -23,4 +23,4 @@ std::optional<Extended> FpsHeaderRate(std::string_view line);
 
 // The lines without their empty ones, except the last line, which stays even
 // when it is empty.
-TextList WithoutEmptyLines(const TextList& lines);
+TextList WithoutEmptyLines(const TextList &lines);

@@ -364,8 +364,8 @@ std::optional<UnencodableCharacter> AppendWithConverter(std::string &out, std::s
         const UChar *source = units;
         char *target = bytes.data();
         UErrorCode status = U_ZERO_ERROR;
-        ucnv_fromUnicode(converter, &target, bytes.data() + bytes.size(), &source, units + count, nullptr, false,
-                         &status);
+        ucnv_fromUnicode(converter, &target, bytes.data() + bytes.size(), &source, units + count, nullptr,
+                         false, &status);
         if (U_FAILURE(status) || failed) {
             ucnv_resetFromUnicode(converter);
             return UnencodableCharacter{c, start};
@@ -426,14 +426,14 @@ TextEncoding LegacyEncodingForLanguage(std::string_view locale) {
     };
     // Traditional Chinese is told apart by its region before the language alone is looked up.
     static constexpr std::array<LanguageCodePage, 32> kCodePages{{
-        {"zh_tw", "Big5"},         {"zh_hk", "Big5"},         {"zh_mo", "Big5"},         {"zh", "GBK"},
-        {"ja", "Shift_JIS"},       {"ko", "EUC-KR"},          {"th", "Windows-874"},     {"vi", "Windows-1258"},
-        {"pl", "Windows-1250"},    {"cs", "Windows-1250"},    {"sk", "Windows-1250"},    {"hu", "Windows-1250"},
-        {"sl", "Windows-1250"},    {"hr", "Windows-1250"},    {"bs", "Windows-1250"},    {"ro", "Windows-1250"},
-        {"sq", "Windows-1250"},    {"ru", "Windows-1251"},    {"uk", "Windows-1251"},    {"be", "Windows-1251"},
-        {"bg", "Windows-1251"},    {"mk", "Windows-1251"},    {"sr", "Windows-1251"},    {"el", "Windows-1253"},
-        {"tr", "Windows-1254"},    {"az", "Windows-1254"},    {"he", "Windows-1255"},    {"ar", "Windows-1256"},
-        {"fa", "Windows-1256"},    {"lt", "Windows-1257"},    {"lv", "Windows-1257"},    {"et", "Windows-1257"},
+        {"zh_tw", "Big5"},      {"zh_hk", "Big5"},      {"zh_mo", "Big5"},      {"zh", "GBK"},
+        {"ja", "Shift_JIS"},    {"ko", "EUC-KR"},       {"th", "Windows-874"},  {"vi", "Windows-1258"},
+        {"pl", "Windows-1250"}, {"cs", "Windows-1250"}, {"sk", "Windows-1250"}, {"hu", "Windows-1250"},
+        {"sl", "Windows-1250"}, {"hr", "Windows-1250"}, {"bs", "Windows-1250"}, {"ro", "Windows-1250"},
+        {"sq", "Windows-1250"}, {"ru", "Windows-1251"}, {"uk", "Windows-1251"}, {"be", "Windows-1251"},
+        {"bg", "Windows-1251"}, {"mk", "Windows-1251"}, {"sr", "Windows-1251"}, {"el", "Windows-1253"},
+        {"tr", "Windows-1254"}, {"az", "Windows-1254"}, {"he", "Windows-1255"}, {"ar", "Windows-1256"},
+        {"fa", "Windows-1256"}, {"lt", "Windows-1257"}, {"lv", "Windows-1257"}, {"et", "Windows-1257"},
     }};
     std::string folded = Folded(locale);
     std::replace(folded.begin(), folded.end(), '-', '_');
@@ -467,7 +467,8 @@ DecodedText DecodeText(std::string_view bytes, const TextEncoding &encoding) {
 
 LineDecoder::LineDecoder(const TextEncoding &encoding) : utf8_(IsUtf8(encoding)) {
     if (!utf8_)
-        if (const SingleByteTable *table = SingleByteTableOf(encoding); table != nullptr && table->asciiCompatible)
+        if (const SingleByteTable *table = SingleByteTableOf(encoding);
+            table != nullptr && table->asciiCompatible)
             table_ = table;
 }
 
@@ -497,7 +498,8 @@ std::optional<UnencodableCharacter> TextEncoder::Append(std::string &out, std::s
         return std::nullopt;
     }
     if (encoding_.name.starts_with("UTF-16") || encoding_.name.starts_with("UTF-32"))
-        return AppendUtf16Or32(out, utf8, encoding_.name.starts_with("UTF-32"), encoding_.name.ends_with("BE"));
+        return AppendUtf16Or32(out, utf8, encoding_.name.starts_with("UTF-32"),
+                               encoding_.name.ends_with("BE"));
     if (table_ != nullptr)
         return AppendSingleByte(out, utf8, *table_);
     // Without a converter (a code page this ICU lacks) nothing but empty text

@@ -29,8 +29,7 @@ const char *NextOf(char c, const char *from, const char *end, const char *&cache
 // Calls `take` with each line of the text: lines end at CR LF, LF or a lone
 // CR. Room is reserved for as many lines as the text has line feeds (or
 // returns, in an old Mac file).
-template <typename Take>
-TextList SplitLines(std::string_view text, Take take) {
+template <typename Take> TextList SplitLines(std::string_view text, Take take) {
     TextList lines;
     auto lineEnds = std::count(text.begin(), text.end(), '\n');
     if (lineEnds == 0)
@@ -188,15 +187,16 @@ LoadedText DecodeLines(std::string_view bytes, const ReadingOptions &options, co
     }
     if (loaded.invalidCharacters > 0 && loaded.encoding.source == EncodingSource::Named)
         ThrowFileError("Cannot read file", fileName,
-                       "It is not " + loaded.encoding.encoding.name + " text: " +
-                           std::to_string(loaded.invalidCharacters) +
+                       "It is not " + loaded.encoding.encoding.name +
+                           " text: " + std::to_string(loaded.invalidCharacters) +
                            " of its characters cannot be read in that encoding");
     return loaded;
 }
 
 } // namespace
 
-LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options, const std::string &fileName) {
+LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options,
+                           const std::string &fileName) {
     return DecodeLines(bytes, options, fileName);
 }
 

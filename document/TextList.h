@@ -13,8 +13,8 @@
 // An ordered list of text lines, the storage behind every list box, combo box
 // and memo of the windows. Copies share their items, so handing a
 // million-line list from one box to another costs nothing; a change of a
-// shared list copies where its items start, not the items themselves. Deleting the first item only moves a cursor, which keeps
-// consuming a list from the top linear.
+// shared list copies where its items start, not the items themselves. Deleting the first item only moves a
+// cursor, which keeps consuming a list from the top linear.
 //
 // The items are packed: their bytes lie one after another in large chunks,
 // each preceded by its length, and the list keeps only where each one starts

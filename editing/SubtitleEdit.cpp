@@ -80,7 +80,8 @@ void TForm1::ListBox1DblClick() {
     // CHOICE: an entry whose frames do not stand in braces is offered whole,
     // and the answer replaces it whole, so that the user can repair it.
     std::string value = parts ? std::string(parts->text) : entry;
-    if (!platform.UI.InputQuery(Message(MessageRow::ChangeSubtitles), Message(MessageRow::FieldToChange), value))
+    if (!platform.UI.InputQuery(Message(MessageRow::ChangeSubtitles), Message(MessageRow::FieldToChange),
+                                value))
         return;
     SubtitleList().Set(index, parts ? FrameLine(parts->startText, parts->endText, value) : value);
     // The SubRip text no longer matches the list until the next conversion.

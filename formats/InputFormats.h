@@ -20,9 +20,9 @@ struct ContentRule {
 // reads the key, the MIME type and the importer off the first line of each
 // row, and compiles formats/<importer without "Import">.cpp.
 struct InputFormat {
-    std::string_view key;      // names the format's fuzz target
-    std::string_view mimeType; // listed in the desktop entry
-    Importer *importer;        // nullptr: the opener reads the file itself
+    std::string_view key;       // names the format's fuzz target
+    std::string_view mimeType;  // listed in the desktop entry
+    Importer *importer;         // nullptr: the opener reads the file itself
     std::string_view extension; // upper-case; a file with it goes to the importer first
     std::string_view name;      // the open dialog's description
     std::string_view patterns;  // the open dialog's patterns

@@ -26,8 +26,9 @@ template <typename Each> void ForEachPattern(std::string_view patterns, Each eac
 bool Names(std::string_view list, std::string_view pattern) {
     bool named = false;
     ForEachPattern(list, [&](std::string_view listed) {
-        named = named || listed == pattern || (pattern.starts_with("*.") && listed.substr(1) == pattern.substr(2) &&
-                                               listed.starts_with('*'));
+        named =
+            named || listed == pattern ||
+            (pattern.starts_with("*.") && listed.substr(1) == pattern.substr(2) && listed.starts_with('*'));
     });
     return named;
 }

@@ -116,7 +116,8 @@ std::optional<DecodedEntity> DecodeEntity(std::string_view text, std::size_t at)
         if (text.substr(at + 1, entity.name.size()) != entity.name)
             continue;
         const std::size_t end = at + 1 + entity.name.size();
-        return DecodedEntity{std::string(1, entity.character), end - at + (end < text.size() && text[end] == ';' ? 1 : 0)};
+        return DecodedEntity{std::string(1, entity.character),
+                             end - at + (end < text.size() && text[end] == ';' ? 1 : 0)};
     }
     return std::nullopt;
 }

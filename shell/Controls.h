@@ -39,7 +39,7 @@ struct Rect {
     int Top = 0;
     int Width = 0;
     int Height = 0;
-    friend bool operator==(const Rect&, const Rect&) = default;
+    friend bool operator==(const Rect &, const Rect &) = default;
 };
 
 struct FontSpec {
@@ -50,7 +50,7 @@ struct FontSpec {
     bool Underline = false;
     bool StrikeOut = false;
     std::uint32_t Color = 0; // 0x00BBGGRR
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontSpec &, const FontSpec &) = default;
 };
 
 struct Control {
@@ -95,7 +95,7 @@ struct ListBox : Control {
     int ItemIndex = -1;
     int TopIndex = 0;
     int ItemHeight = 13;
-    Menu* PopupMenu = nullptr; // shown on a right click
+    Menu *PopupMenu = nullptr; // shown on a right click
     KeyHandler OnKeyDown = nullptr;
 };
 
@@ -136,19 +136,19 @@ struct StatusBar : Control {
 
 struct MenuItem {
     std::string Name;
-    std::string Caption; // "-" is a separator
+    std::string Caption;  // "-" is a separator
     std::string ShortCut; // as Qt's key sequence text, e.g. "Ctrl+N"; alternatives apart by "; "
     bool Enabled = true;
     bool Visible = true;
     bool Checked = false;
     Handler OnClick = nullptr;
-    std::vector<MenuItem*> Items; // a submenu when not empty
+    std::vector<MenuItem *> Items; // a submenu when not empty
     bool IsSeparator() const { return Caption == "-"; }
 };
 
 struct Menu {
     std::string Name;
-    std::vector<MenuItem*> Items;
+    std::vector<MenuItem *> Items;
 };
 
 struct FileDialog {

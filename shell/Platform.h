@@ -17,26 +17,26 @@ enum class QuestionKind { Warning, Confirmation };
 
 // Long work tells its progress (0 to 100) to this; false means Cancel was pressed.
 using WorkProgress = std::function<bool(int percent)>;
-using LongWork = std::function<void(const WorkProgress& progress)>;
+using LongWork = std::function<void(const WorkProgress &progress)>;
 
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // A plain message box with an OK button.
-    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void ShowMessage(const std::string &text) = 0;
     // A Yes/No box; true only for Yes.
-    virtual bool AskYesNo(const std::string& text, QuestionKind kind) = 0;
+    virtual bool AskYesNo(const std::string &text, QuestionKind kind) = 0;
     // The input dialog: caption, prompt and a value the user may change; false on Cancel.
-    virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) = 0;
+    virtual bool InputQuery(const std::string &caption, const std::string &prompt, std::string &value) = 0;
     // File dialogs read title, filter, filter index, default extension and
     // file name from the model and, on OK, write back the chosen file name
     // and filter index.
-    virtual bool ExecuteOpen(FileDialog& dialog) = 0;
-    virtual bool ExecuteSave(FileDialog& dialog) = 0;
+    virtual bool ExecuteOpen(FileDialog &dialog) = 0;
+    virtual bool ExecuteSave(FileDialog &dialog) = 0;
     // The font dialog; on OK the chosen font is written into the model.
-    virtual bool ExecuteFont(FontDialog& dialog) = 0;
+    virtual bool ExecuteFont(FontDialog &dialog) = 0;
     // The platform's error box, shown when a failure ends a handler.
-    virtual void ShowError(const std::string& text) = 0;
+    virtual void ShowError(const std::string &text) = 0;
     // The progress bar moved while a handler runs: a desktop that shows it
     // repaints it at once. The others have nothing to show.
     virtual void ProgressMoved() {}
@@ -44,13 +44,13 @@ public:
     // the caption and a Cancel button, returning when the work has ended; the
     // window keeps painting meanwhile. A failure of the work is thrown here.
     // Where there is no window the work simply runs.
-    virtual void RunLongWork(const std::string& /*caption*/, const LongWork& work) {
+    virtual void RunLongWork(const std::string & /*caption*/, const LongWork &work) {
         work([](int) { return true; });
     }
     // Shows the preview window beside the main window, which stays usable:
     // its list and boxes drive the subtitles over the video. The window stays
     // until the user closes it.
-    virtual void ShowPreview(TForm2& window) = 0;
+    virtual void ShowPreview(TForm2 &window) = 0;
 };
 
 // The per-user settings key. Reads of a value of the wrong type and any
@@ -58,16 +58,16 @@ public:
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    virtual bool KeyExists(const std::string& key) = 0;
+    virtual bool KeyExists(const std::string &key) = 0;
     // Opens the key, creating it when canCreate is set; false when it cannot be opened.
-    virtual bool OpenKey(const std::string& key, bool canCreate) = 0;
-    virtual bool ValueExists(const std::string& name) = 0;
-    virtual int ReadInteger(const std::string& name) = 0;
-    virtual bool ReadBool(const std::string& name) = 0;
-    virtual std::string ReadString(const std::string& name) = 0;
-    virtual void WriteInteger(const std::string& name, int value) = 0;
-    virtual void WriteBool(const std::string& name, bool value) = 0;
-    virtual void WriteString(const std::string& name, const std::string& value) = 0;
+    virtual bool OpenKey(const std::string &key, bool canCreate) = 0;
+    virtual bool ValueExists(const std::string &name) = 0;
+    virtual int ReadInteger(const std::string &name) = 0;
+    virtual bool ReadBool(const std::string &name) = 0;
+    virtual std::string ReadString(const std::string &name) = 0;
+    virtual void WriteInteger(const std::string &name, int value) = 0;
+    virtual void WriteBool(const std::string &name, bool value) = 0;
+    virtual void WriteString(const std::string &name, const std::string &value) = 0;
     virtual void CloseKey() = 0;
 };
 
@@ -75,9 +75,9 @@ public:
 class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
-    virtual void Start(const std::string& commandLine) = 0;
+    virtual void Start(const std::string &commandLine) = 0;
     // Opens a web address in the desktop's browser; a failure reports nothing.
-    virtual void OpenUrl(const std::string& url) = 0;
+    virtual void OpenUrl(const std::string &url) = 0;
 };
 
 // The video player of the preview window; a file name starts loading and
@@ -85,7 +85,7 @@ public:
 class MediaPlayer {
 public:
     virtual ~MediaPlayer() = default;
-    virtual void SetUrl(const std::string& url) = 0;
+    virtual void SetUrl(const std::string &url) = 0;
     // Where playback stands, in seconds; 0 with nothing loaded.
     virtual double Position() { return 0.0; }
     // Moves playback to `seconds` into the film; nothing with nothing loaded.
@@ -93,8 +93,8 @@ public:
 };
 
 struct Platform {
-    Dialogs& UI;
-    SettingsStore& Store;
-    ProgramLauncher& Launcher;
-    MediaPlayer& Player;
+    Dialogs &UI;
+    SettingsStore &Store;
+    ProgramLauncher &Launcher;
+    MediaPlayer &Player;
 };

@@ -24,8 +24,7 @@ constexpr int kFirstLineCount = 2;
 
 // The language's name in Portuguese, stored beside its number for nobody in
 // particular; users' files have always carried it.
-constexpr std::array<const char *, 4> kLanguageNames = {"Português", "Inglês", "Dinamarquês",
-                                                        "Espanhol"};
+constexpr std::array<const char *, 4> kLanguageNames = {"Português", "Inglês", "Dinamarquês", "Espanhol"};
 
 // Shown when a number typed into a limit does not convert; never translated.
 constexpr const char *kNotANumber = "Erro";
@@ -254,7 +253,8 @@ void TForm1::Font1Click() {
 }
 
 ReadingOptions TForm1::ReadingChoice() const {
-    return ReadingOptions{NamedEncoding, ChosenFallbackEncoding.value_or(LegacyEncodingForLanguage(DesktopLanguage)),
+    return ReadingOptions{NamedEncoding,
+                          ChosenFallbackEncoding.value_or(LegacyEncodingForLanguage(DesktopLanguage)),
                           DetectEncodings};
 }
 
@@ -267,5 +267,6 @@ void TForm1::ChooseOutputEncoding(const std::string &encodingName) {
     if (!encodingName.empty() && !ChosenOutputEncoding)
         throw ConvertError("'" + encodingName + "' is not a known encoding");
     SettingsKey key(platform.Store);
-    key.store.WriteString(kOutputEncodingValue, ChosenOutputEncoding ? EncodingName(*ChosenOutputEncoding) : "");
+    key.store.WriteString(kOutputEncodingValue,
+                          ChosenOutputEncoding ? EncodingName(*ChosenOutputEncoding) : "");
 }

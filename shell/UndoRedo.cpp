@@ -13,8 +13,8 @@ void TForm1::Refazer1Click() {
 }
 
 EditorState TForm1::EditorStateNow() const {
-    return {ListBox1.ItemIndex, ListBox1.TopIndex, SelectedStart,    SelectedEnd,      Edit5.Text,
-            Edit6.Text,         Edit7.Text,         Edit12.Text,      UpDown1.Position, UpDown2.Position};
+    return {ListBox1.ItemIndex, ListBox1.TopIndex, SelectedStart, SelectedEnd,      Edit5.Text,
+            Edit6.Text,         Edit7.Text,        Edit12.Text,   UpDown1.Position, UpDown2.Position};
 }
 
 void TForm1::ShowEditorState(const EditorState &state) {

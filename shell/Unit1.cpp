@@ -3,7 +3,7 @@
 #include "shell/MessageTable.h"
 #include "shell/UserEvent.h"
 
-TForm1::TForm1(Platform& platform) : platform(platform), Form2(platform) {
+TForm1::TForm1(Platform &platform) : platform(platform), Form2(platform) {
     LoadFormDesign();
     FormCreate();
     Form2.FollowList(ListBox1, Combobox2, AtrasoEdit);
@@ -17,14 +17,16 @@ void TForm1::Run(Handler handler) {
     RunEvent([&] { (this->*handler)(); });
 }
 
-void TForm1::RunEvent(const std::function<void()>& body) {
+void TForm1::RunEvent(const std::function<void()> &body) {
     History.Begin(SubtitleList(), EditorStateNow());
     RunUserEvent(platform.UI, body);
     History.End(SubtitleList(), EditorStateNow());
     ShowHistoryItems();
 }
 
-const std::string& TForm1::Message(MessageRow row) const { return MessageText(row, CurrentLanguage); }
+const std::string &TForm1::Message(MessageRow row) const {
+    return MessageText(row, CurrentLanguage);
+}
 
 void TForm1::MoveProgressBar(int position) {
     if (ProgressBar1.Position == position)
@@ -54,4 +56,6 @@ void TForm1::FormActivate() {
     ApplyLanguage(CurrentLanguage);
 }
 
-void TForm1::Sair1Click() { CloseRequested = true; }
+void TForm1::Sair1Click() {
+    CloseRequested = true;
+}

@@ -11,8 +11,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,15 +24,15 @@ class MediaSource;
 // controls, call a handler through Run, and then show the controls again.
 class TForm1 {
 public:
-    explicit TForm1(Platform& platform);
-    TForm1(const TForm1&) = delete;
-    TForm1& operator=(const TForm1&) = delete;
+    explicit TForm1(Platform &platform);
+    TForm1(const TForm1 &) = delete;
+    TForm1 &operator=(const TForm1 &) = delete;
 
     // The one catch site of a user event: a failure that ends the handler
     // shows the platform's error box and the program goes on.
     void Run(Handler handler);
     // The same for any body a front end makes up of handlers.
-    void RunEvent(const std::function<void()>& body);
+    void RunEvent(const std::function<void()> &body);
     // The same for a key handler; key is the key's virtual-key code.
     void Run(KeyHandler handler, int key) {
         if (!handler)
@@ -42,14 +42,14 @@ public:
         Run(&TForm1::RunKeyHandler);
     }
     // The same for a handler given a file named outside the open dialog.
-    using FileHandler = void (TForm1::*)(const std::string& fileName);
-    void Run(FileHandler handler, const std::string& fileName) {
+    using FileHandler = void (TForm1::*)(const std::string &fileName);
+    void Run(FileHandler handler, const std::string &fileName) {
         fileHandler_ = handler;
         fileName_ = fileName;
         Run(&TForm1::RunFileHandler);
     }
 
-    Platform& platform;
+    Platform &platform;
     // The preview window, created hidden with the main window.
     TForm2 Form2;
 
@@ -98,12 +98,12 @@ public:
     Menu PopupMenu1;
 
     // Our notice in the status bar's first panel while no file is open.
-    static constexpr const char* kStatusNotice = "Subtitles for PC and DVD players";
+    static constexpr const char *kStatusNotice = "Subtitles for PC and DVD players";
 
     // The window's caption, its default button and the control that has the focus.
     std::string Caption;
-    Control* DefaultButton = nullptr;
-    Control* ActiveControl = nullptr;
+    Control *DefaultButton = nullptr;
+    Control *ActiveControl = nullptr;
     // Set by Sair1Click; the front end then closes the window.
     bool CloseRequested = false;
     // Where the window stands; the front end keeps it and places the window by it.
@@ -142,14 +142,14 @@ public:
     TextEncoding OutputEncoding() const;
 
     // --- Role names of the working lists ---
-    TextList& SubtitleList() { return ListBox1.Items; }
-    TextList& ImportBuffer() { return ListBox2.Items; }
-    TextList& WorkList() { return ListBox3.Items; }
-    TextList& KeptCopy() { return ListBox4.Items; }
-    TextList& ErrorList() { return ListaErros.Items; }
+    TextList &SubtitleList() { return ListBox1.Items; }
+    TextList &ImportBuffer() { return ListBox2.Items; }
+    TextList &WorkList() { return ListBox3.Items; }
+    TextList &KeptCopy() { return ListBox4.Items; }
+    TextList &ErrorList() { return ListaErros.Items; }
 
     // The MessageTable text of a row in CurrentLanguage.
-    const std::string& Message(MessageRow row) const;
+    const std::string &Message(MessageRow row) const;
     // Moves ProgressBar1 and lets the desktop show it while the handler goes on.
     void MoveProgressBar(int position);
 
@@ -188,15 +188,15 @@ public:
     void btNovoClick();
     // "Reopen with encoding": the open file (or the one the open dialog
     // gives) read in the named encoding.
-    void ReopenWithEncoding(const std::string& encodingName);
+    void ReopenWithEncoding(const std::string &encodingName);
     void btOriginalClick();
     // A file named on the command line or dropped on the window opens as if
     // chosen in the open dialog; a drop while a file is open asks first.
-    void OpenNamedFile(const std::string& fileName);
+    void OpenNamedFile(const std::string &fileName);
     // Text that came from elsewhere than a file (standard input) opens under
     // the given name as if that file had been chosen in the open dialog.
-    void OpenNamedText(const std::string& fileName, std::string_view bytes);
-    void FormDragDrop(const std::string& fileName);
+    void OpenNamedText(const std::string &fileName, std::string_view bytes);
+    void FormDragDrop(const std::string &fileName);
 
     // --- Recent files (shell/RecentFiles.cpp) ---
     // The files last opened, the latest first, at most eight; stored in the settings.
@@ -208,7 +208,7 @@ public:
     void NormaliseMarkup();
 
     // --- Importers (document/Opener.cpp builds their context; each lives in its file in formats/) ---
-    void ImportSubRip(std::string& firstLine, std::string& secondLine, std::string& formatName);
+    void ImportSubRip(std::string &firstLine, std::string &secondLine, std::string &formatName);
 
     // --- Timing check and SubRip conversion (convert/Timing.cpp, convert/Conversion.cpp) ---
     void CheckTiming();
@@ -227,10 +227,10 @@ public:
     void btFormatoClick();
     void btMultiClick();
     // The encoding saves use: a name, or "" for the one each file was read in.
-    void ChooseOutputEncoding(const std::string& encodingName);
+    void ChooseOutputEncoding(const std::string &encodingName);
     // Writes lines in the output encoding; a character it lacks is shown and
     // UTF-8 with its mark offered instead. False when nothing was written.
-    bool SaveLines(const std::string& fileName, const TextList& lines, bool subRip);
+    bool SaveLines(const std::string &fileName, const TextList &lines, bool subRip);
 
     // --- Editing the selected subtitle (editing/SubtitleEdit.cpp) ---
     void ListBox1DblClick();
@@ -272,7 +272,7 @@ public:
 
     // --- Sync to the video (tools/VideoSyncBoxes.cpp) ---
     // The media library the sync reads videos with; the front end names it.
-    MediaSource* Media = nullptr;
+    MediaSource *Media = nullptr;
     void SincronizarVideo1Click();
 
 private:

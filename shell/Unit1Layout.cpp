@@ -391,8 +391,8 @@ void TForm1::LoadFormDesign() {
 
     MainMenu1.Name = "MainMenu1";
     MainMenu1.Items = {&Ficheiro1, &Editar1, &Opes1, &Converter2};
-    Ficheiro1.Items = {&Novo2, &Abrir2, &Gravar1, &N2, &Recente1, &Recente2, &Recente3, &Recente4,
-                       &Recente5, &Recente6, &Recente7, &Recente8, &N3, &Sair1};
+    Ficheiro1.Items = {&Novo2,    &Abrir2,   &Gravar1,  &N2,       &Recente1, &Recente2, &Recente3,
+                       &Recente4, &Recente5, &Recente6, &Recente7, &Recente8, &N3,       &Sair1};
     ShowRecentFiles(*this);
     Editar1.Items = {&Desfazer1, &Refazer1};
     Opes1.Items = {&Lingua1, &LetrasMasculas1, &ActivarosAlertas1, &CalcularFPS1, &SincronizarVideo1, &Font1};

@@ -8,7 +8,8 @@
 namespace {
 
 long long OverlapArea(const Rect &a, const Rect &b) {
-    const long long width = std::min<long long>(a.Left + a.Width, b.Left + b.Width) - std::max(a.Left, b.Left);
+    const long long width =
+        std::min<long long>(a.Left + a.Width, b.Left + b.Width) - std::max(a.Left, b.Left);
     const long long height = std::min<long long>(a.Top + a.Height, b.Top + b.Height) - std::max(a.Top, b.Top);
     return width > 0 && height > 0 ? width * height : 0;
 }

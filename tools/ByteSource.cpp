@@ -1,6 +1,5 @@
 #include "tools/ByteSource.h"
 
-
 #include <cstring>
 #include <filesystem>
 #include <limits>

@@ -25,11 +25,11 @@ void PlaceLabel(Label &label, const char *name, int left, int top, const char *c
 } // namespace
 
 TForm2::TForm2(Platform &platform)
-    : platform(platform), Caption("Windows Media Player (Video)"),
-      Clicks{{{&btPlay, &TForm2::btPlayClick},
-              {&btStop, &TForm2::btStopClick},
-              {&btPrevious, &TForm2::btPreviousClick},
-              {&btNext, &TForm2::btNextClick}}} {
+    : platform(platform),
+      Caption("Windows Media Player (Video)"), Clicks{{{&btPlay, &TForm2::btPlayClick},
+                                                       {&btStop, &TForm2::btStopClick},
+                                                       {&btPrevious, &TForm2::btPreviousClick},
+                                                       {&btNext, &TForm2::btNextClick}}} {
     Place(WindowsMediaPlayer1, "WindowsMediaPlayer1", ControlKind::Panel, {0, 0, 628, 392}, "");
     // Docked to the bottom of the client area.
     Place(ScrollBox1, "ScrollBox1", ControlKind::Panel, {0, ClientHeight - 70, ClientWidth, 70}, "");

@@ -21,7 +21,9 @@ private slots:
         QTest::newRow("two CR LF") << QByteArray("a\r\n\r\nb") << QStringLiteral("a\n\nb");
         QTest::newRow("LF CR twice") << QByteArray("a\n\r\n\rb") << QStringLiteral("a\n\nb");
         QTest::newRow("lone CR") << QByteArray("a\rb") << QStringLiteral("a\nb");
-        QTest::newRow("any script") << QByteArray("Versão € Привет 中") << QStringLiteral("Vers\u00E3o \u20AC \u041F\u0440\u0438\u0432\u0435\u0442 \u4E2D");
+        QTest::newRow("any script") << QByteArray("Versão € Привет 中")
+                                    << QStringLiteral(
+                                           "Vers\u00E3o \u20AC \u041F\u0440\u0438\u0432\u0435\u0442 \u4E2D");
     }
     void boxTextsBreakLinesOnce() {
         QFETCH(QByteArray, utf8);

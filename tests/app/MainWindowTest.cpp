@@ -323,7 +323,8 @@ private slots:
         QFETCH(QKeySequence, shortcut);
         QCOMPARE(Action(QTest::currentDataTag())->shortcut(), shortcut);
         if (QTest::currentDataTag() == QStringLiteral("Refazer1"))
-            QCOMPARE(Action("Refazer1")->shortcuts().value(1), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+            QCOMPARE(Action("Refazer1")->shortcuts().value(1),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     }
 
     void popupMenuKeepsItsOrder() {
@@ -738,7 +739,8 @@ private slots:
         start->selectAll();
         QTest::keyClicks(start, "122");
         ClickInto(Find("Edit6"));
-        QTRY_COMPARE(QString::fromStdString(std::string(form->SubtitleList()[12])), QStringLiteral("{122}{125}Hi"));
+        QTRY_COMPARE(QString::fromStdString(std::string(form->SubtitleList()[12])),
+                     QStringLiteral("{122}{125}Hi"));
         QCOMPARE(list->model()->index(12, 0).data().toString(), QStringLiteral("{122}{125}Hi"));
         QCOMPARE(list->currentIndex().row(), 12);
         QCOMPARE(list->indexAt(QPoint(1, 1)).row(), 10);

@@ -475,7 +475,10 @@ TEST_F(CliTest, StandardInputIsAFileNamedDash) {
     EXPECT_EQ(both.status, 0) << both.err;
     // It is written back as it was read: UTF-16 with its mark.
     const std::string wideOut = ReadAll(PathOf("out/stdin.srt"));
-    EXPECT_TRUE(wideOut.starts_with(std::string("\xFF\xFE" "1\0\r\0\n\0", 8))) << wideOut;
+    EXPECT_TRUE(wideOut.starts_with(std::string("\xFF\xFE"
+                                                "1\0\r\0\n\0",
+                                                8)))
+        << wideOut;
     EXPECT_NE(wideOut.find(std::string("\xE9\0\r\0\n\0", 6)), std::string::npos);
     EXPECT_TRUE(fs::exists(dir_ / "out" / "caf\xC3\xA9.srt"));
 }
@@ -523,11 +526,19 @@ TEST_F(CliTest, EncodingsInAndOut) {
         std::string errorPart;
     };
     const std::vector<EncodingCase> cases = {
-        {{"convert", "ru-1251.srt", "--encoding", "windows-1251", "--output-encoding", "utf-8"}, 0, russian, ""},
+        {{"convert", "ru-1251.srt", "--encoding", "windows-1251", "--output-encoding", "utf-8"},
+         0,
+         russian,
+         ""},
         {{"convert", "ru-1251.srt", "--encoding", "cp1251"}, 0, russian1251, ""},
         {{"convert", "ru-utf8.srt", "--output-encoding", "utf-8-bom"}, 0, "\xEF\xBB\xBF" + russian, ""},
-        {{"convert", "zh-utf8.srt"}, 0, "1\r\n00:00:01,000 --> 00:00:02,000\r\n你好，世界。\r\n我们走吧！\r\n\r\n", ""},
-        {{"convert", "ru-utf8.srt", "--output-encoding", "windows-1252", "-o", "out.srt"}, 1, "",
+        {{"convert", "zh-utf8.srt"},
+         0,
+         "1\r\n00:00:01,000 --> 00:00:02,000\r\n你好，世界。\r\n我们走吧！\r\n\r\n",
+         ""},
+        {{"convert", "ru-utf8.srt", "--output-encoding", "windows-1252", "-o", "out.srt"},
+         1,
+         "",
          "ru-utf8.srt: the character U+041F \"П\" of subtitle 1 cannot be written in Windows-1252"},
         {{"microdvd", "ru-utf8.srt", "--output-encoding", "latin1", "-o", "out.sub"}, 1, "", "U+041F"},
         {{"convert", "ru-utf8.srt", "--encoding", "klingon"}, 1, "", "unknown encoding 'klingon'"},

@@ -158,7 +158,8 @@ TEST_F(ConversionHandler, SecondConversionGivesTheSameText) {
     form.btConvertClick();
     EXPECT_EQ(Memo(), first);
     EXPECT_EQ(first.at(4), "2");
-    EXPECT_EQ(fake.dialogs.Messages(), (Lines{form.Message(MessageRow::Success), form.Message(MessageRow::Success)}));
+    EXPECT_EQ(fake.dialogs.Messages(),
+              (Lines{form.Message(MessageRow::Success), form.Message(MessageRow::Success)}));
 }
 
 TEST_F(ConversionHandler, LeavesTheListsAndSwitchesTheSaveControls) {
@@ -190,11 +191,13 @@ TEST_F(ConversionHandler, TimingFaultAnsweredNoConvertsTheListAsItStands) {
     fake.dialogs.AnswerNo();
     form.btConvertClick();
     EXPECT_EQ(form.ListBox1.ItemIndex, 1);
-    EXPECT_EQ(fake.dialogs.Boxes(), (std::vector<ShownBox>{
-                                        {ShownBox::Kind::Confirmation, form.Message(MessageRow::AutoCorrection)},
-                                        {ShownBox::Kind::Message, form.Message(MessageRow::StartBeforePreviousEnd) + "\n\r{15}{30}b"},
-                                        {ShownBox::Kind::Message, form.Message(MessageRow::Success)},
-                                    }));
+    EXPECT_EQ(
+        fake.dialogs.Boxes(),
+        (std::vector<ShownBox>{
+            {ShownBox::Kind::Confirmation, form.Message(MessageRow::AutoCorrection)},
+            {ShownBox::Kind::Message, form.Message(MessageRow::StartBeforePreviousEnd) + "\n\r{15}{30}b"},
+            {ShownBox::Kind::Message, form.Message(MessageRow::Success)},
+        }));
     EXPECT_EQ(Memo(), (Lines{"1", "00:00:00,400 --> 00:00:00,800", "a", "", "2",
                              "00:00:00,600 --> 00:00:01,200", "b", ""}));
 }

@@ -183,8 +183,9 @@ TEST_F(LimitsHandler, BoundsOutOfOrderAndSplitPointsBeyond32Bits) {
     EXPECT_EQ(List(),
               (Lines{"{200}{133}a|b", "{134}{100}c", "{2147483647}{2147483646}a|b|cccccccccccccccccccc"}));
     const std::string row43 = "Error the initial time is equal or superior to the final time";
-    EXPECT_EQ(fake.dialogs.Messages(), (Lines{row43 + "{200}{100}", row43 + "{2147483647}{2147483646}",
-                                              "Erro na leg.1", "22", form.Message(MessageRow::StartBeforePreviousEnd) + "\n\r{134}{100}c"}));
+    EXPECT_EQ(fake.dialogs.Messages(),
+              (Lines{row43 + "{200}{100}", row43 + "{2147483647}{2147483646}", "Erro na leg.1", "22",
+                     form.Message(MessageRow::StartBeforePreviousEnd) + "\n\r{134}{100}c"}));
     EXPECT_EQ(form.ListBox1.ItemIndex, 1);
 }
 

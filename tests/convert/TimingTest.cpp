@@ -143,7 +143,8 @@ TEST_F(TimingHandlers, FirstFaultIsSelectedFocusedAndShown) {
     EXPECT_EQ(form.ListBox1.TopIndex, 1);
     EXPECT_EQ(form.ActiveControl, &form.ListBox1);
     EXPECT_EQ(fake.dialogs.Boxes(),
-              (std::vector<ShownBox>{{ShownBox::Kind::Message, form.Message(MessageRow::StartBeforePreviousEnd) + "\n\r{35}{50}c"}}));
+              (std::vector<ShownBox>{{ShownBox::Kind::Message,
+                                      form.Message(MessageRow::StartBeforePreviousEnd) + "\n\r{35}{50}c"}}));
     EXPECT_EQ(form.Edit5.Text, "35");
     EXPECT_EQ(form.Edit6.Text, "50");
 }
@@ -166,7 +167,8 @@ TEST_F(TimingHandlers, FaultsOfAnEmptiedListOfferTheCorrection) {
         form.ErrorList() = TextList{"1"};
         yes ? fake.dialogs.AnswerYes() : fake.dialogs.AnswerNo();
         form.Run(&TForm1::GoToFirstTimingError);
-        std::vector<ShownBox> expected{{ShownBox::Kind::Confirmation, form.Message(MessageRow::AutoCorrection)}};
+        std::vector<ShownBox> expected{
+            {ShownBox::Kind::Confirmation, form.Message(MessageRow::AutoCorrection)}};
         if (!yes)
             expected.push_back({ShownBox::Kind::Message, "Existe ainda erros"});
         EXPECT_EQ(fake.dialogs.Boxes(), expected);
@@ -181,8 +183,8 @@ TEST_F(TimingHandlers, AutoYesCorrects) {
     form.btAutoClick();
     EXPECT_EQ(Subtitles(), (Lines{"{10}{20}a", "{30}{53}b"}));
     EXPECT_FALSE(form.btAuto.Enabled);
-    EXPECT_EQ(fake.dialogs.Boxes(),
-              (std::vector<ShownBox>{{ShownBox::Kind::Confirmation, form.Message(MessageRow::AutoCorrection)}}));
+    EXPECT_EQ(fake.dialogs.Boxes(), (std::vector<ShownBox>{{ShownBox::Kind::Confirmation,
+                                                            form.Message(MessageRow::AutoCorrection)}}));
 }
 
 TEST_F(TimingHandlers, AutoNoGoesToTheFirstFault) {
@@ -195,5 +197,6 @@ TEST_F(TimingHandlers, AutoNoGoesToTheFirstFault) {
     EXPECT_TRUE(form.btAuto.Enabled);
     EXPECT_EQ(fake.dialogs.Boxes(),
               (std::vector<ShownBox>{{ShownBox::Kind::Confirmation, form.Message(MessageRow::AutoCorrection)},
-                                     {ShownBox::Kind::Message, form.Message(MessageRow::StartBeforePreviousEnd) + "\n\r{30}{25}b"}}));
+                                     {ShownBox::Kind::Message,
+                                      form.Message(MessageRow::StartBeforePreviousEnd) + "\n\r{30}{25}b"}}));
 }

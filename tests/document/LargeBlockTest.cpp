@@ -8,8 +8,8 @@
 // Blocks on both sides of the huge-page size hold every byte they were asked
 // for, and a vector grown through them past it keeps its items.
 TEST(LargeBlock, HoldsEveryByteAskedFor) {
-    for (const std::size_t size : {std::size_t{1}, (std::size_t{2} << 20) - 1, std::size_t{2} << 20,
-                                   (std::size_t{5} << 20) + 3}) {
+    for (const std::size_t size :
+         {std::size_t{1}, (std::size_t{2} << 20) - 1, std::size_t{2} << 20, (std::size_t{5} << 20) + 3}) {
         const auto block = NewLargeBlock(size);
         std::memset(block.get(), 'x', size);
         EXPECT_EQ(block[0], 'x') << size;

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <random>
 
 namespace {
@@ -72,13 +72,14 @@ INSTANTIATE_TEST_SUITE_P(Texts, DecimalNumbers,
                                          FloatCase{",5", 0.5L}, FloatCase{"5,", 5}, FloatCase{"1E3", 1000},
                                          FloatCase{"1,5e-2", 0.015L}, FloatCase{"2E+2", 200},
                                          FloatCase{"1E-6000", 0}, FloatCase{"0,000E99999999999", 0},
-                                         FloatCase{"2,136E-4934", 2.136e-4934L}, FloatCase{"-1E-4940", -1e-4940L},
-                                         FloatCase{"1E6000", std::nullopt}, FloatCase{"1.5", std::nullopt},
-                                         FloatCase{"1,5,0", std::nullopt}, FloatCase{",", std::nullopt},
-                                         FloatCase{"", std::nullopt}, FloatCase{"1E", std::nullopt},
-                                         FloatCase{"1E+", std::nullopt}, FloatCase{"inf", std::nullopt},
-                                         FloatCase{"nan", std::nullopt}, FloatCase{"1 E3", std::nullopt},
-                                         FloatCase{"0x1p3", std::nullopt}, FloatCase{"1,5x", std::nullopt}));
+                                         FloatCase{"2,136E-4934", 2.136e-4934L},
+                                         FloatCase{"-1E-4940", -1e-4940L}, FloatCase{"1E6000", std::nullopt},
+                                         FloatCase{"1.5", std::nullopt}, FloatCase{"1,5,0", std::nullopt},
+                                         FloatCase{",", std::nullopt}, FloatCase{"", std::nullopt},
+                                         FloatCase{"1E", std::nullopt}, FloatCase{"1E+", std::nullopt},
+                                         FloatCase{"inf", std::nullopt}, FloatCase{"nan", std::nullopt},
+                                         FloatCase{"1 E3", std::nullopt}, FloatCase{"0x1p3", std::nullopt},
+                                         FloatCase{"1,5x", std::nullopt}));
 
 TEST(DecimalNumbers, ErrorNamesTheText) {
     try {
@@ -204,9 +205,9 @@ TEST(WholeNumbers, IntToStrWritesPlainDigits) {
 // Short decimals take a fast path; it must give the very value a full
 // decimal conversion gives, up to the longest texts it takes.
 TEST(NumTextFastPath, AgreesWithFullConversion) {
-    for (const char *text : {"2,5", "0,1", "23,976", "1,5", "59,9995", "0,000000000000000001",
-                             "123456789012345678", "12345678901234567,8", "1234567890123456789",
-                             "0,1234567890123456789", "99999999999999999,9"}) {
+    for (const char *text :
+         {"2,5", "0,1", "23,976", "1,5", "59,9995", "0,000000000000000001", "123456789012345678",
+          "12345678901234567,8", "1234567890123456789", "0,1234567890123456789", "99999999999999999,9"}) {
         std::string dotted = text;
         std::replace(dotted.begin(), dotted.end(), ',', '.');
         EXPECT_EQ(StrToFloat(text), std::strtold(dotted.c_str(), nullptr)) << text;

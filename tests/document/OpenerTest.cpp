@@ -147,8 +147,10 @@ INSTANTIATE_TEST_SUITE_P(
                       HeaderCase{"{0}{0}23,976", "23,976", {"{10}{20}A", "{30}{40}B|C"}, {}},
                       // Without a rate after it, "{0}{0}" starts a subtitle.
                       HeaderCase{"{0}{0}Hi", "29,700", {"{0}{0}Hi", "{10}{20}A", "{30}{40}B|C"}, {}},
-                      HeaderCase{
-                          "{1}{1}abc", "29,700", {"{1}{1}abc", "{10}{20}A", "{30}{40}B|C"}, {English(MessageRow::FpsError)}}));
+                      HeaderCase{"{1}{1}abc",
+                                 "29,700",
+                                 {"{1}{1}abc", "{10}{20}A", "{30}{40}B|C"},
+                                 {English(MessageRow::FpsError)}}));
 
 TEST_F(Opening, AFileNoImporterTakesIsShownRawAsUnknown) {
     form.KeptCopy() = TextList{"{1}{2}earlier"};
@@ -166,8 +168,10 @@ TEST_F(Opening, AFileNoImporterTakesIsShownRawAsUnknown) {
 TEST_F(Opening, TimingErrorsOfferTheAutomaticCorrection) {
     fake.dialogs.AnswerYes();
     OpenFile("overlap.sub", "{10}{20}A\n{15}{30}B\n{40}{50}C");
-    EXPECT_EQ(fake.dialogs.Boxes()[1], (ShownBox{ShownBox::Kind::Message, English(MessageRow::TimingErrors)}));
-    EXPECT_EQ(fake.dialogs.Boxes()[2], (ShownBox{ShownBox::Kind::Confirmation, English(MessageRow::AutoCorrection)}));
+    EXPECT_EQ(fake.dialogs.Boxes()[1],
+              (ShownBox{ShownBox::Kind::Message, English(MessageRow::TimingErrors)}));
+    EXPECT_EQ(fake.dialogs.Boxes()[2],
+              (ShownBox{ShownBox::Kind::Confirmation, English(MessageRow::AutoCorrection)}));
     EXPECT_EQ(Entries(), (Lines{"{10}{20}A", "{21}{30}B", "{40}{50}C"}));
     EXPECT_EQ(form.KeptCopy().Item(1), "{15}{30}B");
 }
@@ -385,12 +389,15 @@ TEST_F(Opening, ADroppedFileOpensAndReplacesAnOpenOneOnlyWhenTheUserAgrees) {
 }
 
 TEST(OpenerTexts, EncodingTextsInEveryLanguage) {
-    EXPECT_EQ(InvalidCharactersText(3, 2), "3 byte sequences of this file could not be read and show as \"\uFFFD\".");
-    EXPECT_EQ(InvalidCharactersText(1, 2), "1 byte sequence of this file could not be read and shows as \"\uFFFD\".");
+    EXPECT_EQ(InvalidCharactersText(3, 2),
+              "3 byte sequences of this file could not be read and show as \"\uFFFD\".");
+    EXPECT_EQ(InvalidCharactersText(1, 2),
+              "1 byte sequence of this file could not be read and shows as \"\uFFFD\".");
     EXPECT_THROW(InvalidCharactersText(1, 5), ListIndexError);
-    EXPECT_EQ(UnencodableCharacterText(U'П', 12, *FindEncoding("cp1252"), 2),
-              "The character \"П\" (U+041F) of subtitle 12 cannot be written in Windows-1252 (Western European). "
-              "Save in UTF-8 with byte-order mark instead?");
+    EXPECT_EQ(
+        UnencodableCharacterText(U'П', 12, *FindEncoding("cp1252"), 2),
+        "The character \"П\" (U+041F) of subtitle 12 cannot be written in Windows-1252 (Western European). "
+        "Save in UTF-8 with byte-order mark instead?");
     EXPECT_EQ(CloseForDroppedFileText("a.srt", 4), "¿Cerrar los subtítulos abiertos y abrir \"a.srt\"?");
     EXPECT_THROW(CloseForDroppedFileText("a.srt", 0), ListIndexError);
 }

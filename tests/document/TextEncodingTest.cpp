@@ -1,7 +1,7 @@
+#include "document/TextEncoding.h"
 #include "document/EncodingChoice.h"
 #include "document/Errors.h"
 #include "document/LetterCase.h"
-#include "document/TextEncoding.h"
 #include "document/TextFile.h"
 #include "tests/document/EncodingSamples.h"
 
@@ -65,8 +65,8 @@ TEST(TextEncoding, Decodes) {
 struct EncodeCase {
     const char *encoding;
     const char *utf8;
-    std::string_view bytes;       // when it fits
-    char32_t lacking = 0;         // the first character that does not
+    std::string_view bytes; // when it fits
+    char32_t lacking = 0;   // the first character that does not
     std::size_t lackingOffset = 0;
 };
 
@@ -112,10 +112,12 @@ TEST(TextEncoding, EveryByteOfTheWindowsCodePagesComesBackUnchanged) {
 
 TEST(TextEncoding, NamesAndAliases) {
     const std::pair<const char *, const char *> names[] = {
-        {"UTF-8", "UTF-8"},           {"utf8", "UTF-8"},           {"CP1251", "Windows-1251"},
-        {"windows-1258", "Windows-1258"}, {"Latin1", "ISO-8859-1"}, {"latin-9", "ISO-8859-15"},
-        {"KOI8-U", "KOI8-U"},         {"SJIS", "Shift_JIS"},       {"big5", "Big5"},
-        {"gb18030", "GB18030"},       {"EUC-KR", "EUC-KR"},        {"windows-874", "Windows-874"},
+        {"UTF-8", "UTF-8"},         {"utf8", "UTF-8"},
+        {"CP1251", "Windows-1251"}, {"windows-1258", "Windows-1258"},
+        {"Latin1", "ISO-8859-1"},   {"latin-9", "ISO-8859-15"},
+        {"KOI8-U", "KOI8-U"},       {"SJIS", "Shift_JIS"},
+        {"big5", "Big5"},           {"gb18030", "GB18030"},
+        {"EUC-KR", "EUC-KR"},       {"windows-874", "Windows-874"},
         {"utf-16", "UTF-16LE"},
     };
     for (const auto &[typed, name] : names)
@@ -156,9 +158,10 @@ TEST(EncodingChoice, ReadsADozenSubtitlesOfEachLanguageInItsCodePage) {
         EXPECT_EQ(loaded.invalidCharacters, 0u) << sample.language;
 
         // Three subtitles are enough where the fallback is the desktop language's own code page.
-        const LoadedText few =
-            DecodeTextLines(Encoded(SubRipOf(sample.lines, 3), sample.encoding), {std::nullopt, Named(sample.encoding)});
-        EXPECT_EQ(few.lines.Item(10), sample.lines[2]) << sample.language << " read as " << few.encoding.encoding.name;
+        const LoadedText few = DecodeTextLines(Encoded(SubRipOf(sample.lines, 3), sample.encoding),
+                                               {std::nullopt, Named(sample.encoding)});
+        EXPECT_EQ(few.lines.Item(10), sample.lines[2])
+            << sample.language << " read as " << few.encoding.encoding.name;
     }
 }
 
@@ -173,16 +176,33 @@ struct ChoiceCase {
 TEST(EncodingChoice, MarkThenUtf8ThenDetectorThenFallback) {
     const TextEncoding polish = Named("windows-1250");
     const ChoiceCase cases[] = {
-        {"UTF-8 mark", "\xEF\xBB\xBF" "abc", {}, "UTF-8", EncodingSource::Mark},
-        {"UTF-16 LE mark", "\xFF\xFE" "a\0", {}, "UTF-16LE", EncodingSource::Mark},
+        {"UTF-8 mark",
+         "\xEF\xBB\xBF"
+         "abc",
+         {},
+         "UTF-8",
+         EncodingSource::Mark},
+        {"UTF-16 LE mark",
+         "\xFF\xFE"
+         "a\0",
+         {},
+         "UTF-16LE",
+         EncodingSource::Mark},
         {"UTF-32 LE mark", std::string_view("\xFF\xFE\0\0a\0\0\0", 8), {}, "UTF-32LE", EncodingSource::Mark},
         {"UTF-16 BE mark", "\xFE\xFF\0a", {}, "UTF-16BE", EncodingSource::Mark},
         {"valid UTF-8", "Ol\xC3\xA1", {}, "UTF-8", EncodingSource::Utf8},
         {"ASCII only", "plain text", {std::nullopt, polish, true}, "Windows-1250", EncodingSource::Fallback},
         {"too little to judge", "Ol\xE1", {}, "Windows-1252", EncodingSource::Fallback},
-        {"detection off", "\xCF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0 \xE4\xF0\xF3\xE7\xFC\xFF", {std::nullopt,
-            Named("windows-1252"), false}, "Windows-1252", EncodingSource::Fallback},
-        {"named over the mark", "\xEF\xBB\xBF" "abc", {Named("windows-1251")}, "Windows-1251",
+        {"detection off",
+         "\xCF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0 \xE4\xF0\xF3\xE7\xFC\xFF",
+         {std::nullopt, Named("windows-1252"), false},
+         "Windows-1252",
+         EncodingSource::Fallback},
+        {"named over the mark",
+         "\xEF\xBB\xBF"
+         "abc",
+         {Named("windows-1251")},
+         "Windows-1251",
          EncodingSource::Named},
     };
     for (const ChoiceCase &c : cases) {

@@ -38,12 +38,12 @@ INSTANTIATE_TEST_SUITE_P(
     Bytes, Utf8Sequences,
     testing::Values(Utf8Case{"plain", true, "plain", 0}, Utf8Case{"\xC3\xA9", true, "\xC3\xA9", 0},
                     Utf8Case{"\xF0\x9F\x98\x80", true, "\xF0\x9F\x98\x80", 0}, // beyond the BMP
-                    Utf8Case{"\xC0\xAF", false, "\uFFFD\uFFFD", 2},           // overlong: two stray bytes
+                    Utf8Case{"\xC0\xAF", false, "\uFFFD\uFFFD", 2},            // overlong: two stray bytes
                     Utf8Case{"\xE0\x80\xAF", false, "\uFFFD\uFFFD\uFFFD", 3},  // overlong three-byte form
                     Utf8Case{"\xED\xA0\x80", false, "\uFFFD\uFFFD\uFFFD", 3},  // a surrogate
                     Utf8Case{"\xF4\x90\x80\x80", false, "\uFFFD\uFFFD\uFFFD\uFFFD", 4}, // past U+10FFFF
-                    Utf8Case{"\xE2\x82", false, "\uFFFD", 1},            // cut short at the end
-                    Utf8Case{"\xE2\x82x", false, "\uFFFDx", 1},          // cut short before a letter
+                    Utf8Case{"\xE2\x82", false, "\uFFFD", 1},   // cut short at the end
+                    Utf8Case{"\xE2\x82x", false, "\uFFFDx", 1}, // cut short before a letter
                     Utf8Case{"\xFF", false, "\uFFFD", 1}, Utf8Case{"\x80", false, "\uFFFD", 1}));
 
 std::vector<std::string> Lines(std::string_view bytes) {

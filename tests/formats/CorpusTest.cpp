@@ -185,9 +185,9 @@ TEST_P(Corpus, FileOpens) {
 
     if (!CountedByLines(GetParam())) {
         const auto expected = kOtherFormats.find(GetParam());
-        ASSERT_NE(expected, kOtherFormats.end()) << "no row for " << GetParam() << ": opens as "
-                                                 << form.Formato.Caption << " with "
-                                                 << form.SubtitleList().Count() << " entries";
+        ASSERT_NE(expected, kOtherFormats.end())
+            << "no row for " << GetParam() << ": opens as " << form.Formato.Caption << " with "
+            << form.SubtitleList().Count() << " entries";
         const char *reason = expected->second.reason ? expected->second.reason : "well formed";
         EXPECT_EQ(form.Formato.Caption, expected->second.format) << reason;
         EXPECT_EQ(form.SubtitleList().Count(), expected->second.entries) << reason;

@@ -151,7 +151,8 @@ TEST_F(ImportBench, SubRipFrameOverflowEndsTheImportNamingTheBlock) {
     ctx.CurrentFps = 2147483640.0 / 3600;
     Import(ImportSubRip, "1\n00:00:00,000 --> 00:00:00,001\nA\n\n2\n01:00:00,000 --> 00:00:00,000\nB\n\n"
                          "3\n00:00:00,000 --> 00:00:00,001\nC");
-    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{MessageText(MessageRow::SubtitleError, kEnglish) + "2"});
+    EXPECT_EQ(dialogs.Messages(),
+              std::vector<std::string>{MessageText(MessageRow::SubtitleError, kEnglish) + "2"});
     EXPECT_EQ(buffer.Count(), 2u);
     EXPECT_EQ(formatName, "");
     EXPECT_EQ(subtitles, TextList{"{1}{2}before"});

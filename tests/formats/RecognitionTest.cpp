@@ -35,7 +35,8 @@ TEST_P(ContentRules, TakeTheirLinesAndNoNearMiss) {
     EXPECT_EQ(rule.importer, c.importer);
     EXPECT_TRUE(rule.holds(c.l1, c.l2));
     EXPECT_FALSE(rule.holds(c.nearL1, c.nearL2));
-    const auto first = std::ranges::find_if(rules, [&](const RecognitionRule &r) { return r.holds(c.l1, c.l2); });
+    const auto first =
+        std::ranges::find_if(rules, [&](const RecognitionRule &r) { return r.holds(c.l1, c.l2); });
     EXPECT_EQ(first->number, c.number) << "an earlier rule takes the lines";
 }
 
@@ -99,8 +100,8 @@ TEST_F(Dispatch, ASubViewerFileNamedSrtPassesTheSubRipImporterByTheContentRules)
     ImportByExtension(ctx, FileExtension("C:\\Films\\movie.srt"), first, second, formatName);
     EXPECT_EQ(first, "OK");
     EXPECT_EQ(work.Count(), 3u);
-    const auto taking =
-        std::ranges::find_if(RecognitionOrder(), [&](const RecognitionRule &r) { return r.holds(work[0], work[1]); });
+    const auto taking = std::ranges::find_if(
+        RecognitionOrder(), [&](const RecognitionRule &r) { return r.holds(work[0], work[1]); });
     EXPECT_EQ(taking->importer, ImportSubViewer2);
 }
 

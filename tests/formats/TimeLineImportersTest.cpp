@@ -89,8 +89,7 @@ const ImportCase kTimeLineCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Files, TimeLineImports, ::testing::ValuesIn(kTimeLineCases),
-                         ImportCaseName);
+INSTANTIATE_TEST_SUITE_P(Files, TimeLineImports, ::testing::ValuesIn(kTimeLineCases), ImportCaseName);
 
 // Long inputs stay linear: a subtitle of a million text lines, and a file
 // of a million lines that holds no subtitle for the header search to find.
@@ -125,22 +124,54 @@ TEST_P(TimeLineFiles, OpenThroughTheOpener) {
 INSTANTIATE_TEST_SUITE_P(
     Formats, TimeLineFiles,
     ::testing::Values(
-        OpenedFile{"sv1.sub", "[TITLE]\r\n[BEGIN]\r\n[00:00:01]\r\nA\r\n[00:00:02]\r\n\r\n[end]\r\n", "24",
-                   "SubViewer 1.0", "24,000", {"{24}{48}A"}},
-        OpenedFile{"sv2.sub", "[INFORMATION]\n[SUBTITLE]\n00:00:01.00,00:00:02.00\nA\n", "24", "SubViewer 2.0", "24,000", {"{24}{48}A"}},
-        OpenedFile{"tmp.txt", "00:00:01,1=A\n00:00:01,2=\n00:00:02,1=\n00:00:02,2=\n", "24", "TMPlayer", "24,000", {"{24}{48}A"}},
-        OpenedFile{"tmp1.txt", "00:00:01:A\n00:00:02:\n", "24", "TMPlayer (one line)", "24,000", {"{24}{48}A"}},
+        OpenedFile{"sv1.sub",
+                   "[TITLE]\r\n[BEGIN]\r\n[00:00:01]\r\nA\r\n[00:00:02]\r\n\r\n[end]\r\n",
+                   "24",
+                   "SubViewer 1.0",
+                   "24,000",
+                   {"{24}{48}A"}},
+        OpenedFile{"sv2.sub",
+                   "[INFORMATION]\n[SUBTITLE]\n00:00:01.00,00:00:02.00\nA\n",
+                   "24",
+                   "SubViewer 2.0",
+                   "24,000",
+                   {"{24}{48}A"}},
+        OpenedFile{"tmp.txt",
+                   "00:00:01,1=A\n00:00:01,2=\n00:00:02,1=\n00:00:02,2=\n",
+                   "24",
+                   "TMPlayer",
+                   "24,000",
+                   {"{24}{48}A"}},
+        OpenedFile{
+            "tmp1.txt", "00:00:01:A\n00:00:02:\n", "24", "TMPlayer (one line)", "24,000", {"{24}{48}A"}},
         OpenedFile{"tmp2.txt", "0:00:01=A\n0:00:02=\n", "24", "TMPlayer (one line)", "24,000", {"{24}{48}A"}},
         OpenedFile{"mpl2.txt", "[10][20]A\n", "24", "MPlayer 2", "24,000", {"{24}{48}A"}},
         OpenedFile{"sami.txt",
                    "\xEF\xBB\xBF\n \n<sami><head><title>x</title></head>\n<body>"
-                   "<sync start=1000><p>A<sync start=2000><p>&nbsp;</body></sami>", "24",
-                   "SAMI Captioning", "24,000", {"{24}{48}A"}},
+                   "<sync start=1000><p>A<sync start=2000><p>&nbsp;</body></sami>",
+                   "24",
+                   "SAMI Captioning",
+                   "24,000",
+                   {"{24}{48}A"}},
         OpenedFile{"script.ass", kAssFile, "24", "Advanced SubStation Alpha", "24,000", {"{24}{48}A"}},
         OpenedFile{"plus.ssa", kAssFile, "24", "Advanced SubStation Alpha", "24,000", {"{24}{48}A"}},
-        OpenedFile{"vp.vsf", "{* VIPLAY SUBTITLE FILE *}\n00:00:01.000 00:00:02.000 A\n", "24",
-                   "ViPlay Subtitle File", "24,000", {"{24}{48}A"}},
+        OpenedFile{"vp.vsf",
+                   "{* VIPLAY SUBTITLE FILE *}\n00:00:01.000 00:00:02.000 A\n",
+                   "24",
+                   "ViPlay Subtitle File",
+                   "24,000",
+                   {"{24}{48}A"}},
         OpenedFile{"tt.tts", "0:00:01.00,0:00:02.00,NTP A\n", "24", "TurboTitler", "24,000", {"{24}{48}A"}},
-        OpenedFile{"zg.zeg", "% Zero G 1.0\n\nE 1 0:00:01.00 0:00:02.00 Default NTP A\n", "24", "ZeroG 1.0", "24,000", {"{24}{48}A"}},
-        OpenedFile{"sp.STL", "$FontName = Arial\n00:00:01:00,00:00:02:00,A\n", "24", "Spruce Subtitle File", "24,000", {"{24}{48}A"}}));
+        OpenedFile{"zg.zeg",
+                   "% Zero G 1.0\n\nE 1 0:00:01.00 0:00:02.00 Default NTP A\n",
+                   "24",
+                   "ZeroG 1.0",
+                   "24,000",
+                   {"{24}{48}A"}},
+        OpenedFile{"sp.STL",
+                   "$FontName = Arial\n00:00:01:00,00:00:02:00,A\n",
+                   "24",
+                   "Spruce Subtitle File",
+                   "24,000",
+                   {"{24}{48}A"}}));
 } // namespace

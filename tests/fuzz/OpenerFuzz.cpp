@@ -7,11 +7,11 @@
 // outcome; a crash or a sanitizer finding is not.
 
 #include "document/Errors.h"
+#include "shell/QuietDesktop.h"
 #include "shell/Unit1.h"
+#include "shell/UserEvent.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/support/MemorySettings.h"
-#include "shell/QuietDesktop.h"
-#include "shell/UserEvent.h"
 
 #include <array>
 #include <cstdint>

@@ -10,8 +10,8 @@
 // its front, so a subtitle file used as a seed opens much as it is.
 
 #include "document/Errors.h"
-#include "shell/Unit1.h"
 #include "shell/QuietDesktop.h"
+#include "shell/Unit1.h"
 #include "tests/support/MemorySettings.h"
 #include "tools/Unit2.h"
 
@@ -218,7 +218,8 @@ void Act(TForm1 &form, Script &script, ScriptedDesktop &desktop) {
 // input left there is removed before the next one.
 class ScratchFolder {
 public:
-    ScratchFolder() : path_(fs::temp_directory_path() / ("lumavert-actions-fuzz-" + std::to_string(::getpid()))) {
+    ScratchFolder()
+        : path_(fs::temp_directory_path() / ("lumavert-actions-fuzz-" + std::to_string(::getpid()))) {
         fs::remove_all(path_);
         fs::create_directories(path_);
     }

@@ -120,10 +120,7 @@ TEST_F(Layout, ControlsSitWhereDesignedWithTheirTexts) {
     };
     const Placed placed[] = {
         {&form.Panel1, {0, 0, 464, 53}, "", ""},
-        {&form.btMax,
-         {194, 0, 71, 49},
-         "Limitações",
-         "Limitações para o receptor"},
+        {&form.btMax, {194, 0, 71, 49}, "Limitações", "Limitações para o receptor"},
         {&form.btMulti, {394, 0, 65, 49}, "Multi", ""},
         {&form.AtrasoEdit, {320, 72, 89, 21}, "", " (-) Atraso negativo e (+) Adianto"},
         {&form.SpeedButton1, {412, 56, 48, 54}, "WMP", "Play Windows Media Player"},

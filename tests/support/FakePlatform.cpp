@@ -15,7 +15,7 @@ FakeDialogs::~FakeDialogs() {
 
 std::vector<std::string> FakeDialogs::Messages() const {
     std::vector<std::string> texts;
-    for (const auto& box : boxes_)
+    for (const auto &box : boxes_)
         if (box.kind == ShownBox::Kind::Message)
             texts.push_back(box.text);
     return texts;
@@ -23,15 +23,17 @@ std::vector<std::string> FakeDialogs::Messages() const {
 
 std::vector<std::string> FakeDialogs::Errors() const {
     std::vector<std::string> texts;
-    for (const auto& box : boxes_)
+    for (const auto &box : boxes_)
         if (box.kind == ShownBox::Kind::Error)
             texts.push_back(box.text);
     return texts;
 }
 
-void FakeDialogs::ShowMessage(const std::string& text) { boxes_.push_back({ShownBox::Kind::Message, text}); }
+void FakeDialogs::ShowMessage(const std::string &text) {
+    boxes_.push_back({ShownBox::Kind::Message, text});
+}
 
-bool FakeDialogs::AskYesNo(const std::string& text, QuestionKind kind) {
+bool FakeDialogs::AskYesNo(const std::string &text, QuestionKind kind) {
     boxes_.push_back(
         {kind == QuestionKind::Warning ? ShownBox::Kind::Warning : ShownBox::Kind::Confirmation, text});
     if (answers_.empty()) {
@@ -43,7 +45,7 @@ bool FakeDialogs::AskYesNo(const std::string& text, QuestionKind kind) {
     return answer;
 }
 
-bool FakeDialogs::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
+bool FakeDialogs::InputQuery(const std::string &caption, const std::string &prompt, std::string &value) {
     boxes_.push_back({ShownBox::Kind::Input, caption + "|" + prompt});
     proposals_.push_back(value);
     if (inputs_.empty()) {
@@ -58,7 +60,7 @@ bool FakeDialogs::InputQuery(const std::string& caption, const std::string& prom
     return true;
 }
 
-bool FakeDialogs::ExecuteFile(FileDialog& dialog, ShownBox::Kind kind) {
+bool FakeDialogs::ExecuteFile(FileDialog &dialog, ShownBox::Kind kind) {
     boxes_.push_back({kind, dialog.Title});
     lastFileDialog_ = dialog;
     if (files_.empty()) {
@@ -73,11 +75,15 @@ bool FakeDialogs::ExecuteFile(FileDialog& dialog, ShownBox::Kind kind) {
     return true;
 }
 
-bool FakeDialogs::ExecuteOpen(FileDialog& dialog) { return ExecuteFile(dialog, ShownBox::Kind::OpenDialog); }
+bool FakeDialogs::ExecuteOpen(FileDialog &dialog) {
+    return ExecuteFile(dialog, ShownBox::Kind::OpenDialog);
+}
 
-bool FakeDialogs::ExecuteSave(FileDialog& dialog) { return ExecuteFile(dialog, ShownBox::Kind::SaveDialog); }
+bool FakeDialogs::ExecuteSave(FileDialog &dialog) {
+    return ExecuteFile(dialog, ShownBox::Kind::SaveDialog);
+}
 
-bool FakeDialogs::ExecuteFont(FontDialog& dialog) {
+bool FakeDialogs::ExecuteFont(FontDialog &dialog) {
     boxes_.push_back({ShownBox::Kind::FontDialog, dialog.Name});
     if (fonts_.empty()) {
         ADD_FAILURE() << "unscripted font dialog";
@@ -91,13 +97,13 @@ bool FakeDialogs::ExecuteFont(FontDialog& dialog) {
     return true;
 }
 
-void FakeDialogs::ShowError(const std::string& text) {
+void FakeDialogs::ShowError(const std::string &text) {
     boxes_.push_back({ShownBox::Kind::Error, text});
     if (!errorsAllowed_)
         ADD_FAILURE() << "unexpected error box: " << text;
 }
 
-void FakeDialogs::ShowPreview(TForm2& window) {
+void FakeDialogs::ShowPreview(TForm2 &window) {
     boxes_.push_back({ShownBox::Kind::Window, window.Caption});
     if (windows_.empty()) {
         ADD_FAILURE() << "unscripted window: " << window.Caption;

@@ -13,10 +13,20 @@
 
 // One box the core showed, in the order shown.
 struct ShownBox {
-    enum class Kind { Message, Warning, Confirmation, Input, Error, OpenDialog, SaveDialog, FontDialog, Window };
+    enum class Kind {
+        Message,
+        Warning,
+        Confirmation,
+        Input,
+        Error,
+        OpenDialog,
+        SaveDialog,
+        FontDialog,
+        Window
+    };
     Kind kind;
     std::string text; // the message or question; the title of file dialogs and windows
-    friend bool operator==(const ShownBox&, const ShownBox&) = default;
+    friend bool operator==(const ShownBox &, const ShownBox &) = default;
 };
 
 // A strict scripted desktop for tests: it records every box, answers
@@ -36,30 +46,30 @@ public:
     void ChooseFont(std::optional<FontSpec> font) { fonts_.push_back(std::move(font)); }
     // What the user does while the preview window is shown; the window is then
     // closed as its close box does.
-    void WhileWindowShown(std::function<void(TForm2&)> actions) { windows_.push_back(std::move(actions)); }
+    void WhileWindowShown(std::function<void(TForm2 &)> actions) { windows_.push_back(std::move(actions)); }
     // Allows error boxes for the rest of the test.
     void AllowErrors() { errorsAllowed_ = true; }
 
-    const std::vector<ShownBox>& Boxes() const { return boxes_; }
+    const std::vector<ShownBox> &Boxes() const { return boxes_; }
     // The values input boxes proposed, in order.
-    const std::vector<std::string>& Proposals() const { return proposals_; }
+    const std::vector<std::string> &Proposals() const { return proposals_; }
     std::vector<std::string> Messages() const; // texts of plain message boxes
     std::vector<std::string> Errors() const;   // texts of error boxes
     void ClearBoxes() { boxes_.clear(); }
     // The last file dialog seen, as it was when shown.
-    const FileDialog& LastFileDialog() const { return lastFileDialog_; }
+    const FileDialog &LastFileDialog() const { return lastFileDialog_; }
 
-    void ShowMessage(const std::string& text) override;
-    bool AskYesNo(const std::string& text, QuestionKind kind) override;
-    bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
-    bool ExecuteOpen(FileDialog& dialog) override;
-    bool ExecuteSave(FileDialog& dialog) override;
-    bool ExecuteFont(FontDialog& dialog) override;
-    void ShowError(const std::string& text) override;
-    void ShowPreview(TForm2& window) override;
+    void ShowMessage(const std::string &text) override;
+    bool AskYesNo(const std::string &text, QuestionKind kind) override;
+    bool InputQuery(const std::string &caption, const std::string &prompt, std::string &value) override;
+    bool ExecuteOpen(FileDialog &dialog) override;
+    bool ExecuteSave(FileDialog &dialog) override;
+    bool ExecuteFont(FontDialog &dialog) override;
+    void ShowError(const std::string &text) override;
+    void ShowPreview(TForm2 &window) override;
 
 private:
-    bool ExecuteFile(FileDialog& dialog, ShownBox::Kind kind);
+    bool ExecuteFile(FileDialog &dialog, ShownBox::Kind kind);
 
     std::vector<ShownBox> boxes_;
     std::vector<std::string> proposals_;
@@ -67,22 +77,22 @@ private:
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::optional<std::string>> files_;
     std::deque<std::optional<FontSpec>> fonts_;
-    std::deque<std::function<void(TForm2&)>> windows_;
+    std::deque<std::function<void(TForm2 &)>> windows_;
     FileDialog lastFileDialog_;
     bool errorsAllowed_ = false;
 };
 
 class FakeLauncher : public ProgramLauncher {
 public:
-    void Start(const std::string& commandLine) override { started.push_back(commandLine); }
-    void OpenUrl(const std::string& url) override { opened.push_back(url); }
+    void Start(const std::string &commandLine) override { started.push_back(commandLine); }
+    void OpenUrl(const std::string &url) override { opened.push_back(url); }
     std::vector<std::string> started;
     std::vector<std::string> opened;
 };
 
 class FakePlayer : public MediaPlayer {
 public:
-    void SetUrl(const std::string& url) override { urls.push_back(url); }
+    void SetUrl(const std::string &url) override { urls.push_back(url); }
     double Position() override { return position; }
     void Seek(double seconds) override { seeks.push_back(position = seconds); }
     std::vector<std::string> urls;

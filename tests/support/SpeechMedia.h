@@ -79,4 +79,3 @@ inline TextList LateList() {
                      std::to_string(std::lround((burst.end + 2) * 25)) + "}text");
     return list;
 }
-

@@ -32,8 +32,9 @@ TEST_F(AviInfoButton, ReportsAndPutsTheRateInTheBoxOnYes) {
                                "--------------------------------\n\r"
                                "FileSize: 0,00029182 Mb\n\r"
                                "ClipLength: 1 min\n\r";
-    const std::vector<ShownBox> expected{
-        {Kind::OpenDialog, ""}, {Kind::Message, report}, {Kind::Confirmation, MessageText(MessageRow::PutInFps, 1)}};
+    const std::vector<ShownBox> expected{{Kind::OpenDialog, ""},
+                                         {Kind::Message, report},
+                                         {Kind::Confirmation, MessageText(MessageRow::PutInFps, 1)}};
     EXPECT_EQ(fake.dialogs.Boxes(), expected);
     EXPECT_EQ(fake.dialogs.LastFileDialog().Filter, "DivX, XviD, AVI|*.avi|All Files|*.*");
     EXPECT_EQ(form.Combobox2.Text, "25");

@@ -1,5 +1,5 @@
-#include "tests/tools/ToolTesting.h"
 #include "tools/SubtitleTimeline.h"
+#include "tests/tools/ToolTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,17 @@ TEST(SubtitleTimeline, SubtitleOnScreen) {
         double seconds;
         std::optional<std::size_t> shown;
     } cases[] = {
-        {-1, std::nullopt}, {0, 1}, {1.99, 1}, {2, std::nullopt}, {4, 2}, {5, 3},
+        {-1, std::nullopt},
+        {0, 1},
+        {1.99, 1},
+        {2, std::nullopt},
+        {4, 2},
+        {5, 3},
         // The inner one has gone; the outer one is still on screen.
-        {6, 2}, {8, std::nullopt}, {11, 0}, {12, std::nullopt},
+        {6, 2},
+        {8, std::nullopt},
+        {11, 0},
+        {12, std::nullopt},
     };
     for (const auto &c : cases)
         EXPECT_EQ(timeline.At(c.seconds), c.shown) << c.seconds;
@@ -60,8 +68,8 @@ TEST(SubtitleTimeline, RateAndDelayAsTheConversionTimesThem) {
         Extended fps;
         Extended delay;
         std::optional<double> start;
-    } cases[] = {{25, 0, 4},  {25, 1.5, 2.5}, {25, -2, 6}, {50, 0, 2},
-                 {0, 0, std::nullopt}, {-25, 0, std::nullopt}};
+    } cases[] = {{25, 0, 4}, {25, 1.5, 2.5},       {25, -2, 6},
+                 {50, 0, 2}, {0, 0, std::nullopt}, {-25, 0, std::nullopt}};
     for (const auto &c : cases) {
         SubtitleTimeline timeline;
         timeline.Time(one, c.fps, c.delay);

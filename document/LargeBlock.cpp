@@ -1,6 +1,7 @@
 #include "document/LargeBlock.h"
 
 #include <cstdint>
+#include <limits>
 #include <new>
 
 #include <sys/mman.h>
@@ -16,6 +17,8 @@ void *AllocateLarge(std::size_t size) {
         return ::operator new(size);
     // Huge pages fill only whole aligned 2 MiB spans, so the block is cut to
     // start at one out of a mapping a huge page larger.
+    if (size > std::numeric_limits<std::size_t>::max() - kHugePage)
+        throw std::bad_alloc();
     const std::size_t mapped = size + kHugePage;
     void *mapping = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (mapping == MAP_FAILED)

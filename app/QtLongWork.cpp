@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -17,16 +18,39 @@ namespace {
 // the work never waits for the window.
 constexpr int kShowEveryMs = 100;
 
+// The questions of the work, asked on the window's thread: the work waits
+// for each answer.
+class QuestionsFromWork : public Questions {
+public:
+    QuestionsFromWork(QObject &windowSide, Questions &questions)
+        : windowSide_(windowSide), questions_(questions) {}
+    void ShowMessage(const std::string &text) override {
+        QMetaObject::invokeMethod(
+            &windowSide_, [&] { questions_.ShowMessage(text); }, Qt::BlockingQueuedConnection);
+    }
+    bool AskYesNo(const std::string &text, QuestionKind kind) override {
+        bool answer = false;
+        QMetaObject::invokeMethod(
+            &windowSide_, [&] { answer = questions_.AskYesNo(text, kind); }, Qt::BlockingQueuedConnection);
+        return answer;
+    }
+
+private:
+    QObject &windowSide_;
+    Questions &questions_;
+};
+
 } // namespace
 
 void QtDialogs::RunLongWork(const std::string &caption, const LongWork &work) {
     BeforeShow();
-    RunOffThread(caption, work);
+    RunOffThread(caption, work, *this);
 }
 
-void RunOffThread(const std::string &caption, const LongWork &work) {
-    QProgressDialog dialog(DisplayText(caption), QStringLiteral("Cancel"), 0, 100,
-                           QApplication::activeWindow());
+void RunOffThread(const std::string &caption, const LongWork &work, Questions &questions) {
+    // The window the bar covers has the focus back once the work has ended.
+    const QPointer<QWidget> window = QApplication::activeWindow();
+    QProgressDialog dialog(DisplayText(caption), QStringLiteral("Cancel"), 0, 100, window);
     dialog.setObjectName(QStringLiteral("LongWork"));
     dialog.setWindowTitle(QApplication::applicationDisplayName());
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -50,12 +74,15 @@ void RunOffThread(const std::string &caption, const LongWork &work) {
     timer.start(kShowEveryMs);
     dialog.show();
 
+    QuestionsFromWork questionsFromWork(dialog, questions);
     std::thread worker([&] {
         try {
-            work([&](int reached) {
-                percent = reached;
-                return !cancelled;
-            });
+            work(
+                [&](int reached) {
+                    percent = reached;
+                    return !cancelled;
+                },
+                questionsFromWork);
         } catch (...) {
             failure = std::current_exception();
         }
@@ -63,6 +90,9 @@ void RunOffThread(const std::string &caption, const LongWork &work) {
     });
     loop.exec();
     worker.join();
+    dialog.hide();
+    if (window)
+        window->activateWindow();
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -7,5 +7,7 @@
 // Runs long work on a thread of its own under a modal progress bar with a
 // Cancel button, and returns when the work has ended. The window keeps
 // painting and answering the desktop meanwhile; the bar keeps other input
-// away. A failure of the work is thrown again here, on the window's thread.
-void RunOffThread(const std::string &caption, const LongWork &work);
+// away. The work's questions are put to `questions` on the window's thread
+// while the work waits. A failure of the work is thrown again here, on the
+// window's thread.
+void RunOffThread(const std::string &caption, const LongWork &work, Questions &questions);

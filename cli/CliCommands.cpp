@@ -2,16 +2,21 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliPlatform.h"
-#include "cli/CliSettings.h"
 #include "cli/CliSync.h"
 #include "cli/CliTools.h"
+#include "convert/FitToLimits.h"
 #include "convert/OutputFormats.h"
+#include "convert/RateBatch.h"
+#include "convert/SaveInEncoding.h"
+#include "convert/SubRipConversion.h"
 #include "convert/SubRipWriter.h"
+#include "document/EntryFields.h"
 #include "document/Errors.h"
+#include "document/OpenSubtitles.h"
 #include "document/TextFile.h"
-#include "shell/QuietDesktop.h"
-#include "shell/SettingsNames.h"
-#include "shell/Unit1.h"
+#include "editing/RateBoxText.h"
+#include "shell/MessageTable.h"
+#include "shell/UserEvent.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,12 +24,6 @@
 #include <vector>
 
 namespace {
-
-// The opener leaves "..." when nothing was opened and "Unknown" when no
-// format took the file.
-bool OpenedInKnownFormat(const TForm1 &form) {
-    return form.Formato.Caption != "..." && form.Formato.Caption != "Unknown";
-}
 
 // One file of the command: where it is read and written, and how it is named in messages.
 struct FileJob {
@@ -58,8 +57,8 @@ void ReportUnencodable(const FileJob &job, const TextList &lines, OutputLines ki
                   encoding.name + "; nothing was written");
 }
 
-// Whether every character of lines the window's handlers will write has a
-// place in the encoding; the first that has none is reported.
+// Whether every character of lines the batch will write has a place in the
+// encoding; the first that has none is reported.
 bool Encodable(const FileJob &job, const TextList &lines, OutputLines kind, const TextEncoding &encoding) {
     try {
         CheckEncodable(lines, encoding);
@@ -70,9 +69,8 @@ bool Encodable(const FileJob &job, const TextList &lines, OutputLines kind, cons
     }
 }
 
-// The command line's own output is not an event of the window, so a failure
-// to write it is reported here, in the form Run gives a handler's failure.
-// Standard output is checked before it is written, since what went out
+// A failure to write the command's output is reported in the form the
+// error box takes. Standard output is checked before it is written, since what went out
 // cannot be taken back; a file is refused whole by WriteTextFile.
 bool WriteOutput(const FileJob &job, const TextList &lines, std::string_view lineEnd, OutputLines kind,
                  const TextEncoding &encoding) {
@@ -95,104 +93,123 @@ bool WriteOutput(const FileJob &job, const TextList &lines, std::string_view lin
     return false;
 }
 
-TextList Listing(TForm1 &form) {
+// The list as the open command shows it, after the format and the rate.
+TextList Listing(const OpenedSubtitles &opened) {
     TextList lines;
-    lines.Reserve(form.SubtitleList().Count() + 2);
-    lines.Add("Format: " + form.Formato.Caption);
-    lines.Add("FPS: " + form.Combobox2.Text);
-    for (const std::string_view entry : form.SubtitleList())
+    lines.Reserve(opened.lines.Count() + 2);
+    lines.Add("Format: " + opened.formatName);
+    lines.Add("FPS: " + opened.fpsText);
+    for (const std::string_view entry : opened.lines)
         lines.Add(entry);
     return lines;
 }
 
-// Opens one file in a window model of its own, runs the command's handlers
-// and writes the result. Standard input, read once, is let go of as soon as
-// it is open, so a large list is not held twice while it is converted.
-bool RunOne(const CliOptions &options, const FileJob &job, std::string &standardInput) {
-    // The stored settings of a user who chose this language, alert switch and limits:
-    // activation reads them as the window does, and every other value gets
-    // its default written and read back.
-    CliSettings settings({{kLanguageValue, int{options.language}},
-                          {kAlertsValue, options.alerts ? 1 : 0},
-                          {kLineCountValue, options.lines},
-                          {kMaxLineValue, options.maxLine},
-                          {kMaxSumValue, options.maxTotal}});
-    CliDialogs dialogs(options.answerYes, job.shownName);
-    // Nothing the command line runs starts another program or plays a video.
-    NoLauncher launcher;
-    NoPlayer player;
-    Platform platform{dialogs, settings, launcher, player};
-    TForm1 form(platform);
-    // CHOICE: the window activates again after every box it shows; here it
-    // activates once, since reading the same in-memory settings again would
-    // change nothing the commands use.
-    form.Run(&TForm1::FormActivate);
-    form.NamedEncoding = options.encoding ? FindEncoding(*options.encoding) : std::nullopt;
-    form.ChosenOutputEncoding = options.outputEncoding ? FindEncoding(*options.outputEncoding) : std::nullopt;
+// The frame-rate text as leaving the window's box would leave it, when it is
+// a two-rate text "a/b"; nothing after a box that says it cannot be used.
+std::optional<std::string> WorkedOutRate(const CliOptions &options, CliDialogs &dialogs) {
+    if (options.fpsText.find('/') == std::string::npos)
+        return options.fpsText;
+    std::optional<std::string> worked;
+    RunUserEvent(dialogs, [&] {
+        if (const std::optional<LeftRate> rate = RateOfBoxText(options.fpsText))
+            worked = rate->text;
+        else
+            dialogs.ShowMessage(MessageText(MessageRow::RateHasErrors, options.language));
+    });
+    return worked;
+}
 
-    form.Combobox2.Text = options.fpsText;
-    // A two-rate text "a/b" is worked out as leaving the box does; any box
-    // it shows reports a rate that cannot be used.
-    if (options.fpsText.find('/') != std::string::npos) {
-        const int boxesBeforeRate = dialogs.BoxesShown();
-        form.Run(&TForm1::Combobox2Exit);
-        if (dialogs.BoxesShown() != boxesBeforeRate)
-            return false;
-    }
-    const int boxesBefore = dialogs.BoxesShown();
-    if (job.fromStandardInput) {
-        form.RunEvent([&] { form.OpenNamedText("stdin", standardInput); });
-        std::string().swap(standardInput);
-    } else {
-        form.Run(&TForm1::btAbrirClick);
-    }
-    if (dialogs.ErrorShown())
+// Runs one step of the command as the window runs a handler: a failure shows
+// the error box. False when it did.
+template <class Step> bool RunStep(CliDialogs &dialogs, Step &&step) {
+    RunUserEvent(dialogs, step);
+    return !dialogs.ErrorShown();
+}
+
+// Opens one file, runs the command's steps and writes the result. Standard
+// input, read once, is let go of as soon as it is open, so a large list is
+// not held twice while it is converted.
+bool RunOne(const CliOptions &options, const FileJob &job, std::string &standardInput) {
+    CliDialogs dialogs(options.answerYes);
+    const std::uint8_t language = options.language;
+    const std::optional<std::string> fpsText = WorkedOutRate(options, dialogs);
+    if (!fpsText)
         return false;
-    if (!OpenedInKnownFormat(form)) {
-        // An empty file is handled as New, which says nothing; the exit status needs a reason.
+
+    const int boxesBefore = dialogs.BoxesShown();
+    const ReadingOptions reading{options.encoding ? FindEncoding(*options.encoding) : std::nullopt,
+                                 LegacyEncodingForLanguage(""), true};
+    OpenRequest request{job.fromStandardInput ? "stdin" : job.shownName,
+                        std::nullopt,
+                        *fpsText,
+                        reading,
+                        options.alerts,
+                        language};
+    if (job.fromStandardInput)
+        request.bytes = standardInput;
+    OpenedSubtitles opened;
+    const bool read = RunStep(dialogs, [&] { opened = OpenSubtitles(request, dialogs); });
+    if (job.fromStandardInput)
+        std::string().swap(standardInput);
+    if (!read)
+        return false;
+    if (opened.outcome != OpenOutcome::Opened) {
+        // An empty file opens as nothing, which says nothing; the exit status needs a reason.
         if (dialogs.BoxesShown() == boxesBefore)
             ReportProblem(job.shownName + ": no subtitles in the file");
         return false;
     }
     // A file of a known format may still hold no subtitle the format can
     // read (every time line out of range, say); that is no success either.
-    if (form.SubtitleList().Empty()) {
+    TextList &list = opened.lines;
+    if (list.Empty()) {
         ReportProblem(job.shownName + ": no subtitles in the file");
         return false;
     }
-    // The delay field takes input only once a file is open; typed earlier, a
-    // fractional delay would end the opener where it shows the second entry.
-    form.AtrasoEdit.Text = options.delayText;
-    if (options.fit) {
-        form.Run(&TForm1::bt60Max);
-        if (dialogs.ErrorShown())
-            return false;
-    }
+    std::string rateText = opened.fpsText;
+    std::string delayText = options.delayText;
+    // The entries the window would select on the way have their fields worked
+    // out, so that the command fails where the window shows an error box.
+    const EntryPointedAt pointedAt = [&](std::size_t entry) {
+        WorkOutEntryFields(list[entry], rateText, delayText);
+    };
+    const std::optional<int> fitLines = FitLineCount(std::to_string(options.lines));
+    if (options.fit && fitLines && !RunStep(dialogs, [&] {
+            FitListToLimits(list, FitLimits{options.maxLine, options.maxTotal, *fitLines}, dialogs, language,
+                            pointedAt);
+        }))
+        return false;
 
-    const TextEncoding encoding = form.OutputEncoding();
+    const TextEncoding encoding =
+        options.outputEncoding ? *FindEncoding(*options.outputEncoding) : opened.encoding.encoding;
     switch (options.command) {
-    case CliCommand::Open: {
-        const TextList listing = Listing(form);
-        return WriteOutput(job, listing, "\n", OutputLines::Listing, encoding);
-    }
+    case CliCommand::Open:
+        return WriteOutput(job, Listing(opened), "\n", OutputLines::Listing, encoding);
     case CliCommand::Sync:
-        if (!SyncBoxesToVideo(form, *options.videoFile))
+        if (!SyncBoxesToVideo(rateText, delayText, list, *options.videoFile))
             return false;
         [[fallthrough]];
-    case CliCommand::Convert:
-        form.Run(&TForm1::btConvertClick);
+    case CliCommand::Convert: {
+        TextList subRip;
+        const SubRipRequest conversion{rateText, delayText, true, language, pointedAt};
         // The SubRip text as the window's save button writes it: CR LF after every line.
-        return !dialogs.ErrorShown() &&
-               WriteOutput(job, form.Memo1.Lines, "\r\n", OutputLines::SubRip, encoding);
+        return RunStep(dialogs, [&] { subRip = ConvertListToSubRip(list, conversion, dialogs); }) &&
+               WriteOutput(job, subRip, "\r\n", OutputLines::SubRip, encoding);
+    }
     case CliCommand::MicroDvd:
-        return WriteOutput(job, MicroDvdOutput().write(form.SubtitleList(), {}), "\r\n", OutputLines::Entries,
-                           encoding);
-    case CliCommand::Multi:
-        // The batch writes its files itself; a pass that fails shows an error box.
-        if (!Encodable(job, form.SubtitleList(), OutputLines::Entries, encoding))
+        return WriteOutput(job, MicroDvdOutput().write(list, {}), "\r\n", OutputLines::Entries, encoding);
+    case CliCommand::Multi: {
+        // The batch writes its files itself.
+        if (!Encodable(job, list, OutputLines::Entries, encoding))
             return false;
-        form.Run(&TForm1::btMultiClick);
-        return !dialogs.ErrorShown();
+        const RateBatchRequest batch{fitLines,  options.maxLine, options.maxTotal,
+                                     delayText, language,        pointedAt};
+        return RunStep(dialogs, [&] {
+            RunRateBatch(list, batch, dialogs, [&](const std::string &fileName, const TextList &subRip) {
+                return SaveInEncoding(fileName, subRip, true, encoding, dialogs, language);
+            });
+        });
+    }
     case CliCommand::AviInfo:
     case CliCommand::Fps:
         break; // they open no subtitle file, and ran before it

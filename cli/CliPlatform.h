@@ -4,12 +4,12 @@
 
 #include <string>
 
-// The desktop of the command line: every box becomes one line on standard
+// The questions of the command line: every box becomes one line on standard
 // error, questions take the answer given by --answer, and nobody is ever
 // asked anything.
-class CliDialogs : public Dialogs {
+class CliDialogs : public Questions {
 public:
-    CliDialogs(bool answer, std::string openFileName);
+    explicit CliDialogs(bool answer);
 
     // Messages, questions and error boxes shown so far.
     int BoxesShown() const { return boxesShown_; }
@@ -17,19 +17,13 @@ public:
 
     void ShowMessage(const std::string &text) override;
     bool AskYesNo(const std::string &text, QuestionKind kind) override;
-    bool InputQuery(const std::string &caption, const std::string &prompt, std::string &value) override;
-    bool ExecuteOpen(FileDialog &dialog) override;
-    bool ExecuteSave(FileDialog &dialog) override;
-    bool ExecuteFont(FontDialog &dialog) override;
-    void ShowError(const std::string &text) override;
-    // Nothing the command line runs shows the preview window.
-    void ShowPreview(TForm2 &) override {}
+    // The error box of a step that failed.
+    void ShowError(const std::string &text);
 
 private:
     void Report(const char *label, const std::string &text, const char *suffix);
 
     bool answer_;
-    std::string openFileName_;
     int boxesShown_ = 0;
     bool errorShown_ = false;
 };

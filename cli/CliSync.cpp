@@ -2,23 +2,23 @@
 
 #include "cli/CliOutput.h"
 #include "media/GstMediaSource.h"
-#include "shell/Unit1.h"
 #include "tools/VideoSync.h"
 #include "tools/VideoSyncBoxes.h"
 
-bool SyncBoxesToVideo(TForm1 &form, const std::string &videoFile) {
-    const std::optional<Extended> fps = SyncRate(form);
+bool SyncBoxesToVideo(std::string &fpsText, std::string &delayText, const TextList &frameLines,
+                      const std::string &videoFile) {
+    const std::optional<Extended> fps = SyncRate(fpsText);
     if (!fps) {
-        ReportProblem(UnusableRateMessage(form));
+        ReportProblem(UnusableRateMessage(fpsText));
         return false;
     }
     GstMediaSource media;
-    const VideoSyncResult result = SyncToVideo(form.SubtitleList(), *fps, media, videoFile, nullptr);
+    const VideoSyncResult result = SyncToVideo(frameLines, *fps, media, videoFile, nullptr);
     if (!result.accepted) {
         ReportProblem(result.message);
         return false;
     }
-    FillSyncedBoxes(form, result);
+    FillSyncedBoxes(fpsText, delayText, result);
     ReportBox("sync", "fps " + result.rateText + " delay " + result.delayText, "");
     return true;
 }

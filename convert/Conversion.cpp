@@ -2,6 +2,27 @@
 #include "document/NumText.h"
 #include "shell/Unit1.h"
 
+#include <exception>
+
+namespace {
+
+// Convert empties the memo whatever happens next, and keeps the list it
+// converts in the WorkList.
+void StartConversion(TForm1 &form) {
+    form.WorkList().Assign(form.SubtitleList());
+    form.Memo1.Lines.Clear();
+    form.ImportBuffer().Clear();
+}
+
+void EnableSaving(TForm1 &form) {
+    form.btGravar.Enabled = true;
+    form.Gravar1.Enabled = true;
+    form.Guardar1.Enabled = true;
+    form.bt_ID.Enabled = false;
+}
+
+} // namespace
+
 void TForm1::btConvertClick() {
     if (SubtitleList().Empty())
         return;
@@ -11,25 +32,43 @@ void TForm1::btConvertClick() {
     if (!ErrorList().Empty())
         OfferTimingCorrection();
 
-    WorkList().Assign(SubtitleList());
-    Memo1.Lines.Clear();
-    ImportBuffer().Clear();
+    Extended fps = 0;
+    Extended delay = 0;
+    try {
+        fps = StrToFloat(Combobox2.Text);
+        delay = StrToFloat(AtrasoEdit.Text);
+    } catch (...) {
+        StartConversion(*this);
+        throw;
+    }
 
-    const Extended fps = StrToFloat(Combobox2.Text);
-    const Extended delay = StrToFloat(AtrasoEdit.Text);
-
-    btGravar.Enabled = true;
-    Gravar1.Enabled = true;
-    Guardar1.Enabled = true;
-    bt_ID.Enabled = false;
-
-    // The blocks are built in the ImportBuffer, one item per memo line, so
-    // that an entry which does not convert leaves the lines made so far there
-    // and the memo empty.
-    ConvertToSubRip(WorkList(), SubRipTiming{fps, delay}, ImportBuffer(),
-                    [this](int position) { MoveProgressBar(position); });
-
-    Memo1.Lines.Assign(ImportBuffer());
+    // The blocks are built away from the window's thread, from the list's own
+    // share. An entry which does not convert leaves the lines made so far in
+    // the ImportBuffer and the memo empty; Cancel leaves the window as it was.
+    const TextList entries = SubtitleList();
+    TextList blocks;
+    int reached = ProgressBar1.Position;
+    try {
+        platform.UI.RunLongWork(btConvert.Caption, [&](const WorkProgress &progress, Questions &) {
+            ConvertToSubRip(entries, SubRipTiming{fps, delay}, blocks, [&](int position) {
+                reached = position;
+                if (!progress(position))
+                    throw WorkCancelled();
+            });
+        });
+    } catch (const WorkCancelled &) {
+        throw;
+    } catch (...) {
+        StartConversion(*this);
+        EnableSaving(*this);
+        ImportBuffer().Assign(blocks);
+        MoveProgressBar(reached);
+        throw;
+    }
+    StartConversion(*this);
+    EnableSaving(*this);
+    MoveProgressBar(reached);
+    Memo1.Lines.Assign(blocks);
     ImportBuffer().Assign(WorkList());
 
     if (AnnounceSuccess)

@@ -1,8 +1,5 @@
 #include "convert/OutputFormats.h"
-#include "convert/SubRipWriter.h"
-#include "document/Errors.h"
-#include "document/OpenerMessages.h"
-#include "document/TextFile.h"
+#include "convert/SaveInEncoding.h"
 #include "shell/Unit1.h"
 
 // A file that cannot be written ends these handlers with the FileError of
@@ -16,18 +13,7 @@ constexpr const char *kConvertFirst = "Convert first";
 } // namespace
 
 bool TForm1::SaveLines(const std::string &fileName, const TextList &lines, bool subRip) {
-    try {
-        WriteTextFile(fileName, lines, OutputEncoding());
-        return true;
-    } catch (const EncodingError &error) {
-        const std::size_t subtitle = subRip ? SubRipSubtitleOf(lines, error.line) : error.line + 1;
-        const std::string question =
-            UnencodableCharacterText(error.character, subtitle, OutputEncoding(), CurrentLanguage);
-        if (!platform.UI.AskYesNo(question, QuestionKind::Warning))
-            return false;
-    }
-    WriteTextFile(fileName, lines, Utf8Encoding(true));
-    return true;
+    return SaveInEncoding(fileName, lines, subRip, OutputEncoding(), platform.UI, CurrentLanguage);
 }
 
 void TForm1::btGravar1Click() {

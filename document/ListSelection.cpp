@@ -1,10 +1,8 @@
 #include "shell/Unit1.h"
 
+#include "document/EntryFields.h"
 #include "document/FrameLine.h"
-#include "document/Legendas.h"
 #include "document/NumText.h"
-
-#include <string_view>
 
 void TForm1::ListBox1Click() {
     if (ListBox1.ItemIndex < 0)
@@ -20,13 +18,17 @@ void TForm1::ListBox1Click() {
     Edit6.Text = bounds->endText;
     // The difference of two 32-bit frames needs more than 32 bits.
     Edit7.Text = IntToStr(static_cast<long long>(SelectedEnd) - SelectedStart);
-
-    const Extended fps = StrToFloat(Combobox2.Text);
-    const int delay = StrToInt(AtrasoEdit.Text);
-    Edit12.Text = FramesToTime(Edit7.Text, delay, fps);
+    Edit12.Text = EntryDurationText(Edit7.Text, Combobox2.Text, AtrasoEdit.Text);
 
     UpDown1.Position = 0;
     UpDown2.Position = 0;
+}
+
+void TForm1::PointAtEntry(std::size_t index) {
+    ActiveControl = &ListBox1;
+    ListBox1.TopIndex = static_cast<int>(index) - 1;
+    ListBox1.ItemIndex = static_cast<int>(index);
+    ListBox1Click();
 }
 
 // Leaving the list changes nothing: edits are taken when the edit fields are left.

@@ -82,3 +82,10 @@ std::string NormaliseMarkupText(std::string text) {
     }
     return text;
 }
+
+void NormaliseListMarkup(TextList &lines) {
+    for (std::size_t i = 0; i < lines.Count(); ++i) {
+        if (HoldsMarkup(lines.Item(i)))
+            lines.Set(i, NormaliseMarkupText(std::string(lines.Item(i))));
+    }
+}

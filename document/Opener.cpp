@@ -4,6 +4,7 @@
 #include "document/Errors.h"
 #include "document/Markup.h"
 #include "document/NumText.h"
+#include "document/OpenSubtitles.h"
 #include "document/OpenerMessages.h"
 #include "document/OpenerSteps.h"
 #include "document/TextFile.h"
@@ -13,6 +14,7 @@
 #include "formats/RecognitionRules.h"
 #include "shell/RecentFiles.h"
 
+#include <exception>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -23,14 +25,6 @@ namespace {
 // While a file is open, the status bar's first panel tells how it was read.
 std::string &EncodingPanel(TForm1 &form) {
     return form.StatusBar1.Panels.at(0).Text;
-}
-
-// What of the main window an importer may see.
-ImportContext ImportContextOf(TForm1 &form) {
-    return ImportContext{WorkLines(form.WorkList()), form.ImportBuffer(),
-                         form.SubtitleList(),        form.CurrentFps,
-                         form.Combobox2.Text,        form.ActivarosAlertas1.Checked,
-                         form.platform.UI,           form.CurrentLanguage};
 }
 
 void SetEnabled(std::initializer_list<Control *> controls, bool enabled) {
@@ -68,68 +62,31 @@ void ShowSecondEntry(TForm1 &form) {
     form.ListBox1Click();
 }
 
-// The frame rate of an FpsHeaderLine goes into the frame-rate box and the
-// line leaves the list; a rate that does not convert leaves both as they are.
-void TakeFpsHeader(TForm1 &form, WorkLines &work) {
-    if (work.Empty() || !IsFpsHeaderLine(work.Top()))
-        return;
-    if (const auto rate = FpsHeaderRate(work.Top())) {
-        form.Combobox2.Text = FloatToStrFixed(*rate, 3);
-        work.DeleteTop();
-    } else {
-        form.platform.UI.ShowMessage(form.Message(MessageRow::FpsError));
-    }
-}
-
-// The WorkList holds the file's lines: recognise the format, let its
-// importer turn them into FrameLines, and show the result.
-void OpenLoadedLines(TForm1 &form) {
-    WorkLines work(form.WorkList());
-    work.DeleteEmptyTop();
-    if (work.Empty()) {
+// What an open leaves in the window: the format, the rate, the lists and
+// their timing faults, the second entry shown.
+void ShowOpened(TForm1 &form, const OpenedSubtitles &opened) {
+    if (opened.outcome == OpenOutcome::Empty) {
         form.btNovoClick();
         return;
     }
-    form.CurrentFps = static_cast<double>(StrToFloat(form.Combobox2.Text));
-
-    std::string firstLine = "OK";
-    std::string secondLine = "OK";
-    std::string formatName;
-    ImportContext context = ImportContextOf(form);
-    ImportByExtension(context, FileExtension(form.OpenDialog1.FileName), firstLine, secondLine, formatName);
-    if (firstLine == "OK") {
-        firstLine = work.Item(0);
-        if (work.Count() > 1)
-            secondLine = work.Item(1);
-    }
-    ImportByContent(context, firstLine, secondLine, formatName);
-    form.Formato.Caption = formatName.empty() ? "MicroDVD" : formatName;
-
-    // A file no importer took is MicroDVD when it starts with "{". An
-    // accepted file may have no line at all and then opens empty.
-    if (!work.Empty() && CharAt(work.Top(), 1) != '{') {
+    form.CurrentFps = opened.fps;
+    form.Combobox2.Text = opened.fpsText;
+    form.Formato.Caption = opened.formatName;
+    if (opened.outcome == OpenOutcome::Unknown) {
         // A list box whose items are replaced has no selection.
-        form.SubtitleList().Assign(form.WorkList());
+        form.SubtitleList().Assign(opened.lines);
+        form.WorkList().Assign(opened.lines);
         form.ListBox1.ItemIndex = -1;
-        form.platform.UI.ShowMessage(form.Message(MessageRow::UnknownFormat));
-        form.Formato.Caption = "Unknown";
         SetEnabled({&form.SaveFormato, &form.btFormato}, false);
         return;
     }
-
-    TakeFpsHeader(form, work);
-    // NOTE: a last line that is empty stays, and the timing check then
-    // reports it as an entry without frames of its own.
-    form.WorkList().Assign(WithoutEmptyLines(form.WorkList()));
-    form.NormaliseMarkup();
-    form.SubtitleList().Assign(form.WorkList());
-    form.ImportBuffer().Assign(form.WorkList());
-    form.KeptCopy().Assign(form.WorkList());
-
-    form.CheckTiming();
-    if (!form.ErrorList().Empty()) {
-        form.platform.UI.ShowMessage(form.Message(MessageRow::TimingErrors));
-        form.OfferTimingCorrection();
+    form.SubtitleList().Assign(opened.lines);
+    form.ImportBuffer().Assign(opened.lines);
+    form.WorkList().Assign(opened.lines);
+    form.KeptCopy().Assign(opened.opened);
+    if (!opened.lines.Empty()) {
+        form.ErrorList().Assign(opened.timingFaults);
+        form.btAuto.Enabled = !opened.timingFaults.Empty() && !opened.corrected;
     }
     ShowSecondEntry(form);
 }
@@ -137,29 +94,41 @@ void OpenLoadedLines(TForm1 &form) {
 // The file chosen in the open dialog, or named outside it, opens the same way;
 // text that came from elsewhere is given as its bytes instead of being read.
 void OpenChosenFile(TForm1 &form, std::optional<std::string_view> bytes = std::nullopt) {
-    // Another file's changes cannot be taken back into this one.
+    // A named encoding serves this one file.
+    const OpenRequest request{form.OpenDialog1.FileName,
+                              bytes,
+                              form.Combobox2.Text,
+                              form.ReadingChoice(),
+                              form.ActivarosAlertas1.Checked,
+                              form.CurrentLanguage,
+                              form.AtrasoEdit.Text};
+    form.NamedEncoding.reset();
+    // The file is read and imported away from the window's thread; Cancel
+    // leaves the window as it was, with the file open before and its changes.
+    OpenedSubtitles opened;
+    std::exception_ptr failure;
+    try {
+        form.platform.UI.RunLongWork(
+            form.Abrir2.Caption, [&](const WorkProgress &progress, Questions &questions) {
+                opened = OpenSubtitles(request, questions, CancellingProgress(progress));
+            });
+    } catch (const WorkCancelled &) {
+        throw;
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    // Another file's changes cannot be taken back into this one. NOTE: a file
+    // that fails to open leaves the window as if one were open; New clears it.
     form.History.Clear();
     form.OpenDialog1.FilterIndex = 1;
     form.CheckChangedFlag = false;
     SwitchToOpenState(form);
-
-    // A named encoding serves this one file.
-    const ReadingOptions reading = form.ReadingChoice();
-    form.NamedEncoding.reset();
-    const std::string &fileName = form.OpenDialog1.FileName;
-    LoadedText loaded = bytes ? DecodeTextLines(*bytes, reading, fileName) : ReadTextFile(fileName, reading);
-    form.FileEncoding = loaded.encoding;
-    EncodingPanel(form) = EncodingStatusText(loaded.encoding, form.CurrentLanguage);
-    form.WorkList().Assign(loaded.lines);
-    // The WorkList alone holds the lines from here, so changing them never copies the file.
-    loaded.lines.Clear();
+    if (failure)
+        std::rethrow_exception(failure);
+    form.FileEncoding = opened.encoding;
+    EncodingPanel(form) = EncodingStatusText(opened.encoding, form.CurrentLanguage);
     form.Edit1.Text = FileNameWithoutFolder(form.OpenDialog1.FileName);
-    OpenLoadedLines(form);
-
-    // Bytes that do not fit the encoding show as U+FFFD; say how many rather
-    // than change the text silently.
-    if (loaded.invalidCharacters > 0)
-        form.platform.UI.ShowMessage(InvalidCharactersText(loaded.invalidCharacters, form.CurrentLanguage));
+    ShowOpened(form, opened);
     RememberOpenedFile(form, form.OpenDialog1.FileName);
 }
 } // namespace
@@ -249,16 +218,9 @@ void TForm1::btOriginalClick() {
     ShowSecondEntry(*this);
 }
 
-void TForm1::NormaliseMarkup() {
-    TextList &lines = WorkList();
-    for (std::size_t i = 0; i < lines.Count(); ++i) {
-        // Lines without markup stay shared with the lists they came from.
-        if (HoldsMarkup(lines.Item(i)))
-            lines.Set(i, NormaliseMarkupText(std::string(lines.Item(i))));
-    }
-}
-
 void TForm1::ImportSubRip(std::string &firstLine, std::string &secondLine, std::string &formatName) {
-    ImportContext context = ImportContextOf(*this);
+    ImportContext context{
+        WorkLines(WorkList()),     ImportBuffer(), SubtitleList(), CurrentFps, Combobox2.Text,
+        ActivarosAlertas1.Checked, platform.UI,    CurrentLanguage};
     ::ImportSubRip(context, firstLine, secondLine, formatName);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,3 +13,7 @@ struct TextLines {
 };
 
 TextLines SplitTextLines(std::string_view text);
+
+// The statistics of one subtitle's text, as one message box text: the sizes
+// of its lines in characters, every line ended by CR LF.
+std::string LineSizesReport(std::string_view text, std::uint8_t language);

@@ -3,8 +3,8 @@
 #include "document/FrameLine.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
+#include "editing/RateBoxText.h"
 
-#include <cmath>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -108,22 +108,13 @@ void TForm1::UpDown2Click() {
 }
 
 void TForm1::Combobox2Exit() {
-    const std::size_t slash = Combobox2.Text.find('/');
-    if (slash != std::string::npos) {
-        // "a/b": the rate a scaled by the ratio of the two rates.
-        const Extended a = StrToFloat(std::string_view(Combobox2.Text).substr(0, slash));
-        const Extended b = StrToFloat(std::string_view(Combobox2.Text).substr(slash + 1));
-        const double ratio = static_cast<double>(Divide(a, b));
-        Combobox2.Text = FloatToStr(a * ratio);
-    }
-    const std::optional<Extended> fps = TryStrToFloat(Combobox2.Text);
-    // A rate beyond the range of CurrentFps is no rate either.
-    if (!fps || !std::isfinite(static_cast<double>(*fps))) {
+    const std::optional<LeftRate> rate = RateOfBoxText(Combobox2.Text);
+    if (!rate) {
         platform.UI.ShowMessage(Message(MessageRow::RateHasErrors));
         Combobox2.Text.clear();
         ActiveControl = &Combobox2;
         return;
     }
-    CurrentFps = static_cast<double>(*fps);
-    Combobox2.Text = FloatToStr(CurrentFps);
+    CurrentFps = rate->fps;
+    Combobox2.Text = rate->text;
 }

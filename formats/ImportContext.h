@@ -73,7 +73,7 @@ struct ImportContext {
     // The text of the frame-rate box; the box header writes its correction back.
     std::string &FpsBoxText;
     bool AlertsOn;
-    Dialogs &UI;
+    Questions &UI;
     std::uint8_t Language;
 
     // The MessageTable text of a row in the context's language.

@@ -2,6 +2,7 @@
 
 #include "shell/Controls.h"
 
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,15 +18,40 @@ enum class QuestionKind { Warning, Confirmation };
 
 // Long work tells its progress (0 to 100) to this; false means Cancel was pressed.
 using WorkProgress = std::function<bool(int percent)>;
-using LongWork = std::function<void(const WorkProgress &progress)>;
 
-class Dialogs {
+// Ends long work whose Cancel was pressed; the event it ran in then ends
+// without a word, and what the work made is dropped.
+class WorkCancelled : public std::exception {
 public:
-    virtual ~Dialogs() = default;
+    const char *what() const noexcept override { return "Cancelled"; }
+};
+
+// The progress of work that cannot stop by itself: Cancel throws WorkCancelled.
+inline std::function<void(int)> CancellingProgress(const WorkProgress &progress) {
+    return [&progress](int percent) {
+        if (!progress(percent))
+            throw WorkCancelled();
+    };
+}
+
+// What the work of the core may ask the user while it runs: it tells
+// something, or asks Yes or No. The window answers with its boxes, the
+// command line from its options.
+class Questions {
+public:
+    virtual ~Questions() = default;
     // A plain message box with an OK button.
     virtual void ShowMessage(const std::string &text) = 0;
     // A Yes/No box; true only for Yes.
     virtual bool AskYesNo(const std::string &text, QuestionKind kind) = 0;
+};
+
+// Long work is given its progress and the questions it may ask, which
+// reach the user on the window's thread while the work waits for the answer.
+using LongWork = std::function<void(const WorkProgress &progress, Questions &questions)>;
+
+class Dialogs : public Questions {
+public:
     // The input dialog: caption, prompt and a value the user may change; false on Cancel.
     virtual bool InputQuery(const std::string &caption, const std::string &prompt, std::string &value) = 0;
     // File dialogs read title, filter, filter index, default extension and
@@ -45,7 +71,7 @@ public:
     // window keeps painting meanwhile. A failure of the work is thrown here.
     // Where there is no window the work simply runs.
     virtual void RunLongWork(const std::string & /*caption*/, const LongWork &work) {
-        work([](int) { return true; });
+        work([](int) { return true; }, *this);
     }
     // Shows the preview window beside the main window, which stays usable:
     // its list and boxes drive the subtitles over the video. The window stays

@@ -81,7 +81,7 @@ public:
     StatusBar StatusBar1;
 
     FileDialog OpenDialog1, SaveDialog1, SaveDialog2, OpenDialog2;
-    // The video the sync listens to (tools/VideoSyncBoxes.cpp).
+    // The video the sync listens to (tools/SyncToVideoCommand.cpp).
     FileDialog VideoDialog;
     FontDialog FontDialog1;
 
@@ -182,6 +182,8 @@ public:
     // --- Subtitle list model (document/ListSelection.cpp) ---
     void ListBox1Click();
     void ListBox1Exit();
+    // Selects the entry that work pointed the user at, and shows it.
+    void PointAtEntry(std::size_t index);
 
     // --- Opening and recognition (document/Opener.cpp) ---
     void btAbrirClick();
@@ -205,7 +207,6 @@ public:
     void OpenRecentFile(std::size_t index);
     // Recente1 to Recente8 open recent files 0 to 7.
     template <std::size_t index> void RecenteClick() { OpenRecentFile(index); }
-    void NormaliseMarkup();
 
     // --- Importers (document/Opener.cpp builds their context; each lives in its file in formats/) ---
     void ImportSubRip(std::string &firstLine, std::string &secondLine, std::string &formatName);
@@ -270,7 +271,7 @@ public:
     void CalcularFPS1Click();
     void SpeedButton1Click();
 
-    // --- Sync to the video (tools/VideoSyncBoxes.cpp) ---
+    // --- Sync to the video (tools/SyncToVideoCommand.cpp) ---
     // The media library the sync reads videos with; the front end names it.
     MediaSource *Media = nullptr;
     void SincronizarVideo1Click();

@@ -2,7 +2,6 @@
 
 #include "document/Legendas.h"
 #include "document/NumText.h"
-#include "shell/Unit1.h"
 
 // Only the first comma separates: later ones belong to the time, as the
 // decimal comma of its seconds. CHOICE: a frame below 1 or a time below one
@@ -21,20 +20,4 @@ FpsCalculation CalculateFps(std::string_view input) {
     if (seconds < 1)
         return {std::nullopt, "Erro-> hh:mm:ss"};
     return {static_cast<Extended>(*frame) / seconds, {}};
-}
-
-void TForm1::CalcularFPS1Click() {
-    std::string input;
-    if (!platform.UI.InputQuery("Calc. FPS", "Frame, hh:mm:ss", input) || input.empty())
-        return;
-    const FpsCalculation result = CalculateFps(input);
-    if (!result.fps) {
-        platform.UI.ShowMessage(result.error);
-        return;
-    }
-    const std::string rate = FloatToStr(*result.fps);
-    if (platform.UI.AskYesNo(Message(MessageRow::PutInFps), QuestionKind::Confirmation))
-        Combobox2.Text = rate;
-    else
-        platform.UI.ShowMessage(rate);
 }

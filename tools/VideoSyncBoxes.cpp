@@ -1,7 +1,6 @@
 #include "tools/VideoSyncBoxes.h"
 
 #include "document/NumText.h"
-#include "shell/Unit1.h"
 
 namespace {
 
@@ -15,44 +14,21 @@ std::string SignedDelay(const std::string &delayText) {
 
 } // namespace
 
-std::optional<Extended> SyncRate(const TForm1 &form) {
-    const std::optional<Extended> fps = TryStrToFloat(form.Combobox2.Text);
+std::optional<Extended> SyncRate(const std::string &fpsText) {
+    const std::optional<Extended> fps = TryStrToFloat(fpsText);
     if (!fps || !(*fps > 0))
         return std::nullopt;
     return fps;
 }
 
-std::string UnusableRateMessage(const TForm1 &form) {
-    return "the frame rate '" + form.Combobox2.Text + "' cannot time the list";
+std::string UnusableRateMessage(const std::string &fpsText) {
+    return "the frame rate '" + fpsText + "' cannot time the list";
 }
 
-std::string FillSyncedBoxes(TForm1 &form, const VideoSyncResult &result) {
-    const std::string summary = "rate " + form.Combobox2.Text + " -> " + result.rateText + ", delay " +
-                                SignedDelay(form.AtrasoEdit.Text) + " -> " + SignedDelay(result.delayText) +
-                                " s";
-    form.Combobox2.Text = result.rateText;
-    form.AtrasoEdit.Text = result.delayText;
+std::string FillSyncedBoxes(std::string &fpsText, std::string &delayText, const VideoSyncResult &result) {
+    const std::string summary = "rate " + fpsText + " -> " + result.rateText + ", delay " +
+                                SignedDelay(delayText) + " -> " + SignedDelay(result.delayText) + " s";
+    fpsText = result.rateText;
+    delayText = result.delayText;
     return summary;
-}
-
-void TForm1::SincronizarVideo1Click() {
-    const std::optional<Extended> fps = SyncRate(*this);
-    if (!fps) {
-        platform.UI.ShowMessage(UnusableRateMessage(*this));
-        return;
-    }
-    if (!Media || !platform.UI.ExecuteOpen(VideoDialog))
-        return;
-    // The work reads its own share of the list: the window may paint the list while it runs.
-    const TextList entries = SubtitleList();
-    const std::string videoFile = VideoDialog.FileName;
-    VideoSyncResult result;
-    platform.UI.RunLongWork(SincronizarVideo1.Caption, [&](const WorkProgress &progress) {
-        result = SyncToVideo(entries, *fps, *Media, videoFile, progress);
-    });
-    if (!result.accepted) {
-        platform.UI.ShowMessage(result.message);
-        return;
-    }
-    platform.UI.ShowMessage(FillSyncedBoxes(*this, result));
 }

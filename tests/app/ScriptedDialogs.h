@@ -31,7 +31,7 @@ public:
     void ShowError(const std::string &text) override { boxes.push_back({"error", text}); }
     // Long work runs on its thread under the real progress bar.
     void RunLongWork(const std::string &caption, const LongWork &work) override {
-        RunOffThread(caption, work);
+        RunOffThread(caption, work, *this);
     }
     bool AskYesNo(const std::string &text, QuestionKind) override {
         boxes.push_back({"question", text});

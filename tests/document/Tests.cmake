@@ -11,4 +11,5 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/document/MarkupTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/document/ListSelectionTest.cpp
 )
-list(APPEND LUMAVERT_CORE_TESTS ${CMAKE_CURRENT_SOURCE_DIR}/document/OpenerTest.cpp)
+list(APPEND LUMAVERT_CORE_TESTS ${CMAKE_CURRENT_SOURCE_DIR}/document/OpenerTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/document/OpenSubtitlesTest.cpp)

@@ -117,11 +117,10 @@ private:
     std::vector<std::string> files_;
 };
 
-constexpr std::array<Handler, 47> kHandlers = {
+constexpr std::array<Handler, 46> kHandlers = {
     &TForm1::btAbrirClick,
     &TForm1::btNovoClick,
     &TForm1::btOriginalClick,
-    &TForm1::NormaliseMarkup,
     &TForm1::CheckTiming,
     &TForm1::CorrectTiming,
     &TForm1::GoToFirstTimingError,

@@ -1,0 +1,21 @@
+#include "convert/SaveInEncoding.h"
+
+#include "convert/SubRipWriter.h"
+#include "document/Errors.h"
+#include "document/OpenerMessages.h"
+#include "document/TextFile.h"
+
+bool SaveInEncoding(const std::string &fileName, const TextList &lines, bool subRip,
+                    const TextEncoding &encoding, Questions &questions, std::uint8_t language) {
+    try {
+        WriteTextFile(fileName, lines, encoding);
+        return true;
+    } catch (const EncodingError &error) {
+        const std::size_t subtitle = subRip ? SubRipSubtitleOf(lines, error.line) : error.line + 1;
+        const std::string question = UnencodableCharacterText(error.character, subtitle, encoding, language);
+        if (!questions.AskYesNo(question, QuestionKind::Warning))
+            return false;
+    }
+    WriteTextFile(fileName, lines, Utf8Encoding(true));
+    return true;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "document/TextEncoding.h"
+#include "document/TextList.h"
+#include "shell/Platform.h"
+
+#include <cstdint>
+#include <string>
+
+// Writes lines in the encoding; a character it lacks is named and UTF-8 with
+// its mark offered instead. False when the user declined and nothing was
+// written. subRip tells how a line is counted into a subtitle for the message.
+// A file that cannot be written throws FileError.
+bool SaveInEncoding(const std::string &fileName, const TextList &lines, bool subRip,
+                    const TextEncoding &encoding, Questions &questions, std::uint8_t language);

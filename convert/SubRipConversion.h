@@ -1,0 +1,26 @@
+#pragma once
+
+#include "convert/TimingQuestions.h"
+#include "document/TextList.h"
+#include "shell/Platform.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// Converting a list to SubRip as the Convert button does, apart from the window.
+struct SubRipRequest {
+    std::string fpsText;   // the frame-rate box
+    std::string delayText; // the delay box, in seconds
+    bool announceSuccess = true;
+    std::uint8_t language = 1;
+    // Hears the entry a declined correction points at.
+    EntryPointedAt pointedAt;
+};
+
+// Offers the correction of the list's timing faults (Yes corrects the list
+// in place), then converts it: the SubRip text, one item per line, and
+// "Success" told when asked for. An empty list gives no text. A box that is
+// not a number, or an entry whose bounds do not convert, throws ConvertError.
+TextList ConvertListToSubRip(TextList &frameLines, const SubRipRequest &request, Questions &questions,
+                             const std::function<void(int)> &progress = {});

@@ -1,0 +1,82 @@
+#include "convert/Timing.h"
+
+#include "document/FrameLine.h"
+#include "document/NumText.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// A subtitle that is left without length gets this many frames, a little
+// under one second at the usual rates; the importers use the same 23.
+constexpr int kDefaultDuration = 23;
+
+// Sums of frame numbers go through Extended so that one beyond the 32-bit
+// range is a conversion error rather than a wrapped number.
+int FrameAfter(int frame, int frames) {
+    return ToInt32(static_cast<Extended>(frame) + frames);
+}
+
+struct TimedEntry {
+    int start;
+    int end;
+    std::string_view line;
+};
+
+// The entries in order of their start frames. An entry that starts before
+// the one above it is put in its place rather than pushed behind it, so one
+// stray entry (a credits line saved first, say) cannot drag every later
+// subtitle to its time. The sort is stable: entries that start together
+// keep their order, and a list already in order is left as it is.
+std::vector<TimedEntry> EntriesByStart(const TextList &frameLines) {
+    std::vector<TimedEntry> entries;
+    entries.reserve(frameLines.Count());
+    for (std::size_t i = 0; i < frameLines.Count(); ++i) {
+        TimedEntry entry{0, 0, frameLines[i]};
+        FrameLineFrames(entry.line, entry.start, entry.end);
+        entries.push_back(entry);
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const TimedEntry &a, const TimedEntry &b) { return a.start < b.start; });
+    return entries;
+}
+
+} // namespace
+
+TextList FindTimingFaults(const TextList &frameLines) {
+    TextList faults;
+    int start = 0;
+    int end = 0;
+    FrameLineFrames(frameLines[0], start, end);
+    for (std::size_t i = 1; i < frameLines.Count(); ++i) {
+        const int prevEnd = end;
+        FrameLineFrames(frameLines[i], start, end);
+        if (start <= prevEnd)
+            faults.Add(IntToStr(static_cast<long long>(i)));
+        if (start >= end)
+            faults.Add(IntToStr(static_cast<long long>(i)));
+    }
+    return faults;
+}
+
+TextList CorrectedTiming(const TextList &frameLines) {
+    const std::vector<TimedEntry> entries = EntriesByStart(frameLines);
+    TextList corrected;
+    if (entries.empty())
+        return corrected;
+    corrected.Reserve(entries.size());
+    corrected.Add(FrameLine(entries[0].start, entries[0].end, FrameLineText(entries[0].line)));
+    int prevEnd = entries[0].end;
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        int start = entries[i].start;
+        int end = entries[i].end;
+        if (prevEnd >= start)
+            start = FrameAfter(prevEnd, 1);
+        if (start >= end)
+            end = FrameAfter(start, kDefaultDuration);
+        corrected.Add(FrameLine(start, end, FrameLineText(entries[i].line)));
+        prevEnd = end;
+    }
+    return corrected;
+}

@@ -12,6 +12,26 @@ void FreeLarge(void *block, std::size_t size);
 
 std::shared_ptr<char[]> NewLargeBlock(std::size_t size);
 
+// Hands out blocks of one size, each with a count of its own, cut from runs
+// that double up to a huge page, so that filling many small blocks takes a
+// page fault per huge page rather than per block. A run lives while any of
+// its blocks does. A copy cuts from runs of its own: two owners never hand
+// out the same bytes.
+class LargeBlockRuns {
+public:
+    explicit LargeBlockRuns(std::size_t blockSize) : blockSize_(blockSize) {}
+    LargeBlockRuns(const LargeBlockRuns &other) : blockSize_(other.blockSize_) {}
+    LargeBlockRuns &operator=(const LargeBlockRuns &) = delete;
+
+    std::shared_ptr<char[]> Take();
+
+private:
+    std::size_t blockSize_;
+    std::shared_ptr<char[]> run_;
+    std::size_t runBlocks_ = 0;
+    std::size_t taken_ = 0;
+};
+
 // An allocator for containers that grow large, such as the starts of a
 // million lines.
 template <typename T> struct LargeAllocator {

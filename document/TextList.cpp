@@ -72,9 +72,15 @@ void TextList::Storage::Reserve(std::size_t starts) {
     blocks.reserve((starts + kBlockMask) >> kBlockShift);
 }
 
+TextList::Storage::Block TextList::Storage::NewBlock(std::size_t starts) {
+    if (starts < kBlockSize)
+        return std::make_shared_for_overwrite<std::uint64_t[]>(starts);
+    return std::reinterpret_pointer_cast<std::uint64_t[]>(runs.Take());
+}
+
 // The first block grows by doubling until it has the size of all others.
 void TextList::Storage::ResizeFirstBlock(std::size_t starts) {
-    Block resized = std::make_shared_for_overwrite<std::uint64_t[]>(starts);
+    Block resized = NewBlock(starts);
     if (blocks.empty())
         blocks.push_back(std::move(resized));
     else
@@ -87,7 +93,7 @@ std::uint64_t *TextList::Storage::Writable(std::size_t block) {
     Block &held = blocks[block];
     if (!SoleOwner(held)) {
         const std::size_t from = block << kBlockShift;
-        Block copy = std::make_shared_for_overwrite<std::uint64_t[]>(std::min(room - from, kBlockSize));
+        Block copy = NewBlock(std::min(room - from, kBlockSize));
         std::copy_n(held.get(), std::min(count - from, kBlockSize), copy.get());
         held = std::move(copy);
     }
@@ -99,7 +105,7 @@ void TextList::Storage::Push(std::uint64_t start) {
         if (room < kBlockSize)
             ResizeFirstBlock(room == 0 ? kFirstStarts : std::min(room * 2, kBlockSize));
         else {
-            blocks.push_back(std::make_shared_for_overwrite<std::uint64_t[]>(kBlockSize));
+            blocks.push_back(NewBlock(kBlockSize));
             room += kBlockSize;
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/LargeBlock.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -146,6 +148,8 @@ private:
 
         std::vector<Chunk> chunks;
         std::vector<Block> blocks;
+        // Where full blocks come from; a copy of the storage starts runs of its own.
+        LargeBlockRuns runs{kBlockSize * sizeof(std::uint64_t)};
         // Starts held (those before the list's first item included), and
         // starts the blocks have room for.
         std::size_t count = 0;
@@ -168,6 +172,7 @@ private:
 
     private:
         void ResizeFirstBlock(std::size_t starts);
+        Block NewBlock(std::size_t starts);
         std::uint64_t *Writable(std::size_t block);
     };
 

@@ -11,8 +11,6 @@ namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
-} // namespace
-
 void *AllocateLarge(std::size_t size) {
     if (size < kHugePage)
         return ::operator new(size);
@@ -42,6 +40,8 @@ void FreeLarge(void *block, std::size_t size) {
         munmap(block, size);
 }
 
+} // namespace
+
 std::shared_ptr<char[]> NewLargeBlock(std::size_t size) {
     return std::shared_ptr<char[]>(static_cast<char *>(AllocateLarge(size)),
                                    [size](char *block) { FreeLarge(block, size); });
@@ -53,6 +53,7 @@ std::shared_ptr<char[]> LargeBlockRuns::Take() {
         run_ = NewLargeBlock(runBlocks_ * blockSize_);
         taken_ = 0;
     }
+    // The block counts its own holders; the last of them lets go of the run.
     char *const block = run_.get() + taken_++ * blockSize_;
     return std::shared_ptr<char[]>(block, [run = run_](char *) {});
 }

@@ -7,9 +7,6 @@
 // more is mapped on its own and asks the kernel for huge pages, so filling it
 // takes one page fault every 2 MiB rather than every 4 KiB; a smaller one
 // comes from the heap. Either way its bytes start undefined.
-void *AllocateLarge(std::size_t size);
-void FreeLarge(void *block, std::size_t size);
-
 std::shared_ptr<char[]> NewLargeBlock(std::size_t size);
 
 // Hands out blocks of one size, each with a count of its own, cut from runs
@@ -30,18 +27,4 @@ private:
     std::shared_ptr<char[]> run_;
     std::size_t runBlocks_ = 0;
     std::size_t taken_ = 0;
-};
-
-// An allocator for containers that grow large, such as the starts of a
-// million lines.
-template <typename T> struct LargeAllocator {
-    using value_type = T;
-
-    LargeAllocator() = default;
-    template <typename U> LargeAllocator(const LargeAllocator<U> &) {}
-
-    T *allocate(std::size_t count) { return static_cast<T *>(AllocateLarge(count * sizeof(T))); }
-    void deallocate(T *block, std::size_t count) { FreeLarge(block, count * sizeof(T)); }
-
-    template <typename U> bool operator==(const LargeAllocator<U> &) const { return true; }
 };

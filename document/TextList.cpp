@@ -89,14 +89,17 @@ void TextList::Storage::ResizeFirstBlock(std::size_t starts) {
     room = starts;
 }
 
+TextList::Storage::Block TextList::Storage::CopyOf(std::size_t block) {
+    const std::size_t from = block << kBlockShift;
+    Block copy = NewBlock(std::min(room - from, kBlockSize));
+    std::copy_n(blocks[block].get(), std::min(count - from, kBlockSize), copy.get());
+    return copy;
+}
+
 std::uint64_t *TextList::Storage::Writable(std::size_t block) {
     Block &held = blocks[block];
-    if (!SoleOwner(held)) {
-        const std::size_t from = block << kBlockShift;
-        Block copy = NewBlock(std::min(room - from, kBlockSize));
-        std::copy_n(held.get(), std::min(count - from, kBlockSize), copy.get());
-        held = std::move(copy);
-    }
+    if (!SoleOwner(held))
+        held = CopyOf(block);
     return held.get();
 }
 
@@ -117,9 +120,18 @@ void TextList::Storage::Replace(std::size_t index, std::uint64_t start) {
     Writable(index >> kBlockShift)[index & kBlockMask] = start;
 }
 
+// Every block from the one holding the index on is made this storage's own
+// before any start moves, so that running out of memory midway leaves the
+// list as it was.
+void TextList::Storage::WritableFrom(std::size_t index) {
+    for (std::size_t block = index >> kBlockShift; block << kBlockShift < count; ++block)
+        Writable(block);
+}
+
 // The starts after the index move one place on, each block's last becoming
 // the next block's first; only the blocks they move through are written.
 void TextList::Storage::InsertAt(std::size_t index, std::uint64_t start) {
+    WritableFrom(index);
     Push(start);
     const std::size_t last = count - 1;
     for (std::size_t block = last >> kBlockShift;; --block) {
@@ -137,6 +149,7 @@ void TextList::Storage::InsertAt(std::size_t index, std::uint64_t start) {
 }
 
 void TextList::Storage::EraseAt(std::size_t index) {
+    WritableFrom(index);
     const std::size_t last = count - 1;
     for (std::size_t block = index >> kBlockShift; block <= last >> kBlockShift; ++block) {
         std::uint64_t *const starts = Writable(block);

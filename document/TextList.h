@@ -173,7 +173,9 @@ private:
     private:
         void ResizeFirstBlock(std::size_t starts);
         Block NewBlock(std::size_t starts);
+        Block CopyOf(std::size_t block);
         std::uint64_t *Writable(std::size_t block);
+        void WritableFrom(std::size_t index);
     };
 
     // Storage of this list's own: a shared one is copied by its tables of

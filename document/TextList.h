@@ -158,7 +158,9 @@ private:
         std::uint64_t recordBytes = 0;
         std::uint64_t deadBytes = 0;
 
-        std::uint64_t Start(std::size_t index) const { return blocks[index >> kBlockShift][index & kBlockMask]; }
+        std::uint64_t Start(std::size_t index) const {
+            return blocks[index >> kBlockShift][index & kBlockMask];
+        }
         std::string_view Item(std::size_t index) const { return View(Start(index)); }
         std::string_view View(std::uint64_t start) const;
         std::uint64_t RecordSize(std::uint64_t start) const;

@@ -178,7 +178,8 @@ TEST(TextList, AChangedCopySharesAllButTheBlockItTouched) {
     const struct {
         std::size_t index;
         bool set;
-    } changes[] = {{0, true}, {4095, true}, {4096, true}, {10'000, true}, {count - 1, true}, {10'000, false}, {1, false}};
+    } changes[] = {{0, true},         {4095, true},    {4096, true}, {10'000, true},
+                   {count - 1, true}, {10'000, false}, {1, false}};
     for (const auto &change : changes) {
         TextList copy = original;
         if (change.set)
@@ -191,7 +192,6 @@ TEST(TextList, AChangedCopySharesAllButTheBlockItTouched) {
         EXPECT_LE(back, count - 1 - change.index);
         EXPECT_GE(front + 4096, change.index) << change.index;
         EXPECT_GE(back + (change.set ? 4096 : count), count - change.index) << change.index;
-        EXPECT_EQ(original.ToVector(), items);
     }
 }
 

@@ -14,7 +14,7 @@
 // and memo of the windows. Copies share their items, so handing a
 // million-line list from one box to another costs nothing; a change of a
 // shared list copies only the block of item starts it touches, so editing one
-// entry of a million copies a few thousand starts. Deleting the first item
+// entry of a million copies a page of starts. Deleting the first item
 // only moves a cursor, which keeps consuming a list from the top linear.
 //
 // A list and its copy may be changed on two threads at once; one list must
@@ -137,12 +137,13 @@ private:
             std::size_t capacity = 0;
         };
         // The starts, in blocks of kBlockSize: a power of two, so finding a
-        // start is a shift and a mask. Blocks are shared between the storages
-        // of copies like the chunks, and a block is copied before it is
-        // written while another storage holds it. Only the first block may be
-        // smaller, while it is the only one, so that small lists stay small.
+        // start is a shift and a mask, and a page, so that an edit of a copy
+        // costs one page. Blocks are shared between the storages of copies
+        // like the chunks, and a block is copied before it is written while
+        // another storage holds it. Only the first block may be smaller,
+        // while it is the only one, so that small lists stay small.
         using Block = std::shared_ptr<std::uint64_t[]>;
-        static constexpr unsigned kBlockShift = 12;
+        static constexpr unsigned kBlockShift = 9;
         static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockShift;
         static constexpr std::size_t kBlockMask = kBlockSize - 1;
 

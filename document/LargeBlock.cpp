@@ -1,5 +1,6 @@
 #include "document/LargeBlock.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <new>
@@ -9,8 +10,6 @@
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
-
-} // namespace
 
 void *AllocateLarge(std::size_t size) {
     if (size < kHugePage)
@@ -41,7 +40,20 @@ void FreeLarge(void *block, std::size_t size) {
         munmap(block, size);
 }
 
+} // namespace
+
 std::shared_ptr<char[]> NewLargeBlock(std::size_t size) {
     return std::shared_ptr<char[]>(static_cast<char *>(AllocateLarge(size)),
                                    [size](char *block) { FreeLarge(block, size); });
+}
+
+std::shared_ptr<char[]> LargeBlockRuns::Take() {
+    if (taken_ == runBlocks_) {
+        runBlocks_ = std::max<std::size_t>(1, std::min(runBlocks_ * 2, kHugePage / blockSize_));
+        run_ = NewLargeBlock(runBlocks_ * blockSize_);
+        taken_ = 0;
+    }
+    // The block counts its own holders; the last of them lets go of the run.
+    char *const block = run_.get() + taken_++ * blockSize_;
+    return std::shared_ptr<char[]>(block, [run = run_](char *) {});
 }

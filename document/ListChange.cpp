@@ -36,10 +36,12 @@ void Replace(TextList &list, std::size_t position, std::size_t count, const Text
 
 ListChange ChangeBetween(const TextList &from, const TextList &to) {
     const std::size_t shorter = std::min(from.Count(), to.Count());
-    std::size_t head = 0;
+    // The items the two lists keep in the same storage need no comparing, so
+    // finding the change between a list and its copy costs about the change.
+    std::size_t head = SharedFront(from, to);
     while (head < shorter && from[head] == to[head])
         ++head;
-    std::size_t tail = 0;
+    std::size_t tail = std::min(SharedBack(from, to), shorter - head);
     while (tail < shorter - head && from[from.Count() - 1 - tail] == to[to.Count() - 1 - tail])
         ++tail;
     const std::size_t count = to.Count() - head - tail;

@@ -13,8 +13,12 @@
 // An ordered list of text lines, the storage behind every list box, combo box
 // and memo of the windows. Copies share their items, so handing a
 // million-line list from one box to another costs nothing; a change of a
-// shared list copies where its items start, not the items themselves. Deleting the first item only moves a
-// cursor, which keeps consuming a list from the top linear.
+// shared list copies only the block of item starts it touches, so editing one
+// entry of a million copies a page of starts. Deleting the first item
+// only moves a cursor, which keeps consuming a list from the top linear.
+//
+// A list and its copy may be changed on two threads at once; one list must
+// not be used by two threads at once.
 //
 // The items are packed: their bytes lie one after another in large chunks,
 // each preceded by its length, and the list keeps only where each one starts
@@ -34,7 +38,7 @@ public:
         using reference = std::string_view;
 
         Iterator() = default;
-        std::string_view operator*() const { return storage_->View(storage_->starts[index_]); }
+        std::string_view operator*() const { return storage_->Item(index_); }
         std::string_view operator[](difference_type n) const { return *(*this + n); }
         Iterator &operator++() { return *this += 1; }
         Iterator operator++(int) {
@@ -74,13 +78,13 @@ public:
     TextList(std::initializer_list<std::string_view> items);
     explicit TextList(const std::vector<std::string> &items);
 
-    std::size_t Count() const { return storage_ ? storage_->starts.size() - first_ : 0; }
+    std::size_t Count() const { return storage_ ? storage_->count - first_ : 0; }
     bool Empty() const { return Count() == 0; }
 
     // Throws ListIndexError for a position outside the list.
     std::string_view Item(std::size_t index) const {
         CheckIndex(index, Count());
-        return storage_->View(storage_->starts[first_ + index]);
+        return storage_->Item(first_ + index);
     }
     std::string_view operator[](std::size_t index) const { return Item(index); }
 
@@ -109,6 +113,13 @@ public:
 
     friend bool operator==(const TextList &a, const TextList &b);
 
+    // How many items at the front (or the back) of both lists are the same
+    // because the two keep them in the same storage. It is at most their
+    // common front (back), found in one step per block of items, so comparing
+    // a list with a copy taken before a small change costs the change.
+    friend std::size_t SharedFront(const TextList &a, const TextList &b);
+    friend std::size_t SharedBack(const TextList &a, const TextList &b);
+
 private:
     // Chunks of item records: each record is the item's length (seven bits a
     // byte, low bits first, the top bit set on all but the last byte) followed
@@ -125,19 +136,55 @@ private:
             std::size_t size = 0;
             std::size_t capacity = 0;
         };
+        // The starts, in blocks of kBlockSize: a power of two, so finding a
+        // start is a shift and a mask, and a page, so that an edit of a copy
+        // costs one page. Blocks are shared between the storages of copies
+        // like the chunks, and a block is copied before it is written while
+        // another storage holds it. Only the first block may be smaller,
+        // while it is the only one, so that small lists stay small.
+        using Block = std::shared_ptr<std::uint64_t[]>;
+        static constexpr unsigned kBlockShift = 9;
+        static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockShift;
+        static constexpr std::size_t kBlockMask = kBlockSize - 1;
+
         std::vector<Chunk> chunks;
-        std::vector<std::uint64_t, LargeAllocator<std::uint64_t>> starts;
+        std::vector<Block> blocks;
+        // Where full blocks come from; a copy of the storage starts runs of its own.
+        LargeBlockRuns runs{kBlockSize * sizeof(std::uint64_t)};
+        // Starts held (those before the list's first item included), and
+        // starts the blocks have room for.
+        std::size_t count = 0;
+        std::size_t room = 0;
         // Bytes of every record written, and of those no item points to any more.
         std::uint64_t recordBytes = 0;
         std::uint64_t deadBytes = 0;
 
+        std::uint64_t Start(std::size_t index) const {
+            return blocks[index >> kBlockShift][index & kBlockMask];
+        }
+        std::string_view Item(std::size_t index) const { return View(Start(index)); }
         std::string_view View(std::uint64_t start) const;
         std::uint64_t RecordSize(std::uint64_t start) const;
         std::uint64_t Append(std::string_view item);
+
+        void Reserve(std::size_t starts);
+        void Push(std::uint64_t start);
+        void Replace(std::size_t index, std::uint64_t start);
+        void InsertAt(std::size_t index, std::uint64_t start);
+        void EraseAt(std::size_t index);
+
+    private:
+        void ResizeFirstBlock(std::size_t starts);
+        Block NewBlock(std::size_t starts);
+        Block CopyOf(std::size_t block);
+        std::uint64_t *Writable(std::size_t block);
+        void WritableFrom(std::size_t index);
     };
 
-    // Storage of this list's own, compacted when it is shared, when its dead
-    // front outweighs the live items or its dead records the live ones. Returns
+    // Storage of this list's own: a shared one is copied by its tables of
+    // chunks and blocks, which keep sharing what they hold, and the storage
+    // is compacted when its dead front outweighs the live items or its dead
+    // records the live ones. Returns
     // the storage it replaced, which the caller keeps alive while the new item
     // it was handed (perhaps a view of the old storage) is still being copied.
     std::shared_ptr<Storage> MakeUnique();

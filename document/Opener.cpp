@@ -93,7 +93,22 @@ void ShowOpened(TForm1 &form, const OpenedSubtitles &opened) {
 
 // The file chosen in the open dialog, or named outside it, opens the same way;
 // text that came from elsewhere is given as its bytes instead of being read.
-void OpenChosenFile(TForm1 &form, std::optional<std::string_view> bytes = std::nullopt) {
+// What an opening changes before it reads, put back when the user cancels the reading.
+struct BeforeOpening {
+    std::string caption;
+    std::string fileName;
+};
+
+// Every opening starts alike: the format label says "..." until a format is known.
+BeforeOpening StartOpening(TForm1 &form) {
+    BeforeOpening before{form.Formato.Caption, form.OpenDialog1.FileName};
+    form.Formato.Caption = "...";
+    form.OpenDialog1.Filter = OpenDialogFilter(form.CurrentLanguage);
+    return before;
+}
+
+void OpenChosenFile(TForm1 &form, const BeforeOpening &before,
+                    std::optional<std::string_view> bytes = std::nullopt) {
     // A named encoding serves this one file.
     const OpenRequest request{form.OpenDialog1.FileName,
                               bytes,
@@ -113,6 +128,8 @@ void OpenChosenFile(TForm1 &form, std::optional<std::string_view> bytes = std::n
                 opened = OpenSubtitles(request, questions, CancellingProgress(progress));
             });
     } catch (const WorkCancelled &) {
+        form.Formato.Caption = before.caption;
+        form.OpenDialog1.FileName = before.fileName;
         throw;
     } catch (...) {
         failure = std::current_exception();
@@ -134,25 +151,20 @@ void OpenChosenFile(TForm1 &form, std::optional<std::string_view> bytes = std::n
 } // namespace
 
 void TForm1::btAbrirClick() {
-    Formato.Caption = "...";
-    OpenDialog1.Filter = OpenDialogFilter(CurrentLanguage);
+    const BeforeOpening before = StartOpening(*this);
     if (!platform.UI.ExecuteOpen(OpenDialog1))
         return;
-    OpenChosenFile(*this);
+    OpenChosenFile(*this, before);
 }
 
 void TForm1::OpenNamedFile(const std::string &fileName) {
-    Formato.Caption = "...";
-    OpenDialog1.Filter = OpenDialogFilter(CurrentLanguage);
-    OpenDialog1.FileName = fileName;
-    OpenChosenFile(*this);
+    OpenNamedText(fileName, std::nullopt);
 }
 
-void TForm1::OpenNamedText(const std::string &fileName, std::string_view bytes) {
-    Formato.Caption = "...";
-    OpenDialog1.Filter = OpenDialogFilter(CurrentLanguage);
+void TForm1::OpenNamedText(const std::string &fileName, std::optional<std::string_view> bytes) {
+    const BeforeOpening before = StartOpening(*this);
     OpenDialog1.FileName = fileName;
-    OpenChosenFile(*this, bytes);
+    OpenChosenFile(*this, before, bytes);
 }
 
 // CHOICE: a file dropped while another is open replaces it only when the

@@ -196,8 +196,9 @@ public:
     // chosen in the open dialog; a drop while a file is open asks first.
     void OpenNamedFile(const std::string &fileName);
     // Text that came from elsewhere than a file (standard input) opens under
-    // the given name as if that file had been chosen in the open dialog.
-    void OpenNamedText(const std::string &fileName, std::string_view bytes);
+    // the given name as if that file had been chosen in the open dialog;
+    // without bytes the named file is read.
+    void OpenNamedText(const std::string &fileName, std::optional<std::string_view> bytes);
     void FormDragDrop(const std::string &fileName);
 
     // --- Recent files (shell/RecentFiles.cpp) ---

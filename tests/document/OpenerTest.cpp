@@ -254,6 +254,25 @@ TEST_F(Opening, FailuresEndTheOpeningWithTheErrorBox) {
     EXPECT_TRUE(form.SubtitleList().Empty());
 }
 
+TEST_F(Opening, CancelledWorkLeavesTheOpenFileAsItWas) {
+    OpenFile("film.sub", "{10}{20}A\n{30}{40}B");
+    form.Run(&TForm1::btConvertClick);
+    const std::vector<std::string> memo = form.Memo1.Lines.ToVector();
+    fake.dialogs.ClearBoxes();
+    fake.dialogs.CancelLongWork();
+
+    form.Run(&TForm1::OpenNamedFile, folder.Write("other.srt", "1\n00:00:01,000 --> 00:00:02,000\nC\n"));
+    form.Run(&TForm1::btConvertClick);
+    form.ComboBox3.Text = "2";
+    form.Run(&TForm1::bt60Max);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"{10}{20}A", "{30}{40}B"}));
+    EXPECT_EQ(form.KeptCopy(), form.SubtitleList());
+    EXPECT_EQ(form.Formato.Caption, "MicroDVD");
+    EXPECT_EQ(form.Edit1.Text, "film.sub");
+    EXPECT_EQ(form.Memo1.Lines.ToVector(), memo);
+    EXPECT_TRUE(fake.dialogs.Boxes().empty());
+}
+
 TEST_F(Opening, LoadAgainRestoresTheListAsOpened) {
     OpenFile("film.sub", "{10}{20}A\n{30}{40}B\n{50}{60}C");
     form.SubtitleList().Delete(0);

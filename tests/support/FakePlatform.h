@@ -49,6 +49,8 @@ public:
     void WhileWindowShown(std::function<void(TForm2 &)> actions) { windows_.push_back(std::move(actions)); }
     // Allows error boxes for the rest of the test.
     void AllowErrors() { errorsAllowed_ = true; }
+    // Long work from here on is cancelled at its first report of progress.
+    void CancelLongWork() { cancelLongWork_ = true; }
 
     const std::vector<ShownBox> &Boxes() const { return boxes_; }
     // The values input boxes proposed, in order.
@@ -67,6 +69,9 @@ public:
     bool ExecuteFont(FontDialog &dialog) override;
     void ShowError(const std::string &text) override;
     void ShowPreview(TForm2 &window) override;
+    void RunLongWork(const std::string &, const LongWork &work) override {
+        work([this](int) { return !cancelLongWork_; }, *this);
+    }
 
 private:
     bool ExecuteFile(FileDialog &dialog, ShownBox::Kind kind);
@@ -80,6 +85,7 @@ private:
     std::deque<std::function<void(TForm2 &)>> windows_;
     FileDialog lastFileDialog_;
     bool errorsAllowed_ = false;
+    bool cancelLongWork_ = false;
 };
 
 class FakeLauncher : public ProgramLauncher {

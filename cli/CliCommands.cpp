@@ -49,12 +49,16 @@ std::size_t SubtitleOfLine(const TextList &lines, std::size_t line, OutputLines 
 
 // The first character of the output that has no place in its encoding,
 // named with its subtitle; nothing has been written.
+void ReportUnencodable(const FileJob &job, std::size_t subtitle, const TextEncoding &encoding,
+                       char32_t character) {
+    ReportProblem(job.shownName + ": the character " + CodePointName(character) + " \"" + Utf8Of(character) +
+                  "\" of subtitle " + std::to_string(subtitle) + " cannot be written in " + encoding.name +
+                  "; nothing was written");
+}
+
 void ReportUnencodable(const FileJob &job, const TextList &lines, OutputLines kind,
                        const TextEncoding &encoding, const EncodingError &error) {
-    ReportProblem(job.shownName + ": the character " + CodePointName(error.character) + " \"" +
-                  Utf8Of(error.character) + "\" of subtitle " +
-                  std::to_string(SubtitleOfLine(lines, error.line, kind)) + " cannot be written in " +
-                  encoding.name + "; nothing was written");
+    ReportUnencodable(job, SubtitleOfLine(lines, error.line, kind), encoding, error.character);
 }
 
 // Whether every character of lines the batch will write has a place in the
@@ -126,6 +130,25 @@ template <class Step> bool RunStep(CliDialogs &dialogs, Step &&step) {
     return !dialogs.ErrorShown();
 }
 
+// Converts the list into the job's file, written as it is made rather than
+// held whole; its failures are told as WriteOutput tells them.
+bool SaveSubRipFile(const FileJob &job, TextList &list, const SubRipRequest &conversion, CliDialogs &dialogs,
+                    const TextEncoding &encoding) {
+    bool written = false;
+    return RunStep(dialogs,
+                   [&] {
+                       try {
+                           SaveListAsSubRip(list, conversion, dialogs, *job.target, encoding);
+                           written = true;
+                       } catch (const UnencodableSubtitle &error) {
+                           ReportUnencodable(job, error.subtitle, encoding, error.character);
+                       } catch (const FileError &error) {
+                           ReportBox("error", error.what(), "");
+                       }
+                   }) &&
+           written;
+}
+
 // Opens one file, runs the command's steps and writes the result. Standard
 // input, read once, is let go of as soon as it is open, so a large list is
 // not held twice while it is converted.
@@ -190,8 +213,10 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
             return false;
         [[fallthrough]];
     case CliCommand::Convert: {
-        TextList subRip;
         const SubRipRequest conversion{rateText, delayText, true, language, pointedAt};
+        if (job.target)
+            return SaveSubRipFile(job, list, conversion, dialogs, encoding);
+        TextList subRip;
         // The SubRip text as the window's save button writes it: CR LF after every line.
         return RunStep(dialogs, [&] { subRip = ConvertListToSubRip(list, conversion, dialogs); }) &&
                WriteOutput(job, subRip, "\r\n", OutputLines::SubRip, encoding);

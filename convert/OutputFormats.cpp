@@ -4,8 +4,14 @@
 
 void ConvertToSubRip(const TextList &frameLines, const SubRipTiming &timing, TextList &memoLines,
                      const std::function<void(int)> &progress) {
-    const std::size_t count = frameLines.Count();
     memoLines.Reserve(memoLines.Count() + SubRipLineCount(frameLines));
+    ListLineOut out(memoLines);
+    ConvertToSubRip(frameLines, timing, out, progress);
+}
+
+void ConvertToSubRip(const TextList &frameLines, const SubRipTiming &timing, LineOut &memoLines,
+                     const std::function<void(int)> &progress) {
+    const std::size_t count = frameLines.Count();
     for (std::size_t i = 0; i < count; ++i) {
         AppendSubRipBlock(memoLines, i + 1, frameLines[i], timing.delaySeconds, timing.fps);
         if (progress)

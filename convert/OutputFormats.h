@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/LineOut.h"
 #include "document/Numbers.h"
 #include "document/TextList.h"
 
@@ -21,6 +22,10 @@ struct SubRipTiming {
 // each entry. An entry whose bounds do not convert throws ConvertError and
 // leaves the blocks before it in memoLines.
 void ConvertToSubRip(const TextList &frameLines, const SubRipTiming &timing, TextList &memoLines,
+                     const std::function<void(int)> &progress = {});
+
+// The same conversion, each line handed over as it is made.
+void ConvertToSubRip(const TextList &frameLines, const SubRipTiming &timing, LineOut &memoLines,
                      const std::function<void(int)> &progress = {});
 
 // One format a subtitle list is saved in. Adding a format is one row here

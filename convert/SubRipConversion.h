@@ -1,6 +1,8 @@
 #pragma once
 
 #include "convert/TimingQuestions.h"
+#include "document/Errors.h"
+#include "document/TextEncoding.h"
 #include "document/TextList.h"
 #include "shell/Platform.h"
 
@@ -24,3 +26,19 @@ struct SubRipRequest {
 // not a number, or an entry whose bounds do not convert, throws ConvertError.
 TextList ConvertListToSubRip(TextList &frameLines, const SubRipRequest &request, Questions &questions,
                              const std::function<void(int)> &progress = {});
+
+// A character of the SubRip text that the output encoding lacks, with the
+// subtitle that holds it as the memo would tell it; nothing has been written.
+class UnencodableSubtitle : public EncodingError {
+public:
+    UnencodableSubtitle(const EncodingError &error, std::size_t subtitle)
+        : EncodingError(error), subtitle(subtitle) {}
+    std::size_t subtitle;
+};
+
+// Converts as ConvertListToSubRip does and writes the text straight to a
+// file, as WriteTextFile writes the memo, without holding it: the same
+// questions and messages in the same order, then the file's own errors
+// (FileError, or UnencodableSubtitle for a character the encoding lacks).
+void SaveListAsSubRip(TextList &frameLines, const SubRipRequest &request, Questions &questions,
+                      const std::string &fileName, const TextEncoding &encoding);

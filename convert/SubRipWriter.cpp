@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-void AppendSubRipBlock(TextList &memoLines, std::size_t number, std::string_view frameLine,
+void AppendSubRipBlock(LineOut &memoLines, std::size_t number, std::string_view frameLine,
                        Extended delaySeconds, Extended fps) {
     const FrameLineViews source = CutFrameLine(frameLine);
     // Both times first: an entry that does not convert adds nothing.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/LineOut.h"
 #include "document/Numbers.h"
 #include "document/TextList.h"
 
@@ -9,10 +10,10 @@
 // The pure part of the SubRip conversion: writing the block of a FrameLine,
 // read as CutFrameLine reads it, as memo lines.
 
-// Appends the block of one subtitle, one item per memo line: its number, the
-// time line, each line of its text ("|" separates them) and an empty line.
-// ConvertError when a bound is not a whole number; nothing is appended then.
-void AppendSubRipBlock(TextList &memoLines, std::size_t number, std::string_view frameLine,
+// Hands over the block of one subtitle, one memo line at a time: its number,
+// the time line, each line of its text ("|" separates them) and an empty line.
+// ConvertError when a bound is not a whole number; nothing is handed over then.
+void AppendSubRipBlock(LineOut &memoLines, std::size_t number, std::string_view frameLine,
                        Extended delaySeconds, Extended fps);
 
 // The number of memo lines the blocks of these entries take, so that the memo

@@ -3,6 +3,8 @@
 #include "document/Errors.h"
 #include "document/NumText.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -12,10 +14,14 @@ void AppendClockField(std::string &time, Extended value) {
     if (value >= 1 && value < 10)
         time += '0';
     // The fields are whole numbers; below 10^18 their digits are those of the integer.
-    if (value >= 1 && value < 1e18L)
-        time += IntToStr(static_cast<long long>(value));
-    else
+    if (value >= 1 && value < 1e18L) {
+        std::array<char, 20> digits;
+        const auto written =
+            std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<long long>(value));
+        time.append(digits.data(), written.ptr);
+    } else {
         time += value >= 1 ? FloatToStrFixed(value, 0) : "00";
+    }
     time += ':';
 }
 
@@ -89,25 +95,33 @@ std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Ext
     // A division that rounds up leaves a hair below zero.
     if (seconds < 0)
         seconds = 0;
-    std::string secondsText = FloatToStrFixed(seconds, 3);
+    // The seconds in thousandths, rounded as FloatToStrFixed rounds them;
+    // below 2^-64 they are 0.
+    unsigned long long thousandths = ScaledToWhole(std::fabs(seconds), 3).value_or(0);
     // Seconds that round to 60,000 belong to the next minute, and 60 minutes
     // to the next hour; the step-by-step split can also leave a whole 60
     // minutes when a division rounds up.
-    if (secondsText == "60,000") {
-        secondsText = "0,000";
+    if (thousandths == 60000) {
+        thousandths = 0;
         minutes += 1;
     }
     if (minutes >= 60) {
         minutes -= 60;
         hours += 1;
     }
+    // Twelve characters for any film: no reserve, which would take the text
+    // out of the string's own small buffer.
     std::string time;
-    time.reserve(16);
     AppendClockField(time, hours);
     AppendClockField(time, minutes);
-    if (secondsText.size() < 6)
-        time += '0';
-    time += secondsText;
+    // Seconds below 61: two digits, the comma and three.
+    const auto digit = [](unsigned long long value) { return static_cast<char>('0' + value % 10); };
+    time += digit(thousandths / 10000);
+    time += digit(thousandths / 1000);
+    time += ',';
+    time += digit(thousandths / 100);
+    time += digit(thousandths / 10);
+    time += digit(thousandths);
     return time;
 }
 

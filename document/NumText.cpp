@@ -8,6 +8,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -304,9 +305,58 @@ std::string FloatToStr(Extended value) {
     return FloatToStrGeneral(value, 15, 0);
 }
 
+namespace {
+
+// A value as a 64-bit integer and the power of two that scales it down:
+// value = mantissa x 2^-shift, the mantissa read only when the shift is
+// between 1 and 127. A normal x87 long double is read from its bits (the
+// 64-bit significand, then the sign and the biased exponent), which is
+// several times faster than frexp and ldexp.
+struct SplitExtended {
+    unsigned long long mantissa;
+    int shift;
+};
+
+SplitExtended Split(Extended magnitude) {
+    static_assert(std::numeric_limits<Extended>::digits == 64, "an x87 80-bit long double");
+    unsigned long long significand = 0;
+    unsigned short signAndExponent = 0;
+    std::memcpy(&significand, &magnitude, sizeof significand);
+    std::memcpy(&signAndExponent, reinterpret_cast<const char *>(&magnitude) + sizeof significand,
+                sizeof signAndExponent);
+    const int exponent = signAndExponent & 0x7FFF;
+    if (exponent != 0 && exponent != 0x7FFF && (significand >> 63) != 0)
+        return SplitExtended{significand, 16383 + 63 - exponent};
+    int binaryExponent = 0;
+    const Extended fraction = std::frexp(magnitude, &binaryExponent);
+    const int shift = 64 - binaryExponent;
+    if (shift <= 0 || shift >= 128)
+        return SplitExtended{0, shift};
+    return SplitExtended{static_cast<unsigned long long>(std::ldexp(fraction, 64)), shift};
+}
+
+} // namespace
+
 // CHOICE: a value exactly halfway between two results is rounded away from
 // zero (2,0625 to three decimals is "2,063"), as decimals are ordinarily
 // rounded for display; every other value takes the nearer result.
+std::optional<unsigned long long> ScaledToWhole(Extended magnitude, int decimals) {
+    if (!std::isfinite(magnitude))
+        return std::nullopt;
+    const auto [mantissa, shift] = Split(magnitude);
+    if (shift <= 0 || shift >= 128 || decimals < 0 || decimals > 18)
+        return std::nullopt;
+    // Exact in integers: mantissa x 10^decimals, shifted with rounding.
+    const Wide scaled = static_cast<Wide>(mantissa) * kPowersOfTen[decimals];
+    Wide quotient = scaled >> shift;
+    const Wide remainder = scaled - (quotient << shift);
+    if (remainder >= (static_cast<Wide>(1) << (shift - 1)))
+        ++quotient;
+    if (quotient > std::numeric_limits<unsigned long long>::max())
+        return std::nullopt;
+    return static_cast<unsigned long long>(quotient);
+}
+
 std::string FloatToStrFixed(Extended value, int decimals) {
     if (std::isnan(value))
         return "NAN";
@@ -318,43 +368,29 @@ std::string FloatToStrFixed(Extended value, int decimals) {
     std::size_t length = 0;
     bool negative = std::signbit(value);
 
-    int binaryExponent = 0;
-    const Extended fraction = std::frexp(magnitude, &binaryExponent);
-    // magnitude = mantissa x 2^(binaryExponent - 64), mantissa a 64-bit integer.
-    const int shift = 64 - binaryExponent;
-    if (shift > 0 && shift < 128) {
-        // Exact in integers: mantissa x 10^decimals, shifted with rounding.
-        const auto mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 64));
-        const Wide scaled = static_cast<Wide>(mantissa) * kPowersOfTen[decimals];
-        Wide quotient = scaled >> shift;
-        const Wide remainder = scaled - (quotient << shift);
-        if (remainder >= (static_cast<Wide>(1) << (shift - 1)))
-            ++quotient;
-        if (quotient <= std::numeric_limits<unsigned long long>::max()) {
-            auto r = std::to_chars(digits.data(), digits.data() + digits.size(),
-                                   static_cast<unsigned long long>(quotient));
-            length = r.ptr - digits.data();
-            negative = negative && quotient != 0;
-            std::string text;
-            text.reserve(length + 4);
-            if (negative)
-                text += '-';
-            const auto places = static_cast<std::size_t>(decimals);
-            if (length <= places) {
-                text += '0';
-                if (places > 0)
-                    text += ',';
-                text.append(places - length, '0');
-                text.append(digits.data(), length);
-            } else {
-                text.append(digits.data(), length - places);
-                if (places > 0) {
-                    text += ',';
-                    text.append(digits.data() + length - places, places);
-                }
+    if (const std::optional<unsigned long long> quotient = ScaledToWhole(magnitude, decimals)) {
+        auto r = std::to_chars(digits.data(), digits.data() + digits.size(), *quotient);
+        length = r.ptr - digits.data();
+        negative = negative && *quotient != 0;
+        std::string text;
+        text.reserve(length + 4);
+        if (negative)
+            text += '-';
+        const auto places = static_cast<std::size_t>(decimals);
+        if (length <= places) {
+            text += '0';
+            if (places > 0)
+                text += ',';
+            text.append(places - length, '0');
+            text.append(digits.data(), length);
+        } else {
+            text.append(digits.data(), length - places);
+            if (places > 0) {
+                text += ',';
+                text.append(digits.data() + length - places, places);
             }
-            return text;
         }
+        return text;
     }
 
     // Large values and many decimals: the library rounds the exact value,
@@ -378,7 +414,17 @@ std::string FloatToStrFixed(Extended value, int decimals) {
 }
 
 Extended RoundHalfEven(Extended value) {
-    return std::nearbyint(value);
+    // nearbyint sets and restores the rounding mode on every call, which
+    // shows in the profile of a million conversions. Below 2^62 the whole
+    // part and the rest are exact in a long double, and rounding them by hand
+    // gives the same value, signed zero included.
+    if (!(std::fabs(value) < 0x1p62L))
+        return std::nearbyint(value);
+    long long whole = static_cast<long long>(value);
+    const Extended rest = std::fabs(value - static_cast<Extended>(whole));
+    if (rest > 0.5L || (rest == 0.5L && whole % 2 != 0))
+        whole += value < 0 ? -1 : 1;
+    return whole == 0 ? std::copysign(0.0L, value) : static_cast<Extended>(whole);
 }
 
 Extended Trunc(Extended value) {

@@ -31,6 +31,10 @@ std::string FloatToStr(Extended value);
 // Exactly `decimals` decimals (0 to 18), decimal comma ("2,500"); the exact
 // value is rounded, an exact midpoint away from zero. Never "-0,000".
 std::string FloatToStrFixed(Extended value, int decimals);
+// The digits FloatToStrFixed writes for a value from 0, as one whole number
+// (2,0625 to three decimals is 2063); nothing where they do not fit 64 bits
+// or the value is below 2^-64 or not a number.
+std::optional<unsigned long long> ScaledToWhole(Extended magnitude, int decimals);
 
 // Rounding to the nearest whole number, ties to the even neighbour (37.5 -> 38, 62.5 -> 62).
 Extended RoundHalfEven(Extended value);

@@ -7,11 +7,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <system_error>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -232,29 +235,88 @@ LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &optio
     return DecodeLines(std::string_view(bytes.get(), used), options, fileName);
 }
 
+namespace {
+
+// Encodes lines into pieces of about a megabyte for `write`. After the first
+// character the encoding lacks, or the first failed write, it takes no more
+// lines and keeps what went wrong.
+class EncodingLineOut final : public LineOut {
+public:
+    EncodingLineOut(const TextEncoding &encoding, std::string_view lineEnd,
+                    std::function<bool(std::string_view)> write)
+        : encoding_(encoding), encoder_(encoding), piece_(ByteOrderMarkOf(encoding)),
+          write_(std::move(write)) {
+        encoder_.Append(end_, lineEnd);
+        piece_.reserve(kPiece + 256);
+    }
+
+    void Add(std::string_view line) override {
+        if (Stopped())
+            return;
+        if (const std::optional<UnencodableCharacter> lacking = encoder_.Append(piece_, line)) {
+            lacking_.emplace("The character " + CodePointName(lacking->character) + " of line " +
+                                 std::to_string(lines_ + 1) + " cannot be written in " + encoding_.name,
+                             lacking->character, lines_);
+            return;
+        }
+        piece_ += end_;
+        ++lines_;
+        if (piece_.size() >= kPiece)
+            Hand();
+    }
+
+    // Hands over what is left; false when a write failed.
+    bool Finish() {
+        if (!Stopped() && !piece_.empty())
+            Hand();
+        return !writeFailed_;
+    }
+
+    bool Stopped() const { return writeFailed_ || lacking_; }
+    const std::optional<EncodingError> &Lacking() const { return lacking_; }
+
+private:
+    static constexpr std::size_t kPiece = 1 << 20;
+
+    void Hand() {
+        writeFailed_ = !write_(piece_);
+        piece_.clear();
+    }
+
+    const TextEncoding &encoding_;
+    TextEncoder encoder_;
+    std::string end_;
+    std::string piece_;
+    std::function<bool(std::string_view)> write_;
+    std::size_t lines_ = 0;
+    bool writeFailed_ = false;
+    std::optional<EncodingError> lacking_;
+};
+
+// A temporary file that goes away unless it was renamed over its target.
+struct TemporaryFile {
+    FileHandle file;
+    std::filesystem::path path;
+    ~TemporaryFile() {
+        if (path.empty())
+            return;
+        file.reset();
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+};
+
+} // namespace
+
 bool WriteEncodedLines(const TextList &lines, const TextEncoding &encoding, std::string_view lineEnd,
                        const std::function<bool(std::string_view)> &write) {
-    constexpr std::size_t kPiece = 1 << 20;
-    TextEncoder encoder(encoding);
-    std::string encodedEnd;
-    encoder.Append(encodedEnd, lineEnd);
-    std::string piece(ByteOrderMarkOf(encoding));
-    piece.reserve(kPiece + 256);
-    std::size_t index = 0;
-    for (const std::string_view line : lines) {
-        if (const std::optional<UnencodableCharacter> lacking = encoder.Append(piece, line))
-            throw EncodingError("The character " + CodePointName(lacking->character) + " of line " +
-                                    std::to_string(index + 1) + " cannot be written in " + encoding.name,
-                                lacking->character, index);
-        piece += encodedEnd;
-        ++index;
-        if (piece.size() >= kPiece) {
-            if (!write(piece))
-                return false;
-            piece.clear();
-        }
-    }
-    return piece.empty() || write(piece);
+    EncodingLineOut out(encoding, lineEnd, write);
+    for (std::size_t i = 0; i < lines.Count() && !out.Stopped(); ++i)
+        out.Add(lines[i]);
+    const bool written = out.Finish();
+    if (out.Lacking())
+        throw *out.Lacking();
+    return written;
 }
 
 void CheckEncodable(const TextList &lines, const TextEncoding &encoding) {
@@ -262,42 +324,56 @@ void CheckEncodable(const TextList &lines, const TextEncoding &encoding) {
 }
 
 void WriteTextFile(const std::string &fileName, const TextList &lines, const TextEncoding &encoding) {
-    const std::filesystem::path target = ResolveLinks(SystemPath(fileName));
-    const auto permissions = ReplacedPermissions(target, fileName);
-    auto [file, temporary] = CreateTemporaryBeside(target, fileName);
-    int error = 0;
-    // clang 14 does not let a lambda capture a structured binding.
-    std::FILE *const out = file.get();
+    WriteTextFile(fileName, encoding, [&](LineOut &out) {
+        for (const std::string_view line : lines)
+            out.Add(line);
+    });
+}
+
+void WriteTextFile(const std::string &fileName, const TextEncoding &encoding,
+                   const std::function<void(LineOut &)> &produce) {
+    // A file that cannot be made is told only once the lines are made, as
+    // when they were made before the file was opened.
+    std::exception_ptr refused;
+    std::filesystem::path target;
+    std::optional<std::filesystem::perms> permissions;
+    TemporaryFile temporary;
     try {
-        WriteEncodedLines(lines, encoding, "\r\n", [&](std::string_view piece) {
-            if (std::fwrite(piece.data(), 1, piece.size(), out) == piece.size())
-                return true;
-            error = LastError();
-            return false;
-        });
-    } catch (const EncodingError &) {
-        file.reset();
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw;
+        target = ResolveLinks(SystemPath(fileName));
+        permissions = ReplacedPermissions(target, fileName);
+        std::tie(temporary.file, temporary.path) = CreateTemporaryBeside(target, fileName);
+    } catch (const FileError &) {
+        refused = std::current_exception();
     }
-    if (error == 0 && std::fflush(file.get()) != 0)
+    int error = 0;
+    std::FILE *const out = temporary.file.get();
+    EncodingLineOut lines(encoding, "\r\n", [&](std::string_view piece) {
+        if (!out || std::fwrite(piece.data(), 1, piece.size(), out) == piece.size())
+            return true;
         error = LastError();
-    if (std::fclose(file.release()) != 0 && error == 0)
+        return false;
+    });
+    produce(lines);
+    lines.Finish();
+    if (refused)
+        std::rethrow_exception(refused);
+    if (lines.Lacking())
+        throw *lines.Lacking();
+    if (error == 0 && std::fflush(out) != 0)
+        error = LastError();
+    if (std::fclose(temporary.file.release()) != 0 && error == 0)
         error = LastError();
     if (error == 0 && permissions) {
         std::error_code permissionError;
-        std::filesystem::permissions(temporary, *permissions, permissionError);
+        std::filesystem::permissions(temporary.path, *permissions, permissionError);
         error = permissionError.value();
     }
     if (error == 0) {
         std::error_code renameError;
-        std::filesystem::rename(temporary, target, renameError);
+        std::filesystem::rename(temporary.path, target, renameError);
         error = renameError.value();
     }
-    if (error != 0) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
+    if (error != 0)
         ThrowFileError("Cannot create file", fileName, error);
-    }
+    temporary.path.clear();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/EncodingChoice.h"
+#include "document/LineOut.h"
 #include "document/TextList.h"
 
 #include <functional>
@@ -46,3 +47,10 @@ void CheckEncodable(const TextList &lines, const TextEncoding &encoding);
 // that nobody may write is not replaced. Throws FileError naming the file;
 // an existing file is then left as it was.
 void WriteTextFile(const std::string &fileName, const TextList &lines, const TextEncoding &encoding);
+
+// Writes the lines `produce` hands over, one at a time, as WriteTextFile
+// writes a list, without holding them. `produce` runs to its end whatever
+// becomes of the file, so that its own errors and messages come first; then
+// the first thing that went wrong with the file is thrown.
+void WriteTextFile(const std::string &fileName, const TextEncoding &encoding,
+                   const std::function<void(LineOut &)> &produce);

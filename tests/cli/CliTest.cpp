@@ -519,6 +519,11 @@ TEST_F(CliTest, EncodingsInAndOut) {
     WriteInput("ru-1251.srt", russian1251);
     WriteInput("ru-utf8.srt", russian);
     WriteInput("zh-utf8.srt", chinese);
+    // A text line that reads like a number line before a time line: the
+    // character is told with the subtitle the SubRip text seems to give it,
+    // whether the text goes to a file or to standard output.
+    WriteInput("number-like.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nok\r\n\r\n2\r\n"
+                                  "00:00:03,000 --> 00:00:04,000\r\n7\r\na --> b\r\nП\r\n\r\n");
     struct EncodingCase {
         std::vector<std::string> arguments;
         int status;
@@ -540,6 +545,11 @@ TEST_F(CliTest, EncodingsInAndOut) {
          1,
          "",
          "ru-utf8.srt: the character U+041F \"П\" of subtitle 1 cannot be written in Windows-1252"},
+        {{"convert", "number-like.srt", "--output-encoding", "latin1", "-o", "out.srt"},
+         1,
+         "",
+         "of subtitle 7 "},
+        {{"convert", "number-like.srt", "--output-encoding", "latin1"}, 1, "", "of subtitle 7 "},
         {{"microdvd", "ru-utf8.srt", "--output-encoding", "latin1", "-o", "out.sub"}, 1, "", "U+041F"},
         {{"convert", "ru-utf8.srt", "--encoding", "klingon"}, 1, "", "unknown encoding 'klingon'"},
         {{"convert", "ru-1251.srt", "--encoding", "utf-8"}, 1, "", "It is not UTF-8 text"},

@@ -182,6 +182,14 @@ TEST(Rounding, TiesGoToTheEvenNeighbour) {
     EXPECT_EQ(RoundHalfEven(1563.5L), 1564);
     EXPECT_EQ(RoundHalfEven(-2.5L), -2);
     EXPECT_EQ(RoundHalfEven(2.5000001L), 3);
+    // The hand-made rounding agrees with the library's to the last bit,
+    // signed zeros included.
+    for (const Extended value :
+         {-0.3L, -0.5L, 0.5L, 1.5L, -3.5L, 0.49999999999999999999L, 59.9999L, 3600.0L, -7199.99L,
+          0x1p62L - 0.5L, 0x1p62L + 0.5L, -0x1p63L + 0.5L, 0x1p63L, 1e300L, 1e-4940L, -0.0L}) {
+        const auto same = [](Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); };
+        EXPECT_TRUE(same(RoundHalfEven(value), std::nearbyint(value))) << static_cast<double>(value);
+    }
     EXPECT_EQ(Trunc(-2.7L), -2);
     EXPECT_EQ(Trunc(2.7L), 2);
 }

@@ -31,6 +31,9 @@ void Write(Extended value) {
     }
     const Extended rounded = RoundHalfEven(value);
     FUZZ_CHECK(std::fabs(rounded - value) <= 0.5L);
+    // The hand-made rounding agrees with the library's to the last bit.
+    const auto same = [](Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); };
+    FUZZ_CHECK(std::isnan(value) || same(rounded, std::nearbyint(value)));
     FUZZ_CHECK(std::fabs(Trunc(value)) <= std::fabs(value));
 }
 

@@ -3,8 +3,11 @@
 # from the committed corpus, the shared subtitle files and the committed
 # regression inputs.
 #
-#   scripts/fuzz.sh BUILD SECONDS
-#   scripts/fuzz.sh --campaign BUILD SECONDS
+#   scripts/fuzz.sh BUILD SECONDS [TARGET...]
+#   scripts/fuzz.sh --campaign BUILD SECONDS [TARGET...]
+#
+# TARGETs (fuzz_opener, fuzz_subrip_import, ...) narrow either form to those
+# targets; without them every target of the build runs.
 #
 # The first form is CI's: new inputs go to a scratch corpus folder, never
 # into the checkout, and any finding (a crash, a sanitizer report, a failed
@@ -23,6 +26,8 @@ if [ "${1:-}" = --campaign ]; then
     shift
 fi
 build=$(cd "$1" && pwd) seconds=$2
+shift 2
+only=("$@")
 root=$(cd "$(dirname "$0")/.." && pwd)
 findings=$build/fuzz-findings
 mkdir -p "$findings"
@@ -104,7 +109,18 @@ export -f seeds_of fuzz_for executions run_target coverage campaign_target
 export build seconds root findings
 
 targets() {
-    find "$build/tests/fuzz" -maxdepth 1 -name '*_libfuzzer' -type f -perm -u+x | sort
+    if [ ${#only[@]} -eq 0 ]; then
+        find "$build/tests/fuzz" -maxdepth 1 -name '*_libfuzzer' -type f -perm -u+x | sort
+        return
+    fi
+    local name
+    for name in "${only[@]}"; do
+        if [ ! -x "$build/tests/fuzz/${name}_libfuzzer" ]; then
+            echo "no libFuzzer target $name in $build" >&2
+            return 1
+        fi
+        echo "$build/tests/fuzz/${name}_libfuzzer"
+    done
 }
 if [ -n "$campaign" ]; then
     targets | xargs -P 2 -I{} bash -c 'campaign_target {}'

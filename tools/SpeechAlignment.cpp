@@ -105,17 +105,28 @@ std::size_t FrameAt(double seconds, std::size_t limit) {
     return frame >= static_cast<double>(limit) ? limit : static_cast<std::size_t>(frame);
 }
 
-// 1 in every frame a scaled subtitle covers, up to `limit` frames.
+// 1 in every frame a scaled subtitle covers, up to `limit` frames, as long as
+// the latest end. Each span marks where it begins and ends and one sweep
+// counts the spans open at each frame: filling every span's frames would
+// go over the same frames again for each long subtitle that overlaps.
 std::vector<double> SubtitleMask(const std::vector<SubtitleSpan> &subtitles, double scale,
                                  std::size_t limit) {
-    std::vector<double> mask;
+    std::vector<std::ptrdiff_t> opened;
     for (const SubtitleSpan &span : subtitles) {
         const std::size_t first = FrameAt(span.start * scale, limit);
         const std::size_t last = FrameAt(span.end * scale, limit);
-        if (last > mask.size())
-            mask.resize(last, 0.0);
-        for (std::size_t i = first; i < last; ++i)
-            mask[i] = 1.0;
+        if (last + 1 > opened.size())
+            opened.resize(last + 1, 0);
+        if (first < last) {
+            ++opened[first];
+            --opened[last];
+        }
+    }
+    std::vector<double> mask(opened.empty() ? 0 : opened.size() - 1);
+    std::ptrdiff_t open = 0;
+    for (std::size_t i = 0; i < mask.size(); ++i) {
+        open += opened[i];
+        mask[i] = open > 0 ? 1.0 : 0.0;
     }
     return mask;
 }

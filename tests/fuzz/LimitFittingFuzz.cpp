@@ -7,6 +7,7 @@
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/support/FitProperties.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -42,6 +43,12 @@ std::vector<std::string> InputLines(std::string_view bytes, bool spelled) {
     return lines;
 }
 
+// The passes a text takes grow with its length over what one subtitle holds,
+// and each pass goes over the whole list again: a text many times longer
+// than the limits only repeats the same passes, so the input is cut after
+// this many subtitles' worth.
+constexpr std::size_t kSubtitlesAtMost = 32;
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -49,8 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const FitLimits limits{static_cast<std::int8_t>(data[0]) % 48, static_cast<std::int8_t>(data[1]) % 100,
                            2 + data[2] % 2};
+    const std::size_t holds =
+        static_cast<std::size_t>(std::max(1, std::min(limits.maxLine * limits.lines, limits.maxTotal)));
+    const std::string_view bytes(reinterpret_cast<const char *>(data) + 3, size - 3);
     const std::vector<std::string> lines =
-        InputLines(std::string_view(reinterpret_cast<const char *>(data) + 3, size - 3), (data[2] & 2) != 0);
+        InputLines(bytes.substr(0, kSubtitlesAtMost * holds), (data[2] & 2) != 0);
     std::vector<std::string> entries;
     std::size_t characters = 0;
     for (const std::string &line : lines) {

@@ -86,4 +86,26 @@ TEST(AlignmentRefusesTest, WhatGivesNoClearMatch) {
     }
 }
 
+// A list whose every subtitle stands there a thousand times over, each copy
+// ending somewhere within it, aligns as the list does, and in time linear in
+// its length: the copies cover the same frames, which are not gone over once
+// for each.
+TEST(AlignmentOverlapTest, CopiesAlignAsOne) {
+    const std::vector<SubtitleSpan> sentences = Sentences(7, 150);
+    const std::vector<std::uint8_t> speech = SpeechOf(sentences, sentences.back().end + 30);
+    const std::vector<SubtitleSpan> once = Distorted(sentences, {25, 24}, 42.0);
+    std::vector<SubtitleSpan> copies;
+    for (const SubtitleSpan &span : once) {
+        copies.push_back(span);
+        for (int k = 1; k < 1000; ++k)
+            copies.push_back({span.start, span.start + (span.end - span.start) * k / 1000});
+    }
+    const SpeechAlignment expected = AlignToSpeech(speech, once);
+    const SpeechAlignment found = AlignToSpeech(speech, copies);
+    EXPECT_EQ(found.verdict, AlignmentVerdict::Accepted);
+    EXPECT_EQ(found.ratio.Scale(), expected.ratio.Scale());
+    EXPECT_EQ(found.offset, expected.offset);
+    EXPECT_EQ(found.fit, expected.fit);
+}
+
 } // namespace

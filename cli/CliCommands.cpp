@@ -185,6 +185,9 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
     // A file of a known format may still hold no subtitle the format can
     // read (every time line out of range, say); that is no success either.
     TextList &list = opened.lines;
+    // The list as first opened is kept for the window's "Load again"; here it
+    // would only hold a second list once fitting changes this one.
+    opened.opened.Clear();
     if (list.Empty()) {
         ReportProblem(job.shownName + ": no subtitles in the file");
         return false;

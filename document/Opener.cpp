@@ -1,5 +1,6 @@
 #include "shell/Unit1.h"
 
+#include "convert/TimingQuestions.h"
 #include "document/Chars.h"
 #include "document/Errors.h"
 #include "document/Markup.h"
@@ -222,11 +223,41 @@ void TForm1::btNovoClick() {
     ProgressBar1.Position = 0;
 }
 
+void TForm1::RelabelEncodingPanel() {
+    // The notice shown without a file is the same in every language.
+    if (EncodingPanel(*this) != kStatusNotice)
+        EncodingPanel(*this) = EncodingStatusText(FileEncoding, CurrentLanguage);
+}
+
 void TForm1::btOriginalClick() {
+    // The timing of the list as opened is checked away from the window's
+    // thread, on the kept copy's own share; Cancel leaves the window as it was.
+    const TextList kept = KeptCopy();
+    TextList faults;
+    std::exception_ptr failure;
+    try {
+        platform.UI.RunLongWork(btOriginal.Hint, [&](const WorkProgress &progress, Questions &) {
+            const auto reached = CancellingProgress(progress);
+            reached(0);
+            faults = TimingFaultsOf(kept);
+            reached(100);
+        });
+    } catch (const WorkCancelled &) {
+        throw;
+    } catch (...) {
+        failure = std::current_exception();
+    }
     Memo1.Lines.Clear();
-    SubtitleList().Assign(KeptCopy());
-    ImportBuffer().Assign(KeptCopy());
-    CheckTiming();
+    SubtitleList().Assign(kept);
+    ImportBuffer().Assign(kept);
+    if (!kept.Empty()) {
+        // An entry whose frames do not convert ends the command with the list
+        // loaded and the correction button off.
+        btAuto.Enabled = false;
+        if (failure)
+            std::rethrow_exception(failure);
+        ShowTimingFaults(faults);
+    }
     ShowSecondEntry(*this);
 }
 

@@ -192,6 +192,9 @@ public:
     // gives) read in the named encoding.
     void ReopenWithEncoding(const std::string &encodingName);
     void btOriginalClick();
+    // Load again on the window's thread, as leaving a limit field does: a
+    // progress bar there would swallow the click that left the field.
+    void LoadAgainAtOnce();
     // The status bar's encoding panel in the current language.
     void RelabelEncodingPanel();
     // A file named on the command line or dropped on the window opens as if

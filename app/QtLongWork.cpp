@@ -1,6 +1,7 @@
 #include "app/QtLongWork.h"
 #include "app/QtPlatform.h"
 #include "app/QtText.h"
+#include "shell/MessageTable.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -17,6 +18,9 @@ namespace {
 // CHOICE: the bar is read from the work's last report ten times a second;
 // the work never waits for the window.
 constexpr int kShowEveryMs = 100;
+
+// The language of a desktop that was not told the interface's.
+constexpr std::uint8_t kEnglish = 2;
 
 // The questions of the work, asked on the window's thread: the work waits
 // for each answer.
@@ -44,13 +48,15 @@ private:
 
 void QtDialogs::RunLongWork(const std::string &caption, const LongWork &work) {
     BeforeShow();
-    RunOffThread(caption, work, *this);
+    RunOffThread(caption, work, *this, language_ ? language_() : kEnglish);
 }
 
-void RunOffThread(const std::string &caption, const LongWork &work, Questions &questions) {
+void RunOffThread(const std::string &caption, const LongWork &work, Questions &questions,
+                  std::uint8_t language) {
     // The window the bar covers has the focus back once the work has ended.
     const QPointer<QWidget> window = QApplication::activeWindow();
-    QProgressDialog dialog(DisplayText(caption), QStringLiteral("Cancel"), 0, 100, window);
+    QProgressDialog dialog(DisplayText(caption), DisplayText(ProgressDialogText(ProgressText::Cancel, language)),
+                           0, 100, window);
     dialog.setObjectName(QStringLiteral("LongWork"));
     dialog.setWindowTitle(QApplication::applicationDisplayName());
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -64,7 +70,7 @@ void RunOffThread(const std::string &caption, const LongWork &work, Questions &q
     QEventLoop loop;
     QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&] {
         cancelled = true;
-        dialog.setLabelText(QStringLiteral("Cancelling..."));
+        dialog.setLabelText(DisplayText(ProgressDialogText(ProgressText::Cancelling, language)));
     });
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, &dialog, [&] {

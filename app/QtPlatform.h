@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -44,6 +45,8 @@ public:
     void SetBeforeShow(std::function<void()> beforeShow) { beforeShow_ = std::move(beforeShow); }
     // Runs when the progress bar moves inside a handler.
     void SetOnProgress(std::function<void()> onProgress) { onProgress_ = std::move(onProgress); }
+    // Tells the interface language, which the progress bar of long work follows.
+    void SetLanguage(std::function<std::uint8_t()> language) { language_ = std::move(language); }
     // The window that shows the preview model.
     void SetPreviewWindow(PreviewWindow *window) { preview_ = window; }
 
@@ -65,6 +68,7 @@ private:
 
     std::function<void()> beforeShow_;
     std::function<void()> onProgress_;
+    std::function<std::uint8_t()> language_;
     PreviewWindow *preview_ = nullptr;
 };
 

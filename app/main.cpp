@@ -32,6 +32,7 @@ int main(int argc, char **argv) {
     // A box shows over the window as the running handler has left it so far.
     dialogs.SetBeforeShow([&window] { window.Refresh(); });
     dialogs.SetOnProgress([&window] { window.ShowProgress(); });
+    dialogs.SetLanguage([&form] { return form.CurrentLanguage; });
 
     // The preview window exists from the start, hidden until it is asked for.
     PreviewWindow previewWindow(form.Form2, player, &window);

@@ -14,13 +14,6 @@ void StartConversion(TForm1 &form) {
     form.ImportBuffer().Clear();
 }
 
-void EnableSaving(TForm1 &form) {
-    form.btGravar.Enabled = true;
-    form.Gravar1.Enabled = true;
-    form.Guardar1.Enabled = true;
-    form.bt_ID.Enabled = false;
-}
-
 } // namespace
 
 void TForm1::btConvertClick() {
@@ -60,13 +53,13 @@ void TForm1::btConvertClick() {
         throw;
     } catch (...) {
         StartConversion(*this);
-        EnableSaving(*this);
+        EnableSaving();
         ImportBuffer().Assign(blocks);
         MoveProgressBar(reached);
         throw;
     }
     StartConversion(*this);
-    EnableSaving(*this);
+    EnableSaving();
     MoveProgressBar(reached);
     Memo1.Lines.Assign(blocks);
     ImportBuffer().Assign(WorkList());

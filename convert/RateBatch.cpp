@@ -28,8 +28,16 @@ constexpr std::array<BatchPass, 7> kPasses{{
 } // namespace
 
 void RunRateBatch(TextList &frameLines, const RateBatchRequest &request, Questions &questions,
-                  const SaveSubRip &save, const std::function<void(double fps)> &passBegins) {
+                  const SaveSubRip &save, const std::function<void(double fps)> &passBegins,
+                  const std::function<void(int)> &progress) {
     for (const BatchPass &pass : kPasses) {
+        // Each pass is a seventh of the batch.
+        const int passesDone = static_cast<int>(&pass - kPasses.data());
+        const auto passProgress = [&](int percent) {
+            if (progress)
+                progress((passesDone * 100 + percent) / static_cast<int>(kPasses.size()));
+        };
+        passProgress(0);
         if (passBegins)
             passBegins(pass.fps);
         if (request.fitLines && !frameLines.Empty())
@@ -38,7 +46,7 @@ void RunRateBatch(TextList &frameLines, const RateBatchRequest &request, Questio
         const bool last = &pass == &kPasses.back();
         const SubRipRequest conversion{pass.rateText, request.delayText, last, request.language,
                                        request.pointedAt};
-        const TextList subRip = ConvertListToSubRip(frameLines, conversion, questions);
+        const TextList subRip = ConvertListToSubRip(frameLines, conversion, questions, passProgress);
         if (!save(pass.fileName, subRip))
             return;
     }

@@ -29,6 +29,8 @@ using SaveSubRip = std::function<bool(const std::string &fileName, const TextLis
 // Runs the passes on the list, which keeps what fitting and correction made
 // of it. Only the last conversion says "Success". A pass whose file is not
 // written ends the batch; a failure throws as the conversion does.
-// passBegins, when given, hears each pass's rate before the pass runs.
+// passBegins, when given, hears each pass's rate before the pass runs;
+// progress hears how far the whole batch has come, 0 to 100.
 void RunRateBatch(TextList &frameLines, const RateBatchRequest &request, Questions &questions,
-                  const SaveSubRip &save, const std::function<void(double fps)> &passBegins = {});
+                  const SaveSubRip &save, const std::function<void(double fps)> &passBegins = {},
+                  const std::function<void(int)> &progress = {});

@@ -16,6 +16,13 @@ bool TForm1::SaveLines(const std::string &fileName, const TextList &lines, bool 
     return SaveInEncoding(fileName, lines, subRip, OutputEncoding(), platform.UI, CurrentLanguage);
 }
 
+void TForm1::EnableSaving() {
+    btGravar.Enabled = true;
+    Gravar1.Enabled = true;
+    Guardar1.Enabled = true;
+    bt_ID.Enabled = false;
+}
+
 void TForm1::btGravar1Click() {
     // Fitting empties the memo but leaves this button on; an empty memo
     // would replace the chosen file with nothing.

@@ -7,8 +7,12 @@ void TForm1::CheckTiming() {
     if (SubtitleList().Empty())
         return;
     btAuto.Enabled = false;
-    ErrorList().Assign(FindTimingFaults(SubtitleList()));
-    btAuto.Enabled = !ErrorList().Empty();
+    ShowTimingFaults(FindTimingFaults(SubtitleList()));
+}
+
+void TForm1::ShowTimingFaults(const TextList &faults) {
+    ErrorList().Assign(faults);
+    btAuto.Enabled = !faults.Empty();
 }
 
 void TForm1::CorrectTiming() {

@@ -1,5 +1,6 @@
 #include "shell/Unit1.h"
 
+#include "convert/TimingQuestions.h"
 #include "document/Chars.h"
 #include "document/Errors.h"
 #include "document/Markup.h"
@@ -15,6 +16,7 @@
 #include "shell/RecentFiles.h"
 
 #include <exception>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -87,6 +89,33 @@ void ShowOpened(TForm1 &form, const OpenedSubtitles &opened) {
     if (!opened.lines.Empty()) {
         form.ErrorList().Assign(opened.timingFaults);
         form.btAuto.Enabled = !opened.timingFaults.Empty() && !opened.corrected;
+    }
+    ShowSecondEntry(form);
+}
+
+// "Load again": the list as opened back in the list boxes, the memo emptied,
+// and the timing faults that findFaults gives for the kept copy's own share.
+void LoadKeptCopy(TForm1 &form, const std::function<TextList(const TextList &kept)> &findFaults) {
+    const TextList kept = form.KeptCopy();
+    TextList faults;
+    std::exception_ptr failure;
+    try {
+        faults = findFaults(kept);
+    } catch (const WorkCancelled &) {
+        throw;
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    form.Memo1.Lines.Clear();
+    form.SubtitleList().Assign(kept);
+    form.ImportBuffer().Assign(kept);
+    if (!kept.Empty()) {
+        // An entry whose frames do not convert ends the command with the list
+        // loaded and the correction button off.
+        form.btAuto.Enabled = false;
+        if (failure)
+            std::rethrow_exception(failure);
+        form.ShowTimingFaults(faults);
     }
     ShowSecondEntry(form);
 }
@@ -222,12 +251,29 @@ void TForm1::btNovoClick() {
     ProgressBar1.Position = 0;
 }
 
+void TForm1::RelabelEncodingPanel() {
+    // The notice shown without a file is the same in every language.
+    if (EncodingPanel(*this) != kStatusNotice)
+        EncodingPanel(*this) = EncodingStatusText(FileEncoding, CurrentLanguage);
+}
+
 void TForm1::btOriginalClick() {
-    Memo1.Lines.Clear();
-    SubtitleList().Assign(KeptCopy());
-    ImportBuffer().Assign(KeptCopy());
-    CheckTiming();
-    ShowSecondEntry(*this);
+    // The timing of the list as opened is checked away from the window's
+    // thread; Cancel leaves the window as it was.
+    LoadKeptCopy(*this, [this](const TextList &kept) {
+        TextList faults;
+        platform.UI.RunLongWork(btOriginal.Hint, [&](const WorkProgress &progress, Questions &) {
+            const auto reached = CancellingProgress(progress);
+            reached(0);
+            faults = TimingFaultsOf(kept);
+            reached(100);
+        });
+        return faults;
+    });
+}
+
+void TForm1::LoadAgainAtOnce() {
+    LoadKeptCopy(*this, TimingFaultsOf);
 }
 
 void TForm1::ImportSubRip(std::string &firstLine, std::string &secondLine, std::string &formatName) {

@@ -91,6 +91,7 @@ void TForm1::ApplyLanguage(std::uint8_t language) {
     for (const LanguageText &text : kLanguageTexts)
         text.target(*this) = Message(text.row);
     ShowReceiverHints(*this);
+    RelabelEncodingPanel();
     {
         SettingsKey key(platform.Store);
         key.store.WriteInteger(kLanguageValue, CurrentLanguage);

@@ -346,13 +346,27 @@ const std::array<Row, kMessageRows> &Table() {
     return table;
 }
 
+// The texts of the progress bar that long work runs under, in the order of ProgressText.
+const std::array<Row, 2> kProgressTexts{{
+    {"Cancelar", "Cancel", "Annuller", "Cancelar"},
+    {"A cancelar...", "Cancelling...", "Annullerer...", "Cancelando..."},
+}};
+
+std::size_t LanguageColumn(std::uint8_t language) {
+    if (language < 1 || language > 4)
+        throw ListIndexError("Language out of bounds (" + IntToStr(language) + ")");
+    return language - 1u;
+}
+
 } // namespace
 
 const std::string &MessageText(MessageRow messageRow, std::uint8_t language) {
     const int row = static_cast<int>(messageRow);
     if (row < 0 || row >= kMessageRows)
         throw ListIndexError("Message row out of bounds (" + IntToStr(row) + ")");
-    if (language < 1 || language > 4)
-        throw ListIndexError("Language out of bounds (" + IntToStr(language) + ")");
-    return Table()[static_cast<std::size_t>(row)][language - 1u];
+    return Table()[static_cast<std::size_t>(row)][LanguageColumn(language)];
+}
+
+const std::string &ProgressDialogText(ProgressText text, std::uint8_t language) {
+    return kProgressTexts[static_cast<std::size_t>(text)][LanguageColumn(language)];
 }

@@ -78,3 +78,9 @@ constexpr int kMessageRows = static_cast<int>(MessageRow::SyncToVideo) + 1;
 
 // Throws ListIndexError for a row outside the table or a language outside 1..4.
 const std::string &MessageText(MessageRow row, std::uint8_t language);
+
+// The Cancel button of the progress bar long work runs under, and the bar's
+// label once Cancel has been pressed; ours, so apart from the table above.
+enum class ProgressText { Cancel, Cancelling };
+// Throws ListIndexError for a language outside 1..4.
+const std::string &ProgressDialogText(ProgressText text, std::uint8_t language);

@@ -204,7 +204,7 @@ void TForm1::Edit3Exit() {
         MaxLineLength = *number;
     StoreInteger(platform.Store, kMaxLineValue, *number);
     if (!SubtitleList().Empty())
-        btOriginalClick();
+        LoadAgainAtOnce();
 }
 
 void TForm1::Edit4Exit() {
@@ -214,7 +214,7 @@ void TForm1::Edit4Exit() {
     MaxTotalLength = *number;
     StoreInteger(platform.Store, kMaxSumValue, *number);
     if (!SubtitleList().Empty())
-        btOriginalClick();
+        LoadAgainAtOnce();
 }
 
 void TForm1::ComboBox3Exit() {
@@ -227,7 +227,7 @@ void TForm1::ComboBox3Exit() {
     }
     StoreInteger(platform.Store, kLineCountValue, *number);
     if (!SubtitleList().Empty())
-        btOriginalClick();
+        LoadAgainAtOnce();
 }
 
 void TForm1::ActivarosAlertas1Click() {

@@ -192,6 +192,11 @@ public:
     // gives) read in the named encoding.
     void ReopenWithEncoding(const std::string &encodingName);
     void btOriginalClick();
+    // Load again on the window's thread, as leaving a limit field does: a
+    // progress bar there would swallow the click that left the field.
+    void LoadAgainAtOnce();
+    // The status bar's encoding panel in the current language.
+    void RelabelEncodingPanel();
     // A file named on the command line or dropped on the window opens as if
     // chosen in the open dialog; a drop while a file is open asks first.
     void OpenNamedFile(const std::string &fileName);
@@ -214,6 +219,8 @@ public:
 
     // --- Timing check and SubRip conversion (convert/Timing.cpp, convert/Conversion.cpp) ---
     void CheckTiming();
+    // Faults found apart from the list box take its place and set btAuto.
+    void ShowTimingFaults(const TextList &faults);
     void CorrectTiming();
     void GoToFirstTimingError();
     // Offers the automatic correction; a No goes to the first fault instead.
@@ -228,6 +235,8 @@ public:
     void btGravar1Click();
     void btFormatoClick();
     void btMultiClick();
+    // Once there is SubRip text the save buttons are on and the title line button off.
+    void EnableSaving();
     // The encoding saves use: a name, or "" for the one each file was read in.
     void ChooseOutputEncoding(const std::string &encodingName);
     // Writes lines in the output encoding; a character it lacks is shown and

@@ -1,14 +1,24 @@
 #include "app/KeyCodes.h"
+#include "app/QtLongWork.h"
 #include "app/QtPlatform.h"
 #include "app/QtText.h"
 #include "app/UpDownWidget.h"
 #include "shell/Controls.h"
+#include "tests/app/ScriptedDialogs.h"
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <chrono>
+#include <thread>
 
 // The pure pieces of the view: text crossing into Qt, file filters, fonts,
-// key codes and the up-down arithmetic.
+// key codes, the up-down arithmetic and the progress bar of long work.
 class AdaptersTest : public QObject {
     Q_OBJECT
 
@@ -157,6 +167,36 @@ private slots:
         upDown.Position = position;
         upDown.Wrap = wrap;
         QCOMPARE(SteppedPosition(upDown, step), next);
+    }
+
+    // The bar's texts are in the interface language, and Cancel stops work
+    // that keeps reporting progress.
+    void longWorkCancelsInTheInterfaceLanguage() {
+        ScriptedDialogs questions;
+        QString button, label;
+        QTimer::singleShot(20, this, [&] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                auto *dialog = qobject_cast<QProgressDialog *>(widget);
+                if (!dialog || dialog->objectName() != QStringLiteral("LongWork"))
+                    continue;
+                auto *cancel = dialog->findChild<QPushButton *>();
+                button = cancel->text();
+                cancel->click();
+                label = dialog->findChild<QLabel *>()->text();
+            }
+        });
+        bool stopped = false;
+        RunOffThread(
+            "Work",
+            [&](const WorkProgress &progress, Questions &) {
+                while (progress(50))
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                stopped = true;
+            },
+            questions, 1);
+        QCOMPARE(button, QStringLiteral("Cancelar"));
+        QCOMPARE(label, QStringLiteral("A cancelar..."));
+        QVERIFY(stopped);
     }
 };
 

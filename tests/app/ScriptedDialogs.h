@@ -3,6 +3,7 @@
 #include "app/QtLongWork.h"
 #include "shell/Platform.h"
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -26,12 +27,13 @@ public:
     std::vector<std::string> proposals;            // what input boxes proposed
     std::vector<std::string> unscripted;
     std::function<void()> onProgress; // what the desktop does when the bar moves
+    std::uint8_t language = 2;        // the interface language of the progress bar
 
     void ShowMessage(const std::string &text) override { boxes.push_back({"message", text}); }
     void ShowError(const std::string &text) override { boxes.push_back({"error", text}); }
     // Long work runs on its thread under the real progress bar.
     void RunLongWork(const std::string &caption, const LongWork &work) override {
-        RunOffThread(caption, work, *this);
+        RunOffThread(caption, work, *this, language);
     }
     bool AskYesNo(const std::string &text, QuestionKind) override {
         boxes.push_back({"question", text});

@@ -87,3 +87,37 @@ TEST_F(MultiRate, AFileThatCannotBeWrittenEndsTheBatchAsItFoundTheWindow) {
     form.btConvertClick();
     EXPECT_EQ(fake.dialogs.Messages(), Lines{form.Message(MessageRow::Success)});
 }
+
+TEST_F(MultiRate, CancelPutsBackTheFilesAndLeavesTheWindowAsItWas) {
+    {
+        std::ofstream old(folder / "Test1.srt", std::ios::binary);
+        old << "old";
+    }
+    form.Memo1.Lines = TextList{"memo"};
+    const double fps = form.CurrentFps;
+    fake.dialogs.CancelLongWorkWhen([this] { return fs::exists(folder / "Test2.srt"); });
+    form.Run(&TForm1::btMultiClick);
+
+    std::ifstream file(folder / "Test1.srt", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(form.SubtitleList(), form.KeptCopy());
+    EXPECT_EQ(form.Memo1.Lines.ToVector(), Lines{"memo"});
+    EXPECT_EQ(form.CurrentFps, fps);
+    EXPECT_FALSE(form.btGravar.Enabled);
+    EXPECT_TRUE(fake.dialogs.Boxes().empty());
+}
+
+TEST_F(MultiRate, TheOfferOfUtf8IsMadeOnceForTheWholeBatch) {
+    form.ListBox1.Items = TextList{"{0}{100}Snow ☃"};
+    fake.dialogs.AnswerYes();
+    form.btMultiClick();
+    ASSERT_EQ(fake.dialogs.Boxes().size(), 2u);
+    EXPECT_EQ(fake.dialogs.Boxes()[0].kind, ShownBox::Kind::Warning);
+    EXPECT_EQ(fake.dialogs.Messages(), Lines{form.Message(MessageRow::Success)});
+    for (int pass = 1; pass <= 7; ++pass) {
+        std::ifstream file(folder / ("Test" + std::to_string(pass) + ".srt"), std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}).substr(0, 3), "\xEF\xBB\xBF")
+            << "pass " << pass;
+    }
+}

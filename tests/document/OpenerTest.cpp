@@ -285,6 +285,29 @@ TEST_F(Opening, LoadAgainRestoresTheListAsOpened) {
     EXPECT_EQ(form.ListBox1.ItemIndex, 1);
 }
 
+TEST_F(Opening, CancelledLoadAgainLeavesTheListAsEdited) {
+    OpenFile("film.sub", "{10}{20}A\n{30}{40}B\n{50}{60}C");
+    form.SubtitleList().Delete(0);
+    form.Memo1.Lines = TextList{"1", "00:00:00,400 --> 00:00:00,800"};
+    form.ListBox1.ItemIndex = 0;
+    fake.dialogs.ClearBoxes();
+    fake.dialogs.CancelLongWork();
+    form.Run(&TForm1::btOriginalClick);
+    EXPECT_EQ(Entries(), (Lines{"{30}{40}B", "{50}{60}C"}));
+    EXPECT_EQ(form.Memo1.Lines.Count(), 2u);
+    EXPECT_EQ(form.ListBox1.ItemIndex, 0);
+    EXPECT_TRUE(fake.dialogs.Boxes().empty());
+}
+
+TEST_F(Opening, TheEncodingPanelFollowsTheLanguage) {
+    OpenFile("cp1252.srt", "1\n00:00:01,000 --> 00:00:02,000\nCaf\xE9\n");
+    form.Run(&TForm1::Portugus1Click);
+    EXPECT_EQ(form.StatusBar1.Panels.at(0).Text, "Windows-1252 (Western European), predefinido");
+    form.Run(&TForm1::btNovoClick);
+    form.Run(&TForm1::Danis1Click);
+    EXPECT_EQ(form.StatusBar1.Panels.at(0).Text, TForm1::kStatusNotice);
+}
+
 TEST_F(Opening, FoldersMayHoldDots) {
     OpenFile("my.subs/movie", "{10}{20}A");
     EXPECT_EQ(form.Edit1.Text, "movie");

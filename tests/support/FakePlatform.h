@@ -50,7 +50,11 @@ public:
     // Allows error boxes for the rest of the test.
     void AllowErrors() { errorsAllowed_ = true; }
     // Long work from here on is cancelled at its first report of progress.
-    void CancelLongWork() { cancelLongWork_ = true; }
+    void CancelLongWork() {
+        CancelLongWorkWhen([] { return true; });
+    }
+    // Long work from here on is cancelled at its first report of progress once `when` holds.
+    void CancelLongWorkWhen(std::function<bool()> when) { cancelWhen_ = std::move(when); }
 
     const std::vector<ShownBox> &Boxes() const { return boxes_; }
     // The values input boxes proposed, in order.
@@ -70,7 +74,7 @@ public:
     void ShowError(const std::string &text) override;
     void ShowPreview(TForm2 &window) override;
     void RunLongWork(const std::string &, const LongWork &work) override {
-        work([this](int) { return !cancelLongWork_; }, *this);
+        work([this](int) { return !(cancelWhen_ && cancelWhen_()); }, *this);
     }
 
 private:
@@ -85,7 +89,7 @@ private:
     std::deque<std::function<void(TForm2 &)>> windows_;
     FileDialog lastFileDialog_;
     bool errorsAllowed_ = false;
-    bool cancelLongWork_ = false;
+    std::function<bool()> cancelWhen_;
 };
 
 class FakeLauncher : public ProgramLauncher {

@@ -216,8 +216,6 @@ public:
     void CheckTiming();
     void CorrectTiming();
     void GoToFirstTimingError();
-    // Offers the automatic correction; a No goes to the first fault instead.
-    void OfferTimingCorrection();
     void btAutoClick();
     void btConvertClick();
 

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <climits>
 #include <optional>
 
 namespace {
@@ -16,7 +17,18 @@ namespace {
 // Room between the frame and the text, as a text box leaves it.
 constexpr int kMargin = 4;
 
-enum class Motion { PreviousChar, NextChar, PreviousLine, NextLine, PreviousPage, NextPage, LineStart, LineEnd, Start, End };
+enum class Motion {
+    PreviousChar,
+    NextChar,
+    PreviousLine,
+    NextLine,
+    PreviousPage,
+    NextPage,
+    LineStart,
+    LineEnd,
+    Start,
+    End
+};
 
 struct MotionKeys {
     QKeySequence::StandardKey move;
@@ -51,7 +63,8 @@ std::optional<std::pair<Motion, bool>> MotionOf(const QKeyEvent *event) {
 // The column one character before or after `column`, a surrogate pair being one character.
 qsizetype StepColumn(const QString &line, qsizetype column, int direction) {
     qsizetype next = column + direction;
-    if (next > 0 && next < line.size() && line.at(next).isLowSurrogate() && line.at(next - 1).isHighSurrogate())
+    if (next > 0 && next < line.size() && line.at(next).isLowSurrogate() &&
+        line.at(next - 1).isHighSurrogate())
         next += direction;
     return next;
 }
@@ -101,7 +114,9 @@ int TextLinesView::RowsInSight() const {
 void TextLinesView::UpdateScrollBars() {
     const int rows = RowsInSight();
     QScrollBar *vertical = verticalScrollBar();
-    vertical->setRange(0, std::max(0, static_cast<int>(ShownLineCount(lines_)) - rows));
+    // A scroll bar counts in int; no list that fits in memory holds more lines.
+    const auto shown = static_cast<int>(std::min<std::size_t>(ShownLineCount(lines_), INT_MAX));
+    vertical->setRange(0, std::max(0, shown - rows));
     vertical->setPageStep(rows);
     vertical->setSingleStep(1);
     QScrollBar *horizontal = horizontalScrollBar();
@@ -115,7 +130,8 @@ void TextLinesView::NoteWidth(int width) {
         return;
     widest_ = width;
     // Ranges change after the paint: a scroll bar that appears resizes the viewport.
-    QMetaObject::invokeMethod(this, [this] { UpdateScrollBars(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { UpdateScrollBars(); }, Qt::QueuedConnection);
 }
 
 bool TextLinesView::event(QEvent *event) {
@@ -151,7 +167,8 @@ void TextLinesView::paintEvent(QPaintEvent *) {
             const int x0 = left + metrics.horizontalAdvance(text.left(start));
             // A selected line end shows as a space's width.
             const int x1 = line == to.line ? left + metrics.horizontalAdvance(text.left(to.column))
-                                           : left + metrics.horizontalAdvance(text) + metrics.horizontalAdvance(QLatin1Char(' '));
+                                           : left + metrics.horizontalAdvance(text) +
+                                                 metrics.horizontalAdvance(QLatin1Char(' '));
             const QRect selected(x0, top, x1 - x0, height);
             painter.save();
             painter.setClipRect(selected);
@@ -218,7 +235,8 @@ TextPoint TextLinesView::Moved(const QKeyEvent *event, bool &extend) const {
     case Motion::PreviousChar:
         if (cursor_.column > 0)
             return {cursor_.line, StepColumn(text, cursor_.column, -1)};
-        return cursor_.line > 0 ? TextPoint{cursor_.line - 1, ShownLine(lines_, cursor_.line - 1).size()} : cursor_;
+        return cursor_.line > 0 ? TextPoint{cursor_.line - 1, ShownLine(lines_, cursor_.line - 1).size()}
+                                : cursor_;
     case Motion::NextChar:
         if (cursor_.column < text.size())
             return {cursor_.line, StepColumn(text, cursor_.column, 1)};

@@ -543,6 +543,22 @@ private slots:
         QVERIFY(dialogs->boxes.empty());
     }
 
+    // A declined correction selects the first faulty entry behind the message
+    // that tells it, and fills the edit fields once the message is closed.
+    void convertSelectsTheFaultyEntryBeforeTellingIt() {
+        ShowWindow();
+        form->ListBox1.Items = TextList{"{10}{20}a", "{15}{30}b"};
+        dialogs->answers.push_back(false);
+        std::vector<std::pair<int, std::string>> seen;
+        dialogs->onMessage = [&] { seen.emplace_back(form->ListBox1.ItemIndex, form->Edit5.Text); };
+        Action("Converter2")->trigger();
+        QCOMPARE(dialogs->boxes.at(1).text, form->Message(MessageRow::StartBeforePreviousEnd) + "\n\r{15}{30}b");
+        QCOMPARE(seen.at(0).first, 1);
+        QVERIFY(seen.at(0).second != "15");
+        QCOMPARE(seen.at(1), std::pair(1, std::string("15")));
+        QVERIFY(!form->Memo1.Lines.Empty());
+    }
+
     void aMillionEntriesMakeNoWidgets() {
         form->ListBox1.Items = TextList(std::vector<std::string>(1'000'000, "{1}{2}x"));
         // A million lines of SubRip text, a quarter of a million subtitles.

@@ -101,20 +101,22 @@ public:
     void ShowMessage(const std::string &text) override {
         Tell();
         held_ = text;
+        holding_ = true;
     }
     bool AskYesNo(const std::string &text, QuestionKind kind) override {
         Tell();
         return questions_.AskYesNo(text, kind);
     }
     void Tell() {
-        if (held_)
-            questions_.ShowMessage(*held_);
-        held_.reset();
+        if (holding_)
+            questions_.ShowMessage(held_);
+        holding_ = false;
     }
 
 private:
     Questions &questions_;
-    std::optional<std::string> held_;
+    std::string held_;
+    bool holding_ = false;
 };
 
 void OfferCorrection(TForm1 &form) {

@@ -3,6 +3,7 @@
 #include "app/Icons.h"
 #include "app/QtPlatform.h"
 #include "app/QtText.h"
+#include "app/TextLinesView.h"
 #include "app/TextListModel.h"
 #include "app/UpDownWidget.h"
 
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -321,37 +321,22 @@ void ListBoxView::Collect() {
 }
 
 MemoView::MemoView(Memo &model, QWidget *parent, ViewContext &context)
-    : ControlView(model, new QPlainTextEdit(parent), context), memo_(model),
-      widget_(static_cast<QPlainTextEdit *>(Widget())) {
-    QObject::connect(widget_->document(), &QTextDocument::contentsChanged, widget_, [this] {
-        if (!context_.refreshing)
-            typedInto_ = true;
-    });
-}
+    : ControlView(model, new TextLinesView(parent), context), memo_(model),
+      widget_(static_cast<TextLinesView *>(Widget())) {}
 
 void MemoView::Show() {
-    const QSignalBlocker blocker(widget_);
+    // The view shares the memo's lines: showing the SubRip text of a million
+    // subtitles copies nothing.
     const ListSignature lines = ListSignature::Of(memo_.Lines);
-    // Setting a text of a million lines takes a while: only a changed list is shown again.
     if (!linesShown_ || !(lines == shownLines_)) {
-        widget_->setPlainText(MemoText(memo_.Lines));
+        widget_->SetLines(memo_.Lines);
         shownLines_ = lines;
         linesShown_ = true;
-        typedInto_ = false;
     }
     const auto policy = memo_.VerticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded;
     if (widget_->verticalScrollBarPolicy() != policy)
         widget_->setVerticalScrollBarPolicy(policy);
     ControlView::Show();
-}
-
-void MemoView::Collect() {
-    if (!typedInto_)
-        return;
-    // toRawText keeps no-break spaces, which toPlainText turns into blanks.
-    memo_.Lines.Assign(MemoLines(widget_->document()->toRawText()));
-    shownLines_ = ListSignature::Of(memo_.Lines);
-    typedInto_ = false;
 }
 
 UpDownView::UpDownView(UpDown &model, QWidget *parent, ViewContext &context)

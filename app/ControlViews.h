@@ -14,11 +14,11 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QPlainTextEdit;
 class QProgressBar;
 class QStatusBar;
 class QToolButton;
 class QWidget;
+class TextLinesView;
 class TextListModel;
 
 // What the control views share with their window: the way to run a handler
@@ -154,14 +154,12 @@ class MemoView : public ControlView {
 public:
     MemoView(Memo &model, QWidget *parent, ViewContext &context);
     void Show() override;
-    void Collect() override;
 
 private:
     Memo &memo_;
-    QPlainTextEdit *widget_;
+    TextLinesView *widget_;
     ListSignature shownLines_;
     bool linesShown_ = false;
-    bool typedInto_ = false;
 };
 
 class UpDownView : public ControlView {

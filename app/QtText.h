@@ -17,10 +17,3 @@ std::string FromQString(const QString &text);
 // A message for a box or a label: the core ends lines with CR LF or, in some
 // stored texts, LF CR; both pairs and a lone CR or LF become one line break.
 QString DisplayText(const std::string &utf8);
-
-// The text of a memo shows every line followed by a line end, as a Windows
-// memo does; MemoLines reads it back, taking paragraph ends and line
-// separators alike. A final empty piece after the last line end is no line,
-// so the blank line that ends a SubRip text survives the round trip.
-QString MemoText(const TextList &lines);
-TextList MemoLines(const QString &text);

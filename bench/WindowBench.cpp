@@ -19,7 +19,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -201,7 +200,7 @@ public:
         : window_(window), form_(form), dialogs_(dialogs), paints_(&window) {
         paints_.bar = Widget(form.ProgressBar1);
         list_ = static_cast<QListView *>(Widget(form.ListBox1));
-        memo_ = static_cast<QPlainTextEdit *>(Widget(form.Memo1));
+        memo_ = static_cast<QAbstractScrollArea *>(Widget(form.Memo1));
         // Every tenth step of long work the whole window is uncovered, as when
         // another window moves away: it shows whether the window paints anew.
         dialogs_.beforeProgress = [this] {
@@ -417,7 +416,7 @@ private:
     PaintWatch paints_;
     Heartbeat heartbeat_;
     QListView *list_;
-    QPlainTextEdit *memo_;
+    QAbstractScrollArea *memo_;
 };
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "convert/OutputFormats.h"
+#include "convert/TimingQuestions.h"
 #include "document/NumText.h"
 #include "shell/Unit1.h"
 
-#include <exception>
+#include <optional>
 
 namespace {
 
@@ -14,54 +15,140 @@ void StartConversion(TForm1 &form) {
     form.ImportBuffer().Clear();
 }
 
+// The part of Convert that runs away from the window's thread, on the list's
+// own share: the timing check, then the blocks. It stops after the check when
+// the list has faults, whose correction is offered on the window's thread.
+struct ConversionWork {
+    enum class Stage { Check, Numbers, Blocks, Done };
+
+    std::string fpsText;
+    std::string delayText;
+    Stage stage = Stage::Check;
+    std::optional<TextList> faults;
+    TextList blocks;
+    int reached = 0;
+
+    void Run(const TextList &entries, bool checkFirst, const WorkProgress &progress) {
+        if (checkFirst) {
+            faults = TimingFaultsOf(entries);
+            if (!faults->Empty())
+                return;
+        }
+        stage = Stage::Numbers;
+        const Extended fps = StrToFloat(fpsText);
+        const Extended delay = StrToFloat(delayText);
+        stage = Stage::Blocks;
+        const auto cancelling = CancellingProgress(progress);
+        ConvertToSubRip(entries, SubRipTiming{fps, delay}, blocks, [&](int position) {
+            reached = position;
+            cancelling(position);
+        });
+        stage = Stage::Done;
+    }
+};
+
+// The window as the steps of Convert leave it, up to the stage the work
+// reached: the faults found, the memo emptied, the save controls switched.
+// A failure in the blocks leaves the lines made so far in the ImportBuffer.
+void ShowConversion(TForm1 &form, ConversionWork &work) {
+    if (work.faults) {
+        form.ErrorList().Assign(*work.faults);
+        form.btAuto.Enabled = !work.faults->Empty();
+        work.faults.reset();
+    } else if (work.stage == ConversionWork::Stage::Check) {
+        // The check failed on an entry it could not read.
+        form.btAuto.Enabled = false;
+    }
+    if (work.stage == ConversionWork::Stage::Check)
+        return;
+    StartConversion(form);
+    if (work.stage == ConversionWork::Stage::Numbers)
+        return;
+    form.EnableSaving();
+    form.MoveProgressBar(work.reached);
+    if (work.stage == ConversionWork::Stage::Blocks)
+        form.ImportBuffer().Assign(work.blocks);
+}
+
+// Runs the work; Cancel leaves the window as it was.
+void RunConversion(TForm1 &form, ConversionWork &work, const TextList &entries, bool checkFirst) {
+    try {
+        form.platform.UI.RunLongWork(form.btConvert.Caption, [&](const WorkProgress &progress, Questions &) {
+            work.Run(entries, checkFirst, progress);
+        });
+    } catch (const WorkCancelled &) {
+        throw;
+    } catch (...) {
+        ShowConversion(form, work);
+        throw;
+    }
+}
+
+// The core tells the first faulty entry and then points at it; the window
+// selects the entry before the message, so that the list shows it behind the
+// box, and fills the edit fields after it.
+class SelectionFirst : public Questions {
+public:
+    explicit SelectionFirst(Questions &questions) : questions_(questions) {}
+
+    void ShowMessage(const std::string &text) override {
+        Tell();
+        held_ = text;
+        holding_ = true;
+    }
+    bool AskYesNo(const std::string &text, QuestionKind kind) override {
+        Tell();
+        return questions_.AskYesNo(text, kind);
+    }
+    void Tell() {
+        if (holding_)
+            questions_.ShowMessage(held_);
+        holding_ = false;
+    }
+
+private:
+    Questions &questions_;
+    std::string held_;
+    bool holding_ = false;
+};
+
+void OfferCorrection(TForm1 &form) {
+    SelectionFirst questions(form.platform.UI);
+    const auto selectEntry = [&](std::size_t entry) {
+        form.ActiveControl = &form.ListBox1;
+        form.ListBox1.TopIndex = static_cast<int>(entry) - 1;
+        form.ListBox1.ItemIndex = static_cast<int>(entry);
+        questions.Tell();
+        form.ListBox1Click();
+    };
+    if (OfferTimingCorrection(form.SubtitleList(), form.ErrorList(), questions, form.CurrentLanguage,
+                              selectEntry))
+        form.btAuto.Enabled = false;
+    questions.Tell();
+}
+
 } // namespace
 
 void TForm1::btConvertClick() {
     if (SubtitleList().Empty())
         return;
 
-    CheckTiming();
-    // Either answer goes on to convert whatever the list then holds.
-    if (!ErrorList().Empty())
-        OfferTimingCorrection();
-
-    Extended fps = 0;
-    Extended delay = 0;
-    try {
-        fps = StrToFloat(Combobox2.Text);
-        delay = StrToFloat(AtrasoEdit.Text);
-    } catch (...) {
-        StartConversion(*this);
-        throw;
+    ConversionWork work;
+    work.fpsText = Combobox2.Text;
+    work.delayText = AtrasoEdit.Text;
+    work.reached = ProgressBar1.Position;
+    RunConversion(*this, work, SubtitleList(), true);
+    if (work.stage == ConversionWork::Stage::Check) {
+        // Either answer goes on to convert whatever the list then holds.
+        ShowConversion(*this, work);
+        OfferCorrection(*this);
+        work.fpsText = Combobox2.Text;
+        work.delayText = AtrasoEdit.Text;
+        RunConversion(*this, work, SubtitleList(), false);
     }
-
-    // The blocks are built away from the window's thread, from the list's own
-    // share. An entry which does not convert leaves the lines made so far in
-    // the ImportBuffer and the memo empty; Cancel leaves the window as it was.
-    const TextList entries = SubtitleList();
-    TextList blocks;
-    int reached = ProgressBar1.Position;
-    try {
-        platform.UI.RunLongWork(btConvert.Caption, [&](const WorkProgress &progress, Questions &) {
-            ConvertToSubRip(entries, SubRipTiming{fps, delay}, blocks, [&](int position) {
-                reached = position;
-                if (!progress(position))
-                    throw WorkCancelled();
-            });
-        });
-    } catch (const WorkCancelled &) {
-        throw;
-    } catch (...) {
-        StartConversion(*this);
-        EnableSaving();
-        ImportBuffer().Assign(blocks);
-        MoveProgressBar(reached);
-        throw;
-    }
-    StartConversion(*this);
-    EnableSaving();
-    MoveProgressBar(reached);
-    Memo1.Lines.Assign(blocks);
+    ShowConversion(*this, work);
+    // The memo shares the blocks: showing them copies nothing.
+    Memo1.Lines.Assign(work.blocks);
     ImportBuffer().Assign(WorkList());
 
     if (AnnounceSuccess)

@@ -49,14 +49,11 @@ void TForm1::GoToFirstTimingError() {
     ListBox1Click();
 }
 
-void TForm1::OfferTimingCorrection() {
+// NOTE: Auto offers the correction even when the check found no fault.
+void TForm1::btAutoClick() {
+    CheckTiming();
     if (platform.UI.AskYesNo(Message(MessageRow::AutoCorrection), QuestionKind::Confirmation))
         CorrectTiming();
     else
         GoToFirstTimingError();
-}
-
-void TForm1::btAutoClick() {
-    CheckTiming();
-    OfferTimingCorrection();
 }

@@ -223,8 +223,6 @@ public:
     void ShowTimingFaults(const TextList &faults);
     void CorrectTiming();
     void GoToFirstTimingError();
-    // Offers the automatic correction; a No goes to the first fault instead.
-    void OfferTimingCorrection();
     void btAutoClick();
     void btConvertClick();
 

@@ -1,4 +1,5 @@
 #include "app/KeyCodes.h"
+#include "app/LineSelection.h"
 #include "app/QtLongWork.h"
 #include "app/QtPlatform.h"
 #include "app/QtText.h"
@@ -46,38 +47,51 @@ private slots:
         QCOMPARE(FromQString(QStringLiteral("\u4E2D")), std::string("中"));
     }
 
-    void memoTextRoundTrips_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("empty") << QStringList{} << QString();
-        QTest::newRow("one empty line") << QStringList{""} << QStringLiteral("\n");
-        QTest::newRow("SubRip block") << QStringList{"1", "00:00:01,000 --> 00:00:02,000", "Hi", ""}
-                                      << QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\nHi\n\n");
-        QTest::newRow("no-break space") << QStringList{"a\u00A0b"} << QStringLiteral("a\u00A0b\n");
-        QStringList many;
-        for (int i = 0; i < 130; ++i)
-            many << QString::number(i % 3 ? i : -i);
-        many << ""
-             << "";
-        QTest::newRow("over several paragraphs") << many << many.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    // The memo's view shows its lines and the empty one after the last line end.
+    void selectionCopiesTheTextBetweenTwoPoints_data() {
+        QTest::addColumn<qulonglong>("fromLine");
+        QTest::addColumn<int>("fromColumn");
+        QTest::addColumn<qulonglong>("toLine");
+        QTest::addColumn<int>("toColumn");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("nothing") << 1ull << 2 << 1ull << 2 << QString();
+        QTest::newRow("within a line") << 1ull << 3 << 1ull << 8 << QStringLiteral("00:01");
+        QTest::newRow("backwards") << 1ull << 8 << 1ull << 3 << QStringLiteral("00:01");
+        QTest::newRow("across lines") << 0ull << 0 << 2ull << 2 << QStringLiteral("1\n00:00:01,000\nOl");
+        QTest::newRow("a line end only") << 2ull << 5 << 3ull << 0 << QStringLiteral("\n");
+        QTest::newRow("a character beyond the BMP") << 2ull << 3 << 2ull << 5 << QStringLiteral("\U0001F600");
+        QTest::newRow("everything, to the line after the last")
+            << 0ull << 0 << 4ull << 0 << QStringLiteral("1\n00:00:01,000\nOlá😀\n\n");
     }
-    void memoTextRoundTrips() {
-        QFETCH(QStringList, lines);
-        QFETCH(QString, shown);
-        std::vector<std::string> items;
-        for (const QString &line : lines)
-            items.push_back(FromQString(line));
-        const QString text = MemoText(TextList(items));
-        QString plain = text;
-        plain.replace(QChar::LineSeparator, QLatin1Char('\n'));
-        QCOMPARE(plain, shown);
-        QCOMPARE(MemoLines(text).ToVector(), items);
+    void selectionCopiesTheTextBetweenTwoPoints() {
+        QFETCH(qulonglong, fromLine);
+        QFETCH(int, fromColumn);
+        QFETCH(qulonglong, toLine);
+        QFETCH(int, toColumn);
+        QFETCH(QString, copied);
+        const TextList lines{"1", "00:00:01,000", "Olá😀", ""};
+        QCOMPARE(TextBetween(lines, {fromLine, fromColumn}, {toLine, toColumn}), copied);
     }
 
-    void typedMemoTextSplitsAtEveryLineEnd() {
-        QCOMPARE(MemoLines(QStringLiteral("a")).ToVector(), (std::vector<std::string>{"a"}));
-        QCOMPARE(MemoLines(QStringLiteral("a\u2029b\u2028c")).ToVector(),
-                 (std::vector<std::string>{"a", "b", "c"}));
+    void scrollPositionShowsItsLines_data() {
+        QTest::addColumn<qulonglong>("top");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<qulonglong>("first");
+        QTest::addColumn<qulonglong>("end");
+        QTest::newRow("top, whole lines") << 0ull << 130 << 0ull << 10ull;
+        QTest::newRow("a line cut off at the bottom") << 0ull << 131 << 0ull << 11ull;
+        QTest::newRow("middle of a million") << 500'000ull << 130 << 500'000ull << 500'010ull;
+        QTest::newRow("near the end") << 999'995ull << 130 << 999'995ull << 1'000'001ull;
+        QTest::newRow("beyond the end") << 2'000'000ull << 130 << 1'000'001ull << 1'000'001ull;
+        QTest::newRow("no height") << 3ull << 0 << 3ull << 3ull;
+    }
+    void scrollPositionShowsItsLines() {
+        QFETCH(qulonglong, top);
+        QFETCH(int, height);
+        QFETCH(qulonglong, first);
+        QFETCH(qulonglong, end);
+        // A million lines and the empty one after them, 13 pixels each.
+        QCOMPARE(VisibleLines(top, height, 13, 1'000'001), (LineRange{first, end}));
     }
 
     void fileFilters_data() {

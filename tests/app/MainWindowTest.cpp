@@ -1,11 +1,14 @@
 #include "app/MainWindow.h"
 #include "app/FileDrop.h"
+#include "app/TextLinesView.h"
 #include "shell/Unit1.h"
 #include "tests/app/ScriptedDialogs.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/SpeechMedia.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -17,7 +20,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -261,7 +263,7 @@ private slots:
         for (const char *shown : {"Edit1", "Edit7", "Edit12"})
             QVERIFY2(!Find<QLineEdit>(shown)->isEnabled(), shown);
         QVERIFY(Find<QToolButton>("SpeedButton4")->isHidden());
-        QCOMPARE(Find<QPlainTextEdit>("Memo1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(Find<TextLinesView>("Memo1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         // The working lists are storage, not widgets; a hint kept from showing shows nothing.
         QVERIFY(!window->findChild<QWidget *>(QStringLiteral("ListBox3")));
         QVERIFY(Find("AtrasoEdit")->toolTip().isEmpty());
@@ -514,22 +516,47 @@ private slots:
         QCOMPARE(Find<QLabel>("Formato")->text(), QStringLiteral("SubRip"));
         QVERIFY(Find("btNovo")->isEnabled());
         QCOMPARE(Find<QLineEdit>("Edit5")->text(), QStringLiteral("1\u00E9"));
-        QCOMPARE(Find<QPlainTextEdit>("Memo1")->toPlainText(),
-                 QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\nOl\u00E1\n\n"));
+        auto *memo = Find<TextLinesView>("Memo1");
+        memo->SelectAll();
+        QCOMPARE(memo->SelectedText(), QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\nOl\u00E1\n\n"));
         QVERIFY(Action("Novo2")->isEnabled());
     }
 
-    void typedMemoTextReachesTheModelBeforeAHandler() {
+    // Ctrl+A and Ctrl+C are also the shortcuts of "Open" and "Frame rate":
+    // in the memo they select and copy its text.
+    void memoKeysSelectAndCopyTheText() {
         ShowWindow();
-        form->Memo1.Lines = TextList{"1", ""};
+        form->Memo1.Lines = TextList{"1", "00:00:01,000 --> 00:00:02,000", "Olá", ""};
         window->Refresh();
-        auto *memo = Find<QPlainTextEdit>("Memo1");
+        auto *memo = Find<TextLinesView>("Memo1");
         ClickInto(memo);
-        memo->moveCursor(QTextCursor::Start);
-        QTest::sendKeyEvent(QTest::Click, memo, Qt::Key_Ccedilla, QStringLiteral("\u00E7"), {});
-        Action("ActivarosAlertas1")->trigger();
-        QCOMPARE(form->Memo1.Lines, (TextList{"ç1", ""}));
-        QVERIFY(!form->ActivarosAlertas1.Checked);
+        QVERIFY(memo->hasFocus());
+        QApplication::clipboard()->clear();
+        QTest::keyClick(memo, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(memo, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1\n0"));
+        QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\nOl\u00E1\n\n"));
+        QVERIFY(dialogs->boxes.empty());
+    }
+
+    // A declined correction selects the first faulty entry behind the message
+    // that tells it, and fills the edit fields once the message is closed.
+    void convertSelectsTheFaultyEntryBeforeTellingIt() {
+        ShowWindow();
+        form->ListBox1.Items = TextList{"{10}{20}a", "{15}{30}b"};
+        dialogs->answers.push_back(false);
+        std::vector<std::pair<int, std::string>> seen;
+        dialogs->onMessage = [&] { seen.emplace_back(form->ListBox1.ItemIndex, form->Edit5.Text); };
+        Action("Converter2")->trigger();
+        QCOMPARE(dialogs->boxes.at(1).text, form->Message(MessageRow::StartBeforePreviousEnd) + "\n\r{15}{30}b");
+        QCOMPARE(seen.at(0).first, 1);
+        QVERIFY(seen.at(0).second != "15");
+        QCOMPARE(seen.at(1), std::pair(1, std::string("15")));
+        QVERIFY(!form->Memo1.Lines.Empty());
     }
 
     void aMillionEntriesMakeNoWidgets() {
@@ -544,7 +571,7 @@ private slots:
         ShowWindow();
         QCOMPARE(Find<QListView>("ListBox1")->model()->rowCount(), 1'000'000);
         QVERIFY(Find<QListView>("ListBox1")->findChildren<QWidget *>().size() < 20);
-        QVERIFY(Find<QPlainTextEdit>("Memo1")->document()->characterCount() > 1'000'000);
+        QCOMPARE(Find<TextLinesView>("Memo1")->Lines().Count(), std::size_t(1'000'000));
         QVERIFY2(clock.elapsed() < 5000, QByteArray::number(clock.elapsed()).constData());
     }
 
@@ -713,6 +740,8 @@ private slots:
         QCOMPARE(turnsWhileConverting, 1);
         QVERIFY(window->isVisible());
         QVERIFY(!form->Memo1.Lines.Empty());
+        // The memo's view shows the converted text itself, not a copy of it.
+        QTRY_COMPARE(Find<TextLinesView>("Memo1")->Lines()[0].data(), form->Memo1.Lines[0].data());
     }
 
     void anEntryEditedInPlaceKeepsTheListWhereItWas() {

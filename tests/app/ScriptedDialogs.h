@@ -27,9 +27,14 @@ public:
     std::vector<std::string> proposals;            // what input boxes proposed
     std::vector<std::string> unscripted;
     std::function<void()> onProgress; // what the desktop does when the bar moves
+    std::function<void()> onMessage;  // what the user sees behind a message box
     std::uint8_t language = 2;        // the interface language of the progress bar
 
-    void ShowMessage(const std::string &text) override { boxes.push_back({"message", text}); }
+    void ShowMessage(const std::string &text) override {
+        boxes.push_back({"message", text});
+        if (onMessage)
+            onMessage();
+    }
     void ShowError(const std::string &text) override { boxes.push_back({"error", text}); }
     // Long work runs on its thread under the real progress bar.
     void RunLongWork(const std::string &caption, const LongWork &work) override {

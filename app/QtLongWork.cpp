@@ -55,8 +55,8 @@ void RunOffThread(const std::string &caption, const LongWork &work, Questions &q
                   std::uint8_t language) {
     // The window the bar covers has the focus back once the work has ended.
     const QPointer<QWidget> window = QApplication::activeWindow();
-    QProgressDialog dialog(DisplayText(caption), DisplayText(ProgressDialogText(ProgressText::Cancel, language)),
-                           0, 100, window);
+    QProgressDialog dialog(DisplayText(caption),
+                           DisplayText(ProgressDialogText(ProgressText::Cancel, language)), 0, 100, window);
     dialog.setObjectName(QStringLiteral("LongWork"));
     dialog.setWindowTitle(QApplication::applicationDisplayName());
     dialog.setWindowModality(Qt::ApplicationModal);

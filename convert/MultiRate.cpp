@@ -70,8 +70,9 @@ void TForm1::btMultiClick() {
                 return true;
             };
             // NOTE: the rate in use stays the last pass's, while the box keeps the user's text.
-            RunRateBatch(outcome.entries, request, questions, save, [&](double fps) { outcome.fps = fps; },
-                         CancellingProgress(progress));
+            RunRateBatch(
+                outcome.entries, request, questions, save, [&](double fps) { outcome.fps = fps; },
+                CancellingProgress(progress));
         });
     } catch (const WorkCancelled &) {
         written.PutBack();

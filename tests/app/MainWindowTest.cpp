@@ -552,7 +552,8 @@ private slots:
         std::vector<std::pair<int, std::string>> seen;
         dialogs->onMessage = [&] { seen.emplace_back(form->ListBox1.ItemIndex, form->Edit5.Text); };
         Action("Converter2")->trigger();
-        QCOMPARE(dialogs->boxes.at(1).text, form->Message(MessageRow::StartBeforePreviousEnd) + "\n\r{15}{30}b");
+        QCOMPARE(dialogs->boxes.at(1).text,
+                 form->Message(MessageRow::StartBeforePreviousEnd) + "\n\r{15}{30}b");
         QCOMPARE(seen.at(0).first, 1);
         QVERIFY(seen.at(0).second != "15");
         QCOMPARE(seen.at(1), std::pair(1, std::string("15")));

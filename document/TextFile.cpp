@@ -293,6 +293,12 @@ private:
     std::optional<EncodingError> lacking_;
 };
 
+// Lines that go nowhere.
+class NoLineOut final : public LineOut {
+public:
+    void Add(std::string_view) override {}
+};
+
 // A temporary file that goes away unless it was renamed over its target.
 struct TemporaryFile {
     FileHandle file;
@@ -345,18 +351,23 @@ void WriteTextFile(const std::string &fileName, const TextEncoding &encoding,
     } catch (const FileError &) {
         refused = std::current_exception();
     }
+    if (refused) {
+        // Nothing can be written: the lines are only made, for what their
+        // making tells, and not encoded.
+        NoLineOut nowhere;
+        produce(nowhere);
+        std::rethrow_exception(refused);
+    }
     int error = 0;
     std::FILE *const out = temporary.file.get();
     EncodingLineOut lines(encoding, "\r\n", [&](std::string_view piece) {
-        if (!out || std::fwrite(piece.data(), 1, piece.size(), out) == piece.size())
+        if (std::fwrite(piece.data(), 1, piece.size(), out) == piece.size())
             return true;
         error = LastError();
         return false;
     });
     produce(lines);
     lines.Finish();
-    if (refused)
-        std::rethrow_exception(refused);
     if (lines.Lacking())
         throw *lines.Lacking();
     if (error == 0 && std::fflush(out) != 0)

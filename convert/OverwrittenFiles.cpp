@@ -4,15 +4,28 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The copy lies beside the file, so putting it back is a rename on one file system.
-std::string CopyName(const std::string &fileName) {
-    return fileName + ".before-cancel";
+// The copy lies beside the file, so putting it back is a rename on one file system. It never goes
+// over a file that is there already (the user may have one of that name): the next free name is taken.
+std::string KeepCopy(const std::string &fileName) {
+    constexpr int kNamesTried = 1000;
+    std::error_code error;
+    for (int attempt = 0; attempt < kNamesTried; ++attempt) {
+        std::string copy = fileName + ".before-cancel";
+        if (attempt > 0)
+            copy += "-" + std::to_string(attempt);
+        if (fs::copy_file(fileName, copy, fs::copy_options::none, error))
+            return copy;
+        if (error != std::errc::file_exists)
+            break;
+    }
+    throw FileError("Cannot keep a copy of \"" + fileName + "\". " + error.message());
 }
 
 } // namespace
@@ -38,10 +51,7 @@ void OverwrittenFiles::BeforeWriting(const std::string &fileName) {
     // Only a plain file can be rewritten; anything else fails when written and stays.
     if (!fs::is_regular_file(status))
         return;
-    const std::string copy = CopyName(fileName);
-    if (!fs::copy_file(fileName, copy, fs::copy_options::overwrite_existing, error))
-        throw FileError("Cannot keep a copy of \"" + fileName + "\". " + error.message());
-    noted_.push_back({fileName, copy});
+    noted_.push_back({fileName, KeepCopy(fileName)});
 }
 
 void OverwrittenFiles::PutBack() {

@@ -92,6 +92,8 @@ TEST_F(MultiRate, CancelPutsBackTheFilesAndLeavesTheWindowAsItWas) {
     {
         std::ofstream old(folder / "Test1.srt", std::ios::binary);
         old << "old";
+        std::ofstream users(folder / "Test1.srt.before-cancel", std::ios::binary);
+        users << "mine";
     }
     form.Memo1.Lines = TextList{"memo"};
     const double fps = form.CurrentFps;
@@ -100,7 +102,9 @@ TEST_F(MultiRate, CancelPutsBackTheFilesAndLeavesTheWindowAsItWas) {
 
     std::ifstream file(folder / "Test1.srt", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "old");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    std::ifstream users(folder / "Test1.srt.before-cancel", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(users), {}), "mine");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
     EXPECT_EQ(form.SubtitleList(), form.KeptCopy());
     EXPECT_EQ(form.Memo1.Lines.ToVector(), Lines{"memo"});
     EXPECT_EQ(form.CurrentFps, fps);

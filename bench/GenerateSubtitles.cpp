@@ -110,7 +110,7 @@ constexpr std::string_view kCrLf = "\r\n";
 
 // Writers of one subtitle per format. A subtitle starts every 350 ms and shows for 300 ms (9 and 7
 // frames at 25 frames per second); formats with coarser times round them down.
-const std::array<Format, 30> kFormats = {{
+const std::array<Format, 31> kFormats = {{
     {"srt", "",
      [](const Cue &c) {
          return IntToStr(c.index + 1) + "\r\n" + Clock(c.start) + " --> " + Clock(c.end) + "\r\n" +
@@ -134,6 +134,19 @@ const std::array<Format, 30> kFormats = {{
      [](const Cue &c) {
          return "Dialogue: Marked=0," + Clock(c.start, 1, '.', 2) + "," + Clock(c.end, 1, '.', 2) +
                 ",Default,NTP,0000,0000,0000,!Effect," + Join(c.lines, "\\N") + "\r\n";
+     },
+     ""},
+    {"ass",
+     "[Script Info]\r\nTitle: benchmark\r\nScriptType: v4.00+\r\nWrapStyle: 0\r\nPlayResX: 384\r\nPlayResY: "
+     "288\r\n\r\n[V4+ Styles]\r\nFormat: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, "
+     "OutlineColour, BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, "
+     "BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\r\nStyle: "
+     "Default,Arial,20,&H00FFFFFF,&H0000FFFF,&H00000000,&H80000000,-1,0,0,0,100,100,0,0,1,2,0,2,30,30,30,0"
+     "\r\n\r\n[Events]\r\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, "
+     "Text\r\n",
+     [](const Cue &c) {
+         return "Dialogue: 0," + Clock(c.start, 1, '.', 2) + "," + Clock(c.end, 1, '.', 2) +
+                ",Default,NTP,0000,0000,0000,," + Join(c.lines, "\\N") + "\r\n";
      },
      ""},
     {"smi",

@@ -96,7 +96,7 @@ ratio() { awk -v a="$1" -v b="$2" "BEGIN { if (b > 0) printf \"$3\", a / b; else
 # Format, file extension, and ffmpeg's options where ffmpeg reads the format ("-" where it does not).
 # ffmpeg's frame-based readers ignore -r and fall back to 23.976; -subfps gives them our 25.
 formats=(
-    "srt srt" "srt-ru srt" "sub sub -subfps 25" "ssa ssa" "smi smi" "mpl mpl" "subviewer1 sub" "subviewer2 sub"
+    "srt srt" "srt-ru srt" "sub sub -subfps 25" "ssa ssa" "ass ass" "smi smi" "mpl mpl" "subviewer1 sub" "subviewer2 sub"
     "aqt aqt -subfps 25" "stl stl" "tmplayer txt -" "viplay vsf -" "turbotitler txt -" "zerog zeg -"
     "ulead txt -" "dvdsubtitle sub -" "mplayer1 mpl -" "dvdjunior txt -" "psb psb -" "son son -" "macdvd txt -"
     "captions32 txt -" "pinnacle txt -" "fab txt -" "dvdsubtitlesystem txt -" "adobeencore txt -" "sonic txt -"

@@ -37,8 +37,9 @@ std::vector<TimedEntry> EntriesByStart(const TextList &frameLines) {
         FrameLineFrames(entry.line, entry.start, entry.end);
         entries.push_back(entry);
     }
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const TimedEntry &a, const TimedEntry &b) { return a.start < b.start; });
+    const auto byStart = [](const TimedEntry &a, const TimedEntry &b) { return a.start < b.start; };
+    if (!std::is_sorted(entries.begin(), entries.end(), byStart))
+        std::stable_sort(entries.begin(), entries.end(), byStart);
     return entries;
 }
 
@@ -66,7 +67,7 @@ TextList CorrectedTiming(const TextList &frameLines) {
     if (entries.empty())
         return corrected;
     corrected.Reserve(entries.size());
-    corrected.Add(FrameLine(entries[0].start, entries[0].end, FrameLineText(entries[0].line)));
+    AddFrameLine(corrected, entries[0].start, entries[0].end, FrameLineTextView(entries[0].line));
     int prevEnd = entries[0].end;
     for (std::size_t i = 1; i < entries.size(); ++i) {
         int start = entries[i].start;
@@ -75,7 +76,7 @@ TextList CorrectedTiming(const TextList &frameLines) {
             start = FrameAfter(prevEnd, 1);
         if (start >= end)
             end = FrameAfter(start, kDefaultDuration);
-        corrected.Add(FrameLine(start, end, FrameLineText(entries[i].line)));
+        AddFrameLine(corrected, start, end, FrameLineTextView(entries[i].line));
         prevEnd = end;
     }
     return corrected;

@@ -2,6 +2,8 @@
 
 #include "document/NumText.h"
 
+#include <charconv>
+
 namespace {
 
 // What is left after deleting everything up to and including the first "}";
@@ -95,7 +97,28 @@ std::string FrameLine(std::string_view startText, std::string_view endText, std:
 }
 
 std::string FrameLine(int start, int end, std::string_view text) {
-    return FrameLine(IntToStr(start), IntToStr(end), text);
+    const FramePrefix prefix(start, end);
+    std::string line;
+    line.reserve(prefix.View().size() + text.size());
+    line += prefix.View();
+    line += text;
+    return line;
+}
+
+FramePrefix::FramePrefix(int start, int end) {
+    char *at = chars_.data();
+    char *const last = chars_.data() + chars_.size();
+    *at++ = '{';
+    at = std::to_chars(at, last, start).ptr;
+    *at++ = '}';
+    *at++ = '{';
+    at = std::to_chars(at, last, end).ptr;
+    *at++ = '}';
+    size_ = static_cast<std::size_t>(at - chars_.data());
+}
+
+void AddFrameLine(TextList &list, int start, int end, std::string_view text) {
+    list.AddJoined(FramePrefix(start, end).View(), text);
 }
 
 FrameLineParts SplitFrameLine(std::string_view line) {
@@ -122,7 +145,11 @@ void FrameLineFrames(std::string_view line, int &start, int &end) {
 }
 
 std::string FrameLineText(std::string_view line) {
-    return std::string(AfterFirstBrace(AfterFirstBrace(line)));
+    return std::string(FrameLineTextView(line));
+}
+
+std::string_view FrameLineTextView(std::string_view line) {
+    return AfterFirstBrace(AfterFirstBrace(line));
 }
 
 FrameLineViews CutFrameLine(std::string_view line) {

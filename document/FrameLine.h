@@ -1,5 +1,9 @@
 #pragma once
 
+#include "document/TextList.h"
+
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +18,22 @@
 // The builders. Each makes exactly one string of the final size.
 std::string FrameLine(std::string_view startText, std::string_view endText, std::string_view text);
 std::string FrameLine(int start, int end, std::string_view text);
+
+// The "{start}{end}" of a FrameLine, kept on the stack.
+class FramePrefix {
+public:
+    FramePrefix(int start, int end);
+    std::string_view View() const { return {chars_.data(), size_}; }
+
+private:
+    // Two braced 32-bit numbers with their signs.
+    std::array<char, 2 * 13> chars_;
+    std::size_t size_ = 0;
+};
+
+// Adds the FrameLine to the list with no string built on the way, as the
+// importers and the timing correction do for every subtitle.
+void AddFrameLine(TextList &list, int start, int end, std::string_view text);
 
 struct FrameLineParts {
     std::string prefix; // the leading "{a}{b}" part
@@ -33,6 +53,8 @@ FrameLineBoundTexts FrameLineBounds(std::string_view line);
 // empty line leaves start and end unchanged.
 void FrameLineFrames(std::string_view line, int &start, int &end);
 std::string FrameLineText(std::string_view line);
+// The same text as a view of the line.
+std::string_view FrameLineTextView(std::string_view line);
 
 struct FrameLineViews {
     std::string_view startText;

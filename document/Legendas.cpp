@@ -15,9 +15,15 @@ void AppendClockField(std::string &time, Extended value) {
         time += '0';
     // The fields are whole numbers; below 10^18 their digits are those of the integer.
     if (value >= 1 && value < 1e18L) {
+        // A long double cast straight to an integer switches the x87 unit's
+        // rounding mode there and back; through a double, which holds every
+        // field a film has, it does not. A value the double does not hold
+        // exactly takes the straight cast.
+        long long whole = static_cast<long long>(static_cast<double>(value));
+        if (static_cast<Extended>(whole) != value)
+            whole = static_cast<long long>(value);
         std::array<char, 20> digits;
-        const auto written =
-            std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<long long>(value));
+        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), whole);
         time.append(digits.data(), written.ptr);
     } else {
         time += value >= 1 ? FloatToStrFixed(value, 0) : "00";

@@ -35,14 +35,19 @@ std::uint64_t TextList::Storage::RecordSize(std::uint64_t start) const {
 }
 
 std::uint64_t TextList::Storage::Append(std::string_view item) {
+    return Append(item, {});
+}
+
+std::uint64_t TextList::Storage::Append(std::string_view head, std::string_view tail) {
+    const std::size_t itemSize = head.size() + tail.size();
     unsigned char length[kMostLengthBytes];
     std::size_t lengthBytes = 0;
-    for (std::uint64_t rest = item.size();; rest >>= 7) {
+    for (std::uint64_t rest = itemSize;; rest >>= 7) {
         length[lengthBytes++] = static_cast<unsigned char>((rest & 0x7Fu) | (rest > 0x7Fu ? 0x80u : 0u));
         if (rest <= 0x7Fu)
             break;
     }
-    const std::size_t need = lengthBytes + item.size();
+    const std::size_t need = lengthBytes + itemSize;
     // A copy edited once in a while (the snapshots of undo) starts small
     // chunks of its own rather than leaving most of a large one empty.
     const bool shared = !chunks.empty() && !SoleOwner(chunks.back().bytes);
@@ -56,9 +61,12 @@ std::uint64_t TextList::Storage::Append(std::string_view item) {
     // the new record goes where nothing was yet.
     Chunk &chunk = chunks.back();
     const std::uint64_t start = (static_cast<std::uint64_t>(chunks.size() - 1) << 32) | chunk.size;
-    std::memcpy(chunk.bytes.get() + chunk.size, length, lengthBytes);
-    if (!item.empty())
-        std::memcpy(chunk.bytes.get() + chunk.size + lengthBytes, item.data(), item.size());
+    char *const record = chunk.bytes.get() + chunk.size;
+    std::memcpy(record, length, lengthBytes);
+    if (!head.empty())
+        std::memcpy(record + lengthBytes, head.data(), head.size());
+    if (!tail.empty())
+        std::memcpy(record + lengthBytes + head.size(), tail.data(), tail.size());
     chunk.size += need;
     recordBytes += need;
     return start;
@@ -214,6 +222,11 @@ std::shared_ptr<TextList::Storage> TextList::MakeUnique() {
 void TextList::Add(std::string_view item) {
     const auto retired = MakeUnique();
     storage_->Push(storage_->Append(item));
+}
+
+void TextList::AddJoined(std::string_view head, std::string_view tail) {
+    const auto retired = MakeUnique();
+    storage_->Push(storage_->Append(head, tail));
 }
 
 void TextList::Set(std::size_t index, std::string_view item) {

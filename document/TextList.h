@@ -90,6 +90,8 @@ public:
 
     // The new item may be a view of this list's own items.
     void Add(std::string_view item);
+    // Adds one item made of `head` followed by `tail`, without joining them in a string first.
+    void AddJoined(std::string_view head, std::string_view tail);
     void Set(std::size_t index, std::string_view item);
     void Insert(std::size_t index, std::string_view item);
     void Delete(std::size_t index);
@@ -166,6 +168,8 @@ private:
         std::string_view View(std::uint64_t start) const;
         std::uint64_t RecordSize(std::uint64_t start) const;
         std::uint64_t Append(std::string_view item);
+        // The record of one item made of `head` followed by `tail`.
+        std::uint64_t Append(std::string_view head, std::string_view tail);
 
         void Reserve(std::size_t starts);
         void Push(std::uint64_t start);

@@ -6,6 +6,7 @@
 #include "formats/ImportSteps.h"
 
 #include <algorithm>
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,12 +21,6 @@ namespace {
 // margins and effect each end at one.
 constexpr int kFieldCommas = 9;
 
-struct Event {
-    int start;
-    int end;
-    std::string text;
-};
-
 // An override block "{\p1}" starts drawing commands and "{\p0}" ends them;
 // "\pos" and "\pbo" are other tags. Returns the drawing state after the block.
 bool DrawingAfter(std::string_view block, bool drawing) {
@@ -38,37 +33,58 @@ bool DrawingAfter(std::string_view block, bool drawing) {
     return drawing;
 }
 
-// The text as a player shows it: override blocks and drawings gone, "\N"
-// and "\n" turned into the line separator and "\h" into a space. A "{"
-// without its "}" is plain text.
-std::string ShownText(std::string_view text) {
-    std::string shown;
+// Appends the text as a player shows it: override blocks and drawings gone,
+// "\N" and "\n" turned into the line separator and "\h" into a space. A
+// "{" without its "}" is plain text. The plain runs between them are copied
+// whole.
+void AppendShownText(std::string_view text, std::string &shown) {
     bool drawing = false;
     // A "{" after the last "}" is never closed; knowing that spares a search
     // to the end of the text for each of them.
     const auto lastClose = text.rfind('}');
-    for (std::size_t at = 0; at < text.size(); ++at) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const auto special = drawing ? text.find('{', at) : text.find_first_of("{\\", at);
+        if (!drawing)
+            shown.append(text.substr(at, special - at));
+        if (special == std::string_view::npos)
+            break;
+        at = special;
         const char c = text[at];
+        const char escape = at + 1 < text.size() ? text[at + 1] : '\0';
         if (c == '{' && lastClose != std::string_view::npos && at < lastClose) {
             const auto close = text.find('}', at);
             drawing = DrawingAfter(text.substr(at + 1, close - at - 1), drawing);
-            at = close;
-            continue;
-        }
-        if (drawing)
-            continue;
-        const auto escape = CharAt(text.substr(at), 2);
-        if (c == '\\' && (escape == 'N' || escape == 'n')) {
-            shown += '|';
+            at = close + 1;
+        } else if (drawing) {
             ++at;
+        } else if (c == '\\' && (escape == 'N' || escape == 'n')) {
+            shown += '|';
+            at += 2;
         } else if (c == '\\' && escape == 'h') {
             shown += ' ';
-            ++at;
+            at += 2;
         } else {
             shown += c;
+            ++at;
         }
     }
-    return shown;
+}
+
+// Players show the events by their start, whatever order the script keeps
+// them in: the events after the buffer's first `headerLines` lines are put
+// in the order of their `starts`, those that start together as they came.
+void PutInStartOrder(TextList &buffer, std::size_t headerLines, const std::vector<int> &starts) {
+    std::vector<std::size_t> order(starts.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&starts](std::size_t a, std::size_t b) { return starts[a] < starts[b]; });
+    const TextList added = buffer;
+    buffer.Clear();
+    for (std::size_t line = 0; line < headerLines; ++line)
+        buffer.Add(added[line]);
+    for (const std::size_t event : order)
+        buffer.Add(added[headerLines + event]);
 }
 
 // The field between commas `index` and `index` + 1 (the first one ends at comma 1).
@@ -85,7 +101,9 @@ void ImportAdvancedSubStationAlpha(ImportContext &ctx, std::string &firstLine, s
     ctx.Begin(Alert::SameFps, ctx.BoxHeader());
 
     const Extended fps = ctx.BoxFps();
-    std::vector<Event> events;
+    const std::size_t headerLines = ctx.ImportBuffer.Count();
+    std::vector<int> starts;
+    std::string shown;
     for (; !work.Empty(); work.DeleteTop()) {
         const std::string_view line = work.Top();
         // Comment lines, styles and the other sections are not shown.
@@ -94,19 +112,18 @@ void ImportAdvancedSubStationAlpha(ImportContext &ctx, std::string &firstLine, s
         const auto text = AfterCommas(line, kFieldCommas);
         if (!text)
             continue;
-        std::string shown = ShownText(*text);
+        shown.clear();
+        AppendShownText(*text, shown);
         // CHOICE: an event left without text (a drawing alone) adds nothing.
         if (shown.empty())
             continue;
         const std::string_view fields = AfterFirst(line, ':');
         const int start = TimeToFrames(Field(fields, 1), fps);
-        events.push_back(
-            {start, ApplyDefaultDuration(start, TimeToFrames(Field(fields, 2), fps)), std::move(shown)});
+        AddFrameLine(ctx.ImportBuffer, start,
+                     ApplyDefaultDuration(start, TimeToFrames(Field(fields, 2), fps)), shown);
+        starts.push_back(start);
     }
-    // Players show the events by their start, whatever order the script keeps them in.
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event &a, const Event &b) { return a.start < b.start; });
-    for (const Event &event : events)
-        ctx.ImportBuffer.Add(FrameLine(event.start, event.end, event.text));
+    if (!std::is_sorted(starts.begin(), starts.end()))
+        PutInStartOrder(ctx.ImportBuffer, headerLines, starts);
     ctx.HandOver(firstLine, secondLine, formatName, "Advanced SubStation Alpha");
 }

@@ -86,7 +86,7 @@ void ImportContext::AddTimedSubtitle(std::string_view startTime, std::string_vie
 }
 
 void ImportContext::AddSubtitle(int start, int end, std::string_view text) {
-    ImportBuffer.Add(FrameLine(start, ApplyDefaultDuration(start, end), text));
+    AddFrameLine(ImportBuffer, start, ApplyDefaultDuration(start, end), text);
 }
 
 void ImportContext::HandOver(std::string &firstLine, std::string &secondLine, std::string &formatName,

@@ -17,16 +17,16 @@ std::size_t TimeLineComma(std::string_view line) {
 }
 
 // The line after the time line and, unless it is empty, the non-empty
-// lines right after it, joined with "|".
-std::string TakeText(WorkLines &work) {
-    std::string text = work.TakeTop();
+// lines right after it, joined with "|" into `text`, whose room is reused
+// from subtitle to subtitle.
+void TakeText(WorkLines &work, std::string &text) {
+    work.TakeTop(text);
     if (text.empty())
-        return text;
-    while (!work.Empty() && !work.Top().empty()) {
+        return;
+    for (; !work.Empty() && !work.Top().empty(); work.DeleteTop()) {
         text += '|';
-        text += work.TakeTop();
+        text += work.Top();
     }
-    return text;
 }
 } // namespace
 
@@ -43,6 +43,8 @@ void ImportSubViewer2(ImportContext &ctx, std::string &firstLine, std::string &s
     // NOTE: an empty line at the top is then the second one in a row, and
     // it ends the list.
     bool subtitleSeen = false;
+    std::string timeLine;
+    std::string text;
     while (!work.Empty()) {
         if (work.Top().empty()) {
             if (subtitleSeen)
@@ -54,8 +56,8 @@ void ImportSubViewer2(ImportContext &ctx, std::string &firstLine, std::string &s
         if (const auto comma = TimeLineComma(work.Top());
             comma != std::string_view::npos && work.Count() >= 2) {
             subtitleSeen = true;
-            const std::string timeLine = work.TakeTop();
-            const std::string text = TakeText(work);
+            work.TakeTop(timeLine);
+            TakeText(work, text);
             ctx.AddAtBoxRate(std::string_view(timeLine).substr(0, comma),
                              std::string_view(timeLine).substr(comma + 1), text);
         }

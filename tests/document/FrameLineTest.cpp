@@ -71,6 +71,12 @@ TEST(FrameLineBuilding, JoinsBoundsAndText) {
     EXPECT_EQ(FrameLine(-5, 2147483647, ""), "{-5}{2147483647}");
     // Bound texts stand as typed, whatever they hold.
     EXPECT_EQ(FrameLine(" 7", "", "a}b"), "{ 7}{}a}b");
+    // The widest bounds fit the prefix, and a list gets the same line.
+    const int lowest = -2147483647 - 1;
+    EXPECT_EQ(FrameLine(lowest, lowest, "x"), "{-2147483648}{-2147483648}x");
+    TextList list{"{0}{1}kept"};
+    AddFrameLine(list, lowest, 2147483647, list[0]);
+    EXPECT_EQ(list[1], "{-2147483648}{2147483647}{0}{1}kept");
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -200,6 +202,19 @@ TEST(Rounding, ToInt32RefusesWhatDoesNotFit) {
     EXPECT_THROW(ToInt32(2147483648.0L), ConvertError);
     EXPECT_THROW(ToInt32(1.5L), ConvertError);
     EXPECT_THROW(ToInt32(NAN), ConvertError);
+    // Values a double would round onto a whole number are still no whole number.
+    const std::pair<Extended, std::optional<int>> cases[] = {
+        {-0.0L, 0},
+        {1.0L + 0x1p-63L, std::nullopt},
+        {1.0L - 0x1p-64L, std::nullopt},
+        {2147483646.0L + 0.5L, std::nullopt},
+        {-2147483648.0L - 0.5L, std::nullopt},
+        {-2147483648.0L + 0x1p-32L, std::nullopt},
+        {-INFINITY, std::nullopt},
+        {1e-4940L, std::nullopt},
+    };
+    for (const auto &[value, whole] : cases)
+        EXPECT_EQ(TryToInt32(value), whole) << static_cast<double>(value);
 }
 
 TEST(WholeNumbers, IntToStrWritesPlainDigits) {

@@ -49,6 +49,13 @@ INSTANTIATE_TEST_SUITE_P(Importers, ScriptImports, ::testing::Values(
         "25.000", {"{1}{1}25,000", "{25}{75}Hello there, friend|again", "{125}{162}Second|line", "{175}{200}Sign",
                    "{225}{248}Text {with brace"},
         "25,000", "Advanced SubStation Alpha", {48}},
+    // Events that start together keep their order; a backslash before no escape letter is text.
+    ImportCase{"AssEqualStartsAndStrayBackslashes", ImportAdvancedSubStationAlpha, std::string(kAssHeader) +
+        "Dialogue: 0,0:00:03.00,0:00:04.00,Default,,0,0,0,,C\n"
+        "Dialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,A1 ends in \\\n"
+        "Dialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,A2 \\x{\\p1}m {0 0}after\n",
+        "25,000", {"{1}{1}25,000", "{25}{50}A1 ends in \\", "{25}{50}A2 \\x", "{75}{100}C"}, "25,000",
+        "Advanced SubStation Alpha", {48}},
     ImportCase{"SsaHandsAdvancedScriptsOn", ImportSubStationAlpha, std::string(kAssHeader) +
         "Dialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,Hi, there",
         "25,000", {"{1}{1}25,000", "{25}{50}Hi, there"}, "25,000", "Advanced SubStation Alpha", {48}},

@@ -48,6 +48,9 @@ void ShowColour(QWidget *widget, std::uint32_t colour) {
     widget->setPalette(palette);
 }
 
+// CHOICE: a slice of rows takes about a millisecond to lay out.
+constexpr int kRowsPerLayoutSlice = 50'000;
+
 } // namespace
 
 ListSignature ListSignature::Of(const TextList &list) {
@@ -263,6 +266,11 @@ ListBoxView::ListBoxView(ListBox &model, QWidget *parent, ViewContext &context)
       widget_(static_cast<QListView *>(Widget())), items_(new TextListModel(model.Items, widget_)) {
     widget_->setModel(items_);
     widget_->setUniformItemSizes(true);
+    // A list of a million rows is laid out in slices between events, so that
+    // opening or editing it never holds the window up; a film's list takes
+    // one slice.
+    widget_->setLayoutMode(QListView::Batched);
+    widget_->setBatchSize(kRowsPerLayoutSlice);
     widget_->setSelectionMode(QAbstractItemView::SingleSelection);
     widget_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     widget_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -294,8 +302,13 @@ void ListBoxView::Show() {
     const bool reset = items.count != shownItems_.count;
     if (reset)
         items_->ItemsChanged();
-    else if (!(items == shownItems_))
+    else if (items.first != shownItems_.first)
         items_->ItemsRewritten();
+    else if (!(items == shownItems_))
+        // The view reads rows as it paints them, and rows take their size
+        // from the first, which has not changed: repainting shows the change
+        // without the view laying out every row again.
+        widget_->viewport()->update();
     shownItems_ = items;
     const int count = items_->rowCount();
     const int index = list_.ItemIndex >= 0 && list_.ItemIndex < count ? list_.ItemIndex : -1;

@@ -300,9 +300,13 @@ void ListBoxView::Show() {
     // A list of the same length only has its rows painted anew: a reset would
     // lay out a million rows again after every edit of one entry.
     const bool reset = items.count != shownItems_.count;
-    if (reset)
+    if (reset) {
+        // A row beyond the first slice can only be selected and scrolled to
+        // once it is laid out, so such a row has every row laid out at once.
+        const bool beyondFirstSlice = std::max(list_.ItemIndex, list_.TopIndex) >= kRowsPerLayoutSlice;
+        widget_->setLayoutMode(beyondFirstSlice ? QListView::SinglePass : QListView::Batched);
         items_->ItemsChanged();
-    else if (items.first != shownItems_.first)
+    } else if (items.first != shownItems_.first)
         items_->ItemsRewritten();
     else if (!(items == shownItems_))
         // The view reads rows as it paints them, and rows take their size
@@ -324,6 +328,7 @@ void ListBoxView::Show() {
         widget_->scrollTo(items_->index(top), QAbstractItemView::PositionAtTop);
     }
     shownTop_ = list_.TopIndex;
+    widget_->setLayoutMode(QListView::Batched);
     ControlView::Show();
 }
 

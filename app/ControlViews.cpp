@@ -48,6 +48,9 @@ void ShowColour(QWidget *widget, std::uint32_t colour) {
     widget->setPalette(palette);
 }
 
+// CHOICE: a slice of rows takes about a millisecond to lay out.
+constexpr int kRowsPerLayoutSlice = 50'000;
+
 } // namespace
 
 ListSignature ListSignature::Of(const TextList &list) {
@@ -263,6 +266,11 @@ ListBoxView::ListBoxView(ListBox &model, QWidget *parent, ViewContext &context)
       widget_(static_cast<QListView *>(Widget())), items_(new TextListModel(model.Items, widget_)) {
     widget_->setModel(items_);
     widget_->setUniformItemSizes(true);
+    // A list of a million rows is laid out in slices between events, so that
+    // opening or editing it never holds the window up; a film's list takes
+    // one slice.
+    widget_->setLayoutMode(QListView::Batched);
+    widget_->setBatchSize(kRowsPerLayoutSlice);
     widget_->setSelectionMode(QAbstractItemView::SingleSelection);
     widget_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     widget_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -292,10 +300,19 @@ void ListBoxView::Show() {
     // A list of the same length only has its rows painted anew: a reset would
     // lay out a million rows again after every edit of one entry.
     const bool reset = items.count != shownItems_.count;
-    if (reset)
+    if (reset) {
+        // A row beyond the first slice can only be selected and scrolled to
+        // once it is laid out, so such a row has every row laid out at once.
+        const bool beyondFirstSlice = std::max(list_.ItemIndex, list_.TopIndex) >= kRowsPerLayoutSlice;
+        widget_->setLayoutMode(beyondFirstSlice ? QListView::SinglePass : QListView::Batched);
         items_->ItemsChanged();
-    else if (!(items == shownItems_))
+    } else if (items.first != shownItems_.first)
         items_->ItemsRewritten();
+    else if (!(items == shownItems_))
+        // The view reads rows as it paints them, and rows take their size
+        // from the first, which has not changed: repainting shows the change
+        // without the view laying out every row again.
+        widget_->viewport()->update();
     shownItems_ = items;
     const int count = items_->rowCount();
     const int index = list_.ItemIndex >= 0 && list_.ItemIndex < count ? list_.ItemIndex : -1;
@@ -311,6 +328,7 @@ void ListBoxView::Show() {
         widget_->scrollTo(items_->index(top), QAbstractItemView::PositionAtTop);
     }
     shownTop_ = list_.TopIndex;
+    widget_->setLayoutMode(QListView::Batched);
     ControlView::Show();
 }
 

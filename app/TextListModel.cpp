@@ -13,6 +13,12 @@ int TextListModel::rowCount(const QModelIndex &parent) const {
     return items_.Count() > INT_MAX ? INT_MAX : static_cast<int>(items_.Count());
 }
 
+QModelIndex TextListModel::index(int row, int column, const QModelIndex &parent) const {
+    if (row < 0 || column != 0 || parent.isValid() || static_cast<std::size_t>(row) >= items_.Count())
+        return {};
+    return createIndex(row, column);
+}
+
 QVariant TextListModel::data(const QModelIndex &index, int role) const {
     // While a handler runs, a modal box may let the view paint rows of a list
     // the handler has already shortened; such rows are blank until the refresh.

@@ -13,6 +13,9 @@ public:
     TextListModel(const TextList &items, QObject *parent);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    // The view asks for every row's index when it lays the rows out; this
+    // answers without the base class's calls back into the model.
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
     // Tells the views that the list has changed as a whole.

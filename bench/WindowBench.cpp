@@ -113,6 +113,10 @@ public:
     int barPaints = 0;
     int otherPaints = 0;
     QWidget *bar = nullptr;
+    // The bar of long work, in a box of its own: when it was first painted
+    // and how many values it has shown since the counts were reset.
+    double workBarShownAt = -1;
+    int workBarMoves = 0;
 
     // Arms the watch for the next paint of `widget`; Painted() then tells when it ended.
     void Arm(QWidget *widget) {
@@ -120,13 +124,19 @@ public:
         paintedAt_ = -1;
     }
     double PaintedAt() const { return paintedAt_; }
-    void ResetCounts() { barPaints = otherPaints = 0; }
+    void ResetCounts() {
+        barPaints = otherPaints = workBarMoves = 0;
+        workBarShownAt = -1;
+        workBarValue_ = -1;
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() != QEvent::Paint)
             return false;
         auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window()->objectName() == QLatin1String("LongWork"))
+            WorkBarPainted(qobject_cast<QProgressBar *>(widget));
         if (!widget || widget->window() != window_)
             return false;
         // The bar's parents paint their background under it; those paints are the bar's.
@@ -144,9 +154,22 @@ protected:
     }
 
 private:
+    void WorkBarPainted(const QProgressBar *workBar) {
+        if (!workBar)
+            return;
+        if (workBarShownAt < 0)
+            workBarShownAt = Now();
+        if (workBar->value() != workBarValue_) {
+            if (workBarValue_ >= 0)
+                ++workBarMoves;
+            workBarValue_ = workBar->value();
+        }
+    }
+
     QWidget *window_;
     QWidget *armed_ = nullptr;
     double paintedAt_ = -1;
+    int workBarValue_ = -1;
 };
 
 // A 10 ms timer whose longest gap is the longest time the event loop was blocked.
@@ -249,6 +272,8 @@ private:
     struct Timing {
         double start, handlerEnd, painted, cpu, freeze;
         int progressMoves, barPaints, otherPaints;
+        double workBarShown;
+        int workBarMoves;
     };
     Timing ClickAndWait(Button &button, QWidget *shows) {
         heartbeat_.Reset();
@@ -265,7 +290,9 @@ private:
                       heartbeat_.LongestUntilNow(),
                       dialogs_.progressMoves - moves,
                       paints_.barPaints,
-                      paints_.otherPaints};
+                      paints_.otherPaints,
+                      paints_.workBarShownAt < 0 ? -1 : paints_.workBarShownAt - start,
+                      paints_.workBarMoves};
         paints_.Arm(shows);
         shows->update();
         timing.painted = WaitForPaint();
@@ -277,6 +304,9 @@ private:
         std::printf("  handler %.0f ms, processor %.0f ms until shown; while it ran: longest freeze %.0f ms, "
                     "progress moved %d times, %d bar paints, %d paints of the rest of the window\n",
                     t.handlerEnd - t.start, t.cpu, t.freeze, t.progressMoves, t.barPaints, t.otherPaints);
+        if (t.workBarShown >= 0)
+            std::printf("  the long work's bar: painted %.0f ms after the click, moved %d times\n",
+                        t.workBarShown, t.workBarMoves);
     }
 
     void Open() {

@@ -73,6 +73,21 @@ bool Encodable(const FileJob &job, const TextList &lines, OutputLines kind, cons
     }
 }
 
+// Writes the job's file: a character the encoding lacks (an Unencodable) is
+// told by `unencodable`, any other failure of the file as the error box tells
+// it. False when either was.
+template <class Unencodable, class Write, class Tell> bool WriteJobFile(Write write, Tell unencodable) {
+    try {
+        write();
+        return true;
+    } catch (const Unencodable &error) {
+        unencodable(error);
+    } catch (const FileError &error) {
+        ReportBox("error", error.what(), "");
+    }
+    return false;
+}
+
 // A failure to write the command's output is reported in the form the
 // error box takes. Standard output is checked before it is written, since what went out
 // cannot be taken back; a file is refused whole by WriteTextFile.
@@ -86,15 +101,9 @@ bool WriteOutput(const FileJob &job, const TextList &lines, std::string_view lin
         ReportProblem("cannot write to standard output");
         return false;
     }
-    try {
-        WriteTextFile(*job.target, lines, encoding);
-        return true;
-    } catch (const EncodingError &error) {
-        ReportUnencodable(job, lines, kind, encoding, error);
-    } catch (const FileError &error) {
-        ReportBox("error", error.what(), "");
-    }
-    return false;
+    return WriteJobFile<EncodingError>(
+        [&] { WriteTextFile(*job.target, lines, encoding); },
+        [&](const EncodingError &error) { ReportUnencodable(job, lines, kind, encoding, error); });
 }
 
 // The list as the open command shows it, after the format and the rate.
@@ -137,14 +146,11 @@ bool SaveSubRipFile(const FileJob &job, TextList &list, const SubRipRequest &con
     bool written = false;
     return RunStep(dialogs,
                    [&] {
-                       try {
-                           SaveListAsSubRip(list, conversion, dialogs, *job.target, encoding);
-                           written = true;
-                       } catch (const UnencodableSubtitle &error) {
-                           ReportUnencodable(job, error.subtitle, encoding, error.character);
-                       } catch (const FileError &error) {
-                           ReportBox("error", error.what(), "");
-                       }
+                       written = WriteJobFile<UnencodableSubtitle>(
+                           [&] { SaveListAsSubRip(list, conversion, dialogs, *job.target, encoding); },
+                           [&](const UnencodableSubtitle &error) {
+                               ReportUnencodable(job, error.subtitle, encoding, error.character);
+                           });
                    }) &&
            written;
 }

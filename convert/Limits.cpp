@@ -1,6 +1,8 @@
 #include "convert/FitToLimits.h"
 #include "shell/Unit1.h"
 
+#include <exception>
+
 namespace {
 
 // Fits the SubtitleList to the player's limits.
@@ -10,14 +12,21 @@ void FitToLimits(TForm1 &form, int lines) {
     // Nothing has been opened.
     if (form.KeptCopy().Empty())
         return;
-    // The passes run away from the window's thread on the list's own share;
-    // Cancel leaves the window as it was.
+    // The passes, and the timing check of what they leave, run away from the
+    // window's thread on the list's own share; Cancel leaves the window as it was.
     const FitLimits limits{form.MaxLineLength, form.MaxTotalLength, lines};
     const TextList entries = form.SubtitleList();
     TextList fitted;
+    TextList faults;
+    std::exception_ptr checkFailure;
     form.platform.UI.RunLongWork(form.btMax.Caption, [&](const WorkProgress &progress, Questions &questions) {
         fitted =
             FittedToLimits(entries, limits, questions, form.CurrentLanguage, CancellingProgress(progress));
+        try {
+            faults = TimingFaultsOf(fitted);
+        } catch (...) {
+            checkFailure = std::current_exception();
+        }
     });
     form.Memo1.Lines.Clear();
     form.CheckChangedFlag = false;
@@ -27,9 +36,16 @@ void FitToLimits(TForm1 &form, int lines) {
     // The entries have moved under the selection; the edit fields would
     // otherwise write the old subtitle's frames into another one.
     form.ListBox1.ItemIndex = -1;
-    form.CheckTiming();
-    if (!form.ErrorList().Empty())
-        form.GoToFirstTimingError();
+    // The faults take the list box's place as the check on this thread would
+    // leave them; an entry whose frames do not convert ends the command with
+    // the list fitted and the correction button off.
+    if (!fitted.Empty()) {
+        form.btAuto.Enabled = false;
+        if (checkFailure)
+            std::rethrow_exception(checkFailure);
+        form.ShowTimingFaults(faults);
+    }
+    form.PointAtFirstTimingError();
     form.ActiveControl = &form.btConvert;
     form.DefaultButton = &form.btConvert;
 }

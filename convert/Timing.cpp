@@ -28,6 +28,10 @@ void TForm1::CorrectTiming() {
 
 void TForm1::GoToFirstTimingError() {
     CheckTiming();
+    PointAtFirstTimingError();
+}
+
+void TForm1::PointAtFirstTimingError() {
     if (ErrorList().Empty())
         return;
     // The faults may belong to a list that has been emptied since they were

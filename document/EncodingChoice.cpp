@@ -35,9 +35,13 @@ std::optional<ChosenEncoding> ByMark(std::string_view bytes) {
     return std::nullopt;
 }
 
-std::size_t NonAsciiBytes(std::string_view bytes) {
-    return static_cast<std::size_t>(std::count_if(
-        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }));
+// The bytes beyond ASCII, counted up to `enough`: the choice asks no more of
+// a large file than whether it has that many.
+std::size_t NonAsciiBytes(std::string_view bytes, std::size_t enough) {
+    std::size_t count = 0;
+    for (auto at = bytes.begin(); count < enough && at != bytes.end(); ++at)
+        count += static_cast<unsigned char>(*at) >= 0x80 ? 1 : 0;
+    return count;
 }
 
 // CHOICE: the detector is believed from this confidence on. On files of a
@@ -149,7 +153,7 @@ ChosenEncoding ChooseEncoding(std::string_view bytes, const ReadingOptions &opti
     }
     if (marked)
         return *marked;
-    const std::size_t nonAscii = NonAsciiBytes(bytes);
+    const std::size_t nonAscii = NonAsciiBytes(bytes, kEnoughNonAscii);
     if (nonAscii > 0 && IsValidUtf8(bytes))
         return ChosenEncoding{Utf8Encoding(), EncodingSource::Utf8, 0};
     if (options.detect && nonAscii >= kEnoughNonAscii)

@@ -38,12 +38,23 @@ ListChange ChangeBetween(const TextList &from, const TextList &to) {
     const std::size_t shorter = std::min(from.Count(), to.Count());
     // The items the two lists keep in the same storage need no comparing, so
     // finding the change between a list and its copy costs about the change.
-    std::size_t head = SharedFront(from, to);
-    while (head < shorter && from[head] == to[head])
+    // A change that wrote an item over with its own text leaves both lists
+    // sharing storage again after it, so the walk skips shared runs each time.
+    std::size_t head = 0;
+    while (head < shorter) {
+        head += SharedFront(from, to, head);
+        if (head == shorter || from[head] != to[head])
+            break;
         ++head;
-    std::size_t tail = std::min(SharedBack(from, to), shorter - head);
-    while (tail < shorter - head && from[from.Count() - 1 - tail] == to[to.Count() - 1 - tail])
+    }
+    const std::size_t rest = shorter - head;
+    std::size_t tail = 0;
+    while (tail < rest) {
+        tail += std::min(SharedBack(from, to, tail), rest - tail);
+        if (tail == rest || from[from.Count() - 1 - tail] != to[to.Count() - 1 - tail])
+            break;
         ++tail;
+    }
     const std::size_t count = to.Count() - head - tail;
     // A change of most of the list keeps the other list whole: it shares its
     // items, so it costs nothing to keep, and putting it back costs nothing.

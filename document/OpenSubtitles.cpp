@@ -97,6 +97,7 @@ void ImportLines(const OpenRequest &request, TextList &lines, OpenedSubtitles &o
         WorkOutEntryFields(opened.lines[entry], opened.fpsText, request.delayText);
     };
     opened.timingFaults = TimingFaultsOf(opened.lines);
+    progress(95);
     if (!opened.timingFaults.Empty()) {
         questions.ShowMessage(MessageText(MessageRow::TimingErrors, request.language));
         opened.corrected =
@@ -118,8 +119,14 @@ OpenedSubtitles OpenSubtitles(const OpenRequest &request, Questions &questions,
     OpenedSubtitles opened;
     RecordedQuestions recorded(questions, opened.messages);
     opened.fpsText = request.fpsText;
-    LoadedText loaded = request.bytes ? DecodeTextLines(*request.bytes, request.reading, request.fileName)
-                                      : ReadTextFile(request.fileName, request.reading);
+    // The bytes of a file read here go once they are decoded.
+    LoadedText loaded = [&] {
+        if (request.bytes)
+            return DecodeTextLines(*request.bytes, request.reading, request.fileName);
+        const FileBytes file = ReadFileBytes(request.fileName);
+        progress(10);
+        return DecodeTextLines(file.View(), request.reading, request.fileName);
+    }();
     opened.encoding = loaded.encoding;
     opened.invalidCharacters = loaded.invalidCharacters;
     progress(30);

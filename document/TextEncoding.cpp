@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -197,6 +199,14 @@ const SingleByteTable *SingleByteTableOf(const TextEncoding &encoding) {
 }
 
 std::size_t AsciiRunEnd(std::string_view text, std::size_t from) {
+    // Eight bytes at a time while none of them has its top bit set: most
+    // subtitle text is ASCII between its accented letters.
+    constexpr std::uint64_t kTopBits = 0x8080808080808080ULL;
+    for (std::uint64_t word = 0; from + sizeof word <= text.size(); from += sizeof word) {
+        std::memcpy(&word, text.data() + from, sizeof word);
+        if ((word & kTopBits) != 0)
+            break;
+    }
     while (from < text.size() && static_cast<unsigned char>(text[from]) < 0x80)
         ++from;
     return from;

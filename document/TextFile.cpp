@@ -203,7 +203,7 @@ LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options
     return DecodeLines(bytes, options, fileName);
 }
 
-LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &options) {
+FileBytes ReadFileBytes(const std::string &fileName) {
     const std::filesystem::path path = SystemPath(fileName);
     CheckReadable(path, fileName);
     std::error_code sizeError;
@@ -231,8 +231,11 @@ LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &optio
     }
     if (std::ferror(file.get()))
         ThrowFileError("Cannot read file", fileName, LastError());
-    file.reset();
-    return DecodeLines(std::string_view(bytes.get(), used), options, fileName);
+    return {std::move(bytes), used};
+}
+
+LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &options) {
+    return DecodeLines(ReadFileBytes(fileName).View(), options, fileName);
 }
 
 namespace {

@@ -4,7 +4,9 @@
 #include "document/LineOut.h"
 #include "document/TextList.h"
 
+#include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,9 +26,19 @@ LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options
 
 // File names are UTF-8 like every text.
 
-// Reads a whole file with DecodeTextLines. Throws FileError naming the file
-// ("Cannot open file \"NAME\". No such file or directory"); a folder, a
-// pipe, a device or a file over 1 GiB is refused before it is read.
+// A whole file's bytes, as read.
+struct FileBytes {
+    std::shared_ptr<char[]> block;
+    std::size_t size = 0;
+    std::string_view View() const { return {block.get(), size}; }
+};
+
+// Reads a whole file. Throws FileError naming the file ("Cannot open file
+// \"NAME\". No such file or directory"); a folder, a pipe, a device or a
+// file over 1 GiB is refused before it is read.
+FileBytes ReadFileBytes(const std::string &fileName);
+
+// Reads a whole file with ReadFileBytes and decodes it with DecodeTextLines.
 LoadedText ReadTextFile(const std::string &fileName, const ReadingOptions &options = {});
 
 // Encodes the lines, each followed by lineEnd, after the encoding's

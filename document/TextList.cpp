@@ -302,35 +302,36 @@ bool operator==(const TextList &a, const TextList &b) {
     return a.Count() == b.Count() && std::equal(a.begin(), a.end(), b.begin());
 }
 
-std::size_t SharedFront(const TextList &a, const TextList &b) {
+std::size_t SharedFront(const TextList &a, const TextList &b, std::size_t skip) {
     const std::size_t shorter = std::min(a.Count(), b.Count());
-    if (shorter == 0 || a.first_ != b.first_)
+    if (skip >= shorter || a.first_ != b.first_)
         return 0;
     if (a.storage_ == b.storage_)
-        return shorter;
+        return shorter - skip;
     // A block two storages hold is written by neither, and its starts name
     // chunks both hold at the same place, so it means the same items to both.
     const auto &x = a.storage_->blocks;
     const auto &y = b.storage_->blocks;
+    const std::size_t start = a.first_ + skip;
     const std::size_t end = a.first_ + shorter;
-    std::size_t block = a.first_ >> TextList::Storage::kBlockShift;
+    std::size_t block = start >> TextList::Storage::kBlockShift;
     while (block < x.size() && block < y.size() && x[block] == y[block] &&
            block << TextList::Storage::kBlockShift < end)
         ++block;
     const std::size_t shared = std::min(end, block << TextList::Storage::kBlockShift);
-    return shared > a.first_ ? shared - a.first_ : 0;
+    return shared > start ? shared - start : 0;
 }
 
-std::size_t SharedBack(const TextList &a, const TextList &b) {
+std::size_t SharedBack(const TextList &a, const TextList &b, std::size_t skip) {
     const std::size_t shorter = std::min(a.Count(), b.Count());
-    if (shorter == 0 || a.storage_->count != b.storage_->count)
+    if (skip >= shorter || a.storage_->count != b.storage_->count)
         return 0;
     if (a.storage_ == b.storage_)
-        return shorter;
+        return shorter - skip;
     const auto &x = a.storage_->blocks;
     const auto &y = b.storage_->blocks;
-    const std::size_t end = a.storage_->count;
-    const std::size_t stop = end - shorter;
+    const std::size_t end = a.storage_->count - skip;
+    const std::size_t stop = a.storage_->count - shorter;
     std::size_t from = end;
     for (std::size_t block = (end - 1) >> TextList::Storage::kBlockShift; from > stop && x[block] == y[block];
          --block)

@@ -115,12 +115,13 @@ public:
 
     friend bool operator==(const TextList &a, const TextList &b);
 
-    // How many items at the front (or the back) of both lists are the same
-    // because the two keep them in the same storage. It is at most their
-    // common front (back), found in one step per block of items, so comparing
-    // a list with a copy taken before a small change costs the change.
-    friend std::size_t SharedFront(const TextList &a, const TextList &b);
-    friend std::size_t SharedBack(const TextList &a, const TextList &b);
+    // How many items from position `skip` on (or before the last `skip`
+    // items) both lists have the same because the two keep them in the same
+    // storage. It is at most their common run, found in one step per block of
+    // items, so comparing a list with a copy taken before a small change
+    // costs the change.
+    friend std::size_t SharedFront(const TextList &a, const TextList &b, std::size_t skip);
+    friend std::size_t SharedBack(const TextList &a, const TextList &b, std::size_t skip);
 
 private:
     // Chunks of item records: each record is the item's length (seven bits a

@@ -223,6 +223,9 @@ public:
     void ShowTimingFaults(const TextList &faults);
     void CorrectTiming();
     void GoToFirstTimingError();
+    // The first of the faults the list box holds selected and told, or the
+    // correction offered when it names no entry; nothing without faults.
+    void PointAtFirstTimingError();
     void btAutoClick();
     void btConvertClick();
 

@@ -2,6 +2,7 @@
 
 #include "document/Errors.h"
 #include "shell/MessageTable.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +132,22 @@ TEST(OpenSubtitles, FailuresThrowWithoutAResult) {
     request.fileName = "missing-file.sub";
     request.bytes.reset();
     EXPECT_THROW(OpenSubtitles(request, questions), FileError);
+}
+
+// A file read from disk moves the bar after the reading, the decoding, the
+// import, the markup and the timing check, always forward.
+TEST(OpenSubtitles, ProgressMovesForwardThroughEveryStep) {
+    const TempFolder folder("open-progress");
+    ScriptedQuestions questions(false);
+    const OpenRequest request{folder.Write("a.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n"),
+                              std::nullopt,
+                              "25",
+                              ReadingOptions{},
+                              false,
+                              kEnglish};
+    std::vector<int> reached;
+    OpenSubtitles(request, questions, [&](int percent) { reached.push_back(percent); });
+    EXPECT_EQ(reached, (std::vector<int>{10, 30, 60, 80, 95}));
 }
 
 } // namespace

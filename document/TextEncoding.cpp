@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -19,8 +20,12 @@
 // A code page of one byte a character: each byte's UTF-8 form, and the byte
 // of each character it holds. Decoding and encoding are then table walks.
 struct SingleByteTable {
-    std::array<std::string, 256> utf8; // empty for a byte the code page leaves undefined
-    bool asciiCompatible = true;       // every byte below 0x80 is its ASCII character
+    // The UTF-8 form of each byte in the low bytes of a word, written whole
+    // through a pointer, and its length: 0 for a byte the code page leaves
+    // undefined. A byte stands for one character, so a form is 1 to 4 bytes.
+    std::array<std::uint32_t, 256> form{};
+    std::array<std::uint8_t, 256> formSize{};
+    bool asciiCompatible = true; // every byte below 0x80 is its ASCII character
     // The byte of each character of the first 65536, -1 where the code page
     // has none: one look-up a character when writing.
     std::vector<std::int16_t> byteOf = std::vector<std::int16_t>(0x10000, -1);
@@ -174,7 +179,10 @@ std::unique_ptr<SingleByteTable> BuildSingleByteTable(UConverter *converter) {
         U16_NEXT(units, at, count, c);
         if (c == kReplacement && byte != 0)
             continue;
-        AppendUtf8(table->utf8[static_cast<std::size_t>(byte)], static_cast<char32_t>(c));
+        std::string form;
+        AppendUtf8(form, static_cast<char32_t>(c));
+        std::memcpy(&table->form[static_cast<std::size_t>(byte)], form.data(), form.size());
+        table->formSize[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(form.size());
         if (c < 0x10000)
             table->byteOf[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(byte);
         if (byte < 0x80)
@@ -198,17 +206,43 @@ const SingleByteTable *SingleByteTableOf(const TextEncoding &encoding) {
     return tables.emplace(encoding.name, std::move(table)).first->second.get();
 }
 
+constexpr std::uint64_t kTopBits = 0x8080808080808080ULL;
+
+// Where the first byte with its top bit set lies in a word read from text.
+std::size_t FirstHighByte(std::uint64_t highBits) {
+    const int bit =
+        std::endian::native == std::endian::little ? std::countr_zero(highBits) : std::countl_zero(highBits);
+    return static_cast<std::size_t>(bit) / 8;
+}
+
 std::size_t AsciiRunEnd(std::string_view text, std::size_t from) {
     // Eight bytes at a time while none of them has its top bit set: most
     // subtitle text is ASCII between its accented letters.
-    constexpr std::uint64_t kTopBits = 0x8080808080808080ULL;
     for (std::uint64_t word = 0; from + sizeof word <= text.size(); from += sizeof word) {
         std::memcpy(&word, text.data() + from, sizeof word);
-        if ((word & kTopBits) != 0)
-            break;
+        if (const std::uint64_t high = word & kTopBits; high != 0)
+            return from + FirstHighByte(high);
     }
     while (from < text.size() && static_cast<unsigned char>(text[from]) < 0x80)
         ++from;
+    return from;
+}
+
+// Copies the ASCII run that starts at `from` to `to` and returns where it
+// ends. It goes eight bytes at a time and may write up to seven bytes past
+// the run's copy, so `to` needs room for as many bytes as the text has left.
+std::size_t CopyAsciiRun(std::string_view text, std::size_t from, char *&to) {
+    for (std::uint64_t word = 0; from + sizeof word <= text.size(); from += sizeof word, to += sizeof word) {
+        std::memcpy(&word, text.data() + from, sizeof word);
+        std::memcpy(to, &word, sizeof word);
+        if (const std::uint64_t high = word & kTopBits; high != 0) {
+            const std::size_t ascii = FirstHighByte(high);
+            to += ascii;
+            return from + ascii;
+        }
+    }
+    while (from < text.size() && static_cast<unsigned char>(text[from]) < 0x80)
+        *to++ = text[from++];
     return from;
 }
 
@@ -246,24 +280,35 @@ DecodedText DecodeUtf8(std::string_view bytes) {
 }
 
 // Appends the bytes read in a single-byte code page; returns how many bytes
-// it leaves undefined.
+// it leaves undefined. Each byte becomes at most four bytes of UTF-8, so a
+// piece of the input gets its room at once and is written through a pointer:
+// a call per accented letter showed in the profile of a large file.
 std::size_t AppendSingleByteDecoded(std::string &out, std::string_view bytes, const SingleByteTable &table) {
+    constexpr std::size_t kPiece = 16384;
+    constexpr std::string_view kReplacementForm = "\xEF\xBF\xBD"; // U+FFFD
     std::size_t invalid = 0;
-    for (std::size_t i = 0; i < bytes.size();) {
-        if (table.asciiCompatible) {
-            const std::size_t ascii = AsciiRunEnd(bytes, i);
-            out.append(bytes, i, ascii - i);
-            i = ascii;
-            if (i == bytes.size())
-                break;
+    for (std::size_t from = 0; from < bytes.size(); from += kPiece) {
+        const std::string_view piece = bytes.substr(from, kPiece);
+        const std::size_t start = out.size();
+        out.resize(start + 4 * piece.size());
+        char *to = out.data() + start;
+        for (std::size_t i = 0; i < piece.size();) {
+            if (table.asciiCompatible) {
+                i = CopyAsciiRun(piece, i, to);
+                if (i == piece.size())
+                    break;
+            }
+            const auto byte = static_cast<unsigned char>(piece[i++]);
+            if (table.formSize[byte] == 0) {
+                std::memcpy(to, kReplacementForm.data(), kReplacementForm.size());
+                to += kReplacementForm.size();
+                ++invalid;
+            } else {
+                std::memcpy(to, &table.form[byte], 4);
+                to += table.formSize[byte];
+            }
         }
-        const std::string &form = table.utf8[static_cast<unsigned char>(bytes[i++])];
-        if (form.empty()) {
-            AppendUtf8(out, kReplacement);
-            ++invalid;
-        } else {
-            out += form;
-        }
+        out.resize(static_cast<std::size_t>(to - out.data()));
     }
     return invalid;
 }
@@ -341,24 +386,31 @@ std::optional<UnencodableCharacter> AppendUtf16Or32(std::string &out, std::strin
     return std::nullopt;
 }
 
+// Each character becomes one byte, so the text gets its room at once and is
+// written through a pointer.
 std::optional<UnencodableCharacter> AppendSingleByte(std::string &out, std::string_view utf8,
                                                      const SingleByteTable &table) {
+    const std::size_t begin = out.size();
+    out.resize(begin + utf8.size());
+    char *to = out.data() + begin;
+    std::optional<UnencodableCharacter> unencodable;
     for (std::size_t at = 0; at < utf8.size();) {
         if (table.asciiCompatible) {
-            const std::size_t ascii = AsciiRunEnd(utf8, at);
-            out.append(utf8, at, ascii - at);
-            at = ascii;
+            at = CopyAsciiRun(utf8, at, to);
             if (at == utf8.size())
                 break;
         }
         const std::size_t start = at;
         const char32_t c = NextCharacter(utf8, at);
         const std::int16_t byte = c < 0x10000 ? table.byteOf[c] : -1;
-        if (byte < 0)
-            return UnencodableCharacter{c, start};
-        out += static_cast<char>(byte);
+        if (byte < 0) {
+            unencodable = UnencodableCharacter{c, start};
+            break;
+        }
+        *to++ = static_cast<char>(byte);
     }
-    return std::nullopt;
+    out.resize(static_cast<std::size_t>(to - out.data()));
+    return unencodable;
 }
 
 std::optional<UnencodableCharacter> AppendWithConverter(std::string &out, std::string_view utf8,

@@ -215,6 +215,8 @@ std::size_t FirstHighByte(std::uint64_t highBits) {
     return static_cast<std::size_t>(bit) / 8;
 }
 
+} // namespace
+
 std::size_t AsciiRunEnd(std::string_view text, std::size_t from) {
     // Eight bytes at a time while none of them has its top bit set: most
     // subtitle text is ASCII between its accented letters.
@@ -227,6 +229,8 @@ std::size_t AsciiRunEnd(std::string_view text, std::size_t from) {
         ++from;
     return from;
 }
+
+namespace {
 
 // Copies the ASCII run that starts at `from` to `to` and returns where it
 // ends. It goes eight bytes at a time and may write up to seven bytes past

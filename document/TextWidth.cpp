@@ -1,14 +1,14 @@
 #include "document/TextWidth.h"
 
+#include "document/TextEncoding.h"
+
 #include <unicode/brkiter.h>
 #include <unicode/uchar.h>
 #include <unicode/utext.h>
 #include <unicode/utf8.h>
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <stdexcept>
 
@@ -26,24 +26,6 @@ struct Cluster {
 bool MayHoldCjk(std::string_view text) {
     return std::any_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) >= 0xE1; });
-}
-
-// The first byte from `from` on that is not ASCII, or the text's size; eight bytes at a time.
-std::size_t NextNonAscii(std::string_view text, std::size_t from) {
-    std::size_t i = from;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t eight = 0;
-        std::memcpy(&eight, text.data() + i, 8);
-        const std::uint64_t high = eight & 0x8080808080808080ULL;
-        if (high != 0) {
-            const int bit =
-                std::endian::native == std::endian::little ? std::countr_zero(high) : std::countl_zero(high);
-            return i + static_cast<std::size_t>(bit / 8);
-        }
-    }
-    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
-        ++i;
-    return i;
 }
 
 // A byte from 0x80 on with an ASCII byte or nothing after it is no part of
@@ -228,7 +210,7 @@ template <class Visit> void ForEachCjkBreak(std::string_view text, Visit visit) 
 
 long long TextWidth(std::string_view text) {
     long long width = static_cast<long long>(text.size());
-    for (std::size_t i = NextNonAscii(text, 0); i < text.size(); i = NextNonAscii(text, i)) {
+    for (std::size_t i = AsciiRunEnd(text, 0); i < text.size(); i = AsciiRunEnd(text, i)) {
         if (IsLoneHighByte(text, i)) {
             ++i;
             continue;
@@ -254,7 +236,7 @@ std::size_t WidthPrefix(std::string_view text, long long width) {
     std::size_t used = 0;
     std::size_t i = 0;
     for (;;) {
-        const std::size_t ascii = NextNonAscii(text, i);
+        const std::size_t ascii = AsciiRunEnd(text, i);
         if (used + (ascii - i) > room)
             return i + (room - used);
         used += ascii - i;

@@ -5,12 +5,17 @@
 #include "document/NumText.h"
 #include "shell/MessageTable.h"
 
+#include <algorithm>
+
 namespace {
 
 // Shown when a subtitle's split points leave the 32-bit range; never translated.
 constexpr const char *kSplitFailed = "Erro na leg.";
 
 TextList WithoutEmptyEntries(const TextList &entries) {
+    // A list without empty entries is shared as it is, rather than copied.
+    if (std::none_of(entries.begin(), entries.end(), [](std::string_view entry) { return entry.empty(); }))
+        return entries;
     TextList kept;
     kept.Reserve(entries.Count());
     for (const std::string_view entry : entries)

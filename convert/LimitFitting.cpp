@@ -32,7 +32,8 @@ bool Fits(std::string_view line, long long width, int maxLine) {
 }
 
 void PutInFront(std::string &text, std::string_view front) {
-    text = Joined(front, text);
+    if (!front.empty())
+        text = Joined(front, text);
 }
 
 // The lone full stops that a cut leaves at the end of a group, or alone in
@@ -105,10 +106,42 @@ bool AppendSplit(TextList &out, const FittedText &fitted, int state, const Frame
         } else {
             text = fitted.rest;
         }
-        out.Add(FrameLine(g == 0 ? bounds.startText : IntToStr(split[g] + 1),
-                          g == lastGroup ? bounds.endText : IntToStr(split[g + 1]), text));
+        const std::string frames = FrameLine(g == 0 ? bounds.startText : IntToStr(split[g] + 1),
+                                             g == lastGroup ? bounds.endText : IntToStr(split[g + 1]), "");
+        out.AddJoined(frames, text);
     }
     return true;
+}
+
+// True when fitting would give the text back as it stands: it has no more
+// lines than a subtitle may, its last line is not empty, and every line and
+// the whole fit the limits. Most subtitles of a film are such, and this
+// answers for them in one count of each line.
+bool FitsAsItStands(std::string_view text, const FitLimits &limits) {
+    if (text.empty() || text.back() == '|')
+        return false;
+    long long total = 0;
+    int lines = 0;
+    for (std::size_t begin = 0; begin <= text.size(); ++lines) {
+        const std::size_t bar = std::min(text.find('|', begin), text.size());
+        const std::string_view line = text.substr(begin, bar - begin);
+        const long long width = Length(line);
+        if (lines == limits.lines || !Fits(line, width, limits.maxLine))
+            return false;
+        total += width;
+        begin = bar + 1;
+    }
+    return total <= limits.maxTotal;
+}
+
+// Adds the entry as the fitting writes it, "{start}{end}text": most entries
+// already stand so, and go in unchanged.
+void AddRebuilt(TextList &out, std::string_view entry, const FrameLineViews &parts) {
+    if (entry.size() == parts.startText.size() + parts.endText.size() + parts.text.size() + 4 &&
+        entry.front() == '{')
+        out.Add(entry);
+    else
+        out.AddJoined(FrameLine(parts.startText, parts.endText, ""), parts.text);
 }
 
 } // namespace
@@ -152,15 +185,17 @@ void FitLinePair(std::string &l1, std::string &l2, std::string &overflow, const 
     const int maxLine = limits.maxLine;
     const long long w1 = Length(l1);
     const long long w2 = Length(l2);
-    if (Fits(l1, w1, maxLine) && Fits(l2, w2, maxLine) && w1 + w2 <= limits.maxTotal)
+    const bool firstFits = Fits(l1, w1, maxLine);
+    const bool bothFit = firstFits && Fits(l2, w2, maxLine);
+    if (bothFit && w1 + w2 <= limits.maxTotal)
         return;
-    if (FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && Length(l1, l2) > limits.maxTotal) {
-        const long long excess = Length(l1, l2) - limits.maxTotal;
-        Cut cut = CutAtSpace(l2, Length(l2) - excess);
+    if (bothFit) {
+        const long long excess = w1 + w2 - limits.maxTotal;
+        Cut cut = CutAtSpace(l2, w2 - excess);
         l2 = std::move(cut.head);
         PutInFront(overflow, cut.tail);
     }
-    if (!FitsLine(l1, maxLine)) {
+    if (!firstFits) {
         PutInFront(overflow, l2);
         Cut cut = CutAtLineLimit(l1, maxLine);
         l1 = std::move(cut.head);
@@ -187,10 +222,10 @@ void FitLineTriple(std::string &l1, std::string &l2, std::string &l3, std::strin
     if (Fits(l1, w1, maxLine) && Fits(l2, w2, maxLine) && Fits(l3, w3, maxLine) &&
         w1 + w2 + w3 <= limits.maxTotal)
         return;
-    if (FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && Length(l1, l2) > limits.maxTotal) {
-        const long long excess = Length(l1, l2) - limits.maxTotal;
+    if (Fits(l1, w1, maxLine) && Fits(l2, w2, maxLine) && w1 + w2 > limits.maxTotal) {
+        const long long excess = w1 + w2 - limits.maxTotal;
         PutInFront(overflow, l3);
-        Cut cut = CutAtSpace(l2, Length(l2) - excess);
+        Cut cut = CutAtSpace(l2, w2 - excess);
         l2 = std::move(cut.head);
         l3 = std::move(cut.tail);
     }
@@ -275,12 +310,17 @@ bool FitPass(const TextList &entries, const FitLimits &limits, TextList &out, co
     bool restLeft = false;
     for (std::size_t i = 0; i < entries.Count(); ++i) {
         const std::string_view entry = entries[i];
-        const FittedText fitted = FitText(FrameLineText(entry), limits);
-        const FrameLineBoundTexts bounds = FrameLineBounds(entry);
-        const int start = StrToInt(bounds.startText);
-        const int end = StrToInt(bounds.endText);
+        const FrameLineViews parts = ListedFrameLine(entry);
+        const int start = StrToInt(parts.startText);
+        const int end = StrToInt(parts.endText);
         if (!(start < end))
-            notices.boundsOutOfOrder(bounds.startText, bounds.endText);
+            notices.boundsOutOfOrder(parts.startText, parts.endText);
+        if (FitsAsItStands(parts.text, limits)) {
+            AddRebuilt(out, entry, parts);
+            continue;
+        }
+        const FrameLineBoundTexts bounds{std::string(parts.startText), std::string(parts.endText)};
+        const FittedText fitted = FitText(std::string(parts.text), limits);
         const int state = SplitState(fitted);
         if (state == 0)
             continue;

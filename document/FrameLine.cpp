@@ -13,38 +13,6 @@ std::string_view AfterFirstBrace(std::string_view text) {
     return brace == std::string_view::npos ? text : text.substr(brace + 1);
 }
 
-// The two bound texts of a FrameLine as they stand in it: the end text still
-// holds the "}" that closes it, which the readers remove.
-struct BoundViews {
-    std::string_view startText;
-    std::string_view endText;
-};
-
-BoundViews FrameLineBoundViews(std::string_view line) {
-    std::string_view prefix = line.substr(0, line.size() - AfterFirstBrace(AfterFirstBrace(line)).size());
-    if (prefix.empty())
-        return {};
-    if (prefix.front() == '{')
-        prefix.remove_prefix(1);
-    BoundViews bounds{prefix, prefix};
-    const std::size_t brace = prefix.find('}');
-    if (brace != std::string_view::npos) {
-        bounds.startText = prefix.substr(0, brace);
-        bounds.endText = prefix.substr(brace + 1);
-    }
-    if (!bounds.endText.empty() && bounds.endText.front() == '{')
-        bounds.endText.remove_prefix(1);
-    return bounds;
-}
-
-std::string WithoutFirstBrace(std::string_view text) {
-    std::string result(text);
-    const std::size_t brace = result.find('}');
-    if (brace != std::string::npos)
-        result.erase(brace, 1);
-    return result;
-}
-
 // Takes "x...}" off the front of a line: the bound text between its first
 // character and the first "}", and what follows that "}". Without a "}" the
 // bound is empty and the whole line is left.
@@ -126,22 +94,37 @@ FrameLineParts SplitFrameLine(std::string_view line) {
     return {std::string(line.substr(0, line.size() - text.size())), std::string(text)};
 }
 
+FrameLineViews ListedFrameLine(std::string_view line) {
+    FrameLineViews views;
+    const std::size_t first = line.find('}');
+    if (first == std::string_view::npos) {
+        views.text = line;
+        return views;
+    }
+    const std::size_t startBegin = line.front() == '{' ? 1 : 0;
+    views.startText = line.substr(startBegin, first - startBegin);
+    const std::size_t second = line.find('}', first + 1);
+    if (second == std::string_view::npos) {
+        views.text = line.substr(first + 1);
+        return views;
+    }
+    const std::size_t endBegin = line[first + 1] == '{' ? first + 2 : first + 1;
+    views.endText = line.substr(endBegin, second - endBegin);
+    views.text = line.substr(second + 1);
+    return views;
+}
+
 FrameLineBoundTexts FrameLineBounds(std::string_view line) {
-    const BoundViews bounds = FrameLineBoundViews(line);
-    return {std::string(bounds.startText), WithoutFirstBrace(bounds.endText)};
+    const FrameLineViews views = ListedFrameLine(line);
+    return {std::string(views.startText), std::string(views.endText)};
 }
 
 void FrameLineFrames(std::string_view line, int &start, int &end) {
     if (line.empty())
         return;
-    const BoundViews bounds = FrameLineBoundViews(line);
-    start = StrToInt(bounds.startText);
-    // The end text nearly always closes with its "}"; reading it in place saves a copy per entry.
-    const std::size_t brace = bounds.endText.find('}');
-    if (brace == std::string_view::npos || brace + 1 == bounds.endText.size())
-        end = StrToInt(bounds.endText.substr(0, brace));
-    else
-        end = StrToInt(WithoutFirstBrace(bounds.endText));
+    const FrameLineViews views = ListedFrameLine(line);
+    start = StrToInt(views.startText);
+    end = StrToInt(views.endText);
 }
 
 std::string FrameLineText(std::string_view line) {

@@ -45,8 +45,17 @@ struct FrameLineBoundTexts {
     std::string endText;
 };
 
+struct FrameLineViews {
+    std::string_view startText;
+    std::string_view endText;
+    std::string_view text;
+};
+
 // The parts of a line as the list reads them: the prefix runs up to the
 // second "}", and the bound texts are what stands between the braces.
+// ListedFrameLine gives them as views of the line, the text being all that
+// follows the prefix.
+FrameLineViews ListedFrameLine(std::string_view line);
 FrameLineParts SplitFrameLine(std::string_view line);
 FrameLineBoundTexts FrameLineBounds(std::string_view line);
 // Converts both bounds as whole numbers; ConvertError when one is not. An
@@ -55,12 +64,6 @@ void FrameLineFrames(std::string_view line, int &start, int &end);
 std::string FrameLineText(std::string_view line);
 // The same text as a view of the line.
 std::string_view FrameLineTextView(std::string_view line);
-
-struct FrameLineViews {
-    std::string_view startText;
-    std::string_view endText;
-    std::string_view text;
-};
 
 // The parts as the SubRip conversion reads them: the start text lies between
 // the first character and the first "}", the end text between the first

@@ -154,9 +154,27 @@ DecimalDigits RoundToDigits(Extended value, int precision) {
     return result;
 }
 
+// Nine digits or fewer, with nothing else, are the usual frame and field
+// texts, and cannot leave the 32-bit range; false for any other text.
+bool ReadShortDigits(std::string_view text, int &value) {
+    if (text.empty() || text.size() > 9)
+        return false;
+    unsigned magnitude = 0;
+    for (const char c : text) {
+        const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+        if (digit > 9)
+            return false;
+        magnitude = magnitude * 10 + digit;
+    }
+    value = static_cast<int>(magnitude);
+    return true;
+}
+
 } // namespace
 
 std::optional<int> TryStrToInt(std::string_view text) {
+    if (int value = 0; ReadShortDigits(text, value))
+        return value;
     std::size_t i = SkipBlanks(text, 0);
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {

@@ -1,5 +1,7 @@
 #include "document/TextEncoding.h"
 
+#include "document/AsciiRuns.h"
+
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_err.h>
 #include <unicode/ustring.h>
@@ -8,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -206,32 +207,6 @@ const SingleByteTable *SingleByteTableOf(const TextEncoding &encoding) {
     return tables.emplace(encoding.name, std::move(table)).first->second.get();
 }
 
-constexpr std::uint64_t kTopBits = 0x8080808080808080ULL;
-
-// Where the first byte with its top bit set lies in a word read from text.
-std::size_t FirstHighByte(std::uint64_t highBits) {
-    const int bit =
-        std::endian::native == std::endian::little ? std::countr_zero(highBits) : std::countl_zero(highBits);
-    return static_cast<std::size_t>(bit) / 8;
-}
-
-} // namespace
-
-std::size_t AsciiRunEnd(std::string_view text, std::size_t from) {
-    // Eight bytes at a time while none of them has its top bit set: most
-    // subtitle text is ASCII between its accented letters.
-    for (std::uint64_t word = 0; from + sizeof word <= text.size(); from += sizeof word) {
-        std::memcpy(&word, text.data() + from, sizeof word);
-        if (const std::uint64_t high = word & kTopBits; high != 0)
-            return from + FirstHighByte(high);
-    }
-    while (from < text.size() && static_cast<unsigned char>(text[from]) < 0x80)
-        ++from;
-    return from;
-}
-
-namespace {
-
 // Copies the ASCII run that starts at `from` to `to` and returns where it
 // ends. It goes eight bytes at a time and may write up to seven bytes past
 // the run's copy, so `to` needs room for as many bytes as the text has left.
@@ -239,7 +214,7 @@ std::size_t CopyAsciiRun(std::string_view text, std::size_t from, char *&to) {
     for (std::uint64_t word = 0; from + sizeof word <= text.size(); from += sizeof word, to += sizeof word) {
         std::memcpy(&word, text.data() + from, sizeof word);
         std::memcpy(to, &word, sizeof word);
-        if (const std::uint64_t high = word & kTopBits; high != 0) {
+        if (const std::uint64_t high = word & kTopBitsOfWord; high != 0) {
             const std::size_t ascii = FirstHighByte(high);
             to += ascii;
             return from + ascii;

@@ -115,9 +115,5 @@ std::string CodePointName(char32_t character);
 // The character as UTF-8 text.
 std::string Utf8Of(char32_t character);
 
-// Where the run of ASCII bytes that starts at `from` ends: the first byte
-// from 0x80 on, or the text's size.
-std::size_t AsciiRunEnd(std::string_view text, std::size_t from);
-
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).
 bool IsValidUtf8(std::string_view bytes);

@@ -1,6 +1,6 @@
 #include "document/TextWidth.h"
 
-#include "document/TextEncoding.h"
+#include "document/AsciiRuns.h"
 
 #include <unicode/brkiter.h>
 #include <unicode/uchar.h>
@@ -32,6 +32,15 @@ bool MayHoldCjk(std::string_view text) {
 // valid UTF-8: the quick answer for the 8-bit text of older files.
 bool IsLoneHighByte(std::string_view text, std::size_t at) {
     return at + 1 == text.size() || static_cast<unsigned char>(text[at + 1]) < 0x80;
+}
+
+// The letters of most European languages lie below U+0300, where every
+// character is written in two bytes after a lead byte of 0xC2 to 0xCB and
+// stands alone one column wide: the quick answer for such a character at `at`.
+bool IsNarrowTwoByteCharacter(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    return lead >= 0xC2 && lead <= 0xCB && at + 1 < text.size() &&
+           (static_cast<unsigned char>(text[at + 1]) & 0xC0) == 0x80;
 }
 
 bool IsWide(UChar32 c) {
@@ -215,6 +224,11 @@ long long TextWidth(std::string_view text) {
             ++i;
             continue;
         }
+        if (IsNarrowTwoByteCharacter(text, i)) {
+            --width;
+            i += 2;
+            continue;
+        }
         const std::size_t begin = i;
         UChar32 c = 0;
         U8_NEXT(text.data(), i, text.size(), c);
@@ -243,6 +257,12 @@ std::size_t WidthPrefix(std::string_view text, long long width) {
         i = ascii;
         if (i == text.size())
             return i;
+        if (IsNarrowTwoByteCharacter(text, i)) {
+            if (++used > room)
+                return i;
+            i += 2;
+            continue;
+        }
         const std::size_t begin = i;
         UChar32 c = 0;
         U8_NEXT(text.data(), i, text.size(), c);

@@ -164,6 +164,10 @@ TEST_F(LimitsHandler, ListAfterFitting) {
          {"{0}{10}Pneumonoultramicroscopic|and more"},
          {"{0}{10}Pneumonoultramicroscopic|and more"}},
         {{0, 0, 2}, {"{0}{30}a b c"}, {"{0}{24}a |b ", "{25}{30}c"}},
+        // An empty last line goes; an empty first line stays; the frames are written in braces.
+        {{34, 60, 2},
+         {"{0}{10}Hi|", "{20}{30}|Hi", "{40}{50}a||", "60}70}Hi"},
+         {"{0}{10}Hi", "{20}{30}|Hi", "{40}{50}a", "{60}{70}Hi"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.entries[0]);

@@ -24,6 +24,10 @@ TEST_P(FrameLineSplitting, SplitsAndBounds) {
     const FrameLineBoundTexts bounds = FrameLineBounds(c.line);
     EXPECT_EQ(bounds.startText, c.startText);
     EXPECT_EQ(bounds.endText, c.endText);
+    const FrameLineViews views = ListedFrameLine(c.line);
+    EXPECT_EQ(views.startText, c.startText);
+    EXPECT_EQ(views.endText, c.endText);
+    EXPECT_EQ(views.text, c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -25,6 +25,9 @@ TEST(TextWidth, CountsCharactersAsTheReaderSeesThem) {
         {"caf\xE9 \xE0\xA0x", 8, 3},                            // each invalid byte is one
         {"\xF0\x9F\x91", 3, 3},                                 // a cut-off sequence too
         {"a\xE9\u0301", 3, 4},                                  // a mark after a bad byte stands alone
+        {"ação", 4, 5},                                         // accented Latin letters: one each
+        {"ñ\u0303x", 2, 5},                                     // and one with a mark after it
+        {"x\xC3", 2, 2},                                        // a lead byte with nothing after it
     };
     for (const auto &c : cases) {
         EXPECT_EQ(TextWidth(c.text), c.width) << c.text;

@@ -37,12 +37,11 @@ TextList FittedToLimits(const TextList &frameLines, const FitLimits &limits, Que
             questions.ShowMessage(kSplitFailed + IntToStr(static_cast<long long>(index)));
             questions.ShowMessage(IntToStr(total));
         },
+        progress,
     };
     TextList fitted = frameLines;
     bool restLeft = false;
     do {
-        if (progress)
-            progress(0);
         const TextList entries = WithoutEmptyEntries(fitted);
         fitted.Clear();
         restLeft = FitPass(entries, limits, fitted, notices);

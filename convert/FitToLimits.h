@@ -12,7 +12,7 @@
 
 // The list without its empty entries, fitted pass after pass while a pass
 // leaves some subtitle a rest that did not fit in its groups; each pass's
-// notices are told. progress hears 0 at the start of every pass.
+// notices are told. progress hears how far each pass has come, 0 to 100.
 TextList FittedToLimits(const TextList &frameLines, const FitLimits &limits, Questions &questions,
                         std::uint8_t language, const std::function<void(int)> &progress = {});
 

@@ -113,6 +113,9 @@ bool AppendSplit(TextList &out, const FittedText &fitted, int state, const Frame
     return true;
 }
 
+// A pass over a million entries tells its progress some two hundred times.
+constexpr std::size_t kEntriesBetweenProgress = 4096;
+
 // True when fitting would give the text back as it stands: it has no more
 // lines than a subtitle may, its last line is not empty, and every line and
 // the whole fit the limits. Most subtitles of a film are such, and this
@@ -309,6 +312,8 @@ FittedText FitText(std::string e, const FitLimits &limits) {
 bool FitPass(const TextList &entries, const FitLimits &limits, TextList &out, const FitNotices &notices) {
     bool restLeft = false;
     for (std::size_t i = 0; i < entries.Count(); ++i) {
+        if (notices.progress && i % kEntriesBetweenProgress == 0)
+            notices.progress(static_cast<int>(i * 100 / entries.Count()));
         const std::string_view entry = entries[i];
         const FrameLineViews parts = ListedFrameLine(entry);
         const int start = StrToInt(parts.startText);

@@ -73,6 +73,8 @@ struct FitNotices {
     std::function<void(std::string_view startText, std::string_view endText)> boundsOutOfOrder;
     // A subtitle whose split points would leave the 32-bit range; it is written unchanged.
     std::function<void(std::size_t index, long long total)> splitOutOfRange;
+    // How far the pass has come, 0 to 100, told every few thousand entries; may be empty.
+    std::function<void(int percent)> progress;
 };
 
 // One pass over the list: every entry fitted and appended to `out` as one to

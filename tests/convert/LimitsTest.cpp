@@ -1,4 +1,5 @@
-#include "convert/LimitFitting.h"
+#include "convert/FitToLimits.h"
+#include "document/FrameLine.h"
 #include "shell/Unit1.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FitProperties.h"
@@ -179,6 +180,22 @@ TEST_F(LimitsHandler, ListAfterFitting) {
         EXPECT_EQ(form.ListBox1.ItemIndex, -1);
         EXPECT_TRUE(fake.dialogs.Boxes().empty());
     }
+}
+
+TEST_F(LimitsHandler, ProgressMovesThroughThePassAndCancelLeavesTheList) {
+    TextList entries;
+    for (int i = 0; i < 10000; ++i)
+        AddFrameLine(entries, 10 * i, 10 * i + 9, "a|b|c");
+    std::vector<int> heard;
+    FittedToLimits(entries, {34, 60, 2}, fake.dialogs, 2, [&](int percent) { heard.push_back(percent); });
+    EXPECT_EQ(heard, (std::vector<int>{0, 40, 81}));
+
+    Open(entries.ToVector());
+    int reports = 0;
+    fake.dialogs.CancelLongWorkWhen([&] { return ++reports == 2; });
+    form.Run(&TForm1::bt60Max);
+    EXPECT_EQ(reports, 2);
+    EXPECT_EQ(form.ListBox1.Items, entries);
 }
 
 TEST_F(LimitsHandler, BoundsOutOfOrderAndSplitPointsBeyond32Bits) {

@@ -15,7 +15,7 @@
 
 // Passes over the list until none leaves a rest; nothing after maxPasses.
 inline std::optional<TextList> FitToTheEnd(TextList list, const FitLimits &limits, int maxPasses) {
-    const FitNotices quiet{[](std::string_view, std::string_view) {}, [](std::size_t, long long) {}};
+    const FitNotices quiet{[](std::string_view, std::string_view) {}, [](std::size_t, long long) {}, {}};
     for (int pass = 0; pass < maxPasses; ++pass) {
         TextList out;
         const bool again = FitPass(list, limits, out, quiet);

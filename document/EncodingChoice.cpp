@@ -1,5 +1,7 @@
 #include "document/EncodingChoice.h"
 
+#include "document/AsciiRuns.h"
+
 #include <unicode/ucsdet.h>
 
 #include <algorithm>
@@ -39,8 +41,9 @@ std::optional<ChosenEncoding> ByMark(std::string_view bytes) {
 // a large file than whether it has that many.
 std::size_t NonAsciiBytes(std::string_view bytes, std::size_t enough) {
     std::size_t count = 0;
-    for (auto at = bytes.begin(); count < enough && at != bytes.end(); ++at)
-        count += static_cast<unsigned char>(*at) >= 0x80 ? 1 : 0;
+    for (std::size_t at = AsciiRunEnd(bytes, 0); count < enough && at < bytes.size();
+         at = AsciiRunEnd(bytes, at + 1))
+        ++count;
     return count;
 }
 

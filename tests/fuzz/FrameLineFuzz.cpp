@@ -25,6 +25,7 @@ void Line(const std::string &line, Extended fps, Extended delay) {
     FUZZ_CHECK(FrameLineText(line) == parts.text);
     const FrameLineBoundTexts bounds = FrameLineBounds(line);
     FUZZ_CHECK(bounds.startText.size() + bounds.endText.size() <= parts.prefix.size());
+    FUZZ_CHECK(ListedFrameLine(line).text == parts.text);
 
     int start = 0;
     int end = 0;

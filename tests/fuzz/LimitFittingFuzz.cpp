@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     try {
         TextList out;
         FitPass(TextList(lines), limits, out,
-                {[](std::string_view, std::string_view) {}, [](std::size_t, long long) {}});
+                {[](std::string_view, std::string_view) {}, [](std::size_t, long long) {}, {}});
     } catch (const ConvertError &) {
     }
     return 0;

@@ -62,7 +62,54 @@ struct TimeValue {
     Extended seconds;
 };
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Nearly every time is written "hh:mm:ss.cc" or a shape close to it: whole
+// hours and minutes of at most nine digits, which no int overflows, and
+// seconds of digits with at most one ".", "," or ":" before the fraction.
+// Those are read here without the full split; any other text gets nothing
+// and takes the full route, which reads the common shape the same way.
+std::optional<TimeValue> ReadCommonTime(std::string_view text) {
+    std::size_t at = 0;
+    const auto wholeField = [&](int &value) {
+        const std::size_t start = at;
+        for (value = 0; at < text.size() && at - start < 9 && IsDigit(text[at]); ++at)
+            value = value * 10 + (text[at] - '0');
+        if (at == start || at == text.size() || text[at] != ':')
+            return false;
+        ++at;
+        return true;
+    };
+    TimeValue time{};
+    if (!wholeField(time.hours) || !wholeField(time.minutes))
+        return std::nullopt;
+    // The seconds with their separator read as the decimal comma.
+    std::array<char, 20> seconds;
+    const std::string_view rest = text.substr(at);
+    if (rest.size() > seconds.size())
+        return std::nullopt;
+    bool separatorSeen = false;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        seconds[i] = rest[i];
+        if (IsDigit(rest[i]))
+            continue;
+        if (separatorSeen || (rest[i] != '.' && rest[i] != ',' && rest[i] != ':'))
+            return std::nullopt;
+        separatorSeen = true;
+        seconds[i] = ',';
+    }
+    const std::optional<Extended> value = TryStrToFloat(std::string_view(seconds.data(), rest.size()));
+    if (!value)
+        return std::nullopt;
+    time.seconds = *value;
+    return time;
+}
+
 std::optional<TimeValue> ReadTime(std::string_view text) {
+    if (const std::optional<TimeValue> common = ReadCommonTime(text))
+        return common;
     const TimeText parts = SplitTime(text);
     const std::optional<int> hours = TryStrToInt(parts.hours);
     const std::optional<int> minutes = TryStrToInt(parts.minutes);

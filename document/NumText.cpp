@@ -157,6 +157,14 @@ DecimalDigits RoundToDigits(Extended value, int precision) {
 } // namespace
 
 std::optional<int> TryStrToInt(std::string_view text) {
+    // Frame numbers and clock fields are bare digits, nine of which no int
+    // overflows; they are read without the checks for blanks, signs and range.
+    if (!text.empty() && text.size() <= 9 && std::all_of(text.begin(), text.end(), IsDigit)) {
+        int value = 0;
+        for (const char c : text)
+            value = value * 10 + (c - '0');
+        return value;
+    }
     std::size_t i = SkipBlanks(text, 0);
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {

@@ -90,6 +90,10 @@ struct ImportContext {
     std::string PlainBoxHeader() const;
     // The rate of the frame-rate box text; throws ConvertError when it is not a number.
     Extended BoxFps() const;
+    // The box text BoxFps last read and its rate. Importers ask for the rate
+    // once per subtitle; the text is read again only when it has changed.
+    mutable std::string BoxFpsTextRead = {};
+    mutable Extended BoxFpsRead = 0;
 
     // The opening steps of an import: the format's alert when alerts are on,
     // the ImportBuffer emptied and the FpsHeaderLine added as its first line.

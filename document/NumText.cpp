@@ -199,22 +199,24 @@ int StrToInt(std::string_view text) {
 // digits and one `point`, or the text is not plain.
 bool ReadPlainDecimal(std::string_view digits, char point, Extended &value) {
     unsigned long long mantissa = 0;
-    std::size_t count = 0;
-    std::size_t fractionDigits = 0;
-    bool inFraction = false;
-    for (const char c : digits) {
-        if (c == point && !inFraction) {
-            inFraction = true;
-        } else if (IsDigit(c) && count + 1 < kPowersOfTen.size()) {
-            mantissa = mantissa * 10 + static_cast<unsigned long long>(c - '0');
-            ++count;
-            fractionDigits += inFraction ? 1 : 0;
-        } else {
-            return false;
-        }
-    }
+    std::size_t at = 0;
+    const auto readDigits = [&] {
+        for (; at < digits.size() && IsDigit(digits[at]); ++at)
+            mantissa = mantissa * 10 + static_cast<unsigned long long>(digits[at] - '0');
+    };
+    readDigits();
+    const std::size_t wholeDigits = at;
+    if (at < digits.size() && digits[at] == point)
+        ++at;
+    const std::size_t fractionStart = at;
+    readDigits();
+    const std::size_t fractionDigits = at - fractionStart;
+    // Past eighteen digits the whole number may not fit; the text is then not plain.
+    const std::size_t count = wholeDigits + fractionDigits;
+    if (at != digits.size() || count == 0 || count >= kPowersOfTen.size())
+        return false;
     value = static_cast<Extended>(mantissa) / static_cast<Extended>(kPowersOfTen[fractionDigits]);
-    return count > 0;
+    return true;
 }
 
 // A value below the smallest normal Extended, rounded to the nearest

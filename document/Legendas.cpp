@@ -162,19 +162,25 @@ std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Ext
         minutes -= 60;
         hours += 1;
     }
-    // Twelve characters for any film: no reserve, which would take the text
-    // out of the string's own small buffer.
+    // Seconds below 61: two digits, the comma and three.
+    const auto digit = [](unsigned long long value) { return static_cast<char>('0' + value % 10); };
+    const std::array<char, 6> secondsText{digit(thousandths / 10000), digit(thousandths / 1000), ',',
+                                          digit(thousandths / 100),   digit(thousandths / 10),   digit(thousandths)};
+    // The hours of any film and the minutes, whole and in their ranges by
+    // now, take two digits each: the twelve characters are written at once.
+    if (hours < 100) {
+        const auto wholeHours = static_cast<unsigned>(static_cast<double>(hours));
+        const auto wholeMinutes = static_cast<unsigned>(static_cast<double>(minutes));
+        const std::array<char, 6> clock{digit(wholeHours / 10),   digit(wholeHours),   ':',
+                                        digit(wholeMinutes / 10), digit(wholeMinutes), ':'};
+        std::string time(clock.data(), clock.size());
+        time.append(secondsText.data(), secondsText.size());
+        return time;
+    }
     std::string time;
     AppendClockField(time, hours);
     AppendClockField(time, minutes);
-    // Seconds below 61: two digits, the comma and three.
-    const auto digit = [](unsigned long long value) { return static_cast<char>('0' + value % 10); };
-    time += digit(thousandths / 10000);
-    time += digit(thousandths / 1000);
-    time += ',';
-    time += digit(thousandths / 100);
-    time += digit(thousandths / 10);
-    time += digit(thousandths);
+    time.append(secondsText.data(), secondsText.size());
     return time;
 }
 

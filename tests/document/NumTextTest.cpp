@@ -32,7 +32,7 @@ TEST_P(WholeNumbers, ConvertOrRefuse) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, WholeNumbers,
     testing::Values(IntCase{"0", 0}, IntCase{"1562", 1562}, IntCase{"  42", 42}, IntCase{"+7", 7},
-                    IntCase{"-15", -15}, IntCase{"007", 7}, IntCase{"2147483647", 2147483647},
+                    IntCase{"-15", -15}, IntCase{"007", 7}, IntCase{"999999999", 999999999}, IntCase{"0000000001", 1}, IntCase{"2147483647", 2147483647},
                     IntCase{"-2147483648", -2147483647 - 1}, IntCase{"2147483648", std::nullopt},
                     IntCase{"-2147483649", std::nullopt}, IntCase{"99999999999999999999", std::nullopt},
                     IntCase{"", std::nullopt}, IntCase{" ", std::nullopt}, IntCase{"-", std::nullopt},

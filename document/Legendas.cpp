@@ -62,7 +62,54 @@ struct TimeValue {
     Extended seconds;
 };
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Nearly every time is written "hh:mm:ss.cc" or a shape close to it: whole
+// hours and minutes of at most nine digits, which no int overflows, and
+// seconds of digits with at most one ".", "," or ":" before the fraction.
+// Those are read here without the full split; any other text gets nothing
+// and takes the full route, which reads the common shape the same way.
+std::optional<TimeValue> ReadCommonTime(std::string_view text) {
+    std::size_t at = 0;
+    const auto wholeField = [&](int &value) {
+        const std::size_t start = at;
+        for (value = 0; at < text.size() && at - start < 9 && IsDigit(text[at]); ++at)
+            value = value * 10 + (text[at] - '0');
+        if (at == start || at == text.size() || text[at] != ':')
+            return false;
+        ++at;
+        return true;
+    };
+    TimeValue time{};
+    if (!wholeField(time.hours) || !wholeField(time.minutes))
+        return std::nullopt;
+    // The seconds with their separator read as the decimal comma.
+    std::array<char, 20> seconds;
+    const std::string_view rest = text.substr(at);
+    if (rest.size() > seconds.size())
+        return std::nullopt;
+    bool separatorSeen = false;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        seconds[i] = rest[i];
+        if (IsDigit(rest[i]))
+            continue;
+        if (separatorSeen || (rest[i] != '.' && rest[i] != ',' && rest[i] != ':'))
+            return std::nullopt;
+        separatorSeen = true;
+        seconds[i] = ',';
+    }
+    const std::optional<Extended> value = TryStrToFloat(std::string_view(seconds.data(), rest.size()));
+    if (!value)
+        return std::nullopt;
+    time.seconds = *value;
+    return time;
+}
+
 std::optional<TimeValue> ReadTime(std::string_view text) {
+    if (const std::optional<TimeValue> common = ReadCommonTime(text))
+        return common;
     const TimeText parts = SplitTime(text);
     const std::optional<int> hours = TryStrToInt(parts.hours);
     const std::optional<int> minutes = TryStrToInt(parts.minutes);
@@ -115,19 +162,26 @@ std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Ext
         minutes -= 60;
         hours += 1;
     }
-    // Twelve characters for any film: no reserve, which would take the text
-    // out of the string's own small buffer.
+    // Seconds below 61: two digits, the comma and three.
+    const auto digit = [](unsigned long long value) { return static_cast<char>('0' + value % 10); };
+    const std::array<char, 6> secondsText{
+        digit(thousandths / 10000), digit(thousandths / 1000), ',',
+        digit(thousandths / 100),   digit(thousandths / 10),   digit(thousandths)};
+    // The hours of any film and the minutes, whole and in their ranges by
+    // now, take two digits each: the twelve characters are written at once.
+    if (hours < 100) {
+        const auto wholeHours = static_cast<unsigned>(static_cast<double>(hours));
+        const auto wholeMinutes = static_cast<unsigned>(static_cast<double>(minutes));
+        const std::array<char, 6> clock{digit(wholeHours / 10),   digit(wholeHours),   ':',
+                                        digit(wholeMinutes / 10), digit(wholeMinutes), ':'};
+        std::string time(clock.data(), clock.size());
+        time.append(secondsText.data(), secondsText.size());
+        return time;
+    }
     std::string time;
     AppendClockField(time, hours);
     AppendClockField(time, minutes);
-    // Seconds below 61: two digits, the comma and three.
-    const auto digit = [](unsigned long long value) { return static_cast<char>('0' + value % 10); };
-    time += digit(thousandths / 10000);
-    time += digit(thousandths / 1000);
-    time += ',';
-    time += digit(thousandths / 100);
-    time += digit(thousandths / 10);
-    time += digit(thousandths);
+    time.append(secondsText.data(), secondsText.size());
     return time;
 }
 

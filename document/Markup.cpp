@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -33,28 +33,43 @@ constexpr std::array<bool, 256> kStartsMarker = [] {
 // All occurrences of one marker have the same length, so the leftmost one is
 // also the one that ends first: copying the text across and checking the end
 // of what has been copied finds them in the same order, in one pass. A "|"
-// is in no marker and never completes one.
+// is in no marker and never completes one. The copy goes over the text
+// itself: what is kept is never longer than what has been read.
 void ApplyRule(std::string &text, const MarkupRule &rule) {
     const std::size_t first = text.find(rule.marker);
     if (first == std::string::npos)
         return;
     const std::string_view marker = rule.marker;
-    std::string result;
-    result.reserve(text.size());
-    result.append(text, 0, first);
+    char *const kept = text.data();
+    std::size_t keptSize = first;
     // Only copying the marker's last character can complete it, so the text
     // is copied in runs that end at that character.
     for (std::size_t i = first; i < text.size();) {
         const std::size_t stop = std::min(text.find(marker.back(), i), text.size() - 1);
-        result.append(text, i, stop + 1 - i);
+        std::memmove(kept + keptSize, kept + i, stop + 1 - i);
+        keptSize += stop + 1 - i;
         i = stop + 1;
-        if (text[stop] == marker.back() && std::string_view(result).ends_with(marker)) {
-            result.resize(result.size() - marker.size());
+        if (kept[keptSize - 1] == marker.back() && std::string_view(kept, keptSize).ends_with(marker)) {
+            keptSize -= marker.size();
             if (rule.becomesSeparator)
-                result += '|';
+                kept[keptSize++] = '|';
         }
     }
-    text = std::move(result);
+    text.resize(keptSize);
+}
+
+void NormaliseInPlace(std::string &text) {
+    // Removing markers and putting "|" in their place brings in no new
+    // character, so a marker with a character the text lacks never occurs.
+    std::array<bool, 256> present{};
+    for (const char c : text)
+        present[static_cast<unsigned char>(c)] = true;
+    for (const MarkupRule &rule : kMarkupRules) {
+        const bool possible = std::all_of(rule.marker.begin(), rule.marker.end(),
+                                          [&](char c) { return present[static_cast<unsigned char>(c)]; });
+        if (possible)
+            ApplyRule(text, rule);
+    }
 }
 
 } // namespace
@@ -75,24 +90,18 @@ bool HoldsMarkup(std::string_view text) {
 }
 
 std::string NormaliseMarkupText(std::string text) {
-    // Removing markers and putting "|" in their place brings in no new
-    // character, so a marker with a character the text lacks never occurs.
-    std::bitset<256> present;
-    for (const char c : text)
-        present.set(static_cast<unsigned char>(c));
-    for (const MarkupRule &rule : kMarkupRules) {
-        const bool possible = std::all_of(rule.marker.begin(), rule.marker.end(), [&](char c) {
-            return present.test(static_cast<unsigned char>(c));
-        });
-        if (possible)
-            ApplyRule(text, rule);
-    }
+    NormaliseInPlace(text);
     return text;
 }
 
 void NormaliseListMarkup(TextList &lines) {
+    // One room for every line that changes.
+    std::string text;
     for (std::size_t i = 0; i < lines.Count(); ++i) {
-        if (HoldsMarkup(lines.Item(i)))
-            lines.Set(i, NormaliseMarkupText(std::string(lines.Item(i))));
+        if (HoldsMarkup(lines.Item(i))) {
+            text.assign(lines.Item(i));
+            NormaliseInPlace(text);
+            lines.Set(i, text);
+        }
     }
 }

@@ -205,23 +205,26 @@ int StrToInt(std::string_view text) {
 // Most number texts are short plain decimals ("2,500", "25"). Their digits
 // as a whole number and the power of ten below them are both exact in
 // Extended, so one correctly rounded division gives the same value as a full
-// decimal conversion, many times faster.
-bool ReadPlainDecimal(std::string_view digits, Extended &value) {
+// decimal conversion, many times faster. At least one digit and nothing but
+// digits and one `point`, or the text is not plain.
+bool ReadPlainDecimal(std::string_view digits, char point, Extended &value) {
     unsigned long long mantissa = 0;
-    std::size_t count = 0;
-    std::size_t fractionDigits = 0;
-    bool inFraction = false;
-    for (const char c : digits) {
-        if (c == '.' && !inFraction) {
-            inFraction = true;
-        } else if (IsDigit(c) && count + 1 < kPowersOfTen.size()) {
-            mantissa = mantissa * 10 + static_cast<unsigned long long>(c - '0');
-            ++count;
-            fractionDigits += inFraction ? 1 : 0;
-        } else {
-            return false;
-        }
-    }
+    std::size_t at = 0;
+    const auto readDigits = [&] {
+        for (; at < digits.size() && IsDigit(digits[at]); ++at)
+            mantissa = mantissa * 10 + static_cast<unsigned long long>(digits[at] - '0');
+    };
+    readDigits();
+    const std::size_t wholeDigits = at;
+    if (at < digits.size() && digits[at] == point)
+        ++at;
+    const std::size_t fractionStart = at;
+    readDigits();
+    const std::size_t fractionDigits = at - fractionStart;
+    // Past eighteen digits the whole number may not fit; the text is then not plain.
+    const std::size_t count = wholeDigits + fractionDigits;
+    if (at != digits.size() || count == 0 || count >= kPowersOfTen.size())
+        return false;
     value = static_cast<Extended>(mantissa) / static_cast<Extended>(kPowersOfTen[fractionDigits]);
     return true;
 }
@@ -236,11 +239,14 @@ Extended ReadTinyValue(const std::string &digits) {
 }
 
 std::optional<Extended> TryStrToFloat(std::string_view text) {
+    // A plain decimal as written needs no checked copy.
+    if (Extended plain = 0; ReadPlainDecimal(text, ',', plain))
+        return plain;
     auto checked = CheckFloat(text);
     if (!checked)
         return std::nullopt;
     Extended value = 0;
-    if (!checked->zero && !ReadPlainDecimal(checked->digits, value)) {
+    if (!checked->zero && !ReadPlainDecimal(checked->digits, '.', value)) {
         const char *first = checked->digits.data();
         const char *last = first + checked->digits.size();
         auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);

@@ -66,7 +66,12 @@ std::string ImportContext::PlainBoxHeader() const {
 }
 
 Extended ImportContext::BoxFps() const {
-    return StrToFloat(FpsBoxText);
+    // An empty text is no number, so it is never taken for one read before.
+    if (FpsBoxText.empty() || FpsBoxText != BoxFpsTextRead) {
+        BoxFpsRead = StrToFloat(FpsBoxText);
+        BoxFpsTextRead = FpsBoxText;
+    }
+    return BoxFpsRead;
 }
 
 void ImportContext::Begin(Alert alert, std::string fpsHeaderLine) {

@@ -90,6 +90,10 @@ struct ImportContext {
     std::string PlainBoxHeader() const;
     // The rate of the frame-rate box text; throws ConvertError when it is not a number.
     Extended BoxFps() const;
+    // The box text BoxFps last read and its rate. Importers ask for the rate
+    // once per subtitle; the text is read again only when it has changed.
+    mutable std::string BoxFpsTextRead = {};
+    mutable Extended BoxFpsRead = 0;
 
     // The opening steps of an import: the format's alert when alerts are on,
     // the ImportBuffer emptied and the FpsHeaderLine added as its first line.
@@ -102,8 +106,8 @@ struct ImportContext {
     // duration leaves the 32-bit range.
     void AddTimedSubtitle(std::string_view startTime, std::string_view endTime, Extended fps,
                           std::string_view text);
-    // The same at the rate of the frame-rate box text, converted anew for
-    // every subtitle as the formats that read the box do.
+    // The same at the rate of the frame-rate box text as it stands at each
+    // subtitle, as the formats that read the box do.
     void AddAtBoxRate(std::string_view startTime, std::string_view endTime, std::string_view text);
     // One subtitle given in frames, with the default duration as above.
     void AddSubtitle(int start, int end, std::string_view text);

@@ -75,6 +75,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ClockCase{"01:02", false, 0}, ClockCase{"00:01:xx", false, 0}, ClockCase{"", false, 0},
                     ClockCase{"::", false, 0}, ClockCase{"0,5:00:00", false, 0},
                     ClockCase{"00:00:-", false, 0},
+                    // Close to the common shape, read the same as the full route reads them.
+                    ClockCase{"00:00:02.35", true, 59}, ClockCase{"1:2:3", true, 93075},
+                    ClockCase{"00:00:02.", true, 50}, ClockCase{"00:00:.5", true, 12},
+                    ClockCase{"00:00:", false, 0}, ClockCase{"00:00:.", false, 0},
+                    ClockCase{"00:00:01.5:5", false, 0}, ClockCase{"00:00:01,5,5", false, 0},
+                    ClockCase{"+0:00:01", true, 25}, ClockCase{"00: 00:01", true, 25},
+                    ClockCase{"0000000001:00:00", true, 90000},
+                    ClockCase{"00:00:000000000000000000001", true, 25}, ClockCase{"00:00:01 ", true, 25},
+                    ClockCase{"00:00:01x", false, 0}, ClockCase{"00:00:0,00000000000000000004", true, 0},
+                    ClockCase{"999999999:00:00", true, 0}, ClockCase{"00:999999999:00", true, 0},
                     // Beyond a 32-bit frame number: no usable time.
                     ClockCase{"2147483647:00:00", true, 0}, ClockCase{"00:00:1E300", true, 0}));
 

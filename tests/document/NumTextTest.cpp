@@ -32,14 +32,15 @@ TEST_P(WholeNumbers, ConvertOrRefuse) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, WholeNumbers,
     testing::Values(IntCase{"0", 0}, IntCase{"1562", 1562}, IntCase{"  42", 42}, IntCase{"+7", 7},
-                    IntCase{"-15", -15}, IntCase{"007", 7}, IntCase{"2147483647", 2147483647},
+                    IntCase{"-15", -15}, IntCase{"007", 7}, IntCase{"999999999", 999999999},
+                    IntCase{"0000000001", 1}, IntCase{"2147483647", 2147483647},
                     IntCase{"-2147483648", -2147483647 - 1}, IntCase{"2147483648", std::nullopt},
                     IntCase{"-2147483649", std::nullopt}, IntCase{"99999999999999999999", std::nullopt},
-                    IntCase{"999999999", 999999999}, IntCase{"0000000000123", 123},
-                    IntCase{"12a", std::nullopt}, IntCase{"", std::nullopt}, IntCase{" ", std::nullopt},
-                    IntCase{"-", std::nullopt}, IntCase{"+-1", std::nullopt}, IntCase{"42 ", std::nullopt},
-                    IntCase{"4 2", std::nullopt}, IntCase{"1,5", std::nullopt}, IntCase{"0x10", std::nullopt},
-                    IntCase{"\t1", std::nullopt}, IntCase{"abc", std::nullopt}));
+                    IntCase{"0000000000123", 123}, IntCase{"12a", std::nullopt}, IntCase{"", std::nullopt},
+                    IntCase{" ", std::nullopt}, IntCase{"-", std::nullopt}, IntCase{"+-1", std::nullopt},
+                    IntCase{"42 ", std::nullopt}, IntCase{"4 2", std::nullopt}, IntCase{"1,5", std::nullopt},
+                    IntCase{"0x10", std::nullopt}, IntCase{"\t1", std::nullopt},
+                    IntCase{"abc", std::nullopt}));
 
 TEST(WholeNumbers, ErrorNamesTheText) {
     try {

@@ -1,3 +1,4 @@
+#include "document/Errors.h"
 #include "formats/ExtensionRules.h"
 #include "formats/OpenFilter.h"
 #include "formats/RecognitionRules.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace {
@@ -93,6 +95,22 @@ protected:
     ImportContext ctx{WorkLines(work), buffer, subtitles, 25.0, boxText, false, dialogs, 2};
     std::string formatName;
 };
+
+// The rate is read once per box text, but a text changed mid-import is read again.
+TEST_F(Dispatch, TheBoxRateFollowsTheBoxText) {
+    const struct {
+        const char *text;
+        std::optional<Extended> fps;
+    } steps[] = {{"", std::nullopt}, {"25,000", 25},     {"25,000", 25},
+                 {"29,97", 29.97L},  {"", std::nullopt}, {"29.97", std::nullopt}};
+    for (const auto &step : steps) {
+        boxText = step.text;
+        if (step.fps)
+            EXPECT_EQ(ctx.BoxFps(), *step.fps) << step.text;
+        else
+            EXPECT_THROW(ctx.BoxFps(), ConvertError) << step.text;
+    }
+}
 
 TEST_F(Dispatch, ASubViewerFileNamedSrtPassesTheSubRipImporterByTheContentRules) {
     work = TextList{"[INFORMATION]", "[TITLE]Movie", "[SUBTITLE]"};

@@ -62,10 +62,6 @@ struct TimeValue {
     Extended seconds;
 };
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Nearly every time is written "hh:mm:ss.cc" or a shape close to it: whole
 // hours and minutes of at most nine digits, which no int overflows, and
 // seconds of digits with at most one ".", "," or ":" before the fraction.

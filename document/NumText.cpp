@@ -25,10 +25,6 @@ constexpr std::array<unsigned long long, 19> kPowersOfTen = [] {
     return powers;
 }();
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // NOTE: only the space counts as a blank around a number, as in the number
 // texts of the subtitle formats; a tab makes the text invalid.
 std::size_t SkipBlanks(std::string_view text, std::size_t i) {

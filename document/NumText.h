@@ -9,6 +9,11 @@
 // The one module that turns texts into numbers and numbers into texts.
 // Decimal numbers use the decimal comma. Nothing here depends on the locale.
 
+// A decimal digit, 0 to 9, whatever the locale.
+inline bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // A whole decimal number in 32 bits: optional leading blanks, an optional sign
 // and digits, nothing after them. Throws ConvertError naming the text.
 int StrToInt(std::string_view text);

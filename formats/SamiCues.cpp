@@ -1,5 +1,6 @@
 #include "formats/SamiCues.h"
 
+#include "document/NumText.h"
 #include "document/TextEncoding.h"
 
 #include <array>
@@ -12,10 +13,6 @@ char Lower(char c) {
 
 bool IsLetter(char c) {
     return Lower(c) >= 'a' && Lower(c) <= 'z';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 bool IsBlank(char c) {

@@ -1,6 +1,7 @@
 #include "formats/SingleLineFormats.h"
 
 #include "document/Chars.h"
+#include "document/NumText.h"
 
 #include <algorithm>
 
@@ -38,7 +39,7 @@ std::optional<TenthsLine> SplitTenthsLine(std::string_view line) {
 namespace {
 bool IsDigitAt(std::string_view line, std::size_t position) {
     const auto c = CharAt(line, position);
-    return c && *c >= '0' && *c <= '9';
+    return c && IsDigit(*c);
 }
 
 // "h:mm:ss" or "hh:mm:ss" at the start of the line: its length, 0 when neither.

@@ -72,8 +72,8 @@ int SplitState(const FittedText &fitted) {
 // nothing appended, when a split point's next frame leaves the 32-bit range;
 // `total` then holds the characters of all the text. They are counted only
 // for a split, which most entries do not need.
-bool AppendSplit(TextList &out, const FittedText &fitted, int state, const FrameLineBoundTexts &bounds,
-                 int start, int end, long long &total) {
+bool AppendSplit(TextList &out, const FittedText &fitted, int state, const FrameLineViews &parts, int start,
+                 int end, long long &total) {
     const std::size_t perGroup = fitted.slots.size() / 3;
     const std::size_t lastGroup = static_cast<std::size_t>(state - 1) / perGroup;
     if (lastGroup > 0) {
@@ -106,8 +106,9 @@ bool AppendSplit(TextList &out, const FittedText &fitted, int state, const Frame
         } else {
             text = fitted.rest;
         }
-        const std::string frames = FrameLine(g == 0 ? bounds.startText : IntToStr(split[g] + 1),
-                                             g == lastGroup ? bounds.endText : IntToStr(split[g + 1]), "");
+        const std::string frames =
+            FrameLine(g == 0 ? std::string(parts.startText) : IntToStr(split[g] + 1),
+                      g == lastGroup ? std::string(parts.endText) : IntToStr(split[g + 1]), "");
         out.AddJoined(frames, text);
     }
     return true;
@@ -324,13 +325,12 @@ bool FitPass(const TextList &entries, const FitLimits &limits, TextList &out, co
             AddRebuilt(out, entry, parts);
             continue;
         }
-        const FrameLineBoundTexts bounds{std::string(parts.startText), std::string(parts.endText)};
         const FittedText fitted = FitText(std::string(parts.text), limits);
         const int state = SplitState(fitted);
         if (state == 0)
             continue;
         long long total = 0;
-        if (!AppendSplit(out, fitted, state, bounds, start, end, total)) {
+        if (!AppendSplit(out, fitted, state, parts, start, end, total)) {
             notices.splitOutOfRange(i, total);
             out.Add(entry);
             continue;

@@ -1,7 +1,7 @@
 #include "app/ControlViews.h"
 
 #include "app/Icons.h"
-#include "app/QtPlatform.h"
+#include "app/QtFonts.h"
 #include "app/QtText.h"
 #include "app/TextLinesView.h"
 #include "app/TextListModel.h"

@@ -3,6 +3,7 @@
 #include "app/EncodingMenus.h"
 #include "app/FileDrop.h"
 #include "app/KeyCodes.h"
+#include "app/QtFonts.h"
 #include "app/QtPlatform.h"
 #include "app/QtText.h"
 

@@ -1,7 +1,7 @@
 #include "app/PreviewWindow.h"
 
+#include "app/QtFonts.h"
 #include "app/QtMediaPlayer.h"
-#include "app/QtPlatform.h"
 #include "app/QtText.h"
 
 #include <QCloseEvent>

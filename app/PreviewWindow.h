@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ControlViews.h"
-#include "tools/Unit2.h"
+#include "shell/Unit2.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "app/QtLongWork.h"
 #include "app/QtPlatform.h"
 #include "app/QtText.h"
-#include "shell/MessageTable.h"
+#include "document/MessageTable.h"
 
 #include <QApplication>
 #include <QEventLoop>

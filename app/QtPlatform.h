@@ -2,7 +2,6 @@
 
 #include "shell/Platform.h"
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -25,14 +24,6 @@ QStringList FileDialogFilters(const std::string &filter);
 
 // The suffix a file dialog adds to a name typed without one: "*.sub" -> "sub".
 QString DefaultSuffix(const std::string &defaultExt);
-
-// A font of the core as a Qt font. A family that is not installed (the
-// form's "MS Sans Serif" on Linux) falls back to an installed sans font of
-// the same point size.
-QFont FontFromSpec(const FontSpec &model);
-// The chosen font back into the core's form; the colour is not part of a Qt
-// font and keeps the value of `keep`.
-FontSpec SpecFromFont(const QFont &font, const FontSpec &keep);
 
 // A file name the user chose outside the core, as the core names it: the
 // bytes the file system knows it by (UTF-8 on a UTF-8 desktop).

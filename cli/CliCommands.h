@@ -1,10 +1,7 @@
 #pragma once
 
 #include "cli/CliOptions.h"
-
-constexpr int kExitDone = 0;
-constexpr int kExitFailed = 1; // not read, unknown format, a step failed, output not written
-constexpr int kExitUsage = 2;
+#include "cli/ExitCodes.h"
 
 // Opens each file, runs the command's steps and writes the result. Returns
 // the exit status.

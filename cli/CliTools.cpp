@@ -1,7 +1,7 @@
 #include "cli/CliTools.h"
 
-#include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
+#include "cli/ExitCodes.h"
 #include "document/NumText.h"
 #include "tools/AviFile.h"
 #include "tools/AviReport.h"

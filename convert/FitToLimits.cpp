@@ -2,8 +2,8 @@
 
 #include "convert/TimingQuestions.h"
 #include "document/FrameLine.h"
+#include "document/MessageTable.h"
 #include "document/NumText.h"
-#include "shell/MessageTable.h"
 
 #include <algorithm>
 

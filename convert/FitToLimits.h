@@ -2,11 +2,12 @@
 
 #include "convert/LimitFitting.h"
 #include "convert/TimingQuestions.h"
+#include "document/Questions.h"
 #include "document/TextList.h"
-#include "shell/Platform.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // Fitting a list to a player's limits as the limits button does, apart from the window.
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "convert/TimingQuestions.h"
+#include "document/Questions.h"
 #include "document/TextList.h"
-#include "shell/Platform.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "convert/SaveInEncoding.h"
 
-#include "convert/SubRipWriter.h"
+#include "convert/OpenerMessages.h"
 #include "document/Errors.h"
-#include "document/OpenerMessages.h"
 #include "document/TextFile.h"
+#include "formats/SubRipWriter.h"
 
 bool SaveInEncoding(const std::string &fileName, const TextList &lines, bool subRip,
                     const TextEncoding &encoding, Questions &questions, std::uint8_t language) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "document/Questions.h"
 #include "document/TextEncoding.h"
 #include "document/TextList.h"
-#include "shell/Platform.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,8 @@
 list(APPEND LUMAVERT_CORE_SOURCES
+    ${PROJECT_SOURCE_DIR}/convert/OpenerSteps.cpp
+    ${PROJECT_SOURCE_DIR}/convert/OpenerMessages.cpp
+    ${PROJECT_SOURCE_DIR}/convert/OpenSubtitles.cpp
     ${PROJECT_SOURCE_DIR}/convert/LimitFitting.cpp
-    ${PROJECT_SOURCE_DIR}/convert/SubRipWriter.cpp
-    ${PROJECT_SOURCE_DIR}/convert/OutputFormats.cpp
     ${PROJECT_SOURCE_DIR}/convert/TimingRules.cpp
     ${PROJECT_SOURCE_DIR}/convert/TimingQuestions.cpp
     ${PROJECT_SOURCE_DIR}/convert/SubRipConversion.cpp
@@ -9,11 +10,5 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/convert/RateBatch.cpp
     ${PROJECT_SOURCE_DIR}/convert/SaveInEncoding.cpp
     ${PROJECT_SOURCE_DIR}/convert/OverwrittenFiles.cpp
-)
-list(APPEND LUMAVERT_WINDOW_SOURCES
-    ${PROJECT_SOURCE_DIR}/convert/Timing.cpp
-    ${PROJECT_SOURCE_DIR}/convert/Conversion.cpp
-    ${PROJECT_SOURCE_DIR}/convert/Limits.cpp
-    ${PROJECT_SOURCE_DIR}/convert/Saving.cpp
-    ${PROJECT_SOURCE_DIR}/convert/MultiRate.cpp
+    ${PROJECT_SOURCE_DIR}/convert/ReceiverProfiles.cpp
 )

@@ -1,11 +1,11 @@
 #include "convert/SubRipConversion.h"
 
-#include "convert/OutputFormats.h"
-#include "convert/SubRipWriter.h"
 #include "convert/TimingQuestions.h"
+#include "document/MessageTable.h"
 #include "document/NumText.h"
 #include "document/TextFile.h"
-#include "shell/MessageTable.h"
+#include "formats/OutputFormats.h"
+#include "formats/SubRipWriter.h"
 
 #include <optional>
 

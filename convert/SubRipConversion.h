@@ -2,9 +2,9 @@
 
 #include "convert/TimingQuestions.h"
 #include "document/Errors.h"
+#include "document/Questions.h"
 #include "document/TextEncoding.h"
 #include "document/TextList.h"
-#include "shell/Platform.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "convert/TimingQuestions.h"
 
-#include "convert/Timing.h"
+#include "convert/TimingRules.h"
+#include "document/MessageTable.h"
 #include "document/NumText.h"
-#include "shell/MessageTable.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "document/Questions.h"
 #include "document/TextList.h"
-#include "shell/Platform.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "convert/Timing.h"
+#include "convert/TimingRules.h"
 
 #include "document/FrameLine.h"
 #include "document/NumText.h"

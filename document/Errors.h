@@ -3,9 +3,9 @@
 #include <stdexcept>
 #include <string>
 
-// Every failure that ends a handler derives from LumavertError. TForm1::Run is
-// the one place that catches them and shows the platform's error box; the
-// message is UTF-8 text meant for the user.
+// Every failure that ends a user's command derives from LumavertError. The
+// window and the command line each catch them in one place and show the
+// message, which is UTF-8 text meant for the user.
 class LumavertError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

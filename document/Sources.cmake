@@ -11,12 +11,6 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/document/FrameLine.cpp
     ${PROJECT_SOURCE_DIR}/document/Legendas.cpp
     ${PROJECT_SOURCE_DIR}/document/Markup.cpp
-    ${PROJECT_SOURCE_DIR}/document/OpenerSteps.cpp
-    ${PROJECT_SOURCE_DIR}/document/OpenerMessages.cpp
-    ${PROJECT_SOURCE_DIR}/document/OpenSubtitles.cpp
     ${PROJECT_SOURCE_DIR}/document/EntryFields.cpp
-)
-list(APPEND LUMAVERT_WINDOW_SOURCES
-    ${PROJECT_SOURCE_DIR}/document/ListSelection.cpp
-    ${PROJECT_SOURCE_DIR}/document/Opener.cpp
+    ${PROJECT_SOURCE_DIR}/document/MessageTable.cpp
 )

@@ -1,8 +1,8 @@
 #include "editing/Statistics.h"
 
+#include "document/MessageTable.h"
 #include "document/NumText.h"
 #include "document/TextWidth.h"
-#include "shell/MessageTable.h"
 
 namespace {
 

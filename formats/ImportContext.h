@@ -1,9 +1,9 @@
 #pragma once
 
+#include "document/MessageTable.h"
 #include "document/Numbers.h"
+#include "document/Questions.h"
 #include "document/TextList.h"
-#include "shell/MessageTable.h"
-#include "shell/Platform.h"
 
 #include <cstddef>
 #include <cstdint>

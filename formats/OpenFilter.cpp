@@ -1,7 +1,7 @@
 #include "formats/OpenFilter.h"
 
+#include "document/MessageTable.h"
 #include "formats/InputFormats.h"
-#include "shell/MessageTable.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/MediaSource.h"
+#include "media/MediaSource.h"
 
 // The media port on GStreamer: the discoverer reads a file's facts, and a
 // decoding pipeline ending in an appsink hands over its sound. Every failure

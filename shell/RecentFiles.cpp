@@ -1,14 +1,11 @@
 #include "shell/RecentFiles.h"
 
-#include "document/OpenerMessages.h"
-#include "document/OpenerSteps.h"
+#include "convert/OpenerSteps.h"
 #include "shell/SettingsNames.h"
 #include "shell/Unit1.h"
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -40,11 +37,6 @@ std::string MenuText(const std::string &text) {
         shown += c;
     }
     return shown;
-}
-
-bool FileExists(const std::string &fileName) {
-    std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(fileName), error);
 }
 
 } // namespace
@@ -85,16 +77,8 @@ void ShowRecentFiles(TForm1 &form) {
     form.N3.Visible = !form.RecentFiles.empty();
 }
 
-void TForm1::OpenRecentFile(std::size_t index) {
-    if (index >= RecentFiles.size())
-        return;
-    const std::string fileName = RecentFiles[index];
-    if (!FileExists(fileName)) {
-        RecentFiles.erase(RecentFiles.begin() + static_cast<std::ptrdiff_t>(index));
-        ShowRecentFiles(*this);
-        StoreRecentFiles(*this);
-        platform.UI.ShowMessage(MissingRecentFileText(fileName, CurrentLanguage));
-        return;
-    }
-    FormDragDrop(fileName);
+void ForgetRecentFile(TForm1 &form, std::size_t index) {
+    form.RecentFiles.erase(form.RecentFiles.begin() + static_cast<std::ptrdiff_t>(index));
+    ShowRecentFiles(form);
+    StoreRecentFiles(form);
 }

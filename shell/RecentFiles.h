@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 class SettingsStore;
@@ -13,3 +14,5 @@ void ReadRecentFiles(TForm1 &form, SettingsStore &store);
 void RememberOpenedFile(TForm1 &form, const std::string &fileName);
 // The menu's recent items show the list: "&1 name", the unused ones hidden.
 void ShowRecentFiles(TForm1 &form);
+// Takes the index-th file off the list (a file gone) and stores the list.
+void ForgetRecentFile(TForm1 &form, std::size_t index);

@@ -1,8 +1,8 @@
 #include "shell/Unit1.h"
 
+#include "convert/ReceiverProfiles.h"
 #include "document/Errors.h"
 #include "document/NumText.h"
-#include "shell/ReceiverProfiles.h"
 #include "shell/RecentFiles.h"
 #include "shell/SettingsNames.h"
 

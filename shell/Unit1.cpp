@@ -1,6 +1,7 @@
 #include "shell/Unit1.h"
 
-#include "shell/MessageTable.h"
+#include "document/MessageTable.h"
+#include "shell/SettingsNames.h"
 #include "shell/UserEvent.h"
 
 TForm1::TForm1(Platform &platform) : platform(platform), Form2(platform) {
@@ -58,4 +59,24 @@ void TForm1::FormActivate() {
 
 void TForm1::Sair1Click() {
     CloseRequested = true;
+}
+
+void TForm1::ReadWindowPlacement() {
+    SettingsKey key(platform.Store);
+    SettingsStore &store = key.store;
+    for (const char *name : {kWindowLeftValue, kWindowTopValue, kWindowWidthValue, kWindowHeightValue})
+        if (!store.ValueExists(name))
+            return;
+    Placement.Bounds = {store.ReadInteger(kWindowLeftValue), store.ReadInteger(kWindowTopValue),
+                        store.ReadInteger(kWindowWidthValue), store.ReadInteger(kWindowHeightValue)};
+    Placement.Maximized = store.ValueExists(kWindowMaximizedValue) && store.ReadBool(kWindowMaximizedValue);
+}
+
+void TForm1::FormClose() {
+    SettingsKey key(platform.Store);
+    key.store.WriteInteger(kWindowLeftValue, Placement.Bounds.Left);
+    key.store.WriteInteger(kWindowTopValue, Placement.Bounds.Top);
+    key.store.WriteInteger(kWindowWidthValue, Placement.Bounds.Width);
+    key.store.WriteInteger(kWindowHeightValue, Placement.Bounds.Height);
+    key.store.WriteBool(kWindowMaximizedValue, Placement.Maximized);
 }

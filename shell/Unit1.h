@@ -1,13 +1,13 @@
 #pragma once
 
 #include "document/EncodingChoice.h"
+#include "document/MessageTable.h"
 #include "document/Numbers.h"
 #include "shell/Controls.h"
-#include "shell/MessageTable.h"
 #include "shell/Platform.h"
 #include "shell/UndoHistory.h"
+#include "shell/Unit2.h"
 #include "shell/WindowPlacement.h"
-#include "tools/Unit2.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -81,7 +81,7 @@ public:
     StatusBar StatusBar1;
 
     FileDialog OpenDialog1, SaveDialog1, SaveDialog2, OpenDialog2;
-    // The video the sync listens to (tools/SyncToVideoCommand.cpp).
+    // The video the sync listens to (shell/SyncToVideoCommand.cpp).
     FileDialog VideoDialog;
     FontDialog FontDialog1;
 
@@ -119,13 +119,13 @@ public:
     int SelectedStart = 0;
     int SelectedEnd = 0;
     // The FrameLine last copied, reduced to its text at its first paste
-    // (editing/ListOperations.cpp); CopiedLineIsText tells which it holds.
+    // (shell/ListOperations.cpp); CopiedLineIsText tells which it holds.
     std::string CopiedLine;
     bool CopiedLineIsText = false;
     // The changes of the subtitle list since the file was opened.
     UndoHistory History;
 
-    // --- Text encodings (document/Opener.cpp reads with them, convert/Saving.cpp writes) ---
+    // --- Text encodings (shell/Opening.cpp reads with them, shell/Saving.cpp writes) ---
     // The desktop's language ("pl_PL"), which the front end names at start;
     // empty on the command line.
     std::string DesktopLanguage;
@@ -158,7 +158,7 @@ public:
     void FormActivate();
     void Sair1Click();
 
-    // --- Window placement (shell/WindowPlacement.cpp) ---
+    // --- Window placement (shell/Unit1.cpp over shell/WindowPlacement) ---
     // Read once before the window is first shown; stored when it closes.
     void ReadWindowPlacement();
     void FormClose();
@@ -179,13 +179,13 @@ public:
     void Danis1Click();
     void Espanhol2Click();
 
-    // --- Subtitle list model (document/ListSelection.cpp) ---
+    // --- Subtitle list model (shell/ListSelection.cpp) ---
     void ListBox1Click();
     void ListBox1Exit();
     // Selects the entry that work pointed the user at, and shows it.
     void PointAtEntry(std::size_t index);
 
-    // --- Opening and recognition (document/Opener.cpp) ---
+    // --- Opening (shell/Opening.cpp over convert/OpenSubtitles) ---
     void btAbrirClick();
     void btNovoClick();
     // "Reopen with encoding": the open file (or the one the open dialog
@@ -206,7 +206,7 @@ public:
     void OpenNamedText(const std::string &fileName, std::optional<std::string_view> bytes);
     void FormDragDrop(const std::string &fileName);
 
-    // --- Recent files (shell/RecentFiles.cpp) ---
+    // --- Recent files (the list kept by shell/RecentFiles.cpp, opened by shell/Opening.cpp) ---
     // The files last opened, the latest first, at most eight; stored in the settings.
     std::vector<std::string> RecentFiles;
     // Opens the index-th recent file as a dropped file; a file gone is taken off the list.
@@ -214,10 +214,11 @@ public:
     // Recente1 to Recente8 open recent files 0 to 7.
     template <std::size_t index> void RecenteClick() { OpenRecentFile(index); }
 
-    // --- Importers (document/Opener.cpp builds their context; each lives in its file in formats/) ---
+    // --- Importers (shell/Opening.cpp; each lives in its file in formats/) ---
     void ImportSubRip(std::string &firstLine, std::string &secondLine, std::string &formatName);
 
-    // --- Timing check and SubRip conversion (convert/Timing.cpp, convert/Conversion.cpp) ---
+    // --- Timing check and correction (shell/Timing.cpp over convert/TimingRules, convert/TimingQuestions)
+    // ---
     void CheckTiming();
     // Faults found apart from the list box take its place and set btAuto.
     void ShowTimingFaults(const TextList &faults);
@@ -227,12 +228,15 @@ public:
     // correction offered when it names no entry; nothing without faults.
     void PointAtFirstTimingError();
     void btAutoClick();
+
+    // --- Conversion to SubRip (shell/Conversion.cpp over convert/SubRipConversion) ---
     void btConvertClick();
 
-    // --- Limits check (convert/Limits.cpp) ---
+    // --- Fitting to the player's limits (shell/Fitting.cpp over convert/FitToLimits) ---
     void bt60Max();
 
-    // --- Saving and the multi-rate batch (convert/Saving.cpp, convert/MultiRate.cpp) ---
+    // --- Saving and the multi-rate batch (shell/Saving.cpp, shell/MultiRate.cpp over convert/SaveInEncoding,
+    // convert/RateBatch) ---
     void btGravar1Click();
     void btFormatoClick();
     void btMultiClick();
@@ -244,7 +248,7 @@ public:
     // UTF-8 with its mark offered instead. False when nothing was written.
     bool SaveLines(const std::string &fileName, const TextList &lines, bool subRip);
 
-    // --- Editing the selected subtitle (editing/SubtitleEdit.cpp) ---
+    // --- Editing the selected subtitle (shell/SubtitleEdit.cpp over document/EntryFields) ---
     void ListBox1DblClick();
     void Edit5Exit();
     void Edit6Exit();
@@ -252,7 +256,7 @@ public:
     void UpDown2Click();
     void Combobox2Exit();
 
-    // --- List operations (editing/ListOperations.cpp) ---
+    // --- List operations (shell/ListOperations.cpp) ---
     void bt_IDClick();
     void btInsertClick();
     void EliminarClick();
@@ -264,7 +268,7 @@ public:
     void AnsiLowercase1Click();
     void ListBox1KeyDown(int key);
 
-    // --- Subtitle properties and statistics (editing/Statistics.cpp) ---
+    // --- Subtitle properties and statistics (shell/PropertiesBox.cpp over editing/Statistics) ---
     void PropriedadesClick();
     void StatusBar1MouseDown();
     void StatusBar1MouseMove();
@@ -277,12 +281,12 @@ public:
     // The two menu items follow what the history holds.
     void ShowHistoryItems();
 
-    // --- Tools (tools/AviInfo.cpp, tools/FpsCalculator.cpp, tools/Preview.cpp) ---
+    // --- Tools (shell/AviInfo.cpp, shell/FpsCalculatorMenu.cpp, shell/Preview.cpp over tools/) ---
     void btAVIInfoClick();
     void CalcularFPS1Click();
     void SpeedButton1Click();
 
-    // --- Sync to the video (tools/SyncToVideoCommand.cpp) ---
+    // --- Sync to the video (shell/SyncToVideoCommand.cpp over tools/VideoSync) ---
     // The media library the sync reads videos with; the front end names it.
     MediaSource *Media = nullptr;
     void SincronizarVideo1Click();

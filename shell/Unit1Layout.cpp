@@ -1,7 +1,7 @@
 #include "shell/Unit1.h"
 
-#include "shell/MessageTable.h"
-#include "shell/ReceiverProfiles.h"
+#include "convert/ReceiverProfiles.h"
+#include "document/MessageTable.h"
 #include "shell/RecentFiles.h"
 
 #include <cstdint>

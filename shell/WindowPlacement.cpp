@@ -1,8 +1,5 @@
 #include "shell/WindowPlacement.h"
 
-#include "shell/SettingsNames.h"
-#include "shell/Unit1.h"
-
 #include <algorithm>
 
 namespace {
@@ -40,24 +37,4 @@ std::optional<Rect> BoundsOnScreens(const Rect &stored, const std::vector<Rect> 
     FitSide(placed.Left, placed.Width, best->Left, best->Width, minWidth);
     FitSide(placed.Top, placed.Height, best->Top, best->Height, minHeight);
     return placed;
-}
-
-void TForm1::ReadWindowPlacement() {
-    SettingsKey key(platform.Store);
-    SettingsStore &store = key.store;
-    for (const char *name : {kWindowLeftValue, kWindowTopValue, kWindowWidthValue, kWindowHeightValue})
-        if (!store.ValueExists(name))
-            return;
-    Placement.Bounds = {store.ReadInteger(kWindowLeftValue), store.ReadInteger(kWindowTopValue),
-                        store.ReadInteger(kWindowWidthValue), store.ReadInteger(kWindowHeightValue)};
-    Placement.Maximized = store.ValueExists(kWindowMaximizedValue) && store.ReadBool(kWindowMaximizedValue);
-}
-
-void TForm1::FormClose() {
-    SettingsKey key(platform.Store);
-    key.store.WriteInteger(kWindowLeftValue, Placement.Bounds.Left);
-    key.store.WriteInteger(kWindowTopValue, Placement.Bounds.Top);
-    key.store.WriteInteger(kWindowWidthValue, Placement.Bounds.Width);
-    key.store.WriteInteger(kWindowHeightValue, Placement.Bounds.Height);
-    key.store.WriteBool(kWindowMaximizedValue, Placement.Maximized);
 }

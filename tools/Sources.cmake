@@ -9,11 +9,3 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/tools/VideoSync.cpp
     ${PROJECT_SOURCE_DIR}/tools/VideoSyncBoxes.cpp
 )
-list(APPEND LUMAVERT_WINDOW_SOURCES
-    ${PROJECT_SOURCE_DIR}/tools/Unit2.cpp
-    ${PROJECT_SOURCE_DIR}/tools/AviInfo.cpp
-    ${PROJECT_SOURCE_DIR}/tools/Preview.cpp
-    ${PROJECT_SOURCE_DIR}/tools/PreviewSubtitles.cpp
-    ${PROJECT_SOURCE_DIR}/tools/FpsCalculatorMenu.cpp
-    ${PROJECT_SOURCE_DIR}/tools/SyncToVideoCommand.cpp
-)

@@ -1,8 +1,8 @@
 #include "tools/VideoSync.h"
 
-#include "convert/SubRipWriter.h"
 #include "document/FrameLine.h"
 #include "document/NumText.h"
+#include "formats/SubRipWriter.h"
 #include "tools/SpeechDetector.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "document/Numbers.h"
 #include "document/TextList.h"
-#include "shell/MediaSource.h"
+#include "media/MediaSource.h"
 #include "tools/SpeechAlignment.h"
 
 #include <functional>

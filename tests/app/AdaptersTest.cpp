@@ -1,5 +1,6 @@
 #include "app/KeyCodes.h"
 #include "app/LineSelection.h"
+#include "app/QtFonts.h"
 #include "app/QtLongWork.h"
 #include "app/QtPlatform.h"
 #include "app/QtText.h"

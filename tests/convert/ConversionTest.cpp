@@ -1,5 +1,5 @@
-#include "convert/SubRipWriter.h"
 #include "document/FrameLine.h"
+#include "formats/SubRipWriter.h"
 #include "shell/Unit1.h"
 #include "tests/support/FakePlatform.h"
 

@@ -1,4 +1,4 @@
-#include "convert/OutputFormats.h"
+#include "formats/OutputFormats.h"
 #include "document/Errors.h"
 
 #include <gtest/gtest.h>

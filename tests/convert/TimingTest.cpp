@@ -1,4 +1,4 @@
-#include "convert/Timing.h"
+#include "convert/TimingRules.h"
 #include "document/Errors.h"
 #include "shell/Unit1.h"
 #include "tests/support/FakePlatform.h"

@@ -1,7 +1,7 @@
-#include "document/OpenSubtitles.h"
+#include "convert/OpenSubtitles.h"
 
 #include "document/Errors.h"
-#include "shell/MessageTable.h"
+#include "document/MessageTable.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

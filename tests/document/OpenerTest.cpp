@@ -1,9 +1,9 @@
-#include "document/OpenerMessages.h"
-#include "document/OpenerSteps.h"
+#include "convert/OpenerMessages.h"
+#include "convert/OpenerSteps.h"
 
 #include "document/Errors.h"
+#include "document/MessageTable.h"
 #include "formats/OpenFilter.h"
-#include "shell/MessageTable.h"
 #include "shell/Unit1.h"
 #include "shell/UserEvent.h"
 #include "tests/support/FakePlatform.h"

@@ -1,7 +1,7 @@
 #include "tests/formats/ImportBench.h"
 
 #include "document/Errors.h"
-#include "shell/MessageTable.h"
+#include "document/MessageTable.h"
 
 #include <string>
 #include <vector>

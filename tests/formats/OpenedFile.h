@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/MessageTable.h"
+#include "document/MessageTable.h"
 #include "shell/Unit1.h"
 #include "tests/formats/ImportBench.h"
 #include "tests/support/FakePlatform.h"

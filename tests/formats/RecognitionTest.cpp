@@ -3,7 +3,7 @@
 #include "formats/OpenFilter.h"
 #include "formats/RecognitionRules.h"
 
-#include "shell/MessageTable.h"
+#include "document/MessageTable.h"
 #include "tests/support/FakePlatform.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "tests/formats/ImportTable.h"
 #include "tests/formats/OpenedFile.h"
 
+#include "document/MessageTable.h"
 #include "formats/SingleLineFormats.h"
-#include "shell/MessageTable.h"
 #include "shell/Unit1.h"
 
 #include <gtest/gtest.h>

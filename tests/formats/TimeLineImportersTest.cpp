@@ -1,7 +1,7 @@
 #include "tests/formats/ImportTable.h"
 #include "tests/formats/OpenedFile.h"
 
-#include "shell/MessageTable.h"
+#include "document/MessageTable.h"
 #include "shell/Unit1.h"
 
 #include <gtest/gtest.h>

@@ -9,17 +9,11 @@
 
 namespace {
 
-// A desktop that shows nothing and answers every question in turn.
-class AlternatingDialogs : public Dialogs {
+// Questions that show nothing and answer Yes and No in turn.
+class AlternatingQuestions : public Questions {
 public:
     void ShowMessage(const std::string &) override {}
     bool AskYesNo(const std::string &, QuestionKind) override { return (++asked_ % 2) == 1; }
-    bool InputQuery(const std::string &, const std::string &, std::string &) override { return false; }
-    bool ExecuteOpen(FileDialog &) override { return false; }
-    bool ExecuteSave(FileDialog &) override { return false; }
-    bool ExecuteFont(FontDialog &) override { return false; }
-    void ShowError(const std::string &) override {}
-    void ShowPreview(TForm2 &) override {}
 
 private:
     unsigned asked_ = 0;
@@ -39,7 +33,7 @@ int FuzzImporter(Importer &importer, const unsigned char *data, std::size_t size
     TextList subtitles;
     const Rate &rate = kRates[size % kRates.size()];
     std::string boxText = rate.boxText;
-    AlternatingDialogs dialogs;
+    AlternatingQuestions dialogs;
     const auto language = static_cast<std::uint8_t>(1 + size % 4);
     ImportContext context{WorkLines(work), buffer,        subtitles, rate.fps,
                           boxText,         size % 2 == 0, dialogs,   language};

@@ -6,8 +6,8 @@
 // cost more than the opening. A failure thrown by the opening is an allowed
 // outcome; a crash or a sanitizer finding is not.
 
+#include "convert/OpenSubtitles.h"
 #include "document/Errors.h"
-#include "document/OpenSubtitles.h"
 #include "shell/UserEvent.h"
 #include "tests/fuzz/FuzzCheck.h"
 

@@ -12,8 +12,8 @@
 #include "document/Errors.h"
 #include "shell/QuietDesktop.h"
 #include "shell/Unit1.h"
+#include "shell/Unit2.h"
 #include "tests/support/MemorySettings.h"
-#include "tools/Unit2.h"
 
 #include <array>
 #include <cstdint>

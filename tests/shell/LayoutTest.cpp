@@ -1,4 +1,4 @@
-#include "shell/ReceiverProfiles.h"
+#include "convert/ReceiverProfiles.h"
 #include "shell/Unit1.h"
 #include "shell/UserEvent.h"
 #include "tests/support/FakePlatform.h"

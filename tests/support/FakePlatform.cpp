@@ -1,7 +1,7 @@
 #include "tests/support/FakePlatform.h"
 
 #include "document/Errors.h"
-#include "tools/Unit2.h"
+#include "shell/Unit2.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/TextList.h"
-#include "shell/MediaSource.h"
+#include "media/MediaSource.h"
 #include "tools/SpeechDetector.h"
 
 #include <gtest/gtest.h>

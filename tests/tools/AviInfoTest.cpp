@@ -1,4 +1,4 @@
-#include "shell/MessageTable.h"
+#include "document/MessageTable.h"
 #include "tests/support/AviBuilder.h"
 #include "tests/tools/ToolTesting.h"
 #include "tools/AviReport.h"

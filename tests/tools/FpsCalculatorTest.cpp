@@ -1,7 +1,7 @@
 #include "tools/FpsCalculator.h"
 #include "document/Legendas.h"
+#include "document/MessageTable.h"
 #include "document/NumText.h"
-#include "shell/MessageTable.h"
 #include "tests/tools/ToolTesting.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
+#include "shell/Unit2.h"
 #include "tests/support/AviBuilder.h"
 #include "tests/tools/ToolTesting.h"
-#include "tools/Unit2.h"
 
 #include <gtest/gtest.h>
 

@@ -1,26 +1,23 @@
 #include "shell/Unit1.h"
 
+#include "convert/OpenSubtitles.h"
+#include "convert/OpenerMessages.h"
+#include "convert/OpenerSteps.h"
 #include "convert/TimingQuestions.h"
-#include "document/Chars.h"
 #include "document/Errors.h"
-#include "document/Markup.h"
-#include "document/NumText.h"
-#include "document/OpenSubtitles.h"
-#include "document/OpenerMessages.h"
-#include "document/OpenerSteps.h"
 #include "document/TextFile.h"
-#include "formats/ExtensionRules.h"
 #include "formats/Importers.h"
 #include "formats/OpenFilter.h"
-#include "formats/RecognitionRules.h"
 #include "shell/RecentFiles.h"
 
 #include <exception>
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace {
 
@@ -274,6 +271,19 @@ void TForm1::btOriginalClick() {
 
 void TForm1::LoadAgainAtOnce() {
     LoadKeptCopy(*this, TimingFaultsOf);
+}
+
+void TForm1::OpenRecentFile(std::size_t index) {
+    if (index >= RecentFiles.size())
+        return;
+    const std::string fileName = RecentFiles[index];
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::path(fileName), error)) {
+        ForgetRecentFile(*this, index);
+        platform.UI.ShowMessage(MissingRecentFileText(fileName, CurrentLanguage));
+        return;
+    }
+    FormDragDrop(fileName);
 }
 
 void TForm1::ImportSubRip(std::string &firstLine, std::string &secondLine, std::string &formatName) {

@@ -1,17 +1,17 @@
-#include "document/OpenSubtitles.h"
+#include "convert/OpenSubtitles.h"
 
+#include "convert/OpenerMessages.h"
+#include "convert/OpenerSteps.h"
 #include "convert/TimingQuestions.h"
 #include "document/Chars.h"
 #include "document/EntryFields.h"
 #include "document/Markup.h"
+#include "document/MessageTable.h"
 #include "document/NumText.h"
-#include "document/OpenerMessages.h"
-#include "document/OpenerSteps.h"
 #include "document/TextFile.h"
 #include "formats/ExtensionRules.h"
 #include "formats/ImportContext.h"
 #include "formats/RecognitionRules.h"
-#include "shell/MessageTable.h"
 
 namespace {
 

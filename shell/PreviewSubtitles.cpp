@@ -1,6 +1,6 @@
 #include "document/FrameLine.h"
 #include "document/NumText.h"
-#include "tools/Unit2.h"
+#include "shell/Unit2.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
-#include "convert/Timing.h"
 #include "convert/TimingQuestions.h"
+#include "convert/TimingRules.h"
 #include "document/NumText.h"
 #include "shell/Unit1.h"
 

@@ -1,4 +1,4 @@
-#include "editing/SelectedEntry.h"
+#include "shell/SelectedEntry.h"
 
 #include "document/Errors.h"
 #include "shell/Unit1.h"

@@ -1,4 +1,4 @@
-#include "tools/Unit2.h"
+#include "shell/Unit2.h"
 
 #include "shell/UserEvent.h"
 

@@ -1,6 +1,6 @@
-#include "convert/OutputFormats.h"
+#include "formats/OutputFormats.h"
 
-#include "convert/SubRipWriter.h"
+#include "formats/SubRipWriter.h"
 
 void ConvertToSubRip(const TextList &frameLines, const SubRipTiming &timing, TextList &memoLines,
                      const std::function<void(int)> &progress) {

@@ -1,10 +1,9 @@
 #include "shell/Unit1.h"
 
-#include "document/Chars.h"
 #include "document/FrameLine.h"
-#include "document/LetterCase.h"
 #include "document/NumText.h"
-#include "editing/SelectedEntry.h"
+#include "editing/ListEdits.h"
+#include "shell/SelectedEntry.h"
 
 #include <optional>
 #include <string_view>
@@ -15,75 +14,23 @@ namespace {
 // Windows virtual-key codes of the keys the subtitle list answers.
 constexpr int kKeyDelete = 0x2E;
 
-// The frames a title line is recognised by when it is deleted as entry 0.
-constexpr std::string_view kTitleFrames = "{2}{100}";
-
-struct NewFrames {
-    int start;
-    int end;
-};
-
-// Frames for an entry after the selected one: from 25 to 50 frames after its
-// end when the next one starts at least 50 frames after that end, otherwise
-// the two frames right after it. Sums run in 64 bits.
-// CHOICE: frames beyond 32 bits are a conversion error before anything is shown.
-NewFrames FramesAfterSelected(TForm1 &form, bool &crowded) {
-    const auto index = static_cast<std::size_t>(form.ListBox1.ItemIndex);
-    const std::string_view selected = SelectedEntry(form);
-    const std::string_view next = form.SubtitleList()[index + 1];
-    int curStart = 0;
-    int curEnd = 0;
-    int nextStart = 0;
-    int nextEnd = 0;
-    FrameLineFrames(selected, curStart, curEnd);
-    FrameLineFrames(next, nextStart, nextEnd);
-    const long long end = curEnd;
-    crowded = end + 50 > nextStart;
-    const long long first = crowded ? end + 1 : end + 25;
-    const long long last = crowded ? end + 2 : end + 50;
-    return {ToInt32(static_cast<Extended>(first)), ToInt32(static_cast<Extended>(last))};
-}
-
 // Inserts a new entry after the selected one, its text asked for with a
 // proposal; false when nothing was inserted.
 bool InsertAfterSelected(TForm1 &form, std::string text) {
     if (form.SubtitleList().Empty() || SelectedEntry(form).empty())
         return false;
-    bool crowded = false;
-    const NewFrames frames = FramesAfterSelected(form, crowded);
-    if (crowded)
+    const auto index = static_cast<std::size_t>(form.ListBox1.ItemIndex);
+    const InsertedFrames frames = FramesAfter(SelectedEntry(form), form.SubtitleList()[index + 1]);
+    if (frames.crowded)
         form.platform.UI.ShowMessage("Correct Frame");
     if (!form.platform.UI.InputQuery("Insert", form.Message(MessageRow::InsertSubtitle), text))
         return false;
-    const int index = form.ListBox1.ItemIndex;
     form.ActiveControl = &form.ListBox1;
-    form.ListBox1.TopIndex = index;
-    form.SubtitleList().Insert(static_cast<std::size_t>(index) + 1,
-                               FrameLine(frames.start, frames.end, text));
-    form.ListBox1.ItemIndex = index + 1;
+    form.ListBox1.TopIndex = static_cast<int>(index);
+    form.SubtitleList().Insert(index + 1, FrameLine(frames.start, frames.end, text));
+    form.ListBox1.ItemIndex = static_cast<int>(index) + 1;
     form.ListBox1Click();
     return true;
-}
-
-// Every FrameLine of the list in the letter case asked for; digits and
-// braces stay. The list is built anew: each line is copied once, even when
-// its storage is shared with the other lists.
-void ChangeCaseOfList(TextList &list, LetterCase to) {
-    TextList changed;
-    changed.Reserve(list.Count());
-    std::string line;
-    for (const std::string_view original : list) {
-        line.assign(original);
-        ChangeCase(line, to);
-        changed.Add(line);
-    }
-    list.Assign(changed);
-}
-
-// The first subtitle's start frame: entry 0 from its second character up to
-// its first "}".
-int FirstStartFrame(const TextList &list) {
-    return StrToInt(CutFrameLine(list[0]).startText);
 }
 
 } // namespace
@@ -97,7 +44,7 @@ void TForm1::EliminarClick() {
     const int index = ListBox1.ItemIndex;
     if (index < 0)
         return;
-    const bool titleLine = index == 0 && CharsAre(SubtitleList()[0], 1, kTitleFrames);
+    const bool titleLine = index == 0 && IsTitleLine(SubtitleList()[0]);
     SubtitleList().Delete(static_cast<std::size_t>(index));
     if (titleLine) {
         // The title line also stands first in the WorkList, unless that has been emptied.
@@ -139,32 +86,32 @@ void TForm1::btPastClick() {
 }
 
 void TForm1::Uppercase1Click() {
-    ChangeCaseOfList(SubtitleList(), LetterCase::Upper);
+    SubtitleList().Assign(WithLetterCase(SubtitleList(), LetterCase::Upper));
 }
 
 void TForm1::AnsiUppercase1Click() {
-    ChangeCaseOfList(SubtitleList(), LetterCase::AnsiUpper);
+    SubtitleList().Assign(WithLetterCase(SubtitleList(), LetterCase::AnsiUpper));
 }
 
 void TForm1::Lowercase1Click() {
-    ChangeCaseOfList(SubtitleList(), LetterCase::Lower);
+    SubtitleList().Assign(WithLetterCase(SubtitleList(), LetterCase::Lower));
 }
 
 void TForm1::AnsiLowercase1Click() {
-    ChangeCaseOfList(SubtitleList(), LetterCase::AnsiLower);
+    SubtitleList().Assign(WithLetterCase(SubtitleList(), LetterCase::AnsiLower));
 }
 
 void TForm1::bt_IDClick() {
-    const int start = FirstStartFrame(SubtitleList());
-    const long long end = start >= 100 ? 100 : static_cast<long long>(start) - 1;
-    // CHOICE: a title line must end after frame 2; a first subtitle at frame
-    // 3 or earlier leaves no room for one, and nothing is asked.
-    if (end <= 2)
+    // The first subtitle's start: entry 0 from its second character up to its first "}".
+    const int start = StrToInt(CutFrameLine(SubtitleList()[0]).startText);
+    // Without room for a title line, nothing is asked.
+    const std::optional<int> end = TitleLineEnd(start);
+    if (!end)
         return;
     std::string title = "DivX Video";
     if (!platform.UI.InputQuery(Message(MessageRow::ChangeTitle), Message(MessageRow::Title), title))
         return;
-    const std::string line = "{2}{" + IntToStr(end) + "}" + title;
+    const std::string line = FrameLine(kTitleLineStart, *end, title);
     for (TextList *list : {&SubtitleList(), &ImportBuffer(), &WorkList()})
         list->Insert(0, line);
     // CHOICE: the selection follows its subtitle down by one, so the frame

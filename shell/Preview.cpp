@@ -1,8 +1,8 @@
 #include "document/NumText.h"
 #include "shell/Unit1.h"
+#include "shell/Unit2.h"
 #include "tools/AviFile.h"
 #include "tools/AviReport.h"
-#include "tools/Unit2.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "document/FrameLine.h"
-#include "editing/SelectedEntry.h"
 #include "editing/Statistics.h"
+#include "shell/SelectedEntry.h"
 #include "shell/Unit1.h"
 
 #include <array>

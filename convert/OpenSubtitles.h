@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/EncodingChoice.h"
+#include "document/Questions.h"
 #include "document/TextList.h"
-#include "shell/Platform.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "document/OpenerSteps.h"
+#include "convert/OpenerSteps.h"
 
 #include "document/NumText.h"
 

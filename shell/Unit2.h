@@ -34,7 +34,7 @@ public:
 
     Platform &platform;
 
-    // --- Controls (tools/Unit2.cpp gives their design-time state) ---
+    // --- Controls (shell/Unit2.cpp gives their design-time state) ---
     std::string Caption;
     int ClientWidth = 628;
     int ClientHeight = 462;
@@ -53,12 +53,12 @@ public:
     };
     std::array<ClickBinding, 4> Clicks;
 
-    // --- Handlers (tools/Preview.cpp) ---
+    // --- Handlers (shell/Preview.cpp) ---
     void btPlayClick();
     void btStopClick();
     void FormClose();
 
-    // --- Subtitles over the video (tools/PreviewSubtitles.cpp) ---
+    // --- Subtitles over the video (shell/PreviewSubtitles.cpp) ---
     // The main window's list and boxes the subtitles are timed by; the main
     // window names them once, when it is made.
     void FollowList(const ListBox &list, const ComboBox &rateBox, const Edit &delayBox);

@@ -1,4 +1,4 @@
-#include "convert/SubRipWriter.h"
+#include "formats/SubRipWriter.h"
 
 #include "document/FrameLine.h"
 #include "document/Legendas.h"

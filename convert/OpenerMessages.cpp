@@ -1,4 +1,4 @@
-#include "document/OpenerMessages.h"
+#include "convert/OpenerMessages.h"
 
 #include "document/Errors.h"
 #include "document/NumText.h"

@@ -1,6 +1,6 @@
-#include "convert/OutputFormats.h"
 #include "convert/TimingQuestions.h"
 #include "document/NumText.h"
+#include "formats/OutputFormats.h"
 #include "shell/Unit1.h"
 
 #include <optional>

@@ -1,4 +1,4 @@
-#include "shell/MessageTable.h"
+#include "document/MessageTable.h"
 
 #include "document/Errors.h"
 #include "document/NumText.h"

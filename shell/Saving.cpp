@@ -1,5 +1,5 @@
-#include "convert/OutputFormats.h"
 #include "convert/SaveInEncoding.h"
+#include "formats/OutputFormats.h"
 #include "shell/Unit1.h"
 
 // A file that cannot be written ends these handlers with the FileError of

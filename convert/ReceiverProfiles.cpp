@@ -1,4 +1,4 @@
-#include "shell/ReceiverProfiles.h"
+#include "convert/ReceiverProfiles.h"
 
 namespace {
 

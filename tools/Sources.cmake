@@ -8,6 +8,8 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/tools/SpeechAlignment.cpp
     ${PROJECT_SOURCE_DIR}/tools/VideoSync.cpp
     ${PROJECT_SOURCE_DIR}/tools/VideoSyncBoxes.cpp
+    ${PROJECT_SOURCE_DIR}/tools/FilmInfo.cpp
+    ${PROJECT_SOURCE_DIR}/tools/VideoOpenFilter.cpp
 )
 list(APPEND LUMAVERT_WINDOW_SOURCES
     ${PROJECT_SOURCE_DIR}/tools/Unit2.cpp

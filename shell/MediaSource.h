@@ -7,9 +7,9 @@
 #include <string>
 
 // What a media library tells the core about a video: a port of its own beside
-// Platform, since only the tools that read films need it. The desktops implement it with
-// GStreamer; tests with sound made in memory. File names are as the desktop
-// names files; error texts are ready to show.
+// Platform, since only the tools that read films need it. The desktops
+// implement it with GStreamer; tests with sound made in memory. File names are
+// as the desktop names files; error texts are ready to show.
 
 // Takes the decoded sound piece by piece; false stops the decoding (Cancel).
 class AudioReceiver {

@@ -22,8 +22,8 @@ struct ScrollBox : Control {
 // The preview window as a presentation model, like the main window: created
 // hidden at start-up and shown beside it by the main window's "WMP" button.
 // It plays a video through the platform's player and shows what the video's
-// AVI header or the media library says, with the main window's subtitles over the picture at the
-// times the conversion would give them.
+// AVI header or the media library says, with the main window's subtitles over
+// the picture at the times the conversion would give them.
 class TForm2 {
 public:
     explicit TForm2(Platform &platform);

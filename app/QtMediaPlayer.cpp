@@ -76,7 +76,7 @@ bool QtMediaPlayer::MakePlayer() {
         return false;
     if (QMediaFormat().supportedFileFormats(QMediaFormat::Decode).isEmpty()) {
         ShowProblem(QStringLiteral("No video can be played: this system has no media decoders "
-                                   "(GStreamer's base, good and libav plugins are needed)."));
+                                   "(GStreamer's base, good, bad and libav plugins are needed)."));
         return false;
     }
     MakeControls();

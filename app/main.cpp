@@ -26,6 +26,7 @@ int main(int argc, char **argv) {
     TForm1 form(platform);
     GstMediaSource media;
     form.Media = &media;
+    form.Form2.Media = &media;
     // Files that nothing else decides are read in the code page of the desktop's language.
     form.DesktopLanguage = QLocale::system().name().toStdString();
     MainWindow window(form);

@@ -246,6 +246,7 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
     }
     case CliCommand::AviInfo:
     case CliCommand::Fps:
+    case CliCommand::VideoInfo:
         break; // they open no subtitle file, and ran before it
     }
     return false;
@@ -303,6 +304,8 @@ int RunCommand(const CliOptions &options) {
         return RunAviInfo(options);
     if (options.command == CliCommand::Fps)
         return RunFps(options);
+    if (options.command == CliCommand::VideoInfo)
+        return RunVideoInfo(options);
     // Standard input is read whole before any file is opened; the opener
     // takes its bytes under the name "stdin".
     std::string standardInput;

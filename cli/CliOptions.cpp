@@ -13,7 +13,7 @@ struct CommandName {
     CliCommand command;
 };
 
-constexpr std::array<CommandName, 7> kCommands{{
+constexpr std::array<CommandName, 8> kCommands{{
     {"open", CliCommand::Open},
     {"convert", CliCommand::Convert},
     {"microdvd", CliCommand::MicroDvd},
@@ -21,6 +21,7 @@ constexpr std::array<CommandName, 7> kCommands{{
     {"avi-info", CliCommand::AviInfo},
     {"fps", CliCommand::Fps},
     {"sync", CliCommand::Sync},
+    {"video-info", CliCommand::VideoInfo},
 }};
 
 std::string_view CommandText(CliCommand command) {
@@ -201,6 +202,7 @@ std::string UsageText() {
            "       lumavert-cli sync     --video MEDIA [options] FILE\n"
            "       lumavert-cli avi-info FILE\n"
            "       lumavert-cli fps      \"FRAME,hh:mm:ss\"\n"
+           "       lumavert-cli video-info FILE\n"
            "       lumavert-cli --help | --version\n"
            "\n"
            "Commands:\n"
@@ -214,6 +216,8 @@ std::string UsageText() {
            "             does; standard error says \"sync: fps RATE delay SECONDS\"\n"
            "  avi-info   print the header information of an AVI video\n"
            "  fps        print the frame rate that puts frame FRAME at the time hh:mm:ss\n"
+           "  video-info print the container, codecs, size, frame rate, duration and sound\n"
+           "             of a video in any format GStreamer reads\n"
            "\n"
            "FILE is a subtitle file in any format the window opens, read as the open dialog\n"
            "reads it. \"-\" reads standard input, recognised by its content alone.\n"
@@ -253,12 +257,14 @@ std::string UsageText() {
            "  lumavert-cli sync --video film.mkv late.srt -o film.srt\n"
            "  lumavert-cli avi-info film.avi\n"
            "  lumavert-cli fps \"1000,00:00:40\"\n"
+           "  lumavert-cli video-info film.mkv\n"
            "\n"
            "Messages, questions and error boxes go to standard error, one line each.\n"
            "A character the output encoding lacks is named (U+XXXX) with its subtitle, and\n"
            "nothing is written.\n"
            "Exit status: 0 done; 1 a file could not be opened, fitted, converted or written\n"
            "(with several FILEs: any of them, the others still done; avi-info: no AVI header;\n"
-           "fps: no rate; sync: no clear match, no sound or no video); 2 usage error.\n"
+           "fps: no rate; sync: no clear match, no sound or no video; video-info: no video);\n"
+           "2 usage error.\n"
            "See lumavert-cli(1).\n";
 }

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps, Sync };
+enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps, Sync, VideoInfo };
 
 // What one run of the command line asks for. Texts meant for the window's
 // boxes (frame rate, delay) are kept as typed; the core converts them.

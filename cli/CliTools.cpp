@@ -3,14 +3,23 @@
 #include "cli/CliOutput.h"
 #include "cli/ExitCodes.h"
 #include "document/NumText.h"
+#include "media/GstMediaSource.h"
 #include "tools/AviFile.h"
 #include "tools/AviReport.h"
+#include "tools/FilmInfo.h"
 #include "tools/FpsCalculator.h"
 
 #include <string>
 #include <vector>
 
 namespace {
+
+bool PrintLines(const TextList &lines) {
+    if (WriteLinesToStandardOutput(lines, "\n", Utf8Encoding()))
+        return true;
+    ReportProblem("cannot write to standard output");
+    return false;
+}
 
 // A box's text for a terminal: UTF-8, each of its LF CR line ends one LF.
 bool PrintBoxText(const std::string &text) {
@@ -20,10 +29,7 @@ bool PrintBoxText(const std::string &text) {
         lines.Add(text.substr(start, end - start));
     if (start < text.size())
         lines.Add(text.substr(start));
-    if (WriteLinesToStandardOutput(lines, "\n", Utf8Encoding()))
-        return true;
-    ReportProblem("cannot write to standard output");
-    return false;
+    return PrintLines(lines);
 }
 
 } // namespace
@@ -44,4 +50,24 @@ int RunFps(const CliOptions &options) {
         return kExitFailed;
     }
     return PrintBoxText(FloatToStr(*result.fps)) ? kExitDone : kExitFailed;
+}
+
+int RunVideoInfo(const CliOptions &options) {
+    const std::string &fileName = options.fileNames.front();
+    GstMediaSource media;
+    MediaFacts facts;
+    try {
+        facts = media.Describe(fileName);
+    } catch (const MediaError &error) {
+        ReportProblem(error.what());
+        return kExitFailed;
+    }
+    if (!facts.video) {
+        ReportProblem(fileName + ": not a video (it holds no moving picture)");
+        return kExitFailed;
+    }
+    TextList lines;
+    for (const std::string &line : FilmFactsLines(facts))
+        lines.Add(line);
+    return PrintLines(lines) ? kExitDone : kExitFailed;
 }

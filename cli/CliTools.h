@@ -9,3 +9,6 @@ int RunAviInfo(const CliOptions &options);
 
 // fps "FRAME,hh:mm:ss": the frame-rate calculator's rate on standard output.
 int RunFps(const CliOptions &options);
+
+// video-info FILE: what the media library reads from a film, one fact a line.
+int RunVideoInfo(const CliOptions &options);

@@ -341,6 +341,11 @@ const std::array<Row, kMessageRows> &Table() {
          "Sync to video",
          "Synkroniser med video",
          "Sincronizar con el vídeo"},
+        // 64
+        {"Ficheiros de vídeo",
+         "Video Files",
+         "Videofiler",
+         "Archivos de vídeo"},
     }};
     // clang-format on
     return table;

@@ -28,8 +28,12 @@ using GCharPtr = std::unique_ptr<gchar, TextFree>;
 using ErrorPtr = std::unique_ptr<GError, ErrorFree>;
 using ObjectPtr = std::unique_ptr<void, ObjectUnref>;
 
+std::string Why(const std::string &fileName, std::string_view why) {
+    return fileName + ": " + std::string(why);
+}
+
 MediaOutcome Failure(const std::string &fileName, std::string_view why) {
-    return {false, fileName + ": " + std::string(why)};
+    return {false, Why(fileName, why)};
 }
 
 // GStreamer starts once per process; false when it cannot.
@@ -57,34 +61,89 @@ std::optional<std::string> FileUri(const std::string &fileName) {
     return std::string(uri.get());
 }
 
-bool HasStreams(GList *streams) {
-    const bool any = streams != nullptr;
-    gst_discoverer_stream_info_list_free(streams);
-    return any;
+// The library's description of a stream's format ("H.264 (High Profile)",
+// "Matroska"); empty when it has none.
+std::string Description(GstDiscovererStreamInfo *stream) {
+    GstCaps *caps = stream ? gst_discoverer_stream_info_get_caps(stream) : nullptr;
+    if (!caps)
+        return {};
+    GCharPtr text(gst_pb_utils_get_codec_description(caps));
+    gst_caps_unref(caps);
+    return text ? std::string(text.get()) : std::string();
 }
 
-// The frame rate of the first video stream that is not a still picture.
-std::optional<double> FrameRate(GstDiscovererInfo *info) {
+// The first video stream that is not a still picture.
+std::optional<VideoFacts> FirstVideo(GstDiscovererInfo *info) {
     GList *streams = gst_discoverer_info_get_video_streams(info);
-    std::optional<double> rate;
-    for (GList *item = streams; item && !rate; item = item->next) {
+    std::optional<VideoFacts> facts;
+    for (GList *item = streams; item && !facts; item = item->next) {
         auto *video = GST_DISCOVERER_VIDEO_INFO(item->data);
+        if (gst_discoverer_video_info_is_image(video))
+            continue;
+        facts.emplace();
+        facts->codec = Description(GST_DISCOVERER_STREAM_INFO(video));
+        facts->width = static_cast<int>(gst_discoverer_video_info_get_width(video));
+        facts->height = static_cast<int>(gst_discoverer_video_info_get_height(video));
         const guint num = gst_discoverer_video_info_get_framerate_num(video);
         const guint den = gst_discoverer_video_info_get_framerate_denom(video);
-        if (!gst_discoverer_video_info_is_image(video) && num > 0 && den > 0)
-            rate = static_cast<double>(num) / den;
+        if (num > 0 && den > 0)
+            facts->frameRate = FrameRateFraction{num, den};
     }
     gst_discoverer_stream_info_list_free(streams);
-    return rate;
+    return facts;
 }
 
-bool IsVideo(GstDiscovererInfo *info) {
-    GList *streams = gst_discoverer_info_get_video_streams(info);
-    bool moving = false;
-    for (GList *item = streams; item; item = item->next)
-        moving = moving || !gst_discoverer_video_info_is_image(GST_DISCOVERER_VIDEO_INFO(item->data));
+std::optional<AudioFacts> FirstAudio(GstDiscovererInfo *info) {
+    GList *streams = gst_discoverer_info_get_audio_streams(info);
+    std::optional<AudioFacts> facts;
+    if (streams) {
+        auto *audio = GST_DISCOVERER_AUDIO_INFO(streams->data);
+        facts = AudioFacts{Description(GST_DISCOVERER_STREAM_INFO(audio)),
+                           static_cast<int>(gst_discoverer_audio_info_get_channels(audio)),
+                           static_cast<int>(gst_discoverer_audio_info_get_sample_rate(audio))};
+    }
     gst_discoverer_stream_info_list_free(streams);
-    return moving;
+    return facts;
+}
+
+// Whether the format is one of QuickTime's variants (MP4, 3GP, ...), which
+// the library's descriptions all call "Quicktime".
+bool IsQuickTimeVariant(GstDiscovererStreamInfo *stream) {
+    GstCaps *caps = gst_discoverer_stream_info_get_caps(stream);
+    if (!caps)
+        return false;
+    const GstStructure *format = gst_caps_get_size(caps) > 0 ? gst_caps_get_structure(caps, 0) : nullptr;
+    const bool variant = format && gst_structure_has_name(format, "video/quicktime") &&
+                         gst_structure_has_field(format, "variant");
+    gst_caps_unref(caps);
+    return variant;
+}
+
+// The name its demuxer tags the container with ("ISO MP4/M4A"); empty when untagged.
+std::string ContainerTag(GstDiscovererStreamInfo *container) {
+    const GstTagList *tags = gst_discoverer_container_info_get_tags(GST_DISCOVERER_CONTAINER_INFO(container));
+    gchar *tagged = nullptr;
+    if (!tags || !gst_tag_list_get_string(tags, GST_TAG_CONTAINER_FORMAT, &tagged))
+        return {};
+    std::string name = tagged ? tagged : "";
+    g_free(tagged);
+    return name;
+}
+
+// The container's description ("Matroska", "WebM"), or for QuickTime's
+// variants the demuxer's name of the variant; empty for a bare stream.
+std::string Container(GstDiscovererInfo *info) {
+    GstDiscovererStreamInfo *top = gst_discoverer_info_get_stream_info(info);
+    std::string name;
+    if (top && GST_IS_DISCOVERER_CONTAINER_INFO(top)) {
+        if (IsQuickTimeVariant(top))
+            name = ContainerTag(top);
+        if (name.empty())
+            name = Description(top);
+    }
+    if (top)
+        gst_discoverer_stream_info_unref(top);
+    return name;
 }
 
 // What an autoplug-select handler answers (decodebin's GstAutoplugSelectResult,
@@ -140,61 +199,63 @@ std::optional<std::string> BusError(GstBus *bus) {
     return std::string(failure ? failure->message : "the media library failed");
 }
 
-// GStreamer started and the file's URI, or why not.
-MediaOutcome StartFor(const std::string &fileName, std::string &uri) {
+// The file's URI with GStreamer started; MediaError when either fails.
+std::string UriFor(const std::string &fileName) {
     std::string startError;
     if (!StartGStreamer(startError))
-        return Failure(fileName, startError);
+        throw MediaError(Why(fileName, startError));
     const std::optional<std::string> fileUri = FileUri(fileName);
     if (!fileUri)
-        return Failure(fileName, "not a file name the media library can read");
-    uri = *fileUri;
-    return {true, {}};
+        throw MediaError(Why(fileName, "not a file name the media library can read"));
+    return *fileUri;
 }
 
 } // namespace
 
-MediaOutcome GstMediaSource::Describe(const std::string &fileName, MediaFacts &facts) {
-    std::string uri;
-    if (const MediaOutcome started = StartFor(fileName, uri); !started.ok)
-        return started;
+MediaFacts GstMediaSource::Describe(const std::string &fileName) {
+    const std::string uri = UriFor(fileName);
     GError *raw = nullptr;
     ObjectPtr discoverer(gst_discoverer_new(kDiscoverTimeout, &raw));
     ErrorPtr failure(raw);
     if (!discoverer)
-        return Failure(fileName, failure ? failure->message : "the media library cannot read files");
+        throw MediaError(Why(fileName, failure ? failure->message : "the media library cannot read files"));
     raw = nullptr;
-    ObjectPtr info(gst_discoverer_discover_uri(GST_DISCOVERER(discoverer.get()), uri.c_str(), &raw));
+    ObjectPtr found(gst_discoverer_discover_uri(GST_DISCOVERER(discoverer.get()), uri.c_str(), &raw));
     ErrorPtr discoverError(raw);
-    auto *facts_ = static_cast<GstDiscovererInfo *>(info.get());
-    switch (facts_ ? gst_discoverer_info_get_result(facts_) : GST_DISCOVERER_ERROR) {
+    auto *info = static_cast<GstDiscovererInfo *>(found.get());
+    switch (info ? gst_discoverer_info_get_result(info) : GST_DISCOVERER_ERROR) {
     case GST_DISCOVERER_OK:
         break;
     case GST_DISCOVERER_TIMEOUT:
-        return Failure(fileName, "the media library took too long to read it");
+        throw MediaError(Why(fileName, "the media library took too long to read it"));
     case GST_DISCOVERER_MISSING_PLUGINS:
-        return Failure(fileName, "no installed GStreamer plugin reads this kind of file");
+        throw MediaError(Why(fileName, "no installed GStreamer plugin reads this kind of file"));
     case GST_DISCOVERER_URI_INVALID:
     case GST_DISCOVERER_ERROR:
     case GST_DISCOVERER_BUSY:
     default:
-        return Failure(fileName, std::string("not a video the media library can read") +
-                                     (discoverError ? std::string(" (") + discoverError->message + ")" : ""));
+        throw MediaError(
+            Why(fileName, std::string("not a video the media library can read") +
+                              (discoverError ? std::string(" (") + discoverError->message + ")" : "")));
     }
-    const GstClockTime duration = gst_discoverer_info_get_duration(facts_);
+    MediaFacts facts;
+    facts.container = Container(info);
+    const GstClockTime duration = gst_discoverer_info_get_duration(info);
     facts.durationSeconds =
         GST_CLOCK_TIME_IS_VALID(duration) ? static_cast<double>(duration) / GST_SECOND : 0.0;
-    facts.frameRate = FrameRate(facts_);
-    facts.hasVideo = IsVideo(facts_);
-    facts.hasAudio = HasStreams(gst_discoverer_info_get_audio_streams(facts_));
-    return {true, {}};
+    facts.video = FirstVideo(info);
+    facts.audio = FirstAudio(info);
+    return facts;
 }
 
 MediaOutcome GstMediaSource::DecodeAudio(const std::string &fileName, int sampleRate,
                                          AudioReceiver &receiver) {
     std::string uri;
-    if (const MediaOutcome started = StartFor(fileName, uri); !started.ok)
-        return started;
+    try {
+        uri = UriFor(fileName);
+    } catch (const MediaError &error) {
+        return {false, error.what()};
+    }
 
     GstElement *pipeline = gst_pipeline_new("sound");
     GstElement *decoder = gst_element_factory_make("uridecodebin", nullptr);

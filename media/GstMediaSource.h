@@ -8,6 +8,6 @@
 // alike, becomes a message.
 class GstMediaSource : public MediaSource {
 public:
-    MediaOutcome Describe(const std::string &fileName, MediaFacts &facts) override;
+    MediaFacts Describe(const std::string &fileName) override;
     MediaOutcome DecodeAudio(const std::string &fileName, int sampleRate, AudioReceiver &receiver) override;
 };

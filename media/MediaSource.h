@@ -1,21 +1,15 @@
 #pragma once
 
+#include "media/MediaFacts.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 // What a media library tells the core about a video: a port of its own beside
-// Platform, since only the sync needs it. The desktops implement it with
-// GStreamer; tests with sound made in memory. File names are as the desktop
-// names files; error texts are ready to show.
-
-struct MediaFacts {
-    double durationSeconds = 0.0; // 0 when the file does not say
-    std::optional<double> frameRate;
-    bool hasVideo = false;
-    bool hasAudio = false;
-};
+// Platform, since only the tools that read films need it. The desktops
+// implement it with GStreamer; tests with sound made in memory. File names are
+// as the desktop names files; error texts are ready to show.
 
 // Takes the decoded sound piece by piece; false stops the decoding (Cancel).
 class AudioReceiver {
@@ -32,8 +26,8 @@ struct MediaOutcome {
 class MediaSource {
 public:
     virtual ~MediaSource() = default;
-    // The facts of a file, or why none could be read.
-    virtual MediaOutcome Describe(const std::string &fileName, MediaFacts &facts) = 0;
+    // The facts of a file; MediaError when none can be read.
+    virtual MediaFacts Describe(const std::string &fileName) = 0;
     // Decodes the first sound track as mono 16-bit samples at sampleRate and hands
     // them over in order; ok also when the receiver stopped it.
     virtual MediaOutcome DecodeAudio(const std::string &fileName, int sampleRate,

@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config libgtest-dev libicu-dev
     qt6-base-dev qt6-multimedia-dev libqt6svg6 libxkbcommon-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+    gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly
     libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libfftw3-dev
     espeak-ng sox ffmpeg
     xvfb xauth fonts-dejavu-core qt6-translations-l10n

@@ -1,20 +1,20 @@
 #include "document/NumText.h"
 #include "shell/Unit1.h"
-#include "tools/AviFile.h"
-#include "tools/AviReport.h"
+#include "tools/FilmInfo.h"
 
 void TForm1::btAVIInfoClick() {
     if (!platform.UI.ExecuteOpen(OpenDialog2))
         return;
-    TAVIFileInfo info;
-    if (ReadAviInfo(OpenDialog2.FileName, info) != AviReadStatus::Read) {
+    const FilmInfo info = ReadFilmInfo(OpenDialog2.FileName, Media);
+    const std::string report = FilmInfoReport(info);
+    if (report.empty()) {
         platform.UI.ShowMessage("No AVI Information");
         return;
     }
-    platform.UI.ShowMessage(AviReport(info));
-    // CHOICE: a header without a frame duration has no rate to offer.
-    if (info.FrameRate == 0)
+    platform.UI.ShowMessage(report);
+    const std::optional<Extended> rate = FilmInfoRate(info);
+    if (!rate)
         return;
     if (platform.UI.AskYesNo(Message(MessageRow::PutInFps), QuestionKind::Confirmation))
-        Combobox2.Text = FloatToStr(info.FrameRate);
+        Combobox2.Text = FloatToStr(*rate);
 }

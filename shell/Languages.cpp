@@ -1,6 +1,7 @@
 #include "shell/Unit1.h"
 
 #include "shell/SettingsNames.h"
+#include "tools/VideoOpenFilter.h"
 
 #include <array>
 #include <string>
@@ -92,6 +93,7 @@ void TForm1::ApplyLanguage(std::uint8_t language) {
         text.target(*this) = Message(text.row);
     ShowReceiverHints(*this);
     RelabelEncodingPanel();
+    Form2.OpenDialog1.Filter = VideoOpenFilter(CurrentLanguage);
     {
         SettingsKey key(platform.Store);
         key.store.WriteInteger(kLanguageValue, CurrentLanguage);

@@ -1,8 +1,6 @@
-#include "document/NumText.h"
 #include "shell/Unit1.h"
 #include "shell/Unit2.h"
-#include "tools/AviFile.h"
-#include "tools/AviReport.h"
+#include "tools/FilmInfo.h"
 
 namespace {
 
@@ -20,15 +18,13 @@ void TForm2::btPlayClick() {
         return;
     }
     const std::string fileName = OpenDialog1.FileName;
-    TAVIFileInfo info;
-    if (ReadAviInfo(fileName, info) == AviReadStatus::Read) {
-        Label3.Caption = info.VideoCodec + " (" + FloatToStr(info.Width) + "x" + FloatToStr(info.Height) +
-                         ") - " + ShortNumber(info.FrameRate) + " fps";
-        Label4.Caption = info.AudioCodec;
+    if (const std::optional<FilmCaptions> captions = PreviewCaptions(ReadFilmInfo(fileName, Media))) {
+        Label3.Caption = captions->video;
+        Label4.Caption = captions->audio;
     } else {
-        // CHOICE: a file without an AVI header has nothing to describe; the
-        // labels say so rather than keep the previous file's values. The
-        // player may still know how to play it.
+        // CHOICE: a file that is no film the program can read has nothing to
+        // describe; the labels say so rather than keep the previous file's
+        // values. The player may still know how to play it.
         Label3.Caption = kNothingChosen;
         Label4.Caption = kNothingChosen;
     }

@@ -1,6 +1,7 @@
 #include "shell/Unit2.h"
 
 #include "shell/UserEvent.h"
+#include "tools/VideoOpenFilter.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ TForm2::TForm2(Platform &platform)
     PlaceLabel(Label4, "Label4", 256, 40, "....", kAqua);
     OpenDialog1.Name = "OpenDialog1";
     OpenDialog1.Title = "Open Media";
-    OpenDialog1.Filter = "DivX, XViD & AVI|*.avi|All Files|*.*";
+    OpenDialog1.Filter = VideoOpenFilter(1);
     OpenDialog1.DefaultExt = "*.avi";
     DefaultButton = &btPlay;
 }

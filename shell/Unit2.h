@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+class MediaSource;
 class TForm2;
 
 // A handler of the preview window, run through TForm2::Run.
@@ -21,8 +22,8 @@ struct ScrollBox : Control {
 // The preview window as a presentation model, like the main window: created
 // hidden at start-up and shown beside it by the main window's "WMP" button.
 // It plays a video through the platform's player and shows what the video's
-// AVI header says, with the main window's subtitles over the picture at the
-// times the conversion would give them.
+// AVI header or the media library says, with the main window's subtitles over
+// the picture at the times the conversion would give them.
 class TForm2 {
 public:
     explicit TForm2(Platform &platform);
@@ -33,6 +34,8 @@ public:
     void Run(Form2Handler handler);
 
     Platform &platform;
+    // Where the film's facts come from; none where no media library is linked.
+    MediaSource *Media = nullptr;
 
     // --- Controls (shell/Unit2.cpp gives their design-time state) ---
     std::string Caption;

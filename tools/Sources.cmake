@@ -8,4 +8,6 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/tools/SpeechAlignment.cpp
     ${PROJECT_SOURCE_DIR}/tools/VideoSync.cpp
     ${PROJECT_SOURCE_DIR}/tools/VideoSyncBoxes.cpp
+    ${PROJECT_SOURCE_DIR}/tools/FilmInfo.cpp
+    ${PROJECT_SOURCE_DIR}/tools/VideoOpenFilter.cpp
 )

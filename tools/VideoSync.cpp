@@ -90,16 +90,17 @@ VideoSyncResult SyncToVideo(const TextList &entries, Extended fps, MediaSource &
         return result;
     }
     MediaFacts facts;
-    const MediaOutcome described = media.Describe(videoFile, facts);
-    if (!described.ok) {
-        result.message = described.error;
+    try {
+        facts = media.Describe(videoFile);
+    } catch (const MediaError &error) {
+        result.message = error.what();
         return result;
     }
-    if (!facts.hasVideo) {
+    if (!facts.video) {
         result.message = videoFile + " is not a video";
         return result;
     }
-    if (!facts.hasAudio) {
+    if (!facts.audio) {
         result.message = videoFile + " has no sound to sync to";
         return result;
     }

@@ -1,12 +1,15 @@
 #include "tests/support/AviBuilder.h"
+#include "tests/support/FilmClips.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -643,4 +646,82 @@ TEST_F(CliTest, MultiWritesSevenFilesInTheCurrentFolder) {
     const CliResult failed = Run({"multi", "a.sub"});
     EXPECT_EQ(failed.status, 1);
     EXPECT_NE(failed.err.find("Test3.srt"), std::string::npos) << failed.err;
+}
+
+// video-info on a film of each kind people have, made here by ffmpeg: the
+// facts GStreamer reads, one a line. The duration is the container's and
+// varies with the muxer, so it is only checked to be about one second.
+struct VideoInfoCase {
+    const char *file;               // a clip of tests/support/FilmClips.h
+    std::vector<std::string> facts; // every line but the duration
+};
+
+void PrintTo(const VideoInfoCase &c, std::ostream *os) {
+    *os << c.file;
+}
+
+class CliVideoInfoTest : public CliTest, public ::testing::WithParamInterface<VideoInfoCase> {};
+
+TEST_P(CliVideoInfoTest, PrintsTheFilmsFacts) {
+    const VideoInfoCase &c = GetParam();
+    const auto clip = std::find_if(kFilmClips.begin(), kFilmClips.end(),
+                                   [&](const FilmClip &kind) { return std::string(kind.file) == c.file; });
+    ASSERT_NE(clip, kFilmClips.end());
+    if (const std::string missing = MissingEncoder(*clip); !missing.empty())
+        GTEST_SKIP() << "ffmpeg has no encoder " << missing;
+    ASSERT_FALSE(MakeFilmClip(*clip, dir_).empty());
+    const CliResult result = Run({"video-info", c.file});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    std::vector<std::string> lines;
+    std::istringstream out(result.out);
+    for (std::string line; std::getline(out, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 5u) << result.out;
+    const std::string duration = lines[3];
+    lines.erase(lines.begin() + 3);
+    EXPECT_EQ(lines, c.facts);
+    EXPECT_TRUE(duration.starts_with("Duration: 00:00:00,9") || duration.starts_with("Duration: 00:00:01,0"))
+        << duration;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Films, CliVideoInfoTest,
+    ::testing::Values(
+        VideoInfoCase{"h264-aac.mp4",
+                      {"Container: ISO MP4/M4A", "Video: H.264 (Constrained Baseline Profile) 160x120",
+                       "Frame rate: 23,976", "Audio: MPEG-4 AAC, 2 channels, 48000 Hz"}},
+        VideoInfoCase{"h265.mkv",
+                      {"Container: Matroska", "Video: H.265 160x120", "Frame rate: 25,000", "Audio: none"}},
+        VideoInfoCase{"h264.mkv",
+                      {"Container: Matroska", "Video: H.264 (Constrained Baseline Profile) 160x120",
+                       "Frame rate: 29,970", "Audio: none"}},
+        VideoInfoCase{"vp9-opus.webm",
+                      {"Container: WebM", "Video: VP9 160x120", "Frame rate: 30,000",
+                       "Audio: Opus, 2 channels, 48000 Hz"}},
+        VideoInfoCase{"mpeg4-mp3.avi",
+                      {"Container: Audio Video Interleave (AVI)",
+                       "Video: MPEG-4 Video (Simple Profile) 160x120", "Frame rate: 25,000",
+                       "Audio: MPEG-1 Layer 3 (MP3), 2 channels, 44100 Hz"}},
+        VideoInfoCase{"mpeg2.mpg",
+                      {"Container: MPEG-1 System Stream", "Video: MPEG-2 Video (Main Profile) 160x120",
+                       "Frame rate: 25,000", "Audio: MPEG-1 Layer 2 (MP2), 2 channels, 48000 Hz"}}),
+    [](const ::testing::TestParamInfo<VideoInfoCase> &info) {
+        std::string name = info.param.file;
+        std::replace_if(
+            name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); },
+            '_');
+        return name;
+    });
+
+// Anything but a film: exit 1, nothing printed, the reason on standard error.
+TEST_F(CliTest, VideoInfoRefusesWhatIsNoFilm) {
+    WriteInput("notes.txt", kPlainText);
+    for (const char *file : {"notes.txt", "missing.mkv"}) {
+        const CliResult result = Run({"video-info", file});
+        EXPECT_EQ(result.status, 1) << file;
+        EXPECT_EQ(result.out, "") << file;
+        EXPECT_TRUE(result.err.starts_with(std::string("lumavert-cli: ") + file + ": not a video"))
+            << result.err;
+    }
 }

@@ -60,6 +60,7 @@ const Entry kSamples[] = {
     {61, 3, "Fortryd"},
     {62, 1, "Refazer"},
     {63, 4, "Sincronizar con el vídeo"},
+    {64, 1, "Ficheiros de vídeo"},
 };
 // clang-format on
 
@@ -89,10 +90,11 @@ TEST(MessageTable, LookupsOutsideTheTableThrowNamingThePosition) {
     struct Outside {
         int row;
         int language;
-        const char *named;
+        std::string named;
     };
-    for (const Outside &outside : {Outside{-1, 1, "-1"}, Outside{64, 1, "64"}, Outside{0, 0, "0"},
-                                   Outside{59, 5, "5"}, Outside{0, 255, "255"}}) {
+    for (const Outside &outside :
+         {Outside{-1, 1, "-1"}, Outside{kMessageRows, 1, std::to_string(kMessageRows)}, Outside{0, 0, "0"},
+          Outside{59, 5, "5"}, Outside{0, 255, "255"}}) {
         SCOPED_TRACE(std::to_string(outside.row) + "/" + std::to_string(outside.language));
         try {
             MessageText(static_cast<MessageRow>(outside.row), static_cast<std::uint8_t>(outside.language));

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,13 +52,15 @@ inline const std::vector<Burst> kBursts{{1.0, 2.5, true},    {4.0, 5.2, true},  
 // A video whose facts and sound the test gives.
 class SpeechMedia : public MediaSource {
 public:
-    MediaFacts facts{24, 25.0, true, true};
-    MediaOutcome describe{true, {}};
+    MediaFacts facts{"Matroska", 24, VideoFacts{"H.264", 640, 360, FrameRateFraction{25, 1}},
+                     AudioFacts{"Opus", 2, 48000}};
+    std::optional<std::string> describeError; // thrown as a MediaError when set
     std::vector<std::int16_t> sound = Sound(kBursts, 24);
 
-    MediaOutcome Describe(const std::string &, MediaFacts &out) override {
-        out = facts;
-        return describe;
+    MediaFacts Describe(const std::string &) override {
+        if (describeError)
+            throw MediaError(*describeError);
+        return facts;
     }
     MediaOutcome DecodeAudio(const std::string &, int sampleRate, AudioReceiver &receiver) override {
         EXPECT_EQ(sampleRate, kSpeechSampleRate);

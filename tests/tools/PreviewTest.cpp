@@ -16,7 +16,9 @@ TEST(PreviewWindowDesign, StatesColoursAndFilter) {
     EXPECT_EQ(form.ScrollBox1.Color, 0x004000u);
     EXPECT_EQ(form.Label1.Font.Color, 0x00FFFFu);
     EXPECT_EQ(form.Label3.Font.Color, 0xFFFF00u);
-    EXPECT_EQ(form.OpenDialog1.Filter, "DivX, XViD & AVI|*.avi|All Files|*.*");
+    EXPECT_EQ(form.OpenDialog1.Filter,
+              "Ficheiros de vídeo|*.avi;*.mkv;*.mp4;*.m4v;*.mov;*.webm;*.mpg;*.mpeg;*.ts;*.vob;*.ogv;*.wmv"
+              "|DivX, XViD & AVI|*.avi|Todos os ficheiros|*.*");
 }
 
 class PreviewWindow : public ToolsTest {

@@ -6,4 +6,5 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/tools/SpeechAlignmentTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/tools/SubtitleTimelineTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/tools/VideoSyncTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/tools/FilmInfoTest.cpp
 )

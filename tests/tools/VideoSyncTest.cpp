@@ -55,13 +55,10 @@ TEST(VideoSyncTest, StopsWithAReason) {
         std::string message;
     };
     const std::vector<Case> cases{
-        {"unreadable",
-         [](SpeechMedia &m) {
-             m.describe = {false, "film.mkv: not a video"};
-         },
-         false, "film.mkv: not a video"},
-        {"no pictures", [](SpeechMedia &m) { m.facts.hasVideo = false; }, false, "film.mkv is not a video"},
-        {"no sound", [](SpeechMedia &m) { m.facts.hasAudio = false; }, false,
+        {"unreadable", [](SpeechMedia &m) { m.describeError = "film.mkv: not a video"; }, false,
+         "film.mkv: not a video"},
+        {"no pictures", [](SpeechMedia &m) { m.facts.video.reset(); }, false, "film.mkv is not a video"},
+        {"no sound", [](SpeechMedia &m) { m.facts.audio.reset(); }, false,
          "film.mkv has no sound to sync to"},
         {"silence", [](SpeechMedia &m) { m.sound = Sound({}, 24); }, false,
          "no speech was found in the video"},

@@ -37,6 +37,11 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/formats/RecognitionRules.cpp
     ${PROJECT_SOURCE_DIR}/formats/ExtensionRules.cpp
     ${PROJECT_SOURCE_DIR}/formats/OpenFilter.cpp
+    ${PROJECT_SOURCE_DIR}/formats/Entities.cpp
+    ${PROJECT_SOURCE_DIR}/formats/ImportMessages.cpp
+    ${PROJECT_SOURCE_DIR}/formats/TtmlTimes.cpp
+    ${PROJECT_SOURCE_DIR}/formats/TtmlReader.cpp
+    ${PROJECT_SOURCE_DIR}/formats/WebVttText.cpp
 )
 unset(table)
 unset(rows)

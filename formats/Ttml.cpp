@@ -1,6 +1,7 @@
 #include "formats/Importers.h"
 
 #include "document/Errors.h"
+#include "document/Legendas.h"
 #include "document/NumText.h"
 #include "formats/ImportMessages.h"
 #include "formats/TtmlReader.h"
@@ -12,8 +13,19 @@
 
 namespace {
 
+// The frame of a time as SubRip's importer finds it for the same clock
+// text, so a time gives the same frame in every format that writes it to
+// the millisecond; the microsecond is as fine as the text gets. None when
+// the frame does not fit in 32 bits.
 std::optional<int> FrameAt(Extended seconds, Extended fps) {
-    return TryToInt32(RoundHalfEven(seconds * fps));
+    if (!(seconds >= 0 && seconds < 1e12L) || !TryToInt32(RoundHalfEven(seconds * fps)))
+        return std::nullopt;
+    const auto micro = static_cast<long long>(RoundHalfEven(seconds * 1'000'000));
+    std::string fraction = IntToStr(1'000'000 + micro % 1'000'000);
+    fraction[0] = '.';
+    return TimeToFrames(IntToStr(micro / 3'600'000'000) + ":" + IntToStr(micro / 60'000'000 % 60) + ":" +
+                            IntToStr(micro / 1'000'000 % 60) + fraction,
+                        fps);
 }
 
 std::string JoinedLines(const WorkLines &work) {

@@ -1,5 +1,6 @@
 #include "formats/TtmlTimes.h"
 
+#include "document/Chars.h"
 #include "document/NumText.h"
 
 #include <array>
@@ -8,13 +9,6 @@
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n";
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 // Digits, with a fraction after a "." when `fraction` allows one.
 std::optional<Extended> ReadNumber(std::string_view text, bool fraction = true) {
@@ -37,7 +31,7 @@ std::optional<Extended> ReadNumber(std::string_view text, bool fraction = true) 
 }
 
 std::optional<Extended> PositiveNumber(std::string_view text) {
-    const auto value = ReadNumber(Trimmed(text));
+    const auto value = ReadNumber(Trimmed(text, kBlanks));
     if (!value || *value <= 0)
         return std::nullopt;
     return value;
@@ -100,7 +94,7 @@ TtmlRates ReadTtmlRates(std::string_view frameRate, std::string_view multiplier,
     const auto frames = PositiveNumber(frameRate);
     if (frames)
         rates.frameRate = *frames;
-    const std::string_view factors = Trimmed(multiplier);
+    const std::string_view factors = Trimmed(multiplier, kBlanks);
     const auto blank = factors.find_first_of(kBlanks);
     if (blank != std::string_view::npos) {
         const auto numerator = PositiveNumber(factors.substr(0, blank));
@@ -118,7 +112,7 @@ TtmlRates ReadTtmlRates(std::string_view frameRate, std::string_view multiplier,
 }
 
 std::optional<Extended> TtmlSeconds(std::string_view expression, const TtmlRates &rates) {
-    const std::string_view text = Trimmed(expression);
+    const std::string_view text = Trimmed(expression, kBlanks);
     if (text.find(':') != std::string_view::npos)
         return ClockSeconds(text, rates);
     return OffsetSeconds(text, rates);

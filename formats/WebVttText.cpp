@@ -1,18 +1,12 @@
 #include "formats/WebVttText.h"
 
+#include "document/Chars.h"
 #include "document/NumText.h"
 #include "formats/Entities.h"
 
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 bool AllDigits(std::string_view text) {
     if (text.empty())

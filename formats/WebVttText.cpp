@@ -35,7 +35,8 @@ std::optional<std::string> ClockText(std::string_view time) {
     if (!AllDigits(seconds) || !AllDigits(hoursAndMinutes.substr(withHours ? colon + 1 : 0)) ||
         (withHours && !AllDigits(hoursAndMinutes.substr(0, colon))))
         return std::nullopt;
-    return (withHours ? std::string() : std::string("0:")) + std::string(time);
+    std::string clock(withHours ? "" : "0:");
+    return clock.append(time);
 }
 
 // The name of a tag's inside: "c.loud" and "v Anna" are "c" and "v".

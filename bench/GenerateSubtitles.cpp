@@ -110,7 +110,7 @@ constexpr std::string_view kCrLf = "\r\n";
 
 // Writers of one subtitle per format. A subtitle starts every 350 ms and shows for 300 ms (9 and 7
 // frames at 25 frames per second); formats with coarser times round them down.
-const std::array<Format, 31> kFormats = {{
+const std::array<Format, 33> kFormats = {{
     {"srt", "",
      [](const Cue &c) {
          return IntToStr(c.index + 1) + "\r\n" + Clock(c.start) + " --> " + Clock(c.end) + "\r\n" +
@@ -332,6 +332,27 @@ const std::array<Format, 31> kFormats = {{
                 " DISABLE_OGT\r\n\r\n";
      },
      ""},
+    {"vtt", "WEBVTT\r\n\r\n",
+     [](const Cue &c) {
+         return Clock(c.start, 2, '.', 3) + " --> " + Clock(c.end, 2, '.', 3) + "\r\n" +
+                Join(c.lines, kCrLf) + "\r\n\r\n";
+     },
+     ""},
+    // Italics are a styled span; the text is cp1252 like every other file, which the reader decodes first.
+    {"ttml",
+     "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n<tt xmlns=\"http://www.w3.org/ns/ttml\" "
+     "xmlns:tts=\"http://www.w3.org/ns/ttml#styling\" xml:lang=\"pt\">\r\n<body>\r\n<div>\r\n",
+     [](const Cue &c) {
+         std::string text = Join(c.lines, "<br/>");
+         for (const auto &[tag, span] :
+              {std::pair{std::string("</i>"), std::string("</span>")},
+               std::pair{std::string("<i>"), std::string("<span tts:fontStyle=\"italic\">")}})
+             for (std::size_t at; (at = text.find(tag)) != std::string::npos;)
+                 text.replace(at, tag.size(), span);
+         return "<p begin=\"" + Clock(c.start, 2, '.', 3) + "\" end=\"" + Clock(c.end, 2, '.', 3) + "\">" +
+                text + "</p>\r\n";
+     },
+     "</div>\r\n</body>\r\n</tt>\r\n"},
 }};
 
 } // namespace

@@ -100,7 +100,7 @@ formats=(
     "aqt aqt -subfps 25" "stl stl" "tmplayer txt -" "viplay vsf -" "turbotitler txt -" "zerog zeg -"
     "ulead txt -" "dvdsubtitle sub -" "mplayer1 mpl -" "dvdjunior txt -" "psb psb -" "son son -" "macdvd txt -"
     "captions32 txt -" "pinnacle txt -" "fab txt -" "dvdsubtitlesystem txt -" "adobeencore txt -" "sonic txt -"
-    "subcreator txt -" "sbt sbt -" "inscriber txt -" "iauthor txt -"
+    "subcreator txt -" "sbt sbt -" "inscriber txt -" "iauthor txt -" "vtt vtt" "ttml ttml -"
 )
 wanted=" ${LUMAVERT_BENCH_FORMATS:-} "
 

@@ -39,3 +39,11 @@ inline bool ColonsAt(std::string_view line, std::initializer_list<std::size_t> p
             return false;
     return true;
 }
+
+// The text without any of the `blanks` at either end.
+inline std::string_view Trimmed(std::string_view text, std::string_view blanks = " \t") {
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}

@@ -12,9 +12,16 @@ std::string FileExtension(std::string_view path) {
     return extension;
 }
 
+bool ClaimsExtension(const InputFormat &format, std::string_view extension) {
+    bool claimed = false;
+    ForEachListed(format.extensions,
+                  [&](std::string_view listed) { claimed = claimed || listed == extension; });
+    return claimed;
+}
+
 void ImportByExtension(ImportContext &ctx, std::string_view extension, std::string &firstLine,
                        std::string &secondLine, std::string &formatName) {
     for (const InputFormat &format : kInputFormats)
-        if (!format.extension.empty() && format.extension == extension)
+        if (ClaimsExtension(format, extension))
             format.importer(ctx, firstLine, secondLine, formatName);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formats/Importers.h"
+#include "formats/InputFormats.h"
 
 #include <string>
 #include <string_view>
@@ -10,6 +10,9 @@
 // NOTE: the last "." may belong to a folder name, and then the "extension"
 // holds the rest of the path; it matches no rule.
 std::string FileExtension(std::string_view path);
+
+// Whether the extension is one of the format's.
+bool ClaimsExtension(const InputFormat &format, std::string_view extension);
 
 // Hands the file to the importer of the format that claims the extension, if one does.
 void ImportByExtension(ImportContext &ctx, std::string_view extension, std::string &firstLine,

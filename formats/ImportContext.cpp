@@ -3,6 +3,7 @@
 #include "document/FrameLine.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
+#include "formats/ImportMessages.h"
 
 namespace {
 constexpr std::string_view kFpsHeaderStart = "{1}{1}";
@@ -49,6 +50,11 @@ const std::string &ImportContext::Message(MessageRow row) const {
 void ImportContext::ShowAlert(Alert alert) const {
     if (AlertsOn)
         UI.ShowMessage(Message(alert == Alert::SameFps ? MessageRow::SameFps : MessageRow::FpsInAvi));
+}
+
+void ImportContext::SayLeftOut(std::size_t count) const {
+    if (count > 0)
+        UI.ShowMessage(LeftOutText(count, Language));
 }
 
 std::string ImportContext::ValueHeader() const {

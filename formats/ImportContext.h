@@ -112,6 +112,10 @@ struct ImportContext {
     // One subtitle given in frames, with the default duration as above.
     void AddSubtitle(int start, int end, std::string_view text);
 
+    // Tells how many subtitles of the file could not be read, when any were
+    // left out, whether alerts are on or not: the list is not the whole file.
+    void SayLeftOut(std::size_t count) const;
+
     // Accepting a file: the ImportBuffer becomes the SubtitleList and the
     // WorkList, the first and second line are emptied (so no later rule of
     // the opener matches again) and the format name is set.

@@ -4,7 +4,9 @@
 #include "document/NumText.h"
 #include "formats/SamiCues.h"
 #include "formats/SingleLineFormats.h"
+#include "formats/WebVttText.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -34,6 +36,16 @@ bool HoldsSamiTag(std::string_view line) {
 bool IsMPlayer2Line(std::string_view line) {
     const auto parts = SplitTenthsLine(line);
     return parts && TryStrToInt(parts->start) && TryStrToInt(parts->end);
+}
+
+// An XML declaration or a "tt" root at the top may be a timed-text
+// document; its importer reads the root element and declines any other.
+bool MayBeTtml(std::string_view line) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (line.starts_with(kByteOrderMark))
+        line.remove_prefix(kByteOrderMark.size());
+    line.remove_prefix(std::min(line.size(), line.find_first_not_of(" \t")));
+    return line.starts_with("<?xml") || line.starts_with("<tt");
 }
 
 constexpr ContentRule kByNameOnly{0, nullptr};
@@ -152,6 +164,14 @@ constexpr std::array kFormats = std::to_array<InputFormat>({
     {"zerog", "text/x-zerog", ImportZeroG, "",
      "Zero G", "*.zeg",
      {8, [](std::string_view l1, std::string_view) { return l1 == "% Zero G 1.0"; }}},
+    // A file without its "WEBVTT" line stays with the rules above, as before.
+    {"webvtt", "text/vtt", ImportWebVtt, "VTT",
+     "WebVTT", "*.vtt",
+     {24, [](std::string_view l1, std::string_view) { return IsWebVttSignature(l1); }}},
+    // The importer declines an XML file whose root is not a timed-text "tt".
+    {"ttml", "application/ttml+xml", ImportTtml, "TTML;DFXP;XML",
+     "TTML / DFXP", "*.ttml;*.dfxp;*.xml",
+     {25, [](std::string_view l1, std::string_view l2) { return MayBeTtml(l1) || MayBeTtml(l2); }}},
 });
 // clang-format on
 

@@ -20,14 +20,23 @@ struct ContentRule {
 // reads the key, the MIME type and the importer off the first line of each
 // row, and compiles formats/<importer without "Import">.cpp.
 struct InputFormat {
-    std::string_view key;       // names the format's fuzz target
-    std::string_view mimeType;  // listed in the desktop entry
-    Importer *importer;         // nullptr: the opener reads the file itself
-    std::string_view extension; // upper-case; a file with it goes to the importer first
-    std::string_view name;      // the open dialog's description
-    std::string_view patterns;  // the open dialog's patterns
+    std::string_view key;        // names the format's fuzz target
+    std::string_view mimeType;   // listed in the desktop entry
+    Importer *importer;          // nullptr: the opener reads the file itself
+    std::string_view extensions; // upper-case, ";" between them; a file with one goes to the importer first
+    std::string_view name;       // the open dialog's description
+    std::string_view patterns;   // the open dialog's patterns
     ContentRule rule;
 };
+
+// Calls `each` with every item of a ";"-separated list (extensions, patterns).
+template <typename Each> void ForEachListed(std::string_view list, Each each) {
+    while (!list.empty()) {
+        const std::size_t semicolon = list.find(';');
+        each(list.substr(0, semicolon));
+        list = semicolon == std::string_view::npos ? std::string_view{} : list.substr(semicolon + 1);
+    }
+}
 
 // In the order of the open dialog's filter.
 extern const std::span<const InputFormat> kInputFormats;

@@ -13,19 +13,10 @@ namespace {
 constexpr std::string_view kAllSubtitlesPatterns =
     "*.sub;*.srt;*.txt;*vsf;*.tts;*.zeg;*.aqt;*.stl;*.mpl;*.ssa;*.ass;*.smi;*.sami;*.son;*.psb;*.sbt";
 
-// Calls `each` with every pattern of a ";"-separated list.
-template <typename Each> void ForEachPattern(std::string_view patterns, Each each) {
-    while (!patterns.empty()) {
-        const std::size_t semicolon = patterns.find(';');
-        each(patterns.substr(0, semicolon));
-        patterns = semicolon == std::string_view::npos ? std::string_view{} : patterns.substr(semicolon + 1);
-    }
-}
-
 // The pattern as it stands in the list, or "*.ext" as "*ext".
 bool Names(std::string_view list, std::string_view pattern) {
     bool named = false;
-    ForEachPattern(list, [&](std::string_view listed) {
+    ForEachListed(list, [&](std::string_view listed) {
         named =
             named || listed == pattern ||
             (pattern.starts_with("*.") && listed.substr(1) == pattern.substr(2) && listed.starts_with('*'));
@@ -36,7 +27,7 @@ bool Names(std::string_view list, std::string_view pattern) {
 std::string AllSubtitlesPatterns() {
     std::string list(kAllSubtitlesPatterns);
     for (const InputFormat &format : kInputFormats)
-        ForEachPattern(format.patterns, [&](std::string_view pattern) {
+        ForEachListed(format.patterns, [&](std::string_view pattern) {
             if (!Names(list, pattern))
                 list.append(";").append(pattern);
         });

@@ -12,6 +12,7 @@ packages=(
     espeak-ng sox ffmpeg
     xvfb xauth fonts-dejavu-core qt6-translations-l10n
     desktop-file-utils appstream shared-mime-info
+    libxml2-dev
     "$@"
 )
 missing=()

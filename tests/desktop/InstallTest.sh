@@ -39,7 +39,7 @@ check "examples in the manual page" grep -q '^\.SH EXAMPLES' "$root/share/man/ma
 # database's where it has one, ours otherwise.
 update-mime-database "$root/share/mime" >/dev/null 2>&1
 mimeTypes=";$(sed -n 's/^MimeType=//p' "$root/share/applications/lumavert.desktop")"
-for extension in sub srt txt vsf tts zeg aqt stl mpl ssa ass smi sami son psb sbt; do
+for extension in sub srt txt vsf tts zeg aqt stl mpl ssa ass smi sami son psb sbt vtt ttml dfxp; do
     types=$(cat /usr/share/mime/globs "$root/share/mime/globs" | sed -n "s/^\([^#:]*\):\*\.$extension\$/\1/p")
     listed=false
     for type in $types; do

@@ -83,7 +83,13 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{23, "00:00:10:Hello", "00:00:12:", "00:00:10:Hello", "Notes", ImportTMPlayerOneLine},
         RuleCase{23, "00:00:10:Hello", "", "00:00:10:Hello", "0:0:12:", ImportTMPlayerOneLine},
         RuleCase{23, "0:00:10=Hello", kOk, "0:0:10=Hello", kOk, ImportTMPlayerOneLine},
-        RuleCase{23, "12:34:56:", kOk, "-0:00:07:Hello", kOk, ImportTMPlayerOneLine}));
+        RuleCase{23, "12:34:56:", kOk, "-0:00:07:Hello", kOk, ImportTMPlayerOneLine},
+        RuleCase{24, "WEBVTT", "", "WEBVTTX", "", ImportWebVtt},
+        RuleCase{24, "\xEF\xBB\xBFWEBVTT\tKind: captions", kOk, " WEBVTT", kOk, ImportWebVtt},
+        RuleCase{25, "<?xml version=\"1.0\"?>", "<tt xmlns=\"http://www.w3.org/ns/ttml\">", "<xml>", "<root>",
+                 ImportTtml},
+        RuleCase{25, "<!-- captions -->", "  <tt:tt xmlns:tt=\"http://www.w3.org/ns/ttml\">", "<html>", "<t>",
+                 ImportTtml}));
 
 class Dispatch : public ::testing::Test {
 protected:
@@ -142,9 +148,9 @@ TEST(InputFormatTable, RowsAreConsistent) {
     for (const InputFormat &format : kInputFormats) {
         EXPECT_TRUE(keys.insert(format.key).second) << format.key;
         EXPECT_FALSE(format.name.empty() || format.patterns.empty() || format.mimeType.empty()) << format.key;
-        if (!format.extension.empty()) {
-            EXPECT_TRUE(extensions.insert(format.extension).second && format.importer) << format.key;
-        }
+        ForEachListed(format.extensions, [&](std::string_view extension) {
+            EXPECT_TRUE(extensions.insert(extension).second && format.importer) << format.key;
+        });
         if (format.rule.number != 0) {
             EXPECT_TRUE(numbers.insert(format.rule.number).second && format.importer && format.rule.holds)
                 << format.key;
@@ -165,14 +171,15 @@ TEST(FileExtensions, AreTheUpperCasedTextAfterTheLastDot) {
         EXPECT_EQ(FileExtension(path), extension) << path;
 }
 
-TEST(OpenDialogFilters, HoldThirtyFourEntriesInTheLanguage) {
+TEST(OpenDialogFilters, HoldThirtySixEntriesInTheLanguage) {
     const std::string english = OpenDialogFilter(2);
     EXPECT_TRUE(
         english.starts_with("All Subtitles|*.sub;*.srt;*.txt;*vsf;*.tts;*.zeg;*.aqt;*.stl;*.mpl;*.ssa;*.ass;"
-                            "*.smi;*.sami;*.son;*.psb;*.sbt|Adobe Encore DVD|*.txt|"
+                            "*.smi;*.sami;*.son;*.psb;*.sbt;*.vtt;*.ttml;*.dfxp;*.xml|Adobe Encore DVD|*.txt|"
                             "Advanced SubStation Alpha|*.ass|AQTitle|*.aqt|"));
-    EXPECT_TRUE(english.ends_with("|ViPlay|*.vsf|Zero G|*.zeg|All Files|*.*"));
-    EXPECT_EQ(std::count(english.begin(), english.end(), '|'), 67);
+    EXPECT_TRUE(
+        english.ends_with("|Zero G|*.zeg|WebVTT|*.vtt|TTML / DFXP|*.ttml;*.dfxp;*.xml|All Files|*.*"));
+    EXPECT_EQ(std::count(english.begin(), english.end(), '|'), 71);
     EXPECT_TRUE(OpenDialogFilter(1).starts_with(MessageText(MessageRow::AllSubtitles, 1) + "|*.sub;"));
     EXPECT_TRUE(OpenDialogFilter(4).ends_with("|" + MessageText(MessageRow::AllFiles, 4) + "|*.*"));
 }

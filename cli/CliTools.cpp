@@ -2,7 +2,9 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
+#include "convert/OutputFormats.h"
 #include "document/NumText.h"
+#include "formats/InputFormats.h"
 #include "tools/AviFile.h"
 #include "tools/AviReport.h"
 #include "tools/FpsCalculator.h"
@@ -44,4 +46,20 @@ int RunFps(const CliOptions &options) {
         return kExitFailed;
     }
     return PrintBoxText(FloatToStr(*result.fps)) ? kExitDone : kExitFailed;
+}
+
+int RunFormats() {
+    TextList lines;
+    lines.Add("Read (key, name, files):");
+    for (const InputFormat &format : kInputFormats)
+        lines.Add("  " + std::string(format.key) + "\t" + std::string(format.name) + "\t" +
+                  std::string(format.patterns));
+    lines.Add("Written (key for --to, name, extension):");
+    for (const OutputFormat &format : OutputFormats())
+        lines.Add("  " + std::string(format.key) + "\t" + std::string(format.name) + "\t" +
+                  std::string(format.extension));
+    if (WriteLinesToStandardOutput(lines, "\n", Utf8Encoding()))
+        return kExitDone;
+    ReportProblem("cannot write to standard output");
+    return kExitFailed;
 }

@@ -9,3 +9,6 @@ int RunAviInfo(const CliOptions &options);
 
 // fps "FRAME,hh:mm:ss": the frame-rate calculator's rate on standard output.
 int RunFps(const CliOptions &options);
+
+// formats: the formats read and the formats written, with their keys, on standard output.
+int RunFormats();

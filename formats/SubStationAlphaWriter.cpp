@@ -25,7 +25,7 @@ constexpr ScriptKind kAdvanced{
     "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, "
     "Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, Shadow, Alignment, "
     "MarginL, MarginR, MarginV, Encoding",
-    "Style: Default,Arial,20,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,1,2,0,2,10,10,"
+    "Style: Default,Arial,16,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,1,2,0,2,10,10,"
     "10,1",
     "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text",
     "Dialogue: 0,",
@@ -36,7 +36,7 @@ constexpr ScriptKind kVersion4{
     "[V4 Styles]",
     "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, TertiaryColour, BackColour, Bold, "
     "Italic, BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, MarginV, AlphaLevel, Encoding",
-    "Style: Default,Arial,20,16777215,255,0,0,0,0,1,2,0,2,10,10,10,0,1",
+    "Style: Default,Arial,16,16777215,255,0,0,0,0,1,2,0,2,10,10,10,0,1",
     "Format: Marked, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text",
     "Dialogue: Marked=0,",
 };

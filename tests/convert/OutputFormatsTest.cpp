@@ -29,7 +29,7 @@ TEST(OutputFormats, EachRowWritesItsLinesAndNamesItsFilter) {
     for (const FormatCase &c : cases) {
         SCOPED_TRACE(std::string(c.format.name));
         EXPECT_EQ(SaveDialogFilter(c.format), c.filter);
-        EXPECT_EQ(c.format.write(kEntries, SubRipTiming{25, 1}).ToVector(), c.written);
+        EXPECT_EQ(WrittenLines(c.format, kEntries, SubRipTiming{25, 1}).ToVector(), c.written);
     }
 }
 

@@ -9,6 +9,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/convert/RateBatch.cpp
     ${PROJECT_SOURCE_DIR}/convert/SaveInEncoding.cpp
     ${PROJECT_SOURCE_DIR}/convert/OverwrittenFiles.cpp
+    ${PROJECT_SOURCE_DIR}/convert/OutputChoice.cpp
 )
 list(APPEND LUMAVERT_WINDOW_SOURCES
     ${PROJECT_SOURCE_DIR}/convert/Timing.cpp

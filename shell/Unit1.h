@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/OutputChoice.h"
 #include "document/EncodingChoice.h"
 #include "document/Numbers.h"
 #include "shell/Controls.h"
@@ -243,6 +244,10 @@ public:
     // Writes lines in the output encoding; a character it lacks is shown and
     // UTF-8 with its mark offered instead. False when nothing was written.
     bool SaveLines(const std::string &fileName, const TextList &lines, bool subRip);
+    // Writes the memo as SaveLines does, in the encoding its format allows.
+    bool SaveMemo(const std::string &fileName);
+    // The format and timing of the memo's text.
+    ConvertedMemo MemoOutput;
 
     // --- Editing the selected subtitle (editing/SubtitleEdit.cpp) ---
     void ListBox1DblClick();

@@ -267,11 +267,14 @@ std::filesystem::path TargetInFolder(const std::filesystem::path &folder, const 
     return folder / name.string().append(format.extension);
 }
 
-// The format the command writes: MicroDVD for microdvd; for convert the
-// format named by --to, else the one of -o FILE's extension, else SubRip.
+// The format the command writes: MicroDVD for microdvd; for convert and
+// sync the format named by --to, else the one of -o FILE's extension, else
+// SubRip, which is also what multi writes.
 const OutputFormat &CommandOutput(const CliOptions &options, bool toFolder) {
     if (options.command == CliCommand::MicroDvd)
         return MicroDvdOutput();
+    if (options.command != CliCommand::Convert && options.command != CliCommand::Sync)
+        return SubRipOutput();
     if (options.outputKey)
         return *FindOutputFormat(*options.outputKey);
     if (options.outputFile && !toFolder)

@@ -5,18 +5,6 @@
 
 #include <algorithm>
 
-void ConvertToSubRip(const TextList &frameLines, const SubRipTiming &timing, TextList &memoLines,
-                     const std::function<void(int)> &progress) {
-    memoLines.Reserve(memoLines.Count() + SubRipLineCount(frameLines));
-    ListLineOut out(memoLines);
-    ConvertToSubRip(frameLines, timing, out, progress);
-}
-
-void ConvertToSubRip(const TextList &frameLines, const SubRipTiming &timing, LineOut &memoLines,
-                     const std::function<void(int)> &progress) {
-    WriteFormat(SubRipOutput(), frameLines, timing, memoLines, progress);
-}
-
 namespace {
 
 // The list of FrameLines is already a MicroDVD file, line for line.

@@ -6,27 +6,10 @@
 #include "document/TextList.h"
 #include "formats/OutputWriting.h"
 
-#include <array>
 #include <functional>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-
-// What a conversion to SubRip needs besides the list: the rate its frames
-// count in and the delay, in seconds taken off every time.
-using SubRipTiming = WriteOptions;
-
-// Converts every FrameLine into its SubRip block, appended to memoLines one
-// item per line; progress, when given, hears the progress bar's position after
-// each entry. An entry whose bounds do not convert throws ConvertError and
-// leaves the blocks before it in memoLines.
-void ConvertToSubRip(const TextList &frameLines, const SubRipTiming &timing, TextList &memoLines,
-                     const std::function<void(int)> &progress = {});
-
-// The same conversion, each line handed over as it is made.
-void ConvertToSubRip(const TextList &frameLines, const SubRipTiming &timing, LineOut &memoLines,
-                     const std::function<void(int)> &progress = {});
 
 // One format a subtitle list is saved in. Adding a format is one writer
 // file and one row here.

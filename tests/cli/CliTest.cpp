@@ -517,12 +517,13 @@ TEST_F(CliTest, OutputFileReplacesTheTarget) {
         std::string target;
         std::string expected;
     };
-    // convert writes the format of the target's extension; the others their own.
+    // convert writes the format of the target's extension; the others their own, in the encoding read.
     const std::vector<OutputCase> cases = {
         {"convert", "out.srt", Converted("00:00:01,000 --> 00:00:02,480", "00:00:03,000 --> 00:00:04,000")},
         {"convert", "out.txt", Crlf("[10][25]Ol\xE1 mundo|segunda linha\n[30][40]Fim\n")},
         {"microdvd", "out.txt", Crlf(kList25)},
         {"open", "out.txt", Crlf("Format: SubRip\nFPS: 25,000\n" + kList25)},
+        {"open", "out.vtt", Crlf("Format: SubRip\nFPS: 25,000\n" + kList25)},
     };
     WriteInput("a.srt", kSubRip);
     for (const OutputCase &c : cases) {
@@ -534,7 +535,7 @@ TEST_F(CliTest, OutputFileReplacesTheTarget) {
         EXPECT_EQ(ReadAll(PathOf(c.target)), c.expected);
     }
     // The folder holds only the input, the targets and the captured streams: no temporary file is left.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 5);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 6);
 }
 
 // A file comes back in the encoding it was read in unless another is named;

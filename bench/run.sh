@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times `lumavert-cli convert` against ffmpeg on generated files of 100,000 and 1,000,000 subtitles in
-# every format the program reads, then the fitting and the multi-rate batch. Every output is compared
+# every format the program reads, then the fitting and the multi-rate batch, then writing the formats
+# of today's players from SubRip at 1,000,000 subtitles. Every output is compared
 # byte for byte with the one kept from the first run (in $work/reference; delete it to start afresh).
 # Not a test; not run by CI. LUMAVERT_BENCH_FORMATS="srt ssa" limits the formats.
 set -euo pipefail
@@ -166,3 +167,18 @@ for task in "microdvd" "open" "open --fit" "open --fit --lines 3" "multi"; do
             "$memoryGrowth" "$(compare "$name")"
     done
 done
+
+# Writing: the SubRip file of 1,000,000 subtitles converted to each format of today's players, by us
+# (convert --to) and by ffmpeg (the target's extension chooses its muxer). LUMAVERT_BENCH_WRITERS="vtt"
+# limits the formats.
+input="$work/bench-1000000-srt.srt"
+[ -e "$input" ] || "$work/generate-subtitles" srt 1000000 "$input"
+printf '%-18s %7s %8s %7s %8s %7s %6s %s\n' case "ours s" "ours MB" "ffm s" "ffm MB" "speed" "mem" output
+for key in ${LUMAVERT_BENCH_WRITERS:-vtt ass ssa ttml}; do
+    name="write-$key-1000000.$key"
+    read -r cs ck fs fk < <(alternate "$cli" convert --to "$key" "$input" -o "$work/out/$name" \
+        -- ffmpeg -y -loglevel error -sub_charenc CP1252 -i "$input" "$work/ffmpeg-$name")
+    printf '%-18s %7.2f %8d %7s %8d %7s %6s %s\n' "write-$key" "$cs" $((ck / 1024)) "$fs" $((fk / 1024)) \
+        "$(ratio "$fs" "$cs" "%.1fx")" "$(ratio "$ck" "$fk" "%.2f")" "$(compare "$name")"
+done
+echo "medians of five alternating runs, wall clock; speed: ffmpeg's time over ours; mem: our peak memory over ffmpeg's"

@@ -12,6 +12,7 @@
 #include "document/EntryFields.h"
 #include "document/Errors.h"
 #include "document/MessageTable.h"
+#include "document/NumText.h"
 #include "document/TextFile.h"
 #include "editing/RateBoxText.h"
 #include "formats/OutputFormats.h"
@@ -20,6 +21,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -30,20 +32,19 @@ struct FileJob {
     std::string shownName;             // as typed
     bool fromStandardInput;            // "-"
     std::optional<std::string> target; // standard output when empty
+    const OutputFormat *format;
 };
 
 // Which subtitle a line of the output shows, for a message.
-enum class OutputLines { Listing, SubRip, Entries };
+using SubtitleOfLine = std::function<std::size_t(std::size_t)>;
 
-std::size_t SubtitleOfLine(const TextList &lines, std::size_t line, OutputLines kind) {
-    switch (kind) {
-    case OutputLines::Listing:
-        return line < 2 ? 0 : line - 1; // after the format and rate lines
-    case OutputLines::SubRip:
-        return SubRipSubtitleOf(lines, line);
-    case OutputLines::Entries:
-        break;
-    }
+// The listing of the open command shows a subtitle after the format and rate lines.
+std::size_t SubtitleOfListingLine(std::size_t line) {
+    return line < 2 ? 0 : line - 1;
+}
+
+// A list of entries shows one subtitle per line.
+std::size_t SubtitleOfEntryLine(std::size_t line) {
     return line + 1;
 }
 
@@ -56,19 +57,20 @@ void ReportUnencodable(const FileJob &job, std::size_t subtitle, const TextEncod
                   "; nothing was written");
 }
 
-void ReportUnencodable(const FileJob &job, const TextList &lines, OutputLines kind,
-                       const TextEncoding &encoding, const EncodingError &error) {
-    ReportUnencodable(job, SubtitleOfLine(lines, error.line, kind), encoding, error.character);
+void ReportUnencodable(const FileJob &job, const SubtitleOfLine &subtitleOf, const TextEncoding &encoding,
+                       const EncodingError &error) {
+    ReportUnencodable(job, subtitleOf(error.line), encoding, error.character);
 }
 
 // Whether every character of lines the batch will write has a place in the
 // encoding; the first that has none is reported.
-bool Encodable(const FileJob &job, const TextList &lines, OutputLines kind, const TextEncoding &encoding) {
+bool Encodable(const FileJob &job, const TextList &lines, const SubtitleOfLine &subtitleOf,
+               const TextEncoding &encoding) {
     try {
         CheckEncodable(lines, encoding);
         return true;
     } catch (const EncodingError &error) {
-        ReportUnencodable(job, lines, kind, encoding, error);
+        ReportUnencodable(job, subtitleOf, encoding, error);
         return false;
     }
 }
@@ -91,10 +93,10 @@ template <class Unencodable, class Write, class Tell> bool WriteJobFile(Write wr
 // A failure to write the command's output is reported in the form the
 // error box takes. Standard output is checked before it is written, since what went out
 // cannot be taken back; a file is refused whole by WriteTextFile.
-bool WriteOutput(const FileJob &job, const TextList &lines, std::string_view lineEnd, OutputLines kind,
-                 const TextEncoding &encoding) {
+bool WriteOutput(const FileJob &job, const TextList &lines, std::string_view lineEnd,
+                 const SubtitleOfLine &subtitleOf, const TextEncoding &encoding) {
     if (!job.target) {
-        if (!Encodable(job, lines, kind, encoding))
+        if (!Encodable(job, lines, subtitleOf, encoding))
             return false;
         if (WriteLinesToStandardOutput(lines, lineEnd, encoding))
             return true;
@@ -103,7 +105,7 @@ bool WriteOutput(const FileJob &job, const TextList &lines, std::string_view lin
     }
     return WriteJobFile<EncodingError>(
         [&] { WriteTextFile(*job.target, lines, encoding); },
-        [&](const EncodingError &error) { ReportUnencodable(job, lines, kind, encoding, error); });
+        [&](const EncodingError &error) { ReportUnencodable(job, subtitleOf, encoding, error); });
 }
 
 // The list as the open command shows it, after the format and the rate.
@@ -141,13 +143,13 @@ template <class Step> bool RunStep(CliDialogs &dialogs, Step &&step) {
 
 // Converts the list into the job's file, written as it is made rather than
 // held whole; its failures are told as WriteOutput tells them.
-bool SaveSubRipFile(const FileJob &job, TextList &list, const SubRipRequest &conversion, CliDialogs &dialogs,
-                    const TextEncoding &encoding) {
+bool SaveConvertedFile(const FileJob &job, const OutputFormat &format, TextList &list,
+                       const SubRipRequest &conversion, CliDialogs &dialogs, const TextEncoding &encoding) {
     bool written = false;
     return RunStep(dialogs,
                    [&] {
                        written = WriteJobFile<UnencodableSubtitle>(
-                           [&] { SaveListAsSubRip(list, conversion, dialogs, *job.target, encoding); },
+                           [&] { SaveListAs(format, list, conversion, dialogs, *job.target, encoding); },
                            [&](const UnencodableSubtitle &error) {
                                ReportUnencodable(job, error.subtitle, encoding, error.character);
                            });
@@ -212,11 +214,13 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
         }))
         return false;
 
-    const TextEncoding encoding =
+    const TextEncoding chosenEncoding =
         options.outputEncoding ? *FindEncoding(*options.outputEncoding) : opened.encoding.encoding;
+    const OutputFormat &format = *job.format;
+    const TextEncoding encoding = OutputEncodingOf(format, chosenEncoding);
     switch (options.command) {
     case CliCommand::Open:
-        return WriteOutput(job, Listing(opened), "\n", OutputLines::Listing, encoding);
+        return WriteOutput(job, Listing(opened), "\n", SubtitleOfListingLine, encoding);
     case CliCommand::Sync:
         if (!SyncBoxesToVideo(rateText, delayText, list, *options.videoFile))
             return false;
@@ -224,17 +228,21 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
     case CliCommand::Convert: {
         const SubRipRequest conversion{rateText, delayText, true, language, pointedAt};
         if (job.target)
-            return SaveSubRipFile(job, list, conversion, dialogs, encoding);
-        TextList subRip;
-        // The SubRip text as the window's save button writes it: CR LF after every line.
-        return RunStep(dialogs, [&] { subRip = ConvertListToSubRip(list, conversion, dialogs); }) &&
-               WriteOutput(job, subRip, "\r\n", OutputLines::SubRip, encoding);
+            return SaveConvertedFile(job, format, list, conversion, dialogs, encoding);
+        TextList written;
+        // The text as the window's save button writes it: CR LF after every line.
+        const SubtitleOfLine subtitleOf = [&](std::size_t line) {
+            const WriteOptions timing{StrToFloat(rateText), StrToFloat(delayText), language};
+            return SubtitleOfOutputLine(format, list, timing, line);
+        };
+        return RunStep(dialogs, [&] { written = ConvertListTo(format, list, conversion, dialogs); }) &&
+               WriteOutput(job, written, "\r\n", subtitleOf, encoding);
     }
     case CliCommand::MicroDvd:
-        return WriteOutput(job, MicroDvdOutput().write(list, {}), "\r\n", OutputLines::Entries, encoding);
+        return WriteOutput(job, WrittenLines(format, list, {}), "\r\n", SubtitleOfEntryLine, encoding);
     case CliCommand::Multi: {
         // The batch writes its files itself.
-        if (!Encodable(job, list, OutputLines::Entries, encoding))
+        if (!Encodable(job, list, SubtitleOfEntryLine, encoding))
             return false;
         const RateBatchRequest batch{fitLines,  options.maxLine, options.maxTotal,
                                      delayText, language,        pointedAt};
@@ -247,18 +255,34 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
     case CliCommand::AviInfo:
     case CliCommand::Fps:
     case CliCommand::VideoInfo:
+    case CliCommand::Formats:
         break; // they open no subtitle file, and ran before it
     }
     return false;
 }
 
 // The file a folder receives for one input: its name without folder and
-// last extension, with the command's extension. Standard input is "stdin".
+// last extension, with the format's extension. Standard input is "stdin".
 std::filesystem::path TargetInFolder(const std::filesystem::path &folder, const std::string &fileName,
-                                     CliCommand command) {
+                                     const OutputFormat &format) {
     const std::filesystem::path name = fileName == "-" ? "stdin" : std::filesystem::path(fileName).stem();
-    const OutputFormat &format = command == CliCommand::MicroDvd ? MicroDvdOutput() : SubRipOutput();
     return folder / name.string().append(format.extension);
+}
+
+// The format the command writes: MicroDVD for microdvd; for convert and
+// sync the format named by --to, else the one of -o FILE's extension, else
+// SubRip, which is also what multi writes.
+const OutputFormat &CommandOutput(const CliOptions &options, bool toFolder) {
+    if (options.command == CliCommand::MicroDvd)
+        return MicroDvdOutput();
+    if (options.command != CliCommand::Convert && options.command != CliCommand::Sync)
+        return SubRipOutput();
+    if (options.outputKey)
+        return *FindOutputFormat(*options.outputKey);
+    if (options.outputFile && !toFolder)
+        if (const OutputFormat *format = OutputFormatOfFileName(*options.outputFile))
+            return *format;
+    return SubRipOutput();
 }
 
 // Where each file is read and written; nothing for a file that cannot be
@@ -268,13 +292,14 @@ std::vector<std::optional<FileJob>> PlanJobs(const CliOptions &options) {
     std::error_code error;
     const bool toFolder = options.outputFile && options.command != CliCommand::Open &&
                           (options.fileNames.size() > 1 || fs::is_directory(*options.outputFile, error));
+    const OutputFormat &format = CommandOutput(options, toFolder);
     std::vector<std::optional<FileJob>> jobs;
     std::vector<fs::path> targets;
     for (const std::string &typed : options.fileNames) {
         std::optional<FileJob> &job = jobs.emplace_back();
         std::optional<std::string> target = options.outputFile;
         if (toFolder)
-            target = TargetInFolder(*options.outputFile, typed, options.command).string();
+            target = TargetInFolder(*options.outputFile, typed, format).string();
         if (target) {
             // CHOICE: a name made for the folder never replaces its own input,
             // nor what an earlier file of the same call wrote.
@@ -292,7 +317,7 @@ std::vector<std::optional<FileJob>> PlanJobs(const CliOptions &options) {
             }
             targets.push_back(path);
         }
-        job = FileJob{typed, typed == "-", target};
+        job = FileJob{typed, typed == "-", target, &format};
     }
     return jobs;
 }
@@ -306,6 +331,8 @@ int RunCommand(const CliOptions &options) {
         return RunFps(options);
     if (options.command == CliCommand::VideoInfo)
         return RunVideoInfo(options);
+    if (options.command == CliCommand::Formats)
+        return RunFormats();
     // Standard input is read whole before any file is opened; the opener
     // takes its bytes under the name "stdin".
     std::string standardInput;

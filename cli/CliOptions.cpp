@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "document/NumText.h"
+#include "formats/OutputFormats.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +14,7 @@ struct CommandName {
     CliCommand command;
 };
 
-constexpr std::array<CommandName, 8> kCommands{{
+constexpr std::array<CommandName, 9> kCommands{{
     {"open", CliCommand::Open},
     {"convert", CliCommand::Convert},
     {"microdvd", CliCommand::MicroDvd},
@@ -22,6 +23,7 @@ constexpr std::array<CommandName, 8> kCommands{{
     {"fps", CliCommand::Fps},
     {"sync", CliCommand::Sync},
     {"video-info", CliCommand::VideoInfo},
+    {"formats", CliCommand::Formats},
 }};
 
 std::string_view CommandText(CliCommand command) {
@@ -49,82 +51,90 @@ struct OptionRule {
     ApplyOption apply;
 };
 
-const std::array<OptionRule, 13>
-    kOptions{
-        {
-            {"--fps", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 // Typed rates often carry a decimal point; the box reads only the decimal comma.
-                 options.fpsText = value;
-                 std::replace(options.fpsText.begin(), options.fpsText.end(), '.', ',');
-                 return std::nullopt;
-             }},
-            {"--delay", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 options.delayText = value;
-                 return std::nullopt;
-             }},
-            {"--answer", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 if (value != "yes" && value != "no")
-                     return "--answer takes yes or no, not '" + value + "'";
-                 options.answerYes = value == "yes";
-                 return std::nullopt;
-             }},
-            {"--encoding", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 options.encoding = value;
-                 return std::nullopt;
-             }},
-            {"--output-encoding", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 options.outputEncoding = value;
-                 return std::nullopt;
-             }},
-            {"--alerts", false,
-             [](CliOptions &options, const std::string &) -> std::optional<std::string> {
-                 options.alerts = true;
-                 return std::nullopt;
-             }},
-            {"--lang", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 const std::optional<int> language = TryStrToInt(value);
-                 if (!language || *language < 1 || *language > 4)
-                     return "--lang takes 1, 2, 3 or 4, not '" + value + "'";
-                 options.language = static_cast<std::uint8_t>(*language);
-                 return std::nullopt;
-             }},
-            {"-o", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 options.outputFile = value;
-                 return std::nullopt;
-             }},
-            {"--video", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 options.videoFile = value;
-                 return std::nullopt;
-             }},
-            {"--fit", false,
-             [](CliOptions &options,
-                const std::string &) -> std::
-                                         optional<std::string> {
-                                             options.fit = true;
-                                             return std::nullopt;
-                                         }},
-            {"--lines", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 if (value != "2" && value != "3")
-                     return "--lines takes 2 or 3, not '" + value + "'";
-                 options.lines = value == "2" ? 2 : 3;
-                 return std::nullopt;
-             }},
-            {"--max-line", true,
-             [](CliOptions &options,
-                const std::string &value) { return ReadLimit(options.maxLine, "--max-line", value); }},
-            {"--max-total", true,
-             [](CliOptions &options,
-                const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},
-        }};
+const std::
+    array<OptionRule, 14>
+        kOptions{
+            {
+                {"--fps", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     // Typed rates often carry a decimal point; the box reads only the decimal comma.
+                     options.fpsText = value;
+                     std::replace(options.fpsText.begin(), options.fpsText.end(), '.', ',');
+                     return std::nullopt;
+                 }},
+                {"--delay", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     options.delayText = value;
+                     return std::nullopt;
+                 }},
+                {"--answer", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     if (value != "yes" && value != "no")
+                         return "--answer takes yes or no, not '" + value + "'";
+                     options.answerYes = value == "yes";
+                     return std::nullopt;
+                 }},
+                {"--encoding", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     options.encoding = value;
+                     return std::nullopt;
+                 }},
+                {"--output-encoding", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     options.outputEncoding = value;
+                     return std::nullopt;
+                 }},
+                {"--alerts", false,
+                 [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+                     options.alerts = true;
+                     return std::nullopt;
+                 }},
+                {"--lang", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     const std::optional<int> language = TryStrToInt(value);
+                     if (!language || *language < 1 || *language > 4)
+                         return "--lang takes 1, 2, 3 or 4, not '" + value + "'";
+                     options.language = static_cast<std::uint8_t>(*language);
+                     return std::nullopt;
+                 }},
+                {"-o", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     options.outputFile = value;
+                     return std::nullopt;
+                 }},
+                {"--to", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     if (!FindOutputFormat(value))
+                         return "unknown output format '" + value + "'; the keys are " + OutputFormatKeys();
+                     options.outputKey = value;
+                     return std::nullopt;
+                 }},
+                {"--video", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     options.videoFile = value;
+                     return std::nullopt;
+                 }},
+                {"--fit", false,
+                 [](CliOptions &options,
+                    const std::string &) -> std::
+                                             optional<std::string> {
+                                                 options.fit = true;
+                                                 return std::nullopt;
+                                             }},
+                {"--lines", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     if (value != "2" && value != "3")
+                         return "--lines takes 2 or 3, not '" + value + "'";
+                     options.lines = value == "2" ? 2 : 3;
+                     return std::nullopt;
+                 }},
+                {"--max-line", true,
+                 [](CliOptions &options,
+                    const std::string &value) { return ReadLimit(options.maxLine, "--max-line", value); }},
+                {"--max-total", true,
+                 [](CliOptions &options,
+                    const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},
+            }};
 
 CliStop UsageError(std::string message) {
     return CliStop{CliStop::Kind::UsageError, std::move(message)};
@@ -177,8 +187,13 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
         }
         options.fileNames.push_back(argument);
     }
+    if (options.command == CliCommand::Formats)
+        return options.fileNames.empty() ? std::variant<CliOptions, CliStop>(options)
+                                         : UsageError("formats takes no FILE");
     if (options.fileNames.empty())
         return UsageError("missing FILE");
+    if (options.outputKey && options.command != CliCommand::Convert && options.command != CliCommand::Sync)
+        return UsageError("--to applies only to convert and sync");
     if (options.command == CliCommand::Multi && options.outputFile)
         return UsageError("multi writes Test1.srt to Test7.srt in the current folder; -o does not apply");
     if ((options.command == CliCommand::Sync) != options.videoFile.has_value())
@@ -203,11 +218,12 @@ std::string UsageText() {
            "       lumavert-cli avi-info FILE\n"
            "       lumavert-cli fps      \"FRAME,hh:mm:ss\"\n"
            "       lumavert-cli video-info FILE\n"
+           "       lumavert-cli formats\n"
            "       lumavert-cli --help | --version\n"
            "\n"
            "Commands:\n"
            "  open       print the format, the frame rate and the opened list\n"
-           "  convert    write the SubRip text\n"
+           "  convert    write the text of the output format (--to; SubRip by default)\n"
            "  microdvd   write the list as a MicroDVD file\n"
            "  multi      convert at the seven frame rates of the batch into Test1.srt to\n"
            "             Test7.srt in the current folder\n"
@@ -218,6 +234,7 @@ std::string UsageText() {
            "  fps        print the frame rate that puts frame FRAME at the time hh:mm:ss\n"
            "  video-info print the container, codecs, size, frame rate, duration and sound\n"
            "             of a video in any format GStreamer reads\n"
+           "  formats    list the formats read and the formats written, with their keys\n"
            "\n"
            "FILE is a subtitle file in any format the window opens, read as the open dialog\n"
            "reads it. \"-\" reads standard input, recognised by its content alone.\n"
@@ -240,9 +257,14 @@ std::string UsageText() {
            "  --lines 2|3        lines per subtitle for fitting (default 2)\n"
            "  --max-line N       characters per line for fitting (default 34)\n"
            "  --max-total N      characters per subtitle for fitting (default 60)\n"
+           "  --to KEY           convert to this output format: srt, sub (MicroDVD), vtt,\n"
+           "                     ass, ssa, smi, ttml, subviewer (.sub) or mpl2 (.txt);\n"
+           "                     without it the extension of -o FILE decides, else SubRip.\n"
+           "                     vtt and ttml are always written in UTF-8\n"
            "  -o FILE            write to FILE instead of standard output\n"
            "  -o DIR             with several FILEs, or when DIR is a folder: write each FILE\n"
-           "                     as DIR/NAME.srt (convert) or DIR/NAME.sub (microdvd)\n"
+           "                     as DIR/NAME with the format's extension (convert; .srt by\n"
+           "                     default) or DIR/NAME.sub (microdvd)\n"
            "  --help             show this text\n"
            "  --version          show the version\n"
            "\n"
@@ -250,6 +272,7 @@ std::string UsageText() {
            "  lumavert-cli open film.srt\n"
            "  lumavert-cli convert --fps 23.976 --delay 1,5 film.sub -o film.srt\n"
            "  lumavert-cli convert -o converted part1.sub part2.txt part3.ssa\n"
+           "  lumavert-cli convert --to vtt film.srt -o film.vtt\n"
            "  unzip -p film.zip film.sub | lumavert-cli convert - > film.srt\n"
            "  lumavert-cli microdvd --fit --lines 3 film.srt -o film.sub\n"
            "  lumavert-cli convert ru.srt --output-encoding utf-8 -o ru-utf8.srt\n"

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps, Sync, VideoInfo };
+enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps, Sync, VideoInfo, Formats };
 
 // What one run of the command line asks for. Texts meant for the window's
 // boxes (frame rate, delay) are kept as typed; the core converts them.
@@ -21,6 +21,8 @@ struct CliOptions {
     bool alerts = false;
     std::uint8_t language = 2;
     std::optional<std::string> outputFile;
+    // The output format's key as typed (--to); none: the extension of -o FILE, else SubRip.
+    std::optional<std::string> outputKey;
     // Encoding names as typed; none: detected when reading, as read when writing.
     std::optional<std::string> encoding;
     std::optional<std::string> outputEncoding;

@@ -3,6 +3,8 @@
 #include "cli/CliOutput.h"
 #include "cli/ExitCodes.h"
 #include "document/NumText.h"
+#include "formats/InputFormats.h"
+#include "formats/OutputFormats.h"
 #include "media/GstMediaSource.h"
 #include "tools/AviFile.h"
 #include "tools/AviReport.h"
@@ -70,4 +72,20 @@ int RunVideoInfo(const CliOptions &options) {
     for (const std::string &line : FilmFactsLines(facts))
         lines.Add(line);
     return PrintLines(lines) ? kExitDone : kExitFailed;
+}
+
+int RunFormats() {
+    TextList lines;
+    lines.Add("Read (key, name, files):");
+    for (const InputFormat &format : kInputFormats)
+        lines.Add("  " + std::string(format.key) + "\t" + std::string(format.name) + "\t" +
+                  std::string(format.patterns));
+    lines.Add("Written (key for --to, name, extension):");
+    for (const OutputFormat &format : OutputFormats())
+        lines.Add("  " + std::string(format.key) + "\t" + std::string(format.name) + "\t" +
+                  std::string(format.extension));
+    if (WriteLinesToStandardOutput(lines, "\n", Utf8Encoding()))
+        return kExitDone;
+    ReportProblem("cannot write to standard output");
+    return kExitFailed;
 }

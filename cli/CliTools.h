@@ -12,3 +12,6 @@ int RunFps(const CliOptions &options);
 
 // video-info FILE: what the media library reads from a film, one fact a line.
 int RunVideoInfo(const CliOptions &options);
+
+// formats: the formats read and the formats written, with their keys, on standard output.
+int RunFormats();

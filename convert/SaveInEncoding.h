@@ -4,7 +4,9 @@
 #include "document/TextEncoding.h"
 #include "document/TextList.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // Writes lines in the encoding; a character it lacks is named and UTF-8 with
@@ -12,4 +14,10 @@
 // written. subRip tells how a line is counted into a subtitle for the message.
 // A file that cannot be written throws FileError.
 bool SaveInEncoding(const std::string &fileName, const TextList &lines, bool subRip,
+                    const TextEncoding &encoding, Questions &questions, std::uint8_t language);
+
+// The same, the subtitle of a line told by subtitleOfLine (line index in,
+// subtitle number out).
+bool SaveInEncoding(const std::string &fileName, const TextList &lines,
+                    const std::function<std::size_t(std::size_t)> &subtitleOfLine,
                     const TextEncoding &encoding, Questions &questions, std::uint8_t language);

@@ -11,4 +11,5 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/convert/SaveInEncoding.cpp
     ${PROJECT_SOURCE_DIR}/convert/OverwrittenFiles.cpp
     ${PROJECT_SOURCE_DIR}/convert/ReceiverProfiles.cpp
+    ${PROJECT_SOURCE_DIR}/convert/OutputChoice.cpp
 )

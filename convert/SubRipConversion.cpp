@@ -13,7 +13,7 @@ namespace {
 
 // Offers the correction of the list's timing faults, then reads the boxes;
 // nothing to convert for an empty list.
-std::optional<SubRipTiming> TimingToConvert(TextList &frameLines, const SubRipRequest &request,
+std::optional<WriteOptions> TimingToConvert(TextList &frameLines, const SubRipRequest &request,
                                             Questions &questions) {
     if (frameLines.Empty())
         return std::nullopt;
@@ -23,7 +23,7 @@ std::optional<SubRipTiming> TimingToConvert(TextList &frameLines, const SubRipRe
         OfferTimingCorrection(frameLines, faults, questions, request.language, request.pointedAt);
     const Extended fps = StrToFloat(request.fpsText);
     const Extended delay = StrToFloat(request.delayText);
-    return SubRipTiming{fps, delay};
+    return WriteOptions{fps, delay, request.language};
 }
 
 void AnnounceSuccess(const SubRipRequest &request, Questions &questions) {
@@ -31,48 +31,37 @@ void AnnounceSuccess(const SubRipRequest &request, Questions &questions) {
         questions.ShowMessage(MessageText(MessageRow::Success, request.language));
 }
 
-// The subtitle that a line of the SubRip text belongs to, as the memo tells
-// it: the search for a number line above it never leaves the line's own
-// block, which starts with one, so only that block is made again.
-std::size_t SubtitleOfSubRipLine(const TextList &frameLines, const SubRipTiming &timing, std::size_t line) {
-    TextList block;
-    ListLineOut out(block);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < frameLines.Count(); ++i) {
-        block.Clear();
-        AppendSubRipBlock(out, i + 1, frameLines[i], timing.delaySeconds, timing.fps);
-        if (line < start + block.Count())
-            return SubRipSubtitleOf(block, line - start);
-        start += block.Count();
-    }
-    return line + 1;
-}
-
 } // namespace
 
 TextList ConvertListToSubRip(TextList &frameLines, const SubRipRequest &request, Questions &questions,
                              const std::function<void(int)> &progress) {
-    TextList subRip;
-    if (const std::optional<SubRipTiming> timing = TimingToConvert(frameLines, request, questions)) {
-        ConvertToSubRip(frameLines, *timing, subRip, progress);
-        AnnounceSuccess(request, questions);
-    }
-    return subRip;
+    return ConvertListTo(SubRipOutput(), frameLines, request, questions, progress);
 }
 
-void SaveListAsSubRip(TextList &frameLines, const SubRipRequest &request, Questions &questions,
-                      const std::string &fileName, const TextEncoding &encoding) {
-    const std::optional<SubRipTiming> timing = TimingToConvert(frameLines, request, questions);
+TextList ConvertListTo(const OutputFormat &format, TextList &frameLines, const SubRipRequest &request,
+                       Questions &questions, const std::function<void(int)> &progress) {
+    TextList lines;
+    if (const std::optional<WriteOptions> options = TimingToConvert(frameLines, request, questions)) {
+        ListLineOut out(lines);
+        WriteFormat(format, frameLines, *options, out, progress);
+        AnnounceSuccess(request, questions);
+    }
+    return lines;
+}
+
+void SaveListAs(const OutputFormat &format, TextList &frameLines, const SubRipRequest &request,
+                Questions &questions, const std::string &fileName, const TextEncoding &encoding) {
+    const std::optional<WriteOptions> timing = TimingToConvert(frameLines, request, questions);
     try {
         WriteTextFile(fileName, encoding, [&](LineOut &out) {
             if (!timing)
                 return;
-            ConvertToSubRip(frameLines, *timing, out);
+            WriteFormat(format, frameLines, *timing, out);
             AnnounceSuccess(request, questions);
         });
     } catch (const EncodingError &error) {
         if (!timing)
             throw;
-        throw UnencodableSubtitle(error, SubtitleOfSubRipLine(frameLines, *timing, error.line));
+        throw UnencodableSubtitle(error, SubtitleOfOutputLine(format, frameLines, *timing, error.line));
     }
 }

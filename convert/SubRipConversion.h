@@ -5,6 +5,7 @@
 #include "document/Questions.h"
 #include "document/TextEncoding.h"
 #include "document/TextList.h"
+#include "formats/OutputFormats.h"
 
 #include <cstdint>
 #include <functional>
@@ -27,7 +28,11 @@ struct SubRipRequest {
 TextList ConvertListToSubRip(TextList &frameLines, const SubRipRequest &request, Questions &questions,
                              const std::function<void(int)> &progress = {});
 
-// A character of the SubRip text that the output encoding lacks, with the
+// The same, into the lines of any output format.
+TextList ConvertListTo(const OutputFormat &format, TextList &frameLines, const SubRipRequest &request,
+                       Questions &questions, const std::function<void(int)> &progress = {});
+
+// A character of the written text that the output encoding lacks, with the
 // subtitle that holds it as the memo would tell it; nothing has been written.
 class UnencodableSubtitle : public EncodingError {
 public:
@@ -36,9 +41,9 @@ public:
     std::size_t subtitle;
 };
 
-// Converts as ConvertListToSubRip does and writes the text straight to a
+// Converts as ConvertListTo does and writes the format's text straight to a
 // file, as WriteTextFile writes the memo, without holding it: the same
 // questions and messages in the same order, then the file's own errors
 // (FileError, or UnencodableSubtitle for a character the encoding lacks).
-void SaveListAsSubRip(TextList &frameLines, const SubRipRequest &request, Questions &questions,
-                      const std::string &fileName, const TextEncoding &encoding);
+void SaveListAs(const OutputFormat &format, TextList &frameLines, const SubRipRequest &request,
+                Questions &questions, const std::string &fileName, const TextEncoding &encoding);

@@ -121,7 +121,17 @@ Extended FramesToSeconds(Extended frames, Extended delaySeconds, Extended fps) {
     return (frames - delaySeconds * fps) / fps;
 }
 
-std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Extended fps) {
+namespace {
+
+// A frame count's time as the clock shows it: whole hours and minutes and
+// the seconds in thousandths, rounded as FloatToStrFixed rounds them.
+struct ClockParts {
+    Extended hours = 0;
+    Extended minutes = 0;
+    unsigned long long thousandths = 0;
+};
+
+ClockParts ClockPartsOf(std::string_view framesText, Extended delaySeconds, Extended fps) {
     const Extended frames = StrToInt(framesText);
     if (fps == 0)
         throw DivisionError("Floating point division by zero");
@@ -130,55 +140,105 @@ std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Ext
     // before the film starts, written with a minus sign ("0-1,500") that no
     // player reads; such a time is held at the start instead.
     if (!(total >= 0))
-        return "00:00:00,000";
-    Extended hours = std::trunc(total / 3600);
-    Extended minutes = std::trunc(total / 60 - hours * 60);
-    Extended seconds = total - hours * 3600 - minutes * 60;
+        return {};
+    ClockParts parts;
+    parts.hours = std::trunc(total / 3600);
+    parts.minutes = std::trunc(total / 60 - parts.hours * 60);
+    Extended seconds = total - parts.hours * 3600 - parts.minutes * 60;
     // Far past any film (beyond 10^15 hours, from an absurdly small rate)
     // the subtractions lose minutes and seconds to rounding; they are held
     // in their ranges rather than written negative or oversized.
-    if (!(minutes >= 0 && minutes <= 60) || !(seconds > -1 && seconds < 61)) {
-        minutes = 0;
+    if (!(parts.minutes >= 0 && parts.minutes <= 60) || !(seconds > -1 && seconds < 61)) {
+        parts.minutes = 0;
         seconds = 0;
     }
     // A division that rounds up leaves a hair below zero.
     if (seconds < 0)
         seconds = 0;
-    // The seconds in thousandths, rounded as FloatToStrFixed rounds them;
-    // below 2^-64 they are 0.
-    unsigned long long thousandths = ScaledToWhole(std::fabs(seconds), 3).value_or(0);
+    // Below 2^-64 seconds are 0.
+    parts.thousandths = ScaledToWhole(std::fabs(seconds), 3).value_or(0);
     // Seconds that round to 60,000 belong to the next minute, and 60 minutes
     // to the next hour; the step-by-step split can also leave a whole 60
     // minutes when a division rounds up.
-    if (thousandths == 60000) {
-        thousandths = 0;
-        minutes += 1;
+    if (parts.thousandths == 60000) {
+        parts.thousandths = 0;
+        parts.minutes += 1;
     }
-    if (minutes >= 60) {
-        minutes -= 60;
-        hours += 1;
+    if (parts.minutes >= 60) {
+        parts.minutes -= 60;
+        parts.hours += 1;
     }
+    return parts;
+}
+
+char Digit(unsigned long long value) {
+    return static_cast<char>('0' + value % 10);
+}
+
+} // namespace
+
+std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Extended fps) {
+    const ClockParts parts = ClockPartsOf(framesText, delaySeconds, fps);
+    const unsigned long long thousandths = parts.thousandths;
     // Seconds below 61: two digits, the comma and three.
-    const auto digit = [](unsigned long long value) { return static_cast<char>('0' + value % 10); };
     const std::array<char, 6> secondsText{
-        digit(thousandths / 10000), digit(thousandths / 1000), ',',
-        digit(thousandths / 100),   digit(thousandths / 10),   digit(thousandths)};
+        Digit(thousandths / 10000), Digit(thousandths / 1000), ',',
+        Digit(thousandths / 100),   Digit(thousandths / 10),   Digit(thousandths)};
     // The hours of any film and the minutes, whole and in their ranges by
     // now, take two digits each: the twelve characters are written at once.
-    if (hours < 100) {
-        const auto wholeHours = static_cast<unsigned>(static_cast<double>(hours));
-        const auto wholeMinutes = static_cast<unsigned>(static_cast<double>(minutes));
-        const std::array<char, 6> clock{digit(wholeHours / 10),   digit(wholeHours),   ':',
-                                        digit(wholeMinutes / 10), digit(wholeMinutes), ':'};
+    if (parts.hours < 100) {
+        const auto wholeHours = static_cast<unsigned>(static_cast<double>(parts.hours));
+        const auto wholeMinutes = static_cast<unsigned>(static_cast<double>(parts.minutes));
+        const std::array<char, 6> clock{Digit(wholeHours / 10),   Digit(wholeHours),   ':',
+                                        Digit(wholeMinutes / 10), Digit(wholeMinutes), ':'};
         std::string time(clock.data(), clock.size());
         time.append(secondsText.data(), secondsText.size());
         return time;
     }
     std::string time;
-    AppendClockField(time, hours);
-    AppendClockField(time, minutes);
+    AppendClockField(time, parts.hours);
+    AppendClockField(time, parts.minutes);
     time.append(secondsText.data(), secondsText.size());
     return time;
+}
+
+long long FramesToMilliseconds(std::string_view framesText, Extended delaySeconds, Extended fps) {
+    const ClockParts parts = ClockPartsOf(framesText, delaySeconds, fps);
+    // A billion hours is far past any film, yet its milliseconds still fit.
+    if (!(parts.hours < 1e9L))
+        throw ConvertError("'" + std::string(framesText) + "' is too far out to be written as a time");
+    const auto hours = static_cast<long long>(parts.hours);
+    const auto minutes = static_cast<long long>(parts.minutes);
+    return (hours * 60 + minutes) * 60000 + static_cast<long long>(parts.thousandths);
+}
+
+long long RoundToUnit(long long milliseconds, long long unit) {
+    const long long whole = milliseconds / unit;
+    const long long rest = milliseconds % unit;
+    const bool up = 2 * rest > unit || (2 * rest == unit && whole % 2 != 0);
+    return up ? whole + 1 : whole;
+}
+
+std::string ClockText(long long milliseconds, const ClockStyle &style) {
+    long long unitsPerSecond = 1;
+    for (int i = 0; i < style.fractionDigits; ++i)
+        unitsPerSecond *= 10;
+    const long long units = RoundToUnit(milliseconds, 1000 / unitsPerSecond);
+    const long long seconds = units / unitsPerSecond;
+    std::string text = IntToStr(seconds / 3600);
+    if (text.size() < static_cast<std::size_t>(style.hourDigits))
+        text.insert(0, static_cast<std::size_t>(style.hourDigits) - text.size(), '0');
+    const auto unsignedSeconds = static_cast<unsigned long long>(seconds);
+    const std::array<char, 6> clock{':', Digit(unsignedSeconds / 600 % 6), Digit(unsignedSeconds / 60),
+                                    ':', Digit(unsignedSeconds % 60 / 10), Digit(unsignedSeconds % 60)};
+    text.append(clock.data(), clock.size());
+    text += style.fractionMark;
+    auto fraction = static_cast<unsigned long long>(units % unitsPerSecond);
+    std::array<char, 3> fractionText{};
+    for (int i = style.fractionDigits; i-- > 0; fraction /= 10)
+        fractionText[static_cast<std::size_t>(i)] = Digit(fraction);
+    text.append(fractionText.data(), static_cast<std::size_t>(style.fractionDigits));
+    return text;
 }
 
 bool IsValidTime(std::string_view text) {

@@ -18,6 +18,30 @@ Extended FramesToSeconds(Extended frames, Extended delaySeconds, Extended fps);
 // for a rate of 0.
 std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Extended fps);
 
+// The same time in whole milliseconds, rounded and held at the start as
+// FramesToTime does; ConvertError as there, and for a time past a billion
+// hours, which no clock text could carry.
+long long FramesToMilliseconds(std::string_view framesText, Extended delaySeconds, Extended fps);
+
+// How a format writes a clock time: the least digits of the hours, the mark
+// before the fraction of a second and the fraction's digits (1 to 3).
+struct ClockStyle {
+    int hourDigits;
+    char fractionMark;
+    int fractionDigits;
+};
+inline constexpr ClockStyle kWebVttClock{2, '.', 3}; // 00:01:02.480, TTML's too
+inline constexpr ClockStyle kAssClock{1, '.', 2};    // 0:01:02.48, SubStation Alpha's too
+inline constexpr ClockStyle kSubViewerClock{2, '.', 2};
+
+// Milliseconds (at least 0) as "h:mm:ss.f" in the style, the fraction
+// rounded ties to even and carried into the seconds.
+std::string ClockText(long long milliseconds, const ClockStyle &style);
+
+// Milliseconds in whole units of `unit` milliseconds, ties to even: tenths
+// of a second for a unit of 100.
+long long RoundToUnit(long long milliseconds, long long unit);
+
 // "H:M:S" with whole H and M and a decimal S (its first ":" and first "."
 // read as the decimal comma).
 bool IsValidTime(std::string_view text);

@@ -34,7 +34,8 @@ bool DrawingAfter(std::string_view block, bool drawing) {
 }
 
 // Appends the text as a player shows it: override blocks and drawings gone,
-// "\N" and "\n" turned into the line separator and "\h" into a space. A
+// "\N" and "\n" turned into the line separator, "\h" into a space and "\{"
+// and "\}" into the braces themselves. A
 // "{" without its "}" is plain text. The plain runs between them are copied
 // whole.
 void AppendShownText(std::string_view text, std::string &shown) {
@@ -63,6 +64,10 @@ void AppendShownText(std::string_view text, std::string &shown) {
             at += 2;
         } else if (c == '\\' && escape == 'h') {
             shown += ' ';
+            at += 2;
+        } else if (c == '\\' && (escape == '{' || escape == '}')) {
+            // "\{" and "\}" are braces that open and close no block.
+            shown += escape;
             at += 2;
         } else {
             shown += c;

@@ -2,50 +2,56 @@
 
 #include "document/LineOut.h"
 #include "document/Numbers.h"
+#include "document/TextEncoding.h"
 #include "document/TextList.h"
+#include "formats/OutputWriting.h"
 
-#include <array>
 #include <functional>
-#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
-// What a conversion to SubRip needs besides the list: the rate its frames
-// count in and the delay, in seconds taken off every time.
-struct SubRipTiming {
-    Extended fps;
-    Extended delaySeconds;
-};
-
-// Converts every FrameLine into its SubRip block, appended to memoLines one
-// item per line; progress, when given, hears the progress bar's position after
-// each entry. An entry whose bounds do not convert throws ConvertError and
-// leaves the blocks before it in memoLines.
-void ConvertToSubRip(const TextList &frameLines, const SubRipTiming &timing, TextList &memoLines,
-                     const std::function<void(int)> &progress = {});
-
-// The same conversion, each line handed over as it is made.
-void ConvertToSubRip(const TextList &frameLines, const SubRipTiming &timing, LineOut &memoLines,
-                     const std::function<void(int)> &progress = {});
-
-// One format a subtitle list is saved in. Adding a format is one row here
-// and one writer.
+// One format a subtitle list is saved in. Adding a format is one writer
+// file and one row here.
 struct OutputFormat {
-    std::string_view name;
+    std::string_view key;       // as --to takes it: "srt"
+    std::string_view name;      // "SubRip"
     std::string_view extension; // with its dot
-    // The lines of the file made from the list of FrameLines.
-    TextList (*write)(const TextList &frameLines, const SubRipTiming &timing);
+    std::string_view mimeType;
+    // Writes the file made from the list of FrameLines, line by line.
+    void (*write)(const TextList &entries, const WriteOptions &options, EntryLineOut &out);
+    // The format knows no other encoding; the output encoding is not asked.
+    bool alwaysUtf8;
 };
 
-// The formats in the order of the window's save-format box: MicroDVD is the
-// list itself, SubRip its conversion.
-extern const std::array<OutputFormat, 2> kOutputFormats;
-inline const OutputFormat &MicroDvdOutput() {
-    return kOutputFormats[0];
-}
-inline const OutputFormat &SubRipOutput() {
-    return kOutputFormats[1];
-}
+// In the order of the window's output-format box: MicroDVD is the list
+// itself, SubRip its conversion, then the formats of today's players.
+std::span<const OutputFormat> OutputFormats();
+// nullptr for a key no row has.
+const OutputFormat *FindOutputFormat(std::string_view key);
+// The first row whose extension the file name ends in, in any case; nullptr for none.
+const OutputFormat *OutputFormatOfFileName(std::string_view fileName);
+const OutputFormat &MicroDvdOutput();
+const OutputFormat &SubRipOutput();
+// The keys, "srt, sub, ...", for a message.
+std::string OutputFormatKeys();
 
 // The save dialog's filter of a format: "SubRip (*.srt)|*.srt".
 std::string SaveDialogFilter(const OutputFormat &format);
+
+// The encoding a format's file is written in when `chosen` is asked for.
+TextEncoding OutputEncodingOf(const OutputFormat &format, const TextEncoding &chosen);
+
+// Writes the format's lines to `out`; progress, when given, hears the
+// progress bar's position after each entry, as the SubRip conversion tells it.
+void WriteFormat(const OutputFormat &format, const TextList &entries, const WriteOptions &options,
+                 LineOut &out, const std::function<void(int)> &progress = {});
+
+// The lines of the format's file as a list.
+TextList WrittenLines(const OutputFormat &format, const TextList &entries, const WriteOptions &options,
+                      const std::function<void(int)> &progress = {});
+
+// The subtitle (from 1) that line `line` of the format's file shows, found
+// by writing it again; the line's own number (from 1) for a header line.
+std::size_t SubtitleOfOutputLine(const OutputFormat &format, const TextList &entries,
+                                 const WriteOptions &options, std::size_t line);

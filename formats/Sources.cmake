@@ -44,6 +44,13 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/formats/TtmlTimes.cpp
     ${PROJECT_SOURCE_DIR}/formats/TtmlReader.cpp
     ${PROJECT_SOURCE_DIR}/formats/WebVttText.cpp
+    ${PROJECT_SOURCE_DIR}/formats/OutputWriting.cpp
+    ${PROJECT_SOURCE_DIR}/formats/WebVttWriter.cpp
+    ${PROJECT_SOURCE_DIR}/formats/SubStationAlphaWriter.cpp
+    ${PROJECT_SOURCE_DIR}/formats/SamiWriter.cpp
+    ${PROJECT_SOURCE_DIR}/formats/TtmlWriter.cpp
+    ${PROJECT_SOURCE_DIR}/formats/SubViewer2Writer.cpp
+    ${PROJECT_SOURCE_DIR}/formats/Mpl2Writer.cpp
 )
 unset(table)
 unset(rows)

@@ -25,24 +25,6 @@ void AppendSubRipBlock(LineOut &memoLines, std::size_t number, std::string_view 
     memoLines.Add({});
 }
 
-namespace {
-// The "|" of a text, found with memchr, which passes over the words between
-// them many bytes at a time.
-std::size_t SeparatorCount(std::string_view text) {
-    std::size_t count = 0;
-    for (std::size_t bar = text.find('|'); bar != std::string_view::npos; bar = text.find('|', bar + 1))
-        ++count;
-    return count;
-}
-} // namespace
-
-std::size_t SubRipLineCount(const TextList &entries) {
-    std::size_t lines = 0;
-    for (const std::string_view entry : entries)
-        lines += 4 + SeparatorCount(CutFrameLine(entry).text);
-    return lines;
-}
-
 int ConversionProgress(std::size_t index, std::size_t count) {
     if (count <= 1)
         return 100;

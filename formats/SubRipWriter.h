@@ -16,10 +16,6 @@
 void AppendSubRipBlock(LineOut &memoLines, std::size_t number, std::string_view frameLine,
                        Extended delaySeconds, Extended fps);
 
-// The number of memo lines the blocks of these entries take, so that the memo
-// can be sized once rather than grown step by step.
-std::size_t SubRipLineCount(const TextList &entries);
-
 // The progress bar's position after entry `index` of `count`: the whole part
 // of index * 100 / (count - 1), and 100 for a single entry.
 int ConversionProgress(std::size_t index, std::size_t count);

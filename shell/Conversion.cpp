@@ -1,3 +1,4 @@
+#include "convert/OutputChoice.h"
 #include "convert/TimingQuestions.h"
 #include "document/NumText.h"
 #include "formats/OutputFormats.h"
@@ -23,6 +24,8 @@ struct ConversionWork {
 
     std::string fpsText;
     std::string delayText;
+    const OutputFormat *format = &SubRipOutput();
+    WriteOptions options{25, 0};
     Stage stage = Stage::Check;
     std::optional<TextList> faults;
     TextList blocks;
@@ -35,11 +38,12 @@ struct ConversionWork {
                 return;
         }
         stage = Stage::Numbers;
-        const Extended fps = StrToFloat(fpsText);
-        const Extended delay = StrToFloat(delayText);
+        options.fps = StrToFloat(fpsText);
+        options.delaySeconds = StrToFloat(delayText);
         stage = Stage::Blocks;
         const auto cancelling = CancellingProgress(progress);
-        ConvertToSubRip(entries, SubRipTiming{fps, delay}, blocks, [&](int position) {
+        ListLineOut out(blocks);
+        WriteFormat(*format, entries, options, out, [&](int position) {
             reached = position;
             cancelling(position);
         });
@@ -136,6 +140,8 @@ void TForm1::btConvertClick() {
     ConversionWork work;
     work.fpsText = Combobox2.Text;
     work.delayText = AtrasoEdit.Text;
+    work.format = &ConvertedOutputOf(SaveFormato.ItemIndex);
+    work.options.language = CurrentLanguage;
     work.reached = ProgressBar1.Position;
     RunConversion(*this, work, SubtitleList(), true);
     if (work.stage == ConversionWork::Stage::Check) {
@@ -149,6 +155,7 @@ void TForm1::btConvertClick() {
     ShowConversion(*this, work);
     // The memo shares the blocks: showing them copies nothing.
     Memo1.Lines.Assign(work.blocks);
+    MemoOutput = {work.format, work.options};
     ImportBuffer().Assign(WorkList());
 
     if (AnnounceSuccess)

@@ -93,6 +93,7 @@ void TForm1::btMultiClick() {
     WorkList().Assign(SubtitleList());
     ImportBuffer().Assign(SubtitleList());
     CheckTiming();
+    MemoOutput = {};
     EnableSaving();
     DefaultButton = &btGravar;
     ActiveControl = &btGravar;

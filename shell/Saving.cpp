@@ -1,3 +1,4 @@
+#include "convert/OutputChoice.h"
 #include "convert/SaveInEncoding.h"
 #include "formats/OutputFormats.h"
 #include "shell/Unit1.h"
@@ -16,6 +17,15 @@ bool TForm1::SaveLines(const std::string &fileName, const TextList &lines, bool 
     return SaveInEncoding(fileName, lines, subRip, OutputEncoding(), platform.UI, CurrentLanguage);
 }
 
+bool TForm1::SaveMemo(const std::string &fileName) {
+    const auto subtitleOf = [&](std::size_t line) {
+        return SubtitleOfMemoLine(MemoOutput, Memo1.Lines, SubtitleList(), line);
+    };
+    return SaveInEncoding(fileName, Memo1.Lines, subtitleOf,
+                          OutputEncodingOf(*MemoOutput.format, OutputEncoding()), platform.UI,
+                          CurrentLanguage);
+}
+
 void TForm1::EnableSaving() {
     btGravar.Enabled = true;
     Gravar1.Enabled = true;
@@ -30,24 +40,28 @@ void TForm1::btGravar1Click() {
         platform.UI.ShowMessage(kConvertFirst);
         return;
     }
+    SaveDialog1.Filter = MemoSaveFilter(*MemoOutput.format);
+    SaveDialog1.DefaultExt = "*" + std::string(MemoOutput.format->extension);
     if (!platform.UI.ExecuteSave(SaveDialog1))
         return;
-    SaveLines(SaveDialog1.FileName, Memo1.Lines, true);
+    SaveMemo(SaveDialog1.FileName);
 }
 
 void TForm1::btFormatoClick() {
     SaveDialog2.Title = Message(MessageRow::SaveSubtitle);
-    if (SaveFormato.ItemIndex == 0) {
-        SaveDialog2.Filter = SaveDialogFilter(MicroDvdOutput());
+    // The first item saves the list as it stands; the others the memo, once
+    // Convert has put the item's format into it.
+    const OutputFormat &format = OutputOfBoxItem(SaveFormato.ItemIndex);
+    SaveDialog2.Filter = SaveDialogFilter(format);
+    if (&format == &MicroDvdOutput()) {
         if (platform.UI.ExecuteSave(SaveDialog2))
             SaveLines(SaveDialog2.FileName, SubtitleList(), false);
-    } else if (SaveFormato.ItemIndex == 1) {
-        if (Memo1.Lines.Empty()) {
-            platform.UI.ShowMessage(kConvertFirst);
-            return;
-        }
-        SaveDialog2.Filter = SaveDialogFilter(SubRipOutput());
-        if (platform.UI.ExecuteSave(SaveDialog2))
-            SaveLines(SaveDialog2.FileName, Memo1.Lines, true);
+        return;
     }
+    if (Memo1.Lines.Empty() || MemoOutput.format != &format) {
+        platform.UI.ShowMessage(kConvertFirst);
+        return;
+    }
+    if (platform.UI.ExecuteSave(SaveDialog2))
+        SaveMemo(SaveDialog2.FileName);
 }

@@ -107,6 +107,11 @@ void ReadStoredSettings(TForm1 &form, SettingsStore &store) {
 
     form.ActivarosAlertas1.Checked = StoredBool(store, kAlertsValue, kDefaultAlerts);
 
+    if (const int item =
+            store.ValueExists(kOutputFormatValue) ? BoxItemOfKey(store.ReadString(kOutputFormatValue)) : -1;
+        item >= 0)
+        SelectEntry(form.SaveFormato, item);
+
     std::string fontName = StoredString(store, kFontNameValue, form.FontDialog1.Font.Name);
     for (FontSpec *font : ListFonts(form))
         font->Name = fontName;

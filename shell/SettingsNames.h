@@ -26,6 +26,8 @@ inline constexpr const char *kWindowTopValue = "JanelaTopo";
 inline constexpr const char *kWindowWidthValue = "JanelaLargura";
 inline constexpr const char *kWindowHeightValue = "JanelaAltura";
 inline constexpr const char *kWindowMaximizedValue = "JanelaMaximizada";
+// The output-format box's format, by its key ("srt").
+inline constexpr const char *kOutputFormatValue = "OutputFormat";
 
 // The settings key opened (created when missing) for the length of one
 // handler's work and closed when it goes out of scope, also when a failure of

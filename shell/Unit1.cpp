@@ -79,4 +79,5 @@ void TForm1::FormClose() {
     key.store.WriteInteger(kWindowWidthValue, Placement.Bounds.Width);
     key.store.WriteInteger(kWindowHeightValue, Placement.Bounds.Height);
     key.store.WriteBool(kWindowMaximizedValue, Placement.Maximized);
+    key.store.WriteString(kOutputFormatValue, std::string(OutputOfBoxItem(SaveFormato.ItemIndex).key));
 }

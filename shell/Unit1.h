@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/OutputChoice.h"
 #include "document/EncodingChoice.h"
 #include "document/MessageTable.h"
 #include "document/Numbers.h"
@@ -247,6 +248,10 @@ public:
     // Writes lines in the output encoding; a character it lacks is shown and
     // UTF-8 with its mark offered instead. False when nothing was written.
     bool SaveLines(const std::string &fileName, const TextList &lines, bool subRip);
+    // Writes the memo as SaveLines does, in the encoding its format allows.
+    bool SaveMemo(const std::string &fileName);
+    // The format and timing of the memo's text.
+    ConvertedMemo MemoOutput;
 
     // --- Editing the selected subtitle (shell/SubtitleEdit.cpp over document/EntryFields) ---
     void ListBox1DblClick();

@@ -290,7 +290,7 @@ void TForm1::LoadFormDesign() {
     Combobox2.Editable = true;
     ComboBox3.Items = TextList{"2", "3"};
     ComboBox1.Items = ReceiverProfileItems();
-    SaveFormato.Items = TextList{"Original to MicroDVD (*.Sub)", "SubRip (*.Srt)"};
+    SaveFormato.Items = OutputBoxItems();
 
     AtrasoEdit.Text = "0";
     Edit3.Text = "34";

@@ -385,6 +385,9 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"AnswerCapital", {"open", "--answer", "Yes", "a.srt"}},
                       UsageCase{"SyncWithoutVideo", {"sync", "a.srt"}},
                       UsageCase{"VideoWithoutSync", {"convert", "--video", "film.mkv", "a.srt"}},
+                      UsageCase{"UnknownOutputFormat", {"convert", "--to", "docx", "a.srt"}},
+                      UsageCase{"OutputFormatForMicroDvd", {"microdvd", "--to", "vtt", "a.srt"}},
+                      UsageCase{"FormatsWithAFile", {"formats", "a.srt"}},
                       UsageCase{"SyncTwoFiles",
                                 {"sync", "--video", "film.mkv", "-o", ".", "a.srt", "b.srt"}}),
     [](const ::testing::TestParamInfo<UsageCase> &info) { return std::string(info.param.name); });
@@ -462,6 +465,29 @@ TEST_F(CliTest, SeveralFilesGoIntoTheFolderAndAFailureStopsNoOther) {
     EXPECT_EQ(ReadAll(PathOf("h.sub")), kMicroDvdHeader);
 }
 
+// --to chooses the output format over the target's extension, and names
+// the files a folder receives; vtt is UTF-8 whatever the input was read in.
+TEST_F(CliTest, ToChoosesTheOutputFormat) {
+    WriteInput("a.srt", kSubRip);
+    const CliResult vtt = Run({"convert", "--to", "vtt", "a.srt", "-o", "a.txt"});
+    EXPECT_EQ(vtt.status, 0);
+    EXPECT_EQ(ReadAll(PathOf("a.txt")),
+              Crlf("WEBVTT\n\n00:00:01.000 --> 00:00:02.480\nOl\xC3\xA1 mundo\nsegunda "
+                   "linha\n\n00:00:03.000 --> 00:00:04.000\nFim\n\n"));
+    fs::create_directory(dir_ / "out");
+    EXPECT_EQ(Run({"convert", "--to", "ass", "-o", "out", "a.srt", "-"}, kSubRip).status, 0);
+    EXPECT_TRUE(fs::exists(PathOf("out/a.ass")));
+    EXPECT_TRUE(fs::exists(PathOf("out/stdin.ass")));
+
+    const CliResult unknown = Run({"convert", "--to", "docx", "a.srt"});
+    EXPECT_NE(unknown.err.find("sub, srt, vtt, ass, ssa, smi, ttml, subviewer, mpl2"), std::string::npos);
+
+    const CliResult formats = Run({"formats"});
+    EXPECT_EQ(formats.status, 0);
+    for (const char *row : {"  subrip\tSubRip\t*.srt\n", "  vtt\tWebVTT\t.vtt\n", "  mpl2\tMPL2\t.txt\n"})
+        EXPECT_NE(formats.out.find(row), std::string::npos) << row;
+}
+
 TEST_F(CliTest, StandardInputIsAFileNamedDash) {
     const CliResult open = Run({"open", "-"}, kSubRip);
     EXPECT_EQ(open.status, 0);
@@ -491,24 +517,28 @@ TEST_F(CliTest, StandardInputIsAFileNamedDash) {
 TEST_F(CliTest, OutputFileReplacesTheTarget) {
     struct OutputCase {
         std::string command;
+        std::string target;
         std::string expected;
     };
+    // convert writes the format of the target's extension; the others their own, in the encoding read.
     const std::vector<OutputCase> cases = {
-        {"convert", Converted("00:00:01,000 --> 00:00:02,480", "00:00:03,000 --> 00:00:04,000")},
-        {"microdvd", Crlf(kList25)},
-        {"open", Crlf("Format: SubRip\nFPS: 25,000\n" + kList25)},
+        {"convert", "out.srt", Converted("00:00:01,000 --> 00:00:02,480", "00:00:03,000 --> 00:00:04,000")},
+        {"convert", "out.txt", Crlf("[10][25]Ol\xE1 mundo|segunda linha\n[30][40]Fim\n")},
+        {"microdvd", "out.txt", Crlf(kList25)},
+        {"open", "out.txt", Crlf("Format: SubRip\nFPS: 25,000\n" + kList25)},
+        {"open", "out.vtt", Crlf("Format: SubRip\nFPS: 25,000\n" + kList25)},
     };
     WriteInput("a.srt", kSubRip);
     for (const OutputCase &c : cases) {
-        SCOPED_TRACE(c.command);
-        WriteInput("out.txt", "an older, longer file that must go away entirely\n");
-        const CliResult result = Run({c.command, "a.srt", "-o", "out.txt"});
+        SCOPED_TRACE(c.command + " " + c.target);
+        WriteInput(c.target, "an older, longer file that must go away entirely\n");
+        const CliResult result = Run({c.command, "a.srt", "-o", c.target});
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(result.out, "");
-        EXPECT_EQ(ReadAll(PathOf("out.txt")), c.expected);
+        EXPECT_EQ(ReadAll(PathOf(c.target)), c.expected);
     }
-    // The folder holds only the input, the target and the captured streams: no temporary file is left.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);
+    // The folder holds only the input, the targets and the captured streams: no temporary file is left.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 6);
 }
 
 // A file comes back in the encoding it was read in unless another is named;
@@ -523,8 +553,9 @@ TEST_F(CliTest, EncodingsInAndOut) {
     WriteInput("ru-utf8.srt", russian);
     WriteInput("zh-utf8.srt", chinese);
     // A text line that reads like a number line before a time line: the
-    // character is told with the subtitle the SubRip text seems to give it,
-    // whether the text goes to a file or to standard output.
+    // character is told with the subtitle that holds it, not the one the
+    // SubRip text seems to give it, whether the text goes to a file or to
+    // standard output.
     WriteInput("number-like.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nok\r\n\r\n2\r\n"
                                   "00:00:03,000 --> 00:00:04,000\r\n7\r\na --> b\r\nП\r\n\r\n");
     struct EncodingCase {
@@ -551,8 +582,8 @@ TEST_F(CliTest, EncodingsInAndOut) {
         {{"convert", "number-like.srt", "--output-encoding", "latin1", "-o", "out.srt"},
          1,
          "",
-         "of subtitle 7 "},
-        {{"convert", "number-like.srt", "--output-encoding", "latin1"}, 1, "", "of subtitle 7 "},
+         "of subtitle 2 "},
+        {{"convert", "number-like.srt", "--output-encoding", "latin1"}, 1, "", "of subtitle 2 "},
         {{"microdvd", "ru-utf8.srt", "--output-encoding", "latin1", "-o", "out.sub"}, 1, "", "U+041F"},
         {{"convert", "ru-utf8.srt", "--encoding", "klingon"}, 1, "", "unknown encoding 'klingon'"},
         {{"convert", "ru-1251.srt", "--encoding", "utf-8"}, 1, "", "It is not UTF-8 text"},

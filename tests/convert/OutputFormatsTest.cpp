@@ -29,7 +29,7 @@ TEST(OutputFormats, EachRowWritesItsLinesAndNamesItsFilter) {
     for (const FormatCase &c : cases) {
         SCOPED_TRACE(std::string(c.format.name));
         EXPECT_EQ(SaveDialogFilter(c.format), c.filter);
-        EXPECT_EQ(c.format.write(kEntries, SubRipTiming{25, 1}).ToVector(), c.written);
+        EXPECT_EQ(WrittenLines(c.format, kEntries, WriteOptions{25, 1}).ToVector(), c.written);
     }
 }
 
@@ -39,7 +39,9 @@ TEST(OutputFormats, ConversionStopsAtAnEntryThatDoesNotConvert) {
     TextList memo;
     std::vector<int> positions;
     const TextList entries{"{25}{50}A", "{25}{50}B", "{x}{50}C", "{25}{50}D"};
-    EXPECT_THROW(ConvertToSubRip(entries, SubRipTiming{25, 0}, memo, [&](int p) { positions.push_back(p); }),
+    ListLineOut out(memo);
+    EXPECT_THROW(WriteFormat(SubRipOutput(), entries, WriteOptions{25, 0}, out,
+                             [&](int p) { positions.push_back(p); }),
                  ConvertError);
     EXPECT_EQ(memo.Count(), 8u);
     EXPECT_EQ(positions, (std::vector<int>{0, 33}));

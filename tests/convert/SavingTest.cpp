@@ -215,3 +215,32 @@ TEST_P(SaveFailure, FailedWriteLeavesTheExistingFileWhole) {
 
 INSTANTIATE_TEST_SUITE_P(Convert, SaveFailure, ::testing::ValuesIn(kSavePaths),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// The output-format box chooses what Convert writes and what both save
+// buttons save; the first item still saves the list as it stands and makes
+// Convert write SubRip.
+TEST_F(Saving, TheOutputFormatBoxChoosesTheConvertedAndSavedFormat) {
+    form.ListBox1.Items = TextList{"{100}{150}a<b|c"};
+    form.Combobox2.Text = "25,000";
+    form.AtrasoEdit.Text = "0";
+    form.AnnounceSuccess = false;
+    form.SaveFormato.ItemIndex = 2; // WebVTT
+    form.btConvertClick();
+    const std::string vtt = "WEBVTT\r\n\r\n00:00:04.000 --> 00:00:06.000\r\na&lt;b\r\nc\r\n\r\n";
+    const fs::path file = folder / "film.vtt";
+    fake.dialogs.ChooseFile(file.string());
+    form.Run(&TForm1::btGravar1Click);
+    EXPECT_EQ(Bytes(file), vtt);
+    EXPECT_EQ(fake.dialogs.LastFileDialog().Filter, "WebVTT (*.vtt)|*.vtt");
+
+    fake.dialogs.ChooseFile((folder / "again.vtt").string());
+    SaveAs(2);
+    EXPECT_EQ(Bytes(folder / "again.vtt"), vtt);
+    // The memo holds WebVTT, not the script the box now names.
+    SaveAs(3);
+    EXPECT_EQ(fake.dialogs.Boxes().back().text, "Convert first");
+
+    form.SaveFormato.ItemIndex = 0;
+    form.btConvertClick();
+    EXPECT_EQ(form.Memo1.Lines.Item(1), "00:00:04,000 --> 00:00:06,000");
+}

@@ -277,7 +277,10 @@ TEST_F(Layout, BoxesHoldTheirItemsAndFormCreateSelectsTheDefaults) {
     EXPECT_EQ(form.ComboBox3.ItemIndex, -1);
     EXPECT_EQ(form.ComboBox3.Text, "");
 
-    EXPECT_EQ(form.SaveFormato.Items, (TextList{"Original to MicroDVD (*.Sub)", "SubRip (*.Srt)"}));
+    EXPECT_EQ(form.SaveFormato.Items,
+              (TextList{"Original to MicroDVD (*.Sub)", "SubRip (*.Srt)", "WebVTT (*.vtt)",
+                        "Advanced SubStation Alpha (*.ass)", "SubStation Alpha (*.ssa)", "SAMI (*.smi)",
+                        "TTML (*.ttml)", "SubViewer 2.0 (*.sub)", "MPL2 (*.txt)"}));
     EXPECT_FALSE(form.SaveFormato.Editable);
     EXPECT_EQ(form.SaveFormato.ItemIndex, 0);
     EXPECT_EQ(form.SaveFormato.Text, "Original to MicroDVD (*.Sub)");

@@ -181,3 +181,18 @@ TEST_F(Settings, ChosenFontGoesToTheListsAndIsStored) {
 }
 
 } // namespace
+
+// The output-format box is stored by its format's key when the window
+// closes and chosen again at the next start; an unknown key changes nothing.
+TEST_F(Settings, TheOutputFormatIsRememberedByItsKey) {
+    form.SaveFormato.ItemIndex = 6;
+    form.Run(&TForm1::FormClose);
+    EXPECT_EQ(Stored().at("OutputFormat"), Value("ttml"));
+    TForm1 next{fake.platform};
+    next.FormActivate();
+    EXPECT_EQ(next.SaveFormato.Text, "TTML (*.ttml)");
+    Stored()["OutputFormat"] = "docx";
+    TForm1 other{fake.platform};
+    other.FormActivate();
+    EXPECT_EQ(other.SaveFormato.ItemIndex, 0);
+}

@@ -1,0 +1,23 @@
+#include "formats/Writers.h"
+
+#include "document/Legendas.h"
+
+// A SubViewer 2.0 file: its information header, then for each subtitle a
+// time line, the lines joined with "[br]", and an empty line. The format
+// has no escape: a "[br]" typed in a text reads as a line break.
+
+void WriteSubViewer2(const TextList &entries, const WriteOptions &options, EntryLineOut &out) {
+    for (const std::string_view line :
+         {"[INFORMATION]", "[TITLE]", "[AUTHOR]", "[SOURCE]", "[PRG]", "[FILEPATH]", "[DELAY]0",
+          "[CD TRACK]0", "[COMMENT]", "[END INFORMATION]", "[SUBTITLE]",
+          "[COLF]&HFFFFFF,[STYLE]no,[SIZE]18,[FONT]Arial"})
+        out.Add(line);
+    for (std::size_t i = 0; i < entries.Count(); ++i) {
+        const TimedEntry entry = TimeEntry(entries[i], options);
+        out.Entry(i);
+        out.Add(ClockText(entry.start, kSubViewerClock) + "," + ClockText(entry.end, kSubViewerClock));
+        // An empty line after the time line would read as the end of the file.
+        out.Add(entry.text.empty() ? std::string(" ") : JoinedLines(entry.text, "[br]", AppendUnescaped));
+        out.Add({});
+    }
+}

@@ -226,8 +226,6 @@ TEST(Writers, WhatIsWrittenInAFormatLumavertReadsComesBack) {
     for (const char *fps : {"25", "23,976"}) {
         const TextList list = RandomList(random, 60);
         for (const OutputFormat &format : OutputFormats()) {
-            if (format.key == "vtt" || format.key == "ttml")
-                continue;
             SCOPED_TRACE(std::string(format.key) + " at " + fps);
             const TextList written = WrittenLines(format, list, {StrToFloat(fps), 0, 2});
             AnswerYes questions;

@@ -341,6 +341,11 @@ const std::array<Row, kMessageRows> &Table() {
          "Sync to video",
          "Synkroniser med video",
          "Sincronizar con el vídeo"},
+        // 64
+        {"Legendas deixadas de fora (tempos ilegíveis): ",
+         "Subtitles left out (times that do not read): ",
+         "Undertekster udeladt (ulæselige tider): ",
+         "Subtítulos omitidos (tiempos ilegibles): "},
     }};
     // clang-format on
     return table;

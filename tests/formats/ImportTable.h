@@ -22,6 +22,8 @@ struct ImportCase {
     // Alerts are switched on in every row; most formats show the one reminder to use the same rate.
     std::vector<int> alertRows = {48};
     std::string failing = {};
+    // Subtitles left out for times that do not read, told in one message after the alerts.
+    std::size_t leftOut = 0;
 };
 
 class ImportTable : public ImportBench, public ::testing::WithParamInterface<ImportCase> {
@@ -53,6 +55,8 @@ protected:
         std::vector<std::string> alerts;
         for (int row : c.alertRows)
             alerts.push_back(MessageText(static_cast<MessageRow>(row), kEnglish));
+        if (c.leftOut > 0)
+            alerts.push_back(MessageText(MessageRow::LeftOut, kEnglish) + std::to_string(c.leftOut));
         EXPECT_EQ(dialogs.Messages(), alerts);
     }
 };

@@ -37,6 +37,8 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/formats/RecognitionRules.cpp
     ${PROJECT_SOURCE_DIR}/formats/ExtensionRules.cpp
     ${PROJECT_SOURCE_DIR}/formats/OpenFilter.cpp
+    ${PROJECT_SOURCE_DIR}/formats/EventFormat.cpp
+    ${PROJECT_SOURCE_DIR}/formats/SubRipTimes.cpp
 )
 unset(table)
 unset(rows)

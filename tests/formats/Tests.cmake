@@ -9,4 +9,5 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/IAuthorTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/BlockImportersTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/ScriptImportersTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/formats/LooseTimesTest.cpp
 )

@@ -212,8 +212,13 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
         }))
         return false;
 
-    const TextEncoding encoding =
+    TextEncoding encoding =
         options.outputEncoding ? *FindEncoding(*options.outputEncoding) : opened.encoding.encoding;
+    // Text that could not be read goes out as it was read, in UTF-8, when its own encoding cannot hold it.
+    if (!options.outputEncoding && opened.invalidCharacters > 0 && !HoldsUnreadText(encoding)) {
+        ReportBox("message", MessageText(MessageRow::WrittenAsUtf8, language) + encoding.name, "");
+        encoding = Utf8Encoding(true);
+    }
     switch (options.command) {
     case CliCommand::Open:
         return WriteOutput(job, Listing(opened), "\n", OutputLines::Listing, encoding);

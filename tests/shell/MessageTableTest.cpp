@@ -91,7 +91,7 @@ TEST(MessageTable, LookupsOutsideTheTableThrowNamingThePosition) {
         int language;
         const char *named;
     };
-    for (const Outside &outside : {Outside{-1, 1, "-1"}, Outside{65, 1, "65"}, Outside{0, 0, "0"},
+    for (const Outside &outside : {Outside{-1, 1, "-1"}, Outside{66, 1, "66"}, Outside{0, 0, "0"},
                                    Outside{59, 5, "5"}, Outside{0, 255, "255"}}) {
         SCOPED_TRACE(std::to_string(outside.row) + "/" + std::to_string(outside.language));
         try {

@@ -214,8 +214,13 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
         }))
         return false;
 
-    const TextEncoding chosenEncoding =
+    TextEncoding chosenEncoding =
         options.outputEncoding ? *FindEncoding(*options.outputEncoding) : opened.encoding.encoding;
+    // Text that could not be read goes out as it was read, in UTF-8, when its own encoding cannot hold it.
+    if (!options.outputEncoding && opened.invalidCharacters > 0 && !HoldsUnreadText(chosenEncoding)) {
+        ReportBox("message", MessageText(MessageRow::WrittenAsUtf8, language) + chosenEncoding.name, "");
+        chosenEncoding = Utf8Encoding(true);
+    }
     const OutputFormat &format = *job.format;
     const TextEncoding encoding = OutputEncodingOf(format, chosenEncoding);
     switch (options.command) {

@@ -185,20 +185,59 @@ std::string Joined(std::string_view left, std::string_view right) {
     return joined;
 }
 
+namespace {
+// Two lines that each fit but together pass the total: the second is cut at
+// a space so that they fit it, and its tail goes to the overflow.
+void CutPairToTotal(std::string &l1, std::string &l2, std::string &overflow, const FitLimits &limits) {
+    const long long w1 = Length(l1);
+    const long long w2 = Length(l2);
+    if (!Fits(l1, w1, limits.maxLine) || !Fits(l2, w2, limits.maxLine) || w1 + w2 <= limits.maxTotal)
+        return;
+    const long long excess = w1 + w2 - limits.maxTotal;
+    Cut cut = CutAtSpace(l2, w2 - excess);
+    l2 = std::move(cut.head);
+    PutInFront(overflow, cut.tail);
+}
+
+// Three lines whose first two fit but pass the total: the third goes to the
+// overflow, and the second is cut so that the tail becomes the third.
+void CutFirstTwoToTotal(std::string &l1, std::string &l2, std::string &l3, std::string &overflow,
+                        const FitLimits &limits) {
+    const long long w1 = Length(l1);
+    const long long w2 = Length(l2);
+    if (!Fits(l1, w1, limits.maxLine) || !Fits(l2, w2, limits.maxLine) || w1 + w2 <= limits.maxTotal)
+        return;
+    const long long excess = w1 + w2 - limits.maxTotal;
+    PutInFront(overflow, l3);
+    Cut cut = CutAtSpace(l2, w2 - excess);
+    l2 = std::move(cut.head);
+    l3 = std::move(cut.tail);
+}
+
+// Three lines that each fit but together pass the total: the third is cut,
+// its tail to the overflow.
+void CutTripleToTotal(std::string &l1, std::string &l2, std::string &l3, std::string &overflow,
+                      const FitLimits &limits) {
+    const int maxLine = limits.maxLine;
+    if (!FitsLine(l1, maxLine) || !FitsLine(l2, maxLine) || !FitsLine(l3, maxLine))
+        return;
+    const long long total = Length(l1, l2) + Length(l3);
+    if (total <= limits.maxTotal)
+        return;
+    Cut cut = CutAtSpace(l3, Length(l3) - (total - limits.maxTotal));
+    l3 = std::move(cut.head);
+    PutInFront(overflow, cut.tail);
+}
+} // namespace
+
 void FitLinePair(std::string &l1, std::string &l2, std::string &overflow, const FitLimits &limits) {
     const int maxLine = limits.maxLine;
     const long long w1 = Length(l1);
     const long long w2 = Length(l2);
     const bool firstFits = Fits(l1, w1, maxLine);
-    const bool bothFit = firstFits && Fits(l2, w2, maxLine);
-    if (bothFit && w1 + w2 <= limits.maxTotal)
+    if (firstFits && Fits(l2, w2, maxLine) && w1 + w2 <= limits.maxTotal)
         return;
-    if (bothFit) {
-        const long long excess = w1 + w2 - limits.maxTotal;
-        Cut cut = CutAtSpace(l2, w2 - excess);
-        l2 = std::move(cut.head);
-        PutInFront(overflow, cut.tail);
-    }
+    CutPairToTotal(l1, l2, overflow, limits);
     if (!firstFits) {
         PutInFront(overflow, l2);
         Cut cut = CutAtLineLimit(l1, maxLine);
@@ -210,6 +249,8 @@ void FitLinePair(std::string &l1, std::string &l2, std::string &overflow, const 
         l2 = std::move(cut.head);
         PutInFront(overflow, cut.tail);
     }
+    // The line cuts can leave two lines that each fit but pass the total.
+    CutPairToTotal(l1, l2, overflow, limits);
     std::array<std::string *, 2> lines{&l1, &l2};
     DropLoneFullStops(lines, overflow);
 }
@@ -217,28 +258,14 @@ void FitLinePair(std::string &l1, std::string &l2, std::string &overflow, const 
 void FitLineTriple(std::string &l1, std::string &l2, std::string &l3, std::string &overflow,
                    const FitLimits &limits) {
     const int maxLine = limits.maxLine;
-    const auto allFit = [&] {
-        return FitsLine(l1, maxLine) && FitsLine(l2, maxLine) && FitsLine(l3, maxLine);
-    };
     const long long w1 = Length(l1);
     const long long w2 = Length(l2);
     const long long w3 = Length(l3);
     if (Fits(l1, w1, maxLine) && Fits(l2, w2, maxLine) && Fits(l3, w3, maxLine) &&
         w1 + w2 + w3 <= limits.maxTotal)
         return;
-    if (Fits(l1, w1, maxLine) && Fits(l2, w2, maxLine) && w1 + w2 > limits.maxTotal) {
-        const long long excess = w1 + w2 - limits.maxTotal;
-        PutInFront(overflow, l3);
-        Cut cut = CutAtSpace(l2, w2 - excess);
-        l2 = std::move(cut.head);
-        l3 = std::move(cut.tail);
-    }
-    if (allFit() && Length(l1, l2) + Length(l3) > limits.maxTotal) {
-        const long long excess = Length(l1, l2) + Length(l3) - limits.maxTotal;
-        Cut cut = CutAtSpace(l3, Length(l3) - excess);
-        l3 = std::move(cut.head);
-        PutInFront(overflow, cut.tail);
-    }
+    CutFirstTwoToTotal(l1, l2, l3, overflow, limits);
+    CutTripleToTotal(l1, l2, l3, overflow, limits);
     // NOTE: a first line too long sends the second to the overflow and leaves
     // the third in place. Fitting never gets here with a third line: every
     // line taken into a group already fits.
@@ -259,6 +286,9 @@ void FitLineTriple(std::string &l1, std::string &l2, std::string &l3, std::strin
         l3 = std::move(cut.head);
         PutInFront(overflow, cut.tail);
     }
+    // The line cuts can leave lines that each fit but pass the total.
+    CutFirstTwoToTotal(l1, l2, l3, overflow, limits);
+    CutTripleToTotal(l1, l2, l3, overflow, limits);
     std::array<std::string *, 3> lines{&l1, &l2, &l3};
     DropLoneFullStops(lines, overflow);
 }

@@ -4,6 +4,8 @@
 #include "document/NumText.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -61,23 +63,61 @@ TextList FindTimingFaults(const TextList &frameLines) {
     return faults;
 }
 
+namespace {
+// The last piece the correction made, kept back until the next entry says
+// whether it is cut.
+struct Piece {
+    int start;
+    int end;
+    std::string text;
+};
+
+// An entry within the piece before it: it starts at or after the piece's
+// start and at or before its end, and ends after its start and at or before
+// the piece's end. Players show such stacked subtitles together (a sign and a
+// line of dialogue, two speakers).
+bool LiesWithin(const TimedEntry &entry, const Piece &piece) {
+    return entry.start >= piece.start && entry.start <= piece.end && entry.end > entry.start &&
+           entry.end <= piece.end;
+}
+} // namespace
+
 TextList CorrectedTiming(const TextList &frameLines) {
     const std::vector<TimedEntry> entries = EntriesByStart(frameLines);
     TextList corrected;
     if (entries.empty())
         return corrected;
     corrected.Reserve(entries.size());
-    AddFrameLine(corrected, entries[0].start, entries[0].end, FrameLineTextView(entries[0].line));
-    int prevEnd = entries[0].end;
+    Piece last{entries[0].start, entries[0].end, std::string(FrameLineTextView(entries[0].line))};
+    std::string shared;
     for (std::size_t i = 1; i < entries.size(); ++i) {
-        int start = entries[i].start;
-        int end = entries[i].end;
-        if (prevEnd >= start)
-            start = FrameAfter(prevEnd, 1);
+        const TimedEntry &entry = entries[i];
+        const std::string_view text = FrameLineTextView(entry.line);
+        if (LiesWithin(entry, last)) {
+            // The piece before is cut around the entry, and the time they
+            // share shows both texts.
+            if (entry.start > last.start)
+                AddFrameLine(corrected, last.start, entry.start - 1, last.text);
+            if (entry.end < last.end) {
+                shared.assign(last.text).append("|").append(text);
+                AddFrameLine(corrected, entry.start, entry.end, shared);
+                last.start = entry.end + 1;
+            } else {
+                // Appended in place, so a run of identical spans stays linear.
+                last.start = entry.start;
+                last.text.append("|").append(text);
+            }
+            continue;
+        }
+        AddFrameLine(corrected, last.start, last.end, last.text);
+        int start = entry.start;
+        int end = entry.end;
+        if (last.end >= start)
+            start = FrameAfter(last.end, 1);
         if (start >= end)
             end = FrameAfter(start, kDefaultDuration);
-        AddFrameLine(corrected, start, end, FrameLineTextView(entries[i].line));
-        prevEnd = end;
+        last = Piece{start, end, std::string(text)};
     }
+    AddFrameLine(corrected, last.start, last.end, last.text);
     return corrected;
 }

@@ -1,6 +1,7 @@
 #include "document/EncodingChoice.h"
 
 #include "document/AsciiRuns.h"
+#include "document/ThaiVietnamese.h"
 
 #include <unicode/ucsdet.h>
 
@@ -104,8 +105,14 @@ std::optional<TextEncoding> OurEncoding(std::string_view detected) {
     return encoding;
 }
 
+// Whether every byte of the file reads as a character of the encoding: an
+// answer that would turn some into U+FFFD cannot be the file's encoding.
+bool DefinesEveryByte(std::string_view bytes, const TextEncoding &encoding) {
+    return DecodeText(bytes, encoding).invalid == 0;
+}
+
 // ICU's best answer when it is confident enough, or the fallback when that
-// comes close enough to it.
+// comes close enough to it; answers that leave bytes undefined are passed over.
 std::optional<TextEncoding> Detect(std::string_view bytes, const TextEncoding &fallback) {
     UCharsetDetector *const detector = ThreadDetector();
     if (detector == nullptr)
@@ -125,7 +132,7 @@ std::optional<TextEncoding> Detect(std::string_view bytes, const TextEncoding &f
         if (U_FAILURE(status) || name == nullptr)
             return best;
         const std::optional<TextEncoding> encoding = OurEncoding(name);
-        if (!encoding)
+        if (!encoding || !DefinesEveryByte(bytes, *encoding))
             continue;
         if (!best) {
             if (confidence < kConfidentFrom)
@@ -159,8 +166,13 @@ ChosenEncoding ChooseEncoding(std::string_view bytes, const ReadingOptions &opti
     const std::size_t nonAscii = NonAsciiBytes(bytes, kEnoughNonAscii);
     if (nonAscii > 0 && IsValidUtf8(bytes))
         return ChosenEncoding{Utf8Encoding(), EncodingSource::Utf8, 0};
-    if (options.detect && nonAscii >= kEnoughNonAscii)
+    if (options.detect && nonAscii >= kEnoughNonAscii) {
+        if (LooksLikeThai(bytes))
+            return ChosenEncoding{*FindEncoding("Windows-874"), EncodingSource::Detected, 0};
+        if (LooksLikeVietnamese(bytes))
+            return ChosenEncoding{*FindEncoding("Windows-1258"), EncodingSource::Detected, 0};
         if (std::optional<TextEncoding> detected = Detect(bytes, options.fallback))
             return ChosenEncoding{*detected, EncodingSource::Detected, 0};
+    }
     return ChosenEncoding{options.fallback, EncodingSource::Fallback, 0};
 }

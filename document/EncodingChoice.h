@@ -28,6 +28,7 @@ struct ChosenEncoding {
 };
 
 // A byte-order mark decides; then valid UTF-8 holding a multi-byte sequence;
-// then ICU's detector when it is confident and there are enough bytes beyond
-// ASCII to judge; else the fallback. A named encoding wins over all of them.
+// then, when there are enough bytes beyond ASCII to judge, Thai and
+// Vietnamese by their marks, and ICU's detector when it is confident and its
+// answer defines every byte of the file; else the fallback. A named encoding wins over all of them.
 ChosenEncoding ChooseEncoding(std::string_view bytes, const ReadingOptions &options);

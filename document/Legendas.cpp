@@ -245,15 +245,19 @@ bool IsValidTime(std::string_view text) {
     return ReadTime(text).has_value();
 }
 
-int TimeToFrames(std::string_view text, Extended fps) {
+std::optional<int> TryTimeToFrames(std::string_view text, Extended fps) {
     const std::optional<TimeValue> time = ReadTime(text);
     if (!time)
-        return 0;
+        return std::nullopt;
     const Extended frames = (static_cast<Extended>(time->hours) * 3600) * fps +
                             (static_cast<Extended>(time->minutes) * fps) * 60 + time->seconds * fps;
+    return TryToInt32(RoundHalfEven(frames));
+}
+
+int TimeToFrames(std::string_view text, Extended fps) {
     // CHOICE: a time too far out for a 32-bit frame number is no usable
     // time either; it converts to 0 like any invalid time.
-    return TryToInt32(RoundHalfEven(frames)).value_or(0);
+    return TryTimeToFrames(text, fps).value_or(0);
 }
 
 int SecondsToFrames(std::string_view secondsText, Extended fps) {

@@ -2,6 +2,7 @@
 
 #include "document/Numbers.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,8 @@ bool IsValidTime(std::string_view text);
 // The time as a frame number at the rate, ties to even; 0 for an invalid
 // time and for one whose frame number does not fit in 32 bits.
 int TimeToFrames(std::string_view text, Extended fps);
+// The same, with no frame for an invalid time or one out of the 32-bit range.
+std::optional<int> TryTimeToFrames(std::string_view text, Extended fps);
 // A count of seconds (decimal comma or point) as a frame number at the rate:
 // the seconds are split into whole hours and minutes, each rounded to the
 // nearest, and the clock time converted by TimeToFrames, so minutes and

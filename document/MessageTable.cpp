@@ -346,6 +346,11 @@ const std::array<Row, kMessageRows> &Table() {
          "Video Files",
          "Videofiler",
          "Archivos de vídeo"},
+        // 65
+        {"Há caracteres que não se puderam ler (�); o ficheiro foi escrito em UTF-8 e não em ",
+         "Some characters could not be read (�); the file was written in UTF-8 rather than ",
+         "Nogle tegn kunne ikke læses (�); filen blev skrevet i UTF-8 i stedet for ",
+         "Algunos caracteres no se pudieron leer (�); el archivo se escribió en UTF-8 en lugar de "},
     }};
     // clang-format on
     return table;

@@ -71,11 +71,12 @@ enum class MessageRow : int {
     Redo,                   // 62
     SyncToVideo,            // 63
     VideoFiles,             // 64
+    WrittenAsUtf8,          // 65
 };
 
-// The interface texts: 65 rows in Portuguese (1), English (2), Danish (3) and
+// The interface texts: 66 rows in Portuguese (1), English (2), Danish (3) and
 // Spanish (4), UTF-8, exactly as shown.
-constexpr int kMessageRows = static_cast<int>(MessageRow::VideoFiles) + 1;
+constexpr int kMessageRows = static_cast<int>(MessageRow::WrittenAsUtf8) + 1;
 
 // Throws ListIndexError for a row outside the table or a language outside 1..4.
 const std::string &MessageText(MessageRow row, std::uint8_t language);

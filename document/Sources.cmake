@@ -5,6 +5,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/document/NumText.cpp
     ${PROJECT_SOURCE_DIR}/document/TextEncoding.cpp
     ${PROJECT_SOURCE_DIR}/document/EncodingChoice.cpp
+    ${PROJECT_SOURCE_DIR}/document/ThaiVietnamese.cpp
     ${PROJECT_SOURCE_DIR}/document/LetterCase.cpp
     ${PROJECT_SOURCE_DIR}/document/TextWidth.cpp
     ${PROJECT_SOURCE_DIR}/document/TextFile.cpp

@@ -1,8 +1,7 @@
 #include "formats/Importers.h"
 
 #include "document/Chars.h"
-#include "document/FrameLine.h"
-#include "document/Legendas.h"
+#include "formats/EventFormat.h"
 #include "formats/ImportSteps.h"
 
 #include <algorithm>
@@ -13,14 +12,11 @@
 
 // An Advanced SubStation Alpha script: header sections, then event lines
 // "Dialogue: Layer,start,end,style,name,marginL,marginR,marginV,effect,text"
-// with times "h:mm:ss.cc". The text carries override blocks in braces,
+// with times "h:mm:ss.cc", in the order the events' "Format:" line names, the
+// text always last. The text carries override blocks in braces,
 // "\N" and "\n" for line breaks and "\h" for a hard space.
 
 namespace {
-// Commas before the text of an event: layer, start, end, style, name, three
-// margins and effect each end at one.
-constexpr int kFieldCommas = 9;
-
 // An override block "{\p1}" starts drawing commands and "{\p0}" ends them;
 // "\pos" and "\pbo" are other tags. Returns the drawing state after the block.
 bool DrawingAfter(std::string_view block, bool drawing) {
@@ -91,13 +87,6 @@ void PutInStartOrder(TextList &buffer, std::size_t headerLines, const std::vecto
     for (const std::size_t event : order)
         buffer.Add(added[headerLines + event]);
 }
-
-// The field between commas `index` and `index` + 1 (the first one ends at comma 1).
-std::string_view Field(std::string_view fields, int index) {
-    for (; index > 0; --index)
-        fields = AfterFirst(fields, ',');
-    return fields.substr(0, fields.find(','));
-}
 } // namespace
 
 void ImportAdvancedSubStationAlpha(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
@@ -109,12 +98,14 @@ void ImportAdvancedSubStationAlpha(ImportContext &ctx, std::string &firstLine, s
     const std::size_t headerLines = ctx.ImportBuffer.Count();
     std::vector<int> starts;
     std::string shown;
+    EventFormatReader events;
     for (; !work.Empty(); work.DeleteTop()) {
         const std::string_view line = work.Top();
         // Comment lines, styles and the other sections are not shown.
-        if (!CharsAre(line, 1, "Dialogue:"))
+        if (events.See(line) || !CharsAre(line, 1, "Dialogue:"))
             continue;
-        const auto text = AfterCommas(line, kFieldCommas);
+        const EventFormat &format = events.Format();
+        const auto text = AfterCommas(line, format.textCommas);
         if (!text)
             continue;
         shown.clear();
@@ -122,11 +113,9 @@ void ImportAdvancedSubStationAlpha(ImportContext &ctx, std::string &firstLine, s
         // CHOICE: an event left without text (a drawing alone) adds nothing.
         if (shown.empty())
             continue;
-        const std::string_view fields = AfterFirst(line, ':');
-        const int start = TimeToFrames(Field(fields, 1), fps);
-        AddFrameLine(ctx.ImportBuffer, start,
-                     ApplyDefaultDuration(start, TimeToFrames(Field(fields, 2), fps)), shown);
-        starts.push_back(start);
+        if (const auto start = ctx.AddWhenTimesRead(EventField(line, format.start),
+                                                    EventField(line, format.end), fps, shown))
+            starts.push_back(*start);
     }
     if (!std::is_sorted(starts.begin(), starts.end()))
         PutInStartOrder(ctx.ImportBuffer, headerLines, starts);

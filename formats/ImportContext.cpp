@@ -52,11 +52,6 @@ void ImportContext::ShowAlert(Alert alert) const {
         UI.ShowMessage(Message(alert == Alert::SameFps ? MessageRow::SameFps : MessageRow::FpsInAvi));
 }
 
-void ImportContext::SayLeftOut(std::size_t count) const {
-    if (count > 0)
-        UI.ShowMessage(LeftOutText(count, Language));
-}
-
 std::string ImportContext::ValueHeader() const {
     return std::string(kFpsHeaderStart) + FloatToStr(CurrentFps);
 }
@@ -100,8 +95,22 @@ void ImportContext::AddSubtitle(int start, int end, std::string_view text) {
     AddFrameLine(ImportBuffer, start, ApplyDefaultDuration(start, end), text);
 }
 
+std::optional<int> ImportContext::AddWhenTimesRead(std::string_view startTime, std::string_view endTime,
+                                                   Extended fps, std::string_view text) {
+    const std::optional<int> start = TryTimeToFrames(startTime, fps);
+    const std::optional<int> end = TryTimeToFrames(endTime, fps);
+    if (!start || !end) {
+        ++LeftOut;
+        return std::nullopt;
+    }
+    AddSubtitle(*start, *end, text);
+    return start;
+}
+
 void ImportContext::HandOver(std::string &firstLine, std::string &secondLine, std::string &formatName,
                              std::string_view name) {
+    if (LeftOut > 0)
+        UI.ShowMessage(LeftOutText(LeftOut, Language));
     SubtitleList.Assign(ImportBuffer);
     WorkList.lines_.Assign(SubtitleList);
     firstLine.clear();

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -94,6 +95,8 @@ struct ImportContext {
     // once per subtitle; the text is read again only when it has changed.
     mutable std::string BoxFpsTextRead = {};
     mutable Extended BoxFpsRead = 0;
+    // Subtitles left out because they do not read; HandOver tells how many.
+    std::size_t LeftOut = 0;
 
     // The opening steps of an import: the format's alert when alerts are on,
     // the ImportBuffer emptied and the FpsHeaderLine added as its first line.
@@ -112,13 +115,15 @@ struct ImportContext {
     // One subtitle given in frames, with the default duration as above.
     void AddSubtitle(int start, int end, std::string_view text);
 
-    // Tells how many subtitles of the file could not be read, when any were
-    // left out, whether alerts are on or not: the list is not the whole file.
-    void SayLeftOut(std::size_t count) const;
+    // One subtitle at clock times, left out and counted when either time
+    // does not read. The start frame of a subtitle added.
+    std::optional<int> AddWhenTimesRead(std::string_view startTime, std::string_view endTime, Extended fps,
+                                        std::string_view text);
 
     // Accepting a file: the ImportBuffer becomes the SubtitleList and the
     // WorkList, the first and second line are emptied (so no later rule of
-    // the opener matches again) and the format name is set.
+    // the opener matches again) and the format name is set. Subtitles left
+    // out are counted in one message.
     void HandOver(std::string &firstLine, std::string &secondLine, std::string &formatName,
                   std::string_view name);
 };

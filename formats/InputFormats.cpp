@@ -4,6 +4,7 @@
 #include "document/NumText.h"
 #include "formats/SamiCues.h"
 #include "formats/SingleLineFormats.h"
+#include "formats/SubRipTimes.h"
 #include "formats/WebVttText.h"
 
 #include <algorithm>
@@ -130,7 +131,7 @@ constexpr std::array kFormats = std::to_array<InputFormat>({
     // A SubRip file may start with a block number or, without numbers, with a time line.
     {"subrip", "application/x-subrip", ImportSubRip, "SRT",
      "SubRip", "*.srt",
-     {1, [](std::string_view l1, std::string_view l2) { return CharsAre(l1, 14, "-->") || CharsAre(l2, 14, "-->"); }}},
+     {1, [](std::string_view l1, std::string_view l2) { return LooksLikeSubRipTimeLine(l1) || LooksLikeSubRipTimeLine(l2); }}},
     {"ssa", "text/x-ssa", ImportSubStationAlpha, "SSA",
      "SubStation Alpha", "*.ssa", kByNameOnly},
     {"subviewer1", "text/x-subviewer", ImportSubViewer1, "",

@@ -51,6 +51,8 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/formats/TtmlWriter.cpp
     ${PROJECT_SOURCE_DIR}/formats/SubViewer2Writer.cpp
     ${PROJECT_SOURCE_DIR}/formats/Mpl2Writer.cpp
+    ${PROJECT_SOURCE_DIR}/formats/EventFormat.cpp
+    ${PROJECT_SOURCE_DIR}/formats/SubRipTimes.cpp
 )
 unset(table)
 unset(rows)

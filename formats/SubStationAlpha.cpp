@@ -1,21 +1,20 @@
 #include "formats/Importers.h"
 
 #include "document/Chars.h"
+#include "formats/EventFormat.h"
 #include "formats/ImportSteps.h"
 #include "formats/SamiCues.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 // A SubStation Alpha script: header sections, then event lines
 // "Dialogue: Marked=0,start,end,style,name,marginL,marginR,marginV,effect,text"
-// with clock times.
+// with clock times, in the order the events' "Format:" line names.
 
 namespace {
 constexpr std::string_view kEffectMark = "!Effect,";
-// Commas before the text of an event: the marked, start, end, style, name,
-// three margin and effect fields each end at one.
-constexpr int kFieldCommas = 9;
 
 bool IsEvent(std::string_view line) {
     return CharsAre(line, 1, "Dialogue");
@@ -36,16 +35,6 @@ bool IsAdvancedScript(const WorkLines &work) {
 bool FileUsesEffectMark(const WorkLines &work) {
     return work.AnyLine([](std::string_view line) { return IsEvent(line) && Holds(line, kEffectMark); });
 }
-
-// Takes the text up to the next "," as a field and deletes through that
-// ",". NOTE: without a "," the field keeps the value it had for the event before.
-void TakeField(std::string_view &rest, std::string &field) {
-    const auto comma = rest.find(',');
-    if (comma == std::string_view::npos)
-        return;
-    field = rest.substr(0, comma);
-    rest.remove_prefix(comma + 1);
-}
 } // namespace
 
 void ImportSubStationAlpha(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
@@ -58,30 +47,31 @@ void ImportSubStationAlpha(ImportContext &ctx, std::string &firstLine, std::stri
     }
     ctx.Begin(Alert::SameFps, ctx.BoxHeader());
 
-    while (!work.Empty() && !IsEvent(work.Top()))
+    EventFormatReader events;
+    while (!work.Empty() && !IsEvent(work.Top())) {
+        events.See(work.Top());
         work.DeleteTop();
+    }
 
     const bool usesEffectMark = FileUsesEffectMark(work);
-    std::string startTime;
-    std::string endTime;
     for (; !work.Empty(); work.DeleteTop()) {
         const std::string_view line = work.Top();
         // CHOICE: comments, styles and empty lines among the events are skipped.
-        if (!IsEvent(line))
+        if (events.See(line) || !IsEvent(line))
             continue;
-        std::string_view rest = AfterFirst(line, ',');
-        TakeField(rest, startTime);
-        TakeField(rest, endTime);
+        const EventFormat &format = events.Format();
+        // The fields after the times; an event with fewer fields keeps what is left.
+        const std::string_view rest = AfterCommas(line, std::max(format.start, format.end) + 1).value_or("");
         std::string_view text = rest;
         if (!usesEffectMark) {
-            // An event with fewer fields keeps what is left.
-            text = AfterCommas(line, kFieldCommas).value_or(rest);
+            text = AfterCommas(line, format.textCommas).value_or(rest);
         } else if (const auto mark = rest.find(kEffectMark); mark != std::string_view::npos) {
             // NOTE: an event of such a file with an empty effect keeps its style,
             // name and margin fields in front of its text.
             text = rest.substr(mark + kEffectMark.size());
         }
-        ctx.AddAtBoxRate(startTime, endTime, text);
+        ctx.AddWhenTimesRead(EventField(line, format.start), EventField(line, format.end), ctx.BoxFps(),
+                             text);
     }
     ctx.HandOver(firstLine, secondLine, formatName, "SubStation Alpha");
 }

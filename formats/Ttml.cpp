@@ -63,9 +63,9 @@ void ImportTtml(ImportContext &ctx, std::string &firstLine, std::string &secondL
         ++leftOut;
     }
     document->cues = {};
+    ctx.LeftOut += leftOut;
     ctx.HandOver(firstLine, secondLine, formatName, "TTML");
     if (document->brokenAtLine)
         // The parser counts the end after the last line end as a line of its own.
         ctx.UI.ShowMessage(BrokenOffText(std::min(*document->brokenAtLine, lineCount), ctx.Language));
-    ctx.SayLeftOut(leftOut);
 }

@@ -91,6 +91,6 @@ void ImportWebVtt(ImportContext &ctx, std::string &firstLine, std::string &secon
         if (!added)
             ++leftOut;
     }
+    ctx.LeftOut += leftOut;
     ctx.HandOver(firstLine, secondLine, formatName, "WebVTT");
-    ctx.SayLeftOut(leftOut);
 }

@@ -1,5 +1,6 @@
 #include "convert/FitToLimits.h"
 #include "document/FrameLine.h"
+#include "document/TextWidth.h"
 #include "shell/Unit1.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FitProperties.h"
@@ -72,8 +73,8 @@ TEST(LimitRoutines, TextWithoutSpaces) {
         {{34, 60, 2}, twenty, {"{0}{100}天地玄黄宇宙洪荒日月盈昃辰宿列张寒|来暑往"}},
         {{34, 60, 2},
          twenty + twenty,
-         {"{0}{85}天地玄黄宇宙洪荒日月盈昃辰宿列张寒|来暑往天地玄黄宇宙洪荒日月盈昃辰宿",
-          "{86}{100}列张寒来暑往"}},
+         {"{0}{75}天地玄黄宇宙洪荒日月盈昃辰宿列张寒|来暑往天地玄黄宇宙洪荒日月",
+          "{76}{100}盈昃辰宿列张寒来暑往"}},
         {{34, 60, 2}, twenty + "|好", {"{0}{95}天地玄黄宇宙洪荒日月盈昃辰宿列张寒|来暑往", "{96}{100}好"}},
         {{34, 60, 2},
          "天地玄黄宇宙洪荒日月盈昃辰宿列张か\u3099来暑往",
@@ -84,6 +85,42 @@ TEST(LimitRoutines, TextWithoutSpaces) {
     };
     for (const auto &c : cases)
         EXPECT_EQ(FitToTheEnd(TextList{"{0}{100}" + c.text}, c.limits, 10)->ToVector(), c.fitted) << c.text;
+}
+
+// The lines of a fitted subtitle together keep within the total, whatever
+// the line cuts left, unless the subtitle is a single word.
+TEST(LimitRoutines, FittedSubtitlesKeepWithinTheTotal) {
+    const std::string cjk = "天地玄黄宇宙洪荒日月盈昃辰宿列张寒来暑往";
+    const struct {
+        FitLimits limits;
+        std::string text;
+        Lines fitted;
+    } cases[] = {
+        {{34, 60, 2},
+         "one two three four five six seven eight nine ten eleven twelve",
+         {"{0}{90}one two three four five six seven |eight nine ten eleven ", "{91}{100}twelve"}},
+        {{20, 40, 3},
+         "aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii jjjj kkkk",
+         {"{0}{74}aaaa bbbb cccc dddd |eeee ffff gggg hhhh |", "{75}{100}iiii jjjj kkkk"}},
+        {{34, 60, 3}, cjk + cjk + cjk, {}},
+        {{34, 60, 2}, cjk + " " + cjk + " " + cjk, {}},
+        // A word longer than the total stands alone.
+        {{10, 12, 2}, "Pneumonoultramicroscopic and", {"{0}{89}Pneumonoultramicroscopic |", "{90}{100}and"}},
+    };
+    for (const auto &c : cases) {
+        const TextList fitted = *FitToTheEnd(TextList{"{0}{100}" + c.text}, c.limits, 10);
+        if (!c.fitted.empty()) {
+            EXPECT_EQ(fitted.ToVector(), c.fitted) << c.text;
+        }
+        for (std::size_t i = 0; i < fitted.Count(); ++i) {
+            std::string text(FrameLineTextView(fitted[i]));
+            std::erase(text, '|');
+            const bool oneWord = text.find(' ') >= text.find_last_not_of(' ');
+            if (!oneWord) {
+                EXPECT_LE(TextWidth(text), c.limits.maxTotal) << fitted[i];
+            }
+        }
+    }
 }
 
 // Latin letters spelled in Cyrillic ones, two bytes each.
@@ -164,7 +201,7 @@ TEST_F(LimitsHandler, ListAfterFitting) {
         {{10, 60, 2},
          {"{0}{10}Pneumonoultramicroscopic|and more"},
          {"{0}{10}Pneumonoultramicroscopic|and more"}},
-        {{0, 0, 2}, {"{0}{30}a b c"}, {"{0}{24}a |b ", "{25}{30}c"}},
+        {{0, 0, 2}, {"{0}{30}a b c"}, {"{0}{12}a |", "{13}{24}b |", "{25}{30}c"}},
         // An empty last line goes; an empty first line stays; the frames are written in braces.
         {{34, 60, 2},
          {"{0}{10}Hi|", "{20}{30}|Hi", "{40}{50}a||", "60}70}Hi"},

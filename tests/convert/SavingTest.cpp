@@ -1,3 +1,4 @@
+#include "convert/SaveInEncoding.h"
 #include "shell/Unit1.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/TempFolder.h"
@@ -244,3 +245,25 @@ TEST_F(Saving, TheOutputFormatBoxChoosesTheConvertedAndSavedFormat) {
     form.btConvertClick();
     EXPECT_EQ(form.Memo1.Lines.Item(1), "00:00:04,000 --> 00:00:06,000");
 }
+
+namespace {
+// Text read with U+FFFD for bytes that did not read is written, in UTF-8,
+// whatever the answer to questions; a character that only the chosen
+// encoding lacks still asks.
+TEST(SaveInEncodingUnread, TextThatCouldNotBeReadIsWrittenInUtf8) {
+    TempFolder folder;
+    const std::string file = (folder / "out.srt").string();
+    const TextEncoding arabic = *FindEncoding("ISO-8859-6");
+    EXPECT_FALSE(HoldsUnreadText(arabic));
+    EXPECT_TRUE(HoldsUnreadText(*FindEncoding("UTF-16LE")));
+    FakeDialogs dialogs;
+    dialogs.AnswerNo();
+    ASSERT_TRUE(SaveInEncoding(file, TextList{"1", "a \xEF\xBF\xBD b"}, true, arabic, dialogs, 2));
+    EXPECT_EQ(dialogs.Messages(), Lines{MessageText(MessageRow::WrittenAsUtf8, 2) + "ISO-8859-6"});
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "\xEF\xBB\xBF"
+                                                                   "1\r\na \xEF\xBF\xBD b\r\n");
+
+    EXPECT_FALSE(SaveInEncoding(file, TextList{"1", "Ol\xC3\xA1"}, true, arabic, dialogs, 2));
+}
+} // namespace

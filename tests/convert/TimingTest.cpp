@@ -26,9 +26,9 @@ const TimingCase kTimingCases[] = {
     {"FirstEntryNeverJudged", {"{50}{40}x", "{60}{70}y"}, {}, {"{50}{40}x", "{60}{70}y"}},
     // Each entry is measured against its predecessor as corrected, not as read.
     {"CorrectionsCascade",
-     {"{10}{100}a", "{20}{30}b", "{25}{40}c", "{200}{300}d"},
+     {"{10}{100}a", "{20}{130}b", "{25}{40}c", "{200}{300}d"},
      {"1", "2"},
-     {"{10}{100}a", "{101}{124}b", "{125}{148}c", "{200}{300}d"}},
+     {"{10}{100}a", "{101}{130}b", "{131}{154}c", "{200}{300}d"}},
     {"TextsKeepBracesAndBars", {"{10}{20}a}b{c", "{15}{30}x|y"}, {"1"}, {"{10}{20}a}b{c", "{21}{30}x|y"}},
     {"FramesRewrittenAsPlainDigits", {"{007}{020}a", "{030}{040}b"}, {}, {"{7}{20}a", "{30}{40}b"}},
     // An entry far out of order takes its place; every entry keeps its times.
@@ -46,6 +46,25 @@ const TimingCase kTimingCases[] = {
      {"{50}{60}c", "{10}{20}a", "{10}{30}b"},
      {"1", "2"},
      {"{10}{20}a", "{21}{30}b", "{50}{60}c"}},
+    // Stacked subtitles keep their times: the one around is cut, and the
+    // time they share shows both texts; the next entry is measured against
+    // the last piece.
+    {"IdenticalSpans", {"{10}{50}a", "{10}{50}b"}, {"1"}, {"{10}{50}a|b"}},
+    {"OneInsideAnother",
+     {"{10}{100}a", "{20}{30}b", "{200}{210}c"},
+     {"1"},
+     {"{10}{19}a", "{20}{30}a|b", "{31}{100}a", "{200}{210}c"}},
+    {"InsideToTheEnd", {"{10}{100}a", "{50}{100}b"}, {"1"}, {"{10}{49}a", "{50}{100}a|b"}},
+    {"ThreeStacked",
+     {"{10}{100}a", "{10}{100}b", "{40}{60}c"},
+     {"1", "2"},
+     {"{10}{39}a|b", "{40}{60}a|b|c", "{61}{100}a|b"}},
+    {"InsideThenOverlapping",
+     {"{10}{100}a", "{20}{30}b", "{90}{150}c"},
+     {"1"},
+     {"{10}{19}a", "{20}{30}a|b", "{31}{100}a", "{101}{150}c"}},
+    // An entry without length inside another is no stacked subtitle.
+    {"EmptyInsideIsMoved", {"{10}{100}a", "{20}{20}b"}, {"1", "1"}, {"{10}{100}a", "{101}{124}b"}},
 };
 
 class TimingRules : public ::testing::TestWithParam<TimingCase> {};
@@ -72,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Convert, TimingRules, ::testing::ValuesIn(kTimingCases)
 TEST(TimingRulesFailures, FramesThatAreNotNumbersOrDoNotFit) {
     EXPECT_THROW(FindTimingFaults(TextList{"{10}{20}a", "{30}{4x}b"}), ConvertError);
     EXPECT_THROW(CorrectedTiming(TextList{"{1x}{20}a"}), ConvertError);
-    EXPECT_THROW(CorrectedTiming(TextList{"{10}{2147483647}a", "{15}{16}b"}), ConvertError);
+    EXPECT_THROW(CorrectedTiming(TextList{"{10}{2147483647}a", "{15}{14}b"}), ConvertError);
     EXPECT_THROW(CorrectedTiming(TextList{"{10}{20}a", "{2147483640}{2147483630}b"}), ConvertError);
 }
 
@@ -129,7 +148,7 @@ TEST_F(TimingHandlers, CorrectionReplacesTheListsAndDisablesAuto) {
 
 TEST_F(TimingHandlers, CorrectionThatFailsLeavesTheList) {
     fake.dialogs.AllowErrors();
-    const Lines entries{"{10}{2147483647}a", "{15}{16}b"};
+    const Lines entries{"{10}{2147483647}a", "{15}{14}b"};
     Load(entries);
     form.Run(&TForm1::CorrectTiming);
     EXPECT_EQ(Subtitles(), entries);

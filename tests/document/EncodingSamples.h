@@ -12,7 +12,7 @@ struct LanguageSample {
 };
 
 // clang-format off
-inline constexpr std::array<LanguageSample, 17> kLanguageSamples{{
+inline constexpr std::array<LanguageSample, 19> kLanguageSamples{{
     {"Polish", "Windows-1250", {
         "Zażółć gęślą jaźń, powiedział cicho.", "Gdzie jesteś? Czekam na ciebie od rana.",
         "Nie wiem, co się stało z naszym samochodem.", "Chodź szybko, pociąg zaraz odjeżdża!",
@@ -132,5 +132,20 @@ inline constexpr std::array<LanguageSample, 17> kLanguageSamples{{
         "내일 아침에 호수에 가자.", "소금 좀 건네줄래?",
         "다시는 이런 실수를 하지 않을 거야.", "벽 뒤에서 나는 소리 들었어?",
         "다 잘될 거야, 약속할게.", "그가 말하기 시작하자 모두 조용해졌다."}},
+    {"Thai", "Windows-874", {
+        "คุณอยู่ที่ไหนทั้งคืน ฉันรอคุณอยู่", "ฉันไม่รู้ว่าเกิดอะไรขึ้นกับรถของเรา",
+        "มาเร็ว รถไฟกำลังจะออกแล้ว!", "ขอบคุณมากสำหรับความช่วยเหลือ",
+        "เรื่องนี้แปลกจริงๆ", "เราต้องคุยกันเรื่องที่เกิดขึ้น",
+        "พรุ่งนี้เช้าเราจะไปทะเลสาบ", "ช่วยส่งเกลือกับพริกไทยให้หน่อยได้ไหม",
+        "ฉันจะไม่ทำผิดแบบนี้อีกแล้ว", "คุณได้ยินเสียงหลังกำแพงไหม",
+        "ทุกอย่างจะเรียบร้อย ฉันสัญญา", "เด็กชายวิ่งไปที่ตลาดตอนเช้า"}},
+    // Vietnamese as Windows-1258 holds it: tones as marks after their vowel.
+    {"Vietnamese", "Windows-1258", {
+        "Anh đã ở đâu cả đêm? Em đã chờ anh.", "Tôi không biết chuyện gì đã xảy ra với xe.",
+        "Nhanh lên, tàu sắp chạy rồi!", "Cảm ơn rất nhiều vì sự giúp đỡ của bạn.",
+        "Câu chuyện này thật kỳ lạ.", "Chúng ta cần nói về những gì đã xảy ra.",
+        "Sáng mai chúng ta sẽ đi ra hồ.", "Bạn có thể đưa cho tôi muối và tiêu không?",
+        "Tôi sẽ không bao giờ mắc lỗi này nữa.", "Bạn có nghe thấy tiếng động sau bức tường?",
+        "Mọi chuyện sẽ ổn thôi, tôi hứa với bạn.", "Hôm nay trời đẹp quá, chúng ta đi dạo nhé."}},
 }};
 // clang-format on

@@ -85,7 +85,7 @@ TEST_P(SubRipDeclines, LeavingEverythingAsItWas) {
 INSTANTIATE_TEST_SUITE_P(NotSubRip, SubRipDeclines,
                          ::testing::Values("1", "[INFORMATION]\n00:00:01,000 --> 00:00:02,000\nA",
                                            "1a\n00:00:01,000 --> 00:00:02,000\nA",
-                                           "1\n0:00:01,000 --> 0:00:02,000\nA",
+                                           "1\n0:00:01,000 -> 0:00:02,000\nA",
                                            "1\n\n00:00:01,000 --> 00:00:02,000"));
 
 TEST_F(ImportBench, SubRipHandsOverThroughTheContext) {

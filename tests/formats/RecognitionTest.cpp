@@ -47,8 +47,8 @@ const std::string kOk = "OK";
 INSTANTIATE_TEST_SUITE_P(
     Table, ContentRules,
     ::testing::Values(
-        RuleCase{1, "1", "00:00:01,000 --> 00:00:02,000", "1", "0:00:01,000 --> 0:00:02,000", ImportSubRip},
-        RuleCase{1, "00:00:01,000 --> 00:00:02,000", "Hello", "0:00:01,000 --> 0:00:02,000", "Hello",
+        RuleCase{1, "1", "00:00:01,000 --> 00:00:02,000", "1", "0:00:01,000 -> 0:00:02,000", ImportSubRip},
+        RuleCase{1, "00:00:01,000 --> 00:00:02,000", "Hello", "0:00:01,000 -> 0:00:02,000", "Hello",
                  ImportSubRip},
         RuleCase{2, "[TITLE]", kOk, "[TITLE] ", kOk, ImportSubViewer1},
         RuleCase{3, "[INFORMATION]", kOk, "[information]", kOk, ImportSubViewer2},

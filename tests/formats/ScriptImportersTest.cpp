@@ -14,7 +14,9 @@ TEST_P(ScriptImports, ScriptAndMarkupFiles) {
     Check();
 }
 
-constexpr const char *kSsaHeader = "[Script Info]\nTitle: x\n\n[Events]\nFormat: Marked, Start, End, Text\n";
+constexpr const char *kSsaHeader =
+    "[Script Info]\nTitle: x\n\n[Events]\n"
+    "Format: Marked, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n";
 
 constexpr const char *kAssHeader =
     "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\nFormat: Name, Fontname\nStyle: Default,Arial\n\n"
@@ -32,8 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Importers, ScriptImports, ::testing::Values(
         "Dialogue: Marked=0,0:00:01.00,0:00:04.00,*Default,NTP,0000,0000,0000,,Hello, World!\n"
         "Dialogue: 0:00:06.00\n"
         "Dialogue: Marked=0,0:00:0x.00,0:00:01.00,Default,,0,0,0,,Bad time",
-        "25.000", {"{1}{1}25,000", "{25}{100}Hello, World!", "{25}{100}Dialogue: 0:00:06.00", "{0}{25}Bad time"},
-        "25,000", "SubStation Alpha", {48}},
+        "25.000", {"{1}{1}25,000", "{25}{100}Hello, World!"}, "25,000", "SubStation Alpha", {48}, "", 2},
     ImportCase{"SsaWithoutEvents", ImportSubStationAlpha, "[Script Info]\n Dialogue: indented",
         "25,000", {"{1}{1}25,000"}, "25,000", "SubStation Alpha", {48}},
     // Sorted by start; overrides, drawings and comments gone; an unclosed brace is text.

@@ -11,4 +11,5 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/ScriptImportersTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/TimedTextImportersTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/formats/WritersTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/formats/LooseTimesTest.cpp
 )

@@ -1,6 +1,7 @@
 list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/editing/Statistics.cpp
     ${PROJECT_SOURCE_DIR}/editing/RateBoxText.cpp
+    ${PROJECT_SOURCE_DIR}/editing/FindReplace.cpp
 )
 list(APPEND LUMAVERT_WINDOW_SOURCES
     ${PROJECT_SOURCE_DIR}/editing/SelectedEntry.cpp

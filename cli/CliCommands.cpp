@@ -14,11 +14,13 @@
 #include "document/Errors.h"
 #include "document/OpenSubtitles.h"
 #include "document/TextFile.h"
+#include "editing/FindReplace.h"
 #include "editing/RateBoxText.h"
 #include "shell/MessageTable.h"
 #include "shell/UserEvent.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <vector>
@@ -155,10 +157,31 @@ bool SaveSubRipFile(const FileJob &job, TextList &list, const SubRipRequest &con
            written;
 }
 
+// The --find texts, compiled once for every file.
+struct CompiledReplacement {
+    std::string find;
+    TextSearch search;
+};
+
+// Makes the replacements in order, telling on standard error how many each made.
+bool ReplaceTexts(TextList &list, const std::vector<CompiledReplacement> &replacements, CliDialogs &dialogs) {
+    for (const CompiledReplacement &replacement : replacements) {
+        ReplaceResult result;
+        if (!RunStep(dialogs, [&] { result = ReplaceInList(list, replacement.search); }))
+            return false;
+        list = std::move(result.list);
+        const std::string told =
+            "replaced: " + std::to_string(result.replaced) + " of \"" + replacement.find + "\"\n";
+        std::fputs(told.c_str(), stderr);
+    }
+    return true;
+}
+
 // Opens one file, runs the command's steps and writes the result. Standard
 // input, read once, is let go of as soon as it is open, so a large list is
 // not held twice while it is converted.
-bool RunOne(const CliOptions &options, const FileJob &job, std::string &standardInput) {
+bool RunOne(const CliOptions &options, const std::vector<CompiledReplacement> &replacements,
+            const FileJob &job, std::string &standardInput) {
     CliDialogs dialogs(options.answerYes);
     const std::uint8_t language = options.language;
     const std::optional<std::string> fpsText = WorkedOutRate(options, dialogs);
@@ -198,6 +221,8 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
         ReportProblem(job.shownName + ": no subtitles in the file");
         return false;
     }
+    if (!ReplaceTexts(list, replacements, dialogs))
+        return false;
     std::string rateText = opened.fpsText;
     std::string delayText = options.delayText;
     // The entries the window would select on the way have their fields worked
@@ -303,6 +328,15 @@ int RunCommand(const CliOptions &options) {
         return RunAviInfo(options);
     if (options.command == CliCommand::Fps)
         return RunFps(options);
+    std::vector<CompiledReplacement> replacements;
+    try {
+        for (const CliOptions::Replacement &replacement : options.replacements)
+            replacements.push_back(
+                {replacement.find, TextSearch(replacement.find, *replacement.with, options.findOptions)});
+    } catch (const PatternError &error) {
+        ReportProblem(error.what());
+        return kExitUsage;
+    }
     // Standard input is read whole before any file is opened; the opener
     // takes its bytes under the name "stdin".
     std::string standardInput;
@@ -323,7 +357,7 @@ int RunCommand(const CliOptions &options) {
     const std::vector<std::optional<FileJob>> jobs = PlanJobs(options);
     bool allDone = true;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
-        const bool done = jobs[i] && RunOne(options, *jobs[i], standardInput);
+        const bool done = jobs[i] && RunOne(options, replacements, *jobs[i], standardInput);
         if (!done && jobs.size() > 1)
             ReportProblem(options.fileNames[i] + ": not written; the other files go on");
         allDone = allDone && done;

@@ -48,82 +48,112 @@ struct OptionRule {
     ApplyOption apply;
 };
 
-const std::array<OptionRule, 13>
-    kOptions{
-        {
-            {"--fps", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 // Typed rates often carry a decimal point; the box reads only the decimal comma.
-                 options.fpsText = value;
-                 std::replace(options.fpsText.begin(), options.fpsText.end(), '.', ',');
-                 return std::nullopt;
-             }},
-            {"--delay", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 options.delayText = value;
-                 return std::nullopt;
-             }},
-            {"--answer", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 if (value != "yes" && value != "no")
-                     return "--answer takes yes or no, not '" + value + "'";
-                 options.answerYes = value == "yes";
-                 return std::nullopt;
-             }},
-            {"--encoding", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 options.encoding = value;
-                 return std::nullopt;
-             }},
-            {"--output-encoding", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 options.outputEncoding = value;
-                 return std::nullopt;
-             }},
-            {"--alerts", false,
-             [](CliOptions &options, const std::string &) -> std::optional<std::string> {
-                 options.alerts = true;
-                 return std::nullopt;
-             }},
-            {"--lang", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 const std::optional<int> language = TryStrToInt(value);
-                 if (!language || *language < 1 || *language > 4)
-                     return "--lang takes 1, 2, 3 or 4, not '" + value + "'";
-                 options.language = static_cast<std::uint8_t>(*language);
-                 return std::nullopt;
-             }},
-            {"-o", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 options.outputFile = value;
-                 return std::nullopt;
-             }},
-            {"--video", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 options.videoFile = value;
-                 return std::nullopt;
-             }},
-            {"--fit", false,
-             [](CliOptions &options,
-                const std::string &) -> std::
-                                         optional<std::string> {
-                                             options.fit = true;
-                                             return std::nullopt;
-                                         }},
-            {"--lines", true,
-             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                 if (value != "2" && value != "3")
-                     return "--lines takes 2 or 3, not '" + value + "'";
-                 options.lines = value == "2" ? 2 : 3;
-                 return std::nullopt;
-             }},
-            {"--max-line", true,
-             [](CliOptions &options,
-                const std::string &value) { return ReadLimit(options.maxLine, "--max-line", value); }},
-            {"--max-total", true,
-             [](CliOptions &options,
-                const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},
-        }};
+const std::
+    array<OptionRule, 18>
+        kOptions{
+            {
+                {"--fps", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     // Typed rates often carry a decimal point; the box reads only the decimal comma.
+                     options.fpsText = value;
+                     std::replace(options.fpsText.begin(), options.fpsText.end(), '.', ',');
+                     return std::nullopt;
+                 }},
+                {"--delay", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     options.delayText = value;
+                     return std::nullopt;
+                 }},
+                {"--answer", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     if (value != "yes" && value != "no")
+                         return "--answer takes yes or no, not '" + value + "'";
+                     options.answerYes = value == "yes";
+                     return std::nullopt;
+                 }},
+                {"--encoding", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     options.encoding = value;
+                     return std::nullopt;
+                 }},
+                {"--output-encoding", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     options.outputEncoding = value;
+                     return std::nullopt;
+                 }},
+                {"--alerts", false,
+                 [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+                     options.alerts = true;
+                     return std::nullopt;
+                 }},
+                {"--lang", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     const std::optional<int> language = TryStrToInt(value);
+                     if (!language || *language < 1 || *language > 4)
+                         return "--lang takes 1, 2, 3 or 4, not '" + value + "'";
+                     options.language = static_cast<std::uint8_t>(*language);
+                     return std::nullopt;
+                 }},
+                {"-o", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     options.outputFile = value;
+                     return std::nullopt;
+                 }},
+                {"--video", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     options.videoFile = value;
+                     return std::nullopt;
+                 }},
+                {"--fit", false,
+                 [](CliOptions &options,
+                    const std::string &) -> std::
+                                             optional<std::string> {
+                                                 options.fit = true;
+                                                 return std::nullopt;
+                                             }},
+                {"--lines", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     if (value != "2" && value != "3")
+                         return "--lines takes 2 or 3, not '" + value + "'";
+                     options.lines = value == "2" ? 2 : 3;
+                     return std::nullopt;
+                 }},
+                {"--max-line", true,
+                 [](CliOptions &options,
+                    const std::string &value) { return ReadLimit(options.maxLine, "--max-line", value); }},
+                {"--max-total", true,
+                 [](CliOptions &options,
+                    const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},
+                {"--find", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     if (!options.replacements.empty() && !options.replacements.back().with)
+                         return "--find '" + options.replacements.back().find + "' needs --with TEXT";
+                     options.replacements.push_back({value, std::nullopt});
+                     return std::nullopt;
+                 }},
+                {"--with", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     if (options.replacements.empty() || options.replacements.back().with)
+                         return "--with '" + value + "' needs --find TEXT before it";
+                     options.replacements.back().with = value;
+                     return std::nullopt;
+                 }},
+                {"--match-case", false,
+                 [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+                     options.findOptions.matchCase = true;
+                     return std::nullopt;
+                 }},
+                {"--whole-words", false,
+                 [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+                     options.findOptions.wholeWords = true;
+                     return std::nullopt;
+                 }},
+                {"--regex", false,
+                 [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+                     options.findOptions.regex = true;
+                     return std::nullopt;
+                 }},
+            }};
 
 CliStop UsageError(std::string message) {
     return CliStop{CliStop::Kind::UsageError, std::move(message)};
@@ -178,6 +208,11 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
     }
     if (options.fileNames.empty())
         return UsageError("missing FILE");
+    if (!options.replacements.empty() && !options.replacements.back().with)
+        return UsageError("--find '" + options.replacements.back().find + "' needs --with TEXT");
+    if (!options.replacements.empty() &&
+        (options.command == CliCommand::AviInfo || options.command == CliCommand::Fps))
+        return UsageError("--find applies only to commands that open a subtitle file");
     if (options.command == CliCommand::Multi && options.outputFile)
         return UsageError("multi writes Test1.srt to Test7.srt in the current folder; -o does not apply");
     if ((options.command == CliCommand::Sync) != options.videoFile.has_value())
@@ -236,6 +271,16 @@ std::string UsageText() {
            "  --lines 2|3        lines per subtitle for fitting (default 2)\n"
            "  --max-line N       characters per line for fitting (default 34)\n"
            "  --max-total N      characters per subtitle for fitting (default 60)\n"
+           "  --find TEXT --with TEXT\n"
+           "                     replace TEXT in the subtitles' text (never their times)\n"
+           "                     after opening and before fitting or converting; repeat\n"
+           "                     the pair for more, made in the order given; standard error\n"
+           "                     tells how many were replaced\n"
+           "  --match-case       find only TEXT in the same case (default: any case)\n"
+           "  --whole-words      find TEXT only as whole words\n"
+           "  --regex            TEXT is an ICU regular expression and the replacement may\n"
+           "                     name its groups ($1); \\n matches the break between lines.\n"
+           "                     Without it a \"|\" in TEXT stands for that break\n"
            "  -o FILE            write to FILE instead of standard output\n"
            "  -o DIR             with several FILEs, or when DIR is a folder: write each FILE\n"
            "                     as DIR/NAME.srt (convert) or DIR/NAME.sub (microdvd)\n"
@@ -249,6 +294,8 @@ std::string UsageText() {
            "  unzip -p film.zip film.sub | lumavert-cli convert - > film.srt\n"
            "  lumavert-cli microdvd --fit --lines 3 film.srt -o film.sub\n"
            "  lumavert-cli convert ru.srt --output-encoding utf-8 -o ru-utf8.srt\n"
+           "  lumavert-cli convert --find colour --with color --whole-words film.srt\n"
+           "  lumavert-cli convert --regex --find '(\\w+), (\\w+)' --with '$2 $1' film.srt\n"
            "  lumavert-cli multi film.sub\n"
            "  lumavert-cli sync --video film.mkv late.srt -o film.srt\n"
            "  lumavert-cli avi-info film.avi\n"
@@ -259,6 +306,8 @@ std::string UsageText() {
            "nothing is written.\n"
            "Exit status: 0 done; 1 a file could not be opened, fitted, converted or written\n"
            "(with several FILEs: any of them, the others still done; avi-info: no AVI header;\n"
-           "fps: no rate; sync: no clear match, no sound or no video); 2 usage error.\n"
+           "fps: no rate; sync: no clear match, no sound or no video; a regular expression\n"
+           "stopped by its time limit); 2 usage error, a --find TEXT that is no regular\n"
+           "expression among them.\n"
            "See lumavert-cli(1).\n";
 }

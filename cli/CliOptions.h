@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/FindReplace.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,6 +34,14 @@ struct CliOptions {
     int lines = 2;
     int maxLine = 34;
     int maxTotal = 60;
+    // Replacements over the subtitles' text, made in order after opening and
+    // before fitting or converting.
+    struct Replacement {
+        std::string find;
+        std::optional<std::string> with;
+    };
+    std::vector<Replacement> replacements;
+    FindOptions findOptions;
 };
 
 // A run that ends before any file is touched.

@@ -644,3 +644,45 @@ TEST_F(CliTest, MultiWritesSevenFilesInTheCurrentFolder) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_NE(failed.err.find("Test3.srt"), std::string::npos) << failed.err;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Replacing, CliRunTest,
+    ::testing::Values(RunCase{"WholeWordsBeforeFitting",
+                              "a.sub",
+                              "{0}{100}Colour|colours of colour\n",
+                              {"open", "--find", "colour", "--with", "color", "--whole-words", "--fit"},
+                              0,
+                              "Format: MicroDVD\nFPS: 25,000\n{0}{100}color|colours of color\n",
+                              "replaced: 2 of \"colour\"\n"},
+                      RunCase{"RegexGroupsInOrder",
+                              "a.sub",
+                              "{0}{100}Smith, John|Doe, Jane\n",
+                              {"microdvd", "--regex", "--match-case", "--find", "(\\w+), (\\w+)", "--with",
+                               "$2 $1", "--find", "\\n", "--with", " / "},
+                              0,
+                              Crlf("{0}{100}John Smith / Jane Doe\n"),
+                              "replaced: 2 of \"(\\w+), (\\w+)\"\nreplaced: 1 of \"\\n\"\n"},
+                      RunCase{"RunawayExpression",
+                              "a.sub",
+                              "{0}{100}aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa!\n",
+                              {"open", "--regex", "--find", "(a+)+$", "--with", "x"},
+                              1,
+                              "",
+                              "error: The regular expression took too long on subtitle 1 and was stopped; "
+                              "nothing was changed\n"}),
+    [](const ::testing::TestParamInfo<RunCase> &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Replacing, CliUsageTest,
+    ::testing::Values(UsageCase{"FindWithoutWith", {"open", "--find", "a", "a.srt"}},
+                      UsageCase{"WithWithoutFind", {"open", "--with", "a", "a.srt"}},
+                      UsageCase{"FindOnATool", {"fps", "--find", "a", "--with", "b", "1,0"}}),
+    [](const ::testing::TestParamInfo<UsageCase> &info) { return std::string(info.param.name); });
+
+TEST_F(CliTest, BadRegularExpressionIsNamed) {
+    WriteInput("a.srt", kSubRip);
+    const CliResult result = Run({"convert", "--regex", "--find", "(a", "--with", "b", "a.srt"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("\"(a\""), std::string::npos) << result.err;
+}

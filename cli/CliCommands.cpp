@@ -2,6 +2,7 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliPlatform.h"
+#include "cli/CliSpell.h"
 #include "cli/CliSync.h"
 #include "cli/CliTools.h"
 #include "convert/FitToLimits.h"
@@ -255,6 +256,10 @@ bool RunOne(const CliOptions &options, const std::vector<CompiledReplacement> &r
         return RunStep(dialogs, [&] { subRip = ConvertListToSubRip(list, conversion, dialogs); }) &&
                WriteOutput(job, subRip, "\r\n", OutputLines::SubRip, encoding);
     }
+    case CliCommand::Spell: {
+        const std::optional<TextList> report = SpellReport(list, options.dictionary);
+        return report && WriteOutput(job, *report, "\n", OutputLines::Entries, Utf8Encoding());
+    }
     case CliCommand::MicroDvd:
         return WriteOutput(job, MicroDvdOutput().write(list, {}), "\r\n", OutputLines::Entries, encoding);
     case CliCommand::Multi: {
@@ -328,6 +333,8 @@ int RunCommand(const CliOptions &options) {
         return RunAviInfo(options);
     if (options.command == CliCommand::Fps)
         return RunFps(options);
+    if (options.dictionary && !DictionaryInstalled(*options.dictionary))
+        return kExitUsage;
     std::vector<CompiledReplacement> replacements;
     try {
         for (const CliOptions::Replacement &replacement : options.replacements)

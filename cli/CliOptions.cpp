@@ -13,7 +13,7 @@ struct CommandName {
     CliCommand command;
 };
 
-constexpr std::array<CommandName, 7> kCommands{{
+constexpr std::array<CommandName, 8> kCommands{{
     {"open", CliCommand::Open},
     {"convert", CliCommand::Convert},
     {"microdvd", CliCommand::MicroDvd},
@@ -21,6 +21,7 @@ constexpr std::array<CommandName, 7> kCommands{{
     {"avi-info", CliCommand::AviInfo},
     {"fps", CliCommand::Fps},
     {"sync", CliCommand::Sync},
+    {"spell", CliCommand::Spell},
 }};
 
 std::string_view CommandText(CliCommand command) {
@@ -49,7 +50,7 @@ struct OptionRule {
 };
 
 const std::
-    array<OptionRule, 18>
+    array<OptionRule, 19>
         kOptions{
             {
                 {"--fps", true,
@@ -148,6 +149,11 @@ const std::
                      options.findOptions.wholeWords = true;
                      return std::nullopt;
                  }},
+                {"--dictionary", true,
+                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                     options.dictionary = value;
+                     return std::nullopt;
+                 }},
                 {"--regex", false,
                  [](CliOptions &options, const std::string &) -> std::optional<std::string> {
                      options.findOptions.regex = true;
@@ -208,8 +214,12 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
     }
     if (options.fileNames.empty())
         return UsageError("missing FILE");
+    if (options.dictionary && options.command != CliCommand::Spell)
+        return UsageError("--dictionary applies only to spell");
     if (!options.replacements.empty() && !options.replacements.back().with)
         return UsageError("--find '" + options.replacements.back().find + "' needs --with TEXT");
+    if (options.dictionary && options.command != CliCommand::Spell)
+        return UsageError("--dictionary applies only to spell");
     if (!options.replacements.empty() &&
         (options.command == CliCommand::AviInfo || options.command == CliCommand::Fps))
         return UsageError("--find applies only to commands that open a subtitle file");
@@ -234,6 +244,7 @@ std::string UsageText() {
            "       lumavert-cli microdvd [options] FILE...\n"
            "       lumavert-cli multi    [options] FILE\n"
            "       lumavert-cli sync     --video MEDIA [options] FILE\n"
+           "       lumavert-cli spell    [--dictionary LANG] [options] FILE\n"
            "       lumavert-cli avi-info FILE\n"
            "       lumavert-cli fps      \"FRAME,hh:mm:ss\"\n"
            "       lumavert-cli --help | --version\n"
@@ -247,6 +258,9 @@ std::string UsageText() {
            "  sync       find the frame rate and delay that put the list in step with the\n"
            "             speech of the video MEDIA, then write the SubRip text as convert\n"
            "             does; standard error says \"sync: fps RATE delay SECONDS\"\n"
+           "  spell      print each word of the subtitles' text the dictionary does not\n"
+           "             know, one a line: SUBTITLE<TAB>WORD<TAB>SUGGESTION, SUGGESTION, ...\n"
+           "             with subtitles counted from 1 in the opened list\n"
            "  avi-info   print the header information of an AVI video\n"
            "  fps        print the frame rate that puts frame FRAME at the time hh:mm:ss\n"
            "\n"
@@ -281,6 +295,9 @@ std::string UsageText() {
            "  --regex            TEXT is an ICU regular expression and the replacement may\n"
            "                     name its groups ($1); \\n matches the break between lines.\n"
            "                     Without it a \"|\" in TEXT stands for that break\n"
+           "  --dictionary LANG  the dictionary spell checks with (pt_PT, en_US, da_DK, es_ES,\n"
+           "                     ...; any installed under /usr/share/hunspell); by default\n"
+           "                     the one that knows the most words of the list\n"
            "  -o FILE            write to FILE instead of standard output\n"
            "  -o DIR             with several FILEs, or when DIR is a folder: write each FILE\n"
            "                     as DIR/NAME.srt (convert) or DIR/NAME.sub (microdvd)\n"
@@ -296,6 +313,8 @@ std::string UsageText() {
            "  lumavert-cli convert ru.srt --output-encoding utf-8 -o ru-utf8.srt\n"
            "  lumavert-cli convert --find colour --with color --whole-words film.srt\n"
            "  lumavert-cli convert --regex --find '(\\w+), (\\w+)' --with '$2 $1' film.srt\n"
+           "  lumavert-cli spell film.srt\n"
+           "  lumavert-cli spell --dictionary pt_BR filme.srt\n"
            "  lumavert-cli multi film.sub\n"
            "  lumavert-cli sync --video film.mkv late.srt -o film.srt\n"
            "  lumavert-cli avi-info film.avi\n"
@@ -308,6 +327,6 @@ std::string UsageText() {
            "(with several FILEs: any of them, the others still done; avi-info: no AVI header;\n"
            "fps: no rate; sync: no clear match, no sound or no video; a regular expression\n"
            "stopped by its time limit); 2 usage error, a --find TEXT that is no regular\n"
-           "expression among them.\n"
+           "expression and a --dictionary not installed among them.\n"
            "See lumavert-cli(1).\n";
 }

@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps, Sync };
+enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps, Sync, Spell };
 
 // What one run of the command line asks for. Texts meant for the window's
 // boxes (frame rate, delay) are kept as typed; the core converts them.
@@ -42,6 +42,8 @@ struct CliOptions {
     };
     std::vector<Replacement> replacements;
     FindOptions findOptions;
+    // The spell check's dictionary ("pt_PT"); none: the one that knows the list best.
+    std::optional<std::string> dictionary;
 };
 
 // A run that ends before any file is touched.

@@ -11,6 +11,7 @@ packages=(
     espeak-ng sox ffmpeg
     xvfb xauth fonts-dejavu-core qt6-translations-l10n
     desktop-file-utils appstream shared-mime-info
+    libhunspell-dev hunspell-pt-pt hunspell-pt-br hunspell-en-us hunspell-en-gb hunspell-da hunspell-es
     "$@"
 )
 missing=()

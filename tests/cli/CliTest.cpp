@@ -686,3 +686,24 @@ TEST_F(CliTest, BadRegularExpressionIsNamed) {
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("\"(a\""), std::string::npos) << result.err;
 }
+
+TEST_F(CliTest, SpellListsTheUnknownWordsWithSuggestions) {
+    WriteInput("a.sub",
+               "{0}{10}I did not recieve|it in 1999.\n{20}{30}<i>Fine</i>\n{40}{50}A beatiful day\n");
+    const CliResult guessed = Run({"spell", "a.sub"});
+    EXPECT_EQ(guessed.status, 0);
+    EXPECT_EQ(guessed.out.rfind("1\trecieve\treceive, ", 0), 0u) << guessed.out;
+    EXPECT_NE(guessed.out.find("\n3\tbeatiful\tbeautiful"), std::string::npos) << guessed.out;
+    EXPECT_EQ(std::count(guessed.out.begin(), guessed.out.end(), '\n'), 2);
+    EXPECT_EQ(guessed.err.rfind("dictionary: en_", 0), 0u) << guessed.err;
+
+    const CliResult named = Run({"spell", "--dictionary", "pt-PT", "a.sub"});
+    EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(named.err, "dictionary: pt_PT\n");
+
+    const CliResult missing = Run({"spell", "--dictionary", "xx_XX", "a.sub"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("installed: "), std::string::npos);
+    EXPECT_NE(missing.err.find("en_US"), std::string::npos);
+    EXPECT_EQ(Run({"open", "--dictionary", "en_US", "a.sub"}).status, 2);
+}

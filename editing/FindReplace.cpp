@@ -53,11 +53,16 @@ std::string Utf8(const icu::UnicodeString &text) {
     return utf8;
 }
 
-// Ends the search when the matcher failed: a runaway expression, or a
+// Ends the search when the matcher failed: a runaway expression, one that
+// needs more than ICU's backtracking memory limit, or a
 // replacement naming a group the expression lacks.
 void CheckMatcher(UErrorCode status, std::size_t subtitle) {
     if (status == U_REGEX_TIME_OUT)
-        throw PatternTimeOut("The regular expression took too long on subtitle " +
+        throw PatternStopped("The regular expression took too long on subtitle " +
+                                 std::to_string(subtitle + 1) + " and was stopped; nothing was changed",
+                             subtitle);
+    if (status == U_REGEX_STACK_OVERFLOW)
+        throw PatternStopped("The regular expression needs too much memory on subtitle " +
                                  std::to_string(subtitle + 1) + " and was stopped; nothing was changed",
                              subtitle);
     if (U_FAILURE(status))

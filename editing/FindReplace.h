@@ -31,11 +31,12 @@ public:
     using LumavertError::LumavertError;
 };
 
-// A regular expression that ran past the matcher's time limit on one
-// subtitle (catastrophic backtracking); nothing was replaced.
-class PatternTimeOut : public LumavertError {
+// A regular expression the matcher stopped on one subtitle: past its time
+// limit (catastrophic backtracking) or its memory limit (a repetition
+// over a very long text); nothing was replaced.
+class PatternStopped : public LumavertError {
 public:
-    PatternTimeOut(const std::string &message, std::size_t subtitle)
+    PatternStopped(const std::string &message, std::size_t subtitle)
         : LumavertError(message), subtitle(subtitle) {}
     std::size_t subtitle; // the index of the entry it was searching
 };
@@ -52,10 +53,10 @@ public:
     TextSearch(TextSearch &&) noexcept;
     TextSearch &operator=(TextSearch &&) noexcept;
 
-    // Whether the entry's text holds a match. Throws PatternTimeOut.
+    // Whether the entry's text holds a match. Throws PatternStopped.
     bool Finds(std::string_view entry, std::size_t subtitle) const;
     // The entry with every match replaced, or nothing when it holds none.
-    // Throws PatternTimeOut.
+    // Throws PatternStopped.
     std::optional<std::string> Replace(std::string_view entry, std::size_t subtitle,
                                        std::size_t &replaced) const;
     // The entry with its first match replaced, or nothing when it holds none.

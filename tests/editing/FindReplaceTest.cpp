@@ -1,4 +1,5 @@
 #include "editing/FindReplace.h"
+#include "editing/Words.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +82,7 @@ TEST(FindReplace, RunawayExpressionIsStopped) {
     try {
         ReplaceInList(list, TextSearch("(a+)+$", "x", kRegex));
         ADD_FAILURE() << "no time-out";
-    } catch (const PatternTimeOut &error) {
+    } catch (const PatternStopped &error) {
         EXPECT_EQ(error.subtitle, 1u);
     }
     EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(10));
@@ -96,6 +97,31 @@ TEST(FindReplace, FindsTheNextEntryRoundTheEnd) {
     EXPECT_EQ(FindInList(list, TextSearch("yellow", "", kPlain), 0), std::nullopt);
     EXPECT_EQ(FindInList(TextList{}, blue, std::nullopt), std::nullopt);
     EXPECT_EQ(blue.ReplaceFirst("{1}{2}blue blue", 0), "{1}{2} blue");
+}
+
+} // namespace
+
+namespace {
+
+// A megabyte of one word, and of short words, is split and replaced in one pass.
+TEST(FindReplace, LongWordsAndLinesStayLinear) {
+    std::string words;
+    for (int i = 0; i < 100000; ++i)
+        words += "ab cd|";
+    const auto began = std::chrono::steady_clock::now();
+    for (const std::string &text : {std::string(1 << 20, 'a'), words}) {
+        const TextList list{"{1}{2}" + text};
+        WordSplitter splitter;
+        EXPECT_FALSE(splitter.Words(text).empty());
+        EXPECT_GT(ReplaceInList(list, TextSearch("a", "b", kPlain)).replaced, 0u);
+    }
+    const TextList line{"{1}{2}" + words};
+    EXPECT_EQ(ReplaceInList(line, TextSearch("\\b\\w+\\b", "$0", kRegex)).list, line);
+    // A repetition over a megabyte of one letter is stopped by ICU's memory limit and told.
+    EXPECT_THROW(
+        ReplaceInList(TextList{"{1}{2}" + std::string(1 << 20, 'a')}, TextSearch("(a|b)+", "", kRegex)),
+        PatternStopped);
+    EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(5));
 }
 
 } // namespace

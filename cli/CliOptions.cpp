@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string_view>
 
 namespace {
@@ -49,117 +50,132 @@ struct OptionRule {
     ApplyOption apply;
 };
 
-const std::
-    array<OptionRule, 19>
-        kOptions{
-            {
-                {"--fps", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     // Typed rates often carry a decimal point; the box reads only the decimal comma.
-                     options.fpsText = value;
-                     std::replace(options.fpsText.begin(), options.fpsText.end(), '.', ',');
-                     return std::nullopt;
-                 }},
-                {"--delay", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     options.delayText = value;
-                     return std::nullopt;
-                 }},
-                {"--answer", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     if (value != "yes" && value != "no")
-                         return "--answer takes yes or no, not '" + value + "'";
-                     options.answerYes = value == "yes";
-                     return std::nullopt;
-                 }},
-                {"--encoding", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     options.encoding = value;
-                     return std::nullopt;
-                 }},
-                {"--output-encoding", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     options.outputEncoding = value;
-                     return std::nullopt;
-                 }},
-                {"--alerts", false,
-                 [](CliOptions &options, const std::string &) -> std::optional<std::string> {
-                     options.alerts = true;
-                     return std::nullopt;
-                 }},
-                {"--lang", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     const std::optional<int> language = TryStrToInt(value);
-                     if (!language || *language < 1 || *language > 4)
-                         return "--lang takes 1, 2, 3 or 4, not '" + value + "'";
-                     options.language = static_cast<std::uint8_t>(*language);
-                     return std::nullopt;
-                 }},
-                {"-o", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     options.outputFile = value;
-                     return std::nullopt;
-                 }},
-                {"--video", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     options.videoFile = value;
-                     return std::nullopt;
-                 }},
-                {"--fit", false,
-                 [](CliOptions &options,
-                    const std::string &) -> std::
-                                             optional<std::string> {
-                                                 options.fit = true;
-                                                 return std::nullopt;
-                                             }},
-                {"--lines", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     if (value != "2" && value != "3")
-                         return "--lines takes 2 or 3, not '" + value + "'";
-                     options.lines = value == "2" ? 2 : 3;
-                     return std::nullopt;
-                 }},
-                {"--max-line", true,
-                 [](CliOptions &options,
-                    const std::string &value) { return ReadLimit(options.maxLine, "--max-line", value); }},
-                {"--max-total", true,
-                 [](CliOptions &options,
-                    const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},
-                {"--find", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     if (!options.replacements.empty() && !options.replacements.back().with)
-                         return "--find '" + options.replacements.back().find + "' needs --with TEXT";
-                     options.replacements.push_back({value, std::nullopt});
-                     return std::nullopt;
-                 }},
-                {"--with", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     if (options.replacements.empty() || options.replacements.back().with)
-                         return "--with '" + value + "' needs --find TEXT before it";
-                     options.replacements.back().with = value;
-                     return std::nullopt;
-                 }},
-                {"--match-case", false,
-                 [](CliOptions &options, const std::string &) -> std::optional<std::string> {
-                     options.findOptions.matchCase = true;
-                     return std::nullopt;
-                 }},
-                {"--whole-words", false,
-                 [](CliOptions &options, const std::string &) -> std::optional<std::string> {
-                     options.findOptions.wholeWords = true;
-                     return std::nullopt;
-                 }},
-                {"--dictionary", true,
-                 [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
-                     options.dictionary = value;
-                     return std::nullopt;
-                 }},
-                {"--regex", false,
-                 [](CliOptions &options, const std::string &) -> std::optional<std::string> {
-                     options.findOptions.regex = true;
-                     return std::nullopt;
-                 }},
-            }};
+const std::array<OptionRule, 13>
+    kOptions{
+        {
+            {"--fps", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 // Typed rates often carry a decimal point; the box reads only the decimal comma.
+                 options.fpsText = value;
+                 std::replace(options.fpsText.begin(), options.fpsText.end(), '.', ',');
+                 return std::nullopt;
+             }},
+            {"--delay", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 options.delayText = value;
+                 return std::nullopt;
+             }},
+            {"--answer", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 if (value != "yes" && value != "no")
+                     return "--answer takes yes or no, not '" + value + "'";
+                 options.answerYes = value == "yes";
+                 return std::nullopt;
+             }},
+            {"--encoding", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 options.encoding = value;
+                 return std::nullopt;
+             }},
+            {"--output-encoding", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 options.outputEncoding = value;
+                 return std::nullopt;
+             }},
+            {"--alerts", false,
+             [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+                 options.alerts = true;
+                 return std::nullopt;
+             }},
+            {"--lang", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 const std::optional<int> language = TryStrToInt(value);
+                 if (!language || *language < 1 || *language > 4)
+                     return "--lang takes 1, 2, 3 or 4, not '" + value + "'";
+                 options.language = static_cast<std::uint8_t>(*language);
+                 return std::nullopt;
+             }},
+            {"-o", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 options.outputFile = value;
+                 return std::nullopt;
+             }},
+            {"--video", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 options.videoFile = value;
+                 return std::nullopt;
+             }},
+            {"--fit", false,
+             [](CliOptions &options,
+                const std::string &) -> std::
+                                         optional<std::string> {
+                                             options.fit = true;
+                                             return std::nullopt;
+                                         }},
+            {"--lines", true,
+             [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+                 if (value != "2" && value != "3")
+                     return "--lines takes 2 or 3, not '" + value + "'";
+                 options.lines = value == "2" ? 2 : 3;
+                 return std::nullopt;
+             }},
+            {"--max-line", true,
+             [](CliOptions &options,
+                const std::string &value) { return ReadLimit(options.maxLine, "--max-line", value); }},
+            {"--max-total", true,
+             [](CliOptions &options,
+                const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},
+        }};
+
+// The options of the words in the subtitles' text: find and replace, and the spell check's dictionary.
+const std::array<OptionRule, 6> kWordOptions{{
+    {"--find", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         if (!options.replacements.empty() && !options.replacements.back().with)
+             return "--find '" + options.replacements.back().find + "' needs --with TEXT";
+         options.replacements.push_back({value, std::nullopt});
+         return std::nullopt;
+     }},
+    {"--with", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         if (options.replacements.empty() || options.replacements.back().with)
+             return "--with '" + value + "' needs --find TEXT before it";
+         options.replacements.back().with = value;
+         return std::nullopt;
+     }},
+    {"--match-case", false,
+     [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+         options.findOptions.matchCase = true;
+         return std::nullopt;
+     }},
+    {"--whole-words", false,
+     [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+         options.findOptions.wholeWords = true;
+         return std::nullopt;
+     }},
+    {"--dictionary", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         options.dictionary = value;
+         return std::nullopt;
+     }},
+    {"--regex", false,
+     [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+         options.findOptions.regex = true;
+         return std::nullopt;
+     }},
+}};
+
+// The rule of an option, in either table; nothing for an unknown option.
+const OptionRule *FindOptionRule(const std::string &argument) {
+    for (const std::span<const OptionRule> table :
+         {std::span<const OptionRule>(kOptions), std::span<const OptionRule>(kWordOptions)}) {
+        const auto rule = std::find_if(table.begin(), table.end(),
+                                       [&](const OptionRule &entry) { return entry.name == argument; });
+        if (rule != table.end())
+            return &*rule;
+    }
+    return nullptr;
+}
 
 CliStop UsageError(std::string message) {
     return CliStop{CliStop::Kind::UsageError, std::move(message)};
@@ -196,9 +212,8 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
         }
         // A lone "-" is a file name: standard input.
         if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
-            const auto rule = std::find_if(kOptions.begin(), kOptions.end(),
-                                           [&](const OptionRule &entry) { return entry.name == argument; });
-            if (rule == kOptions.end())
+            const OptionRule *rule = FindOptionRule(argument);
+            if (!rule)
                 return UsageError("unknown option '" + argument + "'");
             std::string value;
             if (rule->takesValue) {

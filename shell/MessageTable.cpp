@@ -341,6 +341,66 @@ const std::array<Row, kMessageRows> &Table() {
          "Sync to video",
          "Synkroniser med video",
          "Sincronizar con el vídeo"},
+        // 64
+        {"Procurar...",
+         "Find...",
+         "Søg...",
+         "Buscar..."},
+        // 65
+        {"Procurar seguinte",
+         "Find next",
+         "Søg næste",
+         "Buscar siguiente"},
+        // 66
+        {"Substituir...",
+         "Replace...",
+         "Erstat...",
+         "Reemplazar..."},
+        // 67
+        {"Procurar:",
+         "Find what:",
+         "Søg efter:",
+         "Buscar:"},
+        // 68
+        {"Substituir por:",
+         "Replace with:",
+         "Erstat med:",
+         "Reemplazar con:"},
+        // 69
+        {"Maiúsculas e minúsculas",
+         "Match case",
+         "Forskel på store og små bogstaver",
+         "Coincidir mayúsculas y minúsculas"},
+        // 70
+        {"Só palavras inteiras",
+         "Whole words only",
+         "Kun hele ord",
+         "Solo palabras completas"},
+        // 71
+        {"Expressão regular",
+         "Regular expression",
+         "Regulært udtryk",
+         "Expresión regular"},
+        // 72
+        {"Substituir",
+         "Replace",
+         "Erstat",
+         "Reemplazar"},
+        // 73
+        {"Substituir tudo",
+         "Replace all",
+         "Erstat alle",
+         "Reemplazar todo"},
+        // 74
+        {"Texto não encontrado",
+         "Text not found",
+         "Teksten blev ikke fundet",
+         "Texto no encontrado"},
+        // 75
+        {"Substituições feitas: ",
+         "Replacements made: ",
+         "Erstatninger: ",
+         "Reemplazos hechos: "},
     }};
     // clang-format on
     return table;

@@ -70,11 +70,23 @@ enum class MessageRow : int {
     Undo,                   // 61
     Redo,                   // 62
     SyncToVideo,            // 63
+    FindMenu,               // 64
+    FindNext,               // 65
+    ReplaceMenu,            // 66
+    FindWhat,               // 67
+    ReplaceWith,            // 68
+    MatchCase,              // 69
+    WholeWords,             // 70
+    RegularExpression,      // 71
+    ReplaceOnce,            // 72
+    ReplaceAll,             // 73
+    TextNotFound,           // 74
+    ReplacementsMade,       // 75
 };
 
-// The interface texts: 63 rows in Portuguese (1), English (2), Danish (3) and
+// The interface texts: 76 rows in Portuguese (1), English (2), Danish (3) and
 // Spanish (4), UTF-8, exactly as shown.
-constexpr int kMessageRows = static_cast<int>(MessageRow::SyncToVideo) + 1;
+constexpr int kMessageRows = static_cast<int>(MessageRow::ReplacementsMade) + 1;
 
 // Throws ListIndexError for a row outside the table or a language outside 1..4.
 const std::string &MessageText(MessageRow row, std::uint8_t language);

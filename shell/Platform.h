@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Controls.h"
+#include "shell/FindDialog.h"
 
 #include <exception>
 #include <functional>
@@ -77,6 +78,10 @@ public:
     // its list and boxes drive the subtitles over the video. The window stays
     // until the user closes it.
     virtual void ShowPreview(TForm2 &window) = 0;
+    // The find and replace dialog; on a button other than Cancel the typed
+    // texts, the options and the button are written into the model. Where
+    // there is no window nothing is found.
+    virtual bool ExecuteFind(FindDialog & /*dialog*/) { return false; }
 };
 
 // The per-user settings key. Reads of a value of the wrong type and any

@@ -11,4 +11,5 @@ list(APPEND LUMAVERT_WINDOW_SOURCES
     ${PROJECT_SOURCE_DIR}/shell/UndoHistory.cpp
     ${PROJECT_SOURCE_DIR}/shell/UndoRedo.cpp
     ${PROJECT_SOURCE_DIR}/shell/WindowPlacement.cpp
+    ${PROJECT_SOURCE_DIR}/shell/FindCommands.cpp
 )

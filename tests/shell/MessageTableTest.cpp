@@ -91,7 +91,7 @@ TEST(MessageTable, LookupsOutsideTheTableThrowNamingThePosition) {
         int language;
         const char *named;
     };
-    for (const Outside &outside : {Outside{-1, 1, "-1"}, Outside{64, 1, "64"}, Outside{0, 0, "0"},
+    for (const Outside &outside : {Outside{-1, 1, "-1"}, Outside{76, 1, "76"}, Outside{0, 0, "0"},
                                    Outside{59, 5, "5"}, Outside{0, 255, "255"}}) {
         SCOPED_TRACE(std::to_string(outside.row) + "/" + std::to_string(outside.language));
         try {

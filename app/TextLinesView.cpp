@@ -401,29 +401,25 @@ void TextLinesView::Type(const QString &text) {
 }
 
 bool TextLinesView::Undo() {
-    if (undo_.empty())
-        return true;
-    redo_.push_back({lines_, cursor_});
-    lines_ = std::move(undo_.back().lines);
-    const TextPoint cursor = undo_.back().cursor;
-    undo_.pop_back();
-    MoveCursor(cursor, false);
-    UpdateScrollBars();
-    emit edited();
+    Restore(undo_, redo_);
     return true;
 }
 
 bool TextLinesView::Redo() {
-    if (redo_.empty())
-        return true;
-    undo_.push_back({lines_, cursor_});
-    lines_ = std::move(redo_.back().lines);
-    const TextPoint cursor = redo_.back().cursor;
-    redo_.pop_back();
+    Restore(redo_, undo_);
+    return true;
+}
+
+void TextLinesView::Restore(std::vector<Snapshot> &from, std::vector<Snapshot> &to) {
+    if (from.empty())
+        return;
+    to.push_back({lines_, cursor_});
+    lines_ = std::move(from.back().lines);
+    const TextPoint cursor = from.back().cursor;
+    from.pop_back();
     MoveCursor(cursor, false);
     UpdateScrollBars();
     emit edited();
-    return true;
 }
 
 void TextLinesView::mouseDoubleClickEvent(QMouseEvent *event) {

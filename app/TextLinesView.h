@@ -67,6 +67,8 @@ private:
         TextList lines;
         TextPoint cursor;
     };
+    // Takes the last step of `from` back, keeping what it replaces on `to`.
+    void Restore(std::vector<Snapshot> &from, std::vector<Snapshot> &to);
     std::vector<Snapshot> undo_;
     std::vector<Snapshot> redo_;
 

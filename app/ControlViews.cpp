@@ -340,7 +340,14 @@ void ListBoxView::Collect() {
 
 MemoView::MemoView(Memo &model, QWidget *parent, ViewContext &context)
     : ControlView(model, new TextLinesView(parent), context), memo_(model),
-      widget_(static_cast<TextLinesView *>(Widget())) {}
+      widget_(static_cast<TextLinesView *>(Widget())) {
+    // What the user types is the memo's text at once, so that saving writes it;
+    // the memo and the view go on sharing the lines.
+    QObject::connect(widget_, &TextLinesView::edited, widget_, [this] {
+        memo_.Lines = widget_->Lines();
+        shownLines_ = ListSignature::Of(memo_.Lines);
+    });
+}
 
 void MemoView::Show() {
     // The view shares the memo's lines: showing the SubRip text of a million

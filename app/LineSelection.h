@@ -39,3 +39,10 @@ LineRange VisibleLines(std::size_t top, int height, int lineHeight, std::size_t 
 // The text between two points in either order, lines joined by "\n", as the
 // clipboard receives a selection.
 QString TextBetween(const TextList &lines, TextPoint a, TextPoint b);
+
+// Replaces the text between two points in either order with `text`, whose
+// "\n" break lines, and returns the point right after it. Only the lines
+// between the points change, so typing into one line of a million costs one
+// line. Text typed into the empty line after the list makes it a line of
+// the list.
+TextPoint ReplaceText(TextList &lines, TextPoint a, TextPoint b, const QString &text);

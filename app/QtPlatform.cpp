@@ -1,5 +1,6 @@
 #include "app/QtPlatform.h"
 
+#include "app/FindDialogBox.h"
 #include "app/PreviewWindow.h"
 #include "app/QtFonts.h"
 #include "app/QtText.h"
@@ -151,6 +152,11 @@ bool QtDialogs::ExecuteFont(FontDialog &model) {
     if (font != shown)
         model.Font = SpecFromFont(font, model.Font);
     return true;
+}
+
+bool QtDialogs::ExecuteFind(FindDialog &dialog) {
+    BeforeShow();
+    return RunFindDialog(dialog, DialogParent());
 }
 
 void QtDialogs::ShowPreview(TForm2 &) {

@@ -47,6 +47,7 @@ public:
     bool ExecuteOpen(FileDialog &dialog) override;
     bool ExecuteSave(FileDialog &dialog) override;
     bool ExecuteFont(FontDialog &dialog) override;
+    bool ExecuteFind(FindDialog &dialog) override;
     void ShowError(const std::string &text) override;
     void ProgressMoved() override;
     // On a thread of its own (app/QtLongWork.h).

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <climits>
@@ -27,7 +28,9 @@ enum class Motion {
     LineStart,
     LineEnd,
     Start,
-    End
+    End,
+    PreviousWord,
+    NextWord
 };
 
 struct MotionKeys {
@@ -48,7 +51,32 @@ const MotionKeys kMotionKeys[] = {
     {QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine, Motion::LineEnd},
     {QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument, Motion::Start},
     {QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument, Motion::End},
+    {QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord, Motion::PreviousWord},
+    {QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord, Motion::NextWord},
 };
+
+// CHOICE: a hundred steps of typing are kept for the view's own undo.
+constexpr std::size_t kUndoDepth = 100;
+
+// The edge of the next word start (or previous one) from `column`, as text boxes move with Ctrl.
+qsizetype WordEdge(const QString &line, qsizetype column, int direction) {
+    QTextBoundaryFinder words(QTextBoundaryFinder::Word, line);
+    words.setPosition(column);
+    while (true) {
+        const qsizetype at = direction > 0 ? words.toNextBoundary() : words.toPreviousBoundary();
+        if (at < 0)
+            return direction > 0 ? line.size() : 0;
+        if (words.boundaryReasons() & QTextBoundaryFinder::StartOfItem)
+            return at;
+    }
+}
+
+// The keys that edit, which win over the window's shortcuts in the view.
+bool IsEditKey(const QKeyEvent *key) {
+    return key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut) ||
+           key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+           key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace;
+}
 
 std::optional<std::pair<Motion, bool>> MotionOf(const QKeyEvent *event) {
     for (const MotionKeys &keys : kMotionKeys) {
@@ -79,6 +107,8 @@ TextLinesView::TextLinesView(QWidget *parent) : QAbstractScrollArea(parent) {
 
 void TextLinesView::SetLines(const TextList &lines) {
     lines_ = lines;
+    undo_.clear();
+    redo_.clear();
     anchor_ = cursor_ = TextPoint{};
     widest_ = 0;
     UpdateScrollBars();
@@ -138,7 +168,8 @@ bool TextLinesView::event(QEvent *event) {
     // The keys the view answers win over the window's shortcuts while it has the focus.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll) || MotionOf(key)) {
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll) || MotionOf(key) ||
+            IsEditKey(key)) {
             event->accept();
             return true;
         }
@@ -257,6 +288,15 @@ TextPoint TextLinesView::Moved(const QKeyEvent *event, bool &extend) const {
         return {};
     case Motion::End:
         return {last, ShownLine(lines_, last).size()};
+    case Motion::PreviousWord:
+        if (cursor_.column == 0)
+            return cursor_.line > 0 ? TextPoint{cursor_.line - 1, ShownLine(lines_, cursor_.line - 1).size()}
+                                    : cursor_;
+        return {cursor_.line, WordEdge(text, cursor_.column, -1)};
+    case Motion::NextWord:
+        if (cursor_.column == text.size())
+            return cursor_.line < last ? TextPoint{cursor_.line + 1, 0} : cursor_;
+        return {cursor_.line, WordEdge(text, cursor_.column, 1)};
     }
     return cursor_;
 }
@@ -293,7 +333,104 @@ void TextLinesView::keyPressEvent(QKeyEvent *event) {
         MoveCursor(to, extend);
         return;
     }
+    if (Edit(event))
+        return;
     QAbstractScrollArea::keyPressEvent(event);
+}
+
+bool TextLinesView::Edit(QKeyEvent *event) {
+    if (event->matches(QKeySequence::Undo))
+        return Undo();
+    if (event->matches(QKeySequence::Redo))
+        return Redo();
+    if (event->matches(QKeySequence::Paste)) {
+        QString text = QApplication::clipboard()->text();
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+            .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        Type(text);
+        return true;
+    }
+    if (event->matches(QKeySequence::Cut)) {
+        Copy();
+        Type(QString());
+        return true;
+    }
+    if (event->key() == Qt::Key_Backspace || event->matches(QKeySequence::Delete)) {
+        Erase(event->key() == Qt::Key_Backspace ? -1 : 1);
+        return true;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Type(QStringLiteral("\n"));
+        return true;
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint() || (event->modifiers() & Qt::ControlModifier))
+        return false;
+    Type(text);
+    return true;
+}
+
+void TextLinesView::Erase(int direction) {
+    if (anchor_ == cursor_) {
+        const QString text = ShownLine(lines_, cursor_.line);
+        const std::size_t last = ShownLineCount(lines_) - 1;
+        if (direction < 0)
+            anchor_ = cursor_.column > 0 ? TextPoint{cursor_.line, StepColumn(text, cursor_.column, -1)}
+                      : cursor_.line > 0
+                          ? TextPoint{cursor_.line - 1, ShownLine(lines_, cursor_.line - 1).size()}
+                          : cursor_;
+        else
+            anchor_ = cursor_.column < text.size()
+                          ? TextPoint{cursor_.line, StepColumn(text, cursor_.column, 1)}
+                      : cursor_.line < last ? TextPoint{cursor_.line + 1, 0}
+                                            : cursor_;
+    }
+    if (anchor_ != cursor_)
+        Type(QString());
+}
+
+void TextLinesView::Type(const QString &text) {
+    undo_.push_back({lines_, std::min(anchor_, cursor_)});
+    if (undo_.size() > kUndoDepth)
+        undo_.erase(undo_.begin());
+    redo_.clear();
+    const TextPoint after = ReplaceText(lines_, anchor_, cursor_, text);
+    MoveCursor(after, false);
+    UpdateScrollBars();
+    emit edited();
+}
+
+bool TextLinesView::Undo() {
+    Restore(undo_, redo_);
+    return true;
+}
+
+bool TextLinesView::Redo() {
+    Restore(redo_, undo_);
+    return true;
+}
+
+void TextLinesView::Restore(std::vector<Snapshot> &from, std::vector<Snapshot> &to) {
+    if (from.empty())
+        return;
+    to.push_back({lines_, cursor_});
+    lines_ = std::move(from.back().lines);
+    const TextPoint cursor = from.back().cursor;
+    from.pop_back();
+    MoveCursor(cursor, false);
+    UpdateScrollBars();
+    emit edited();
+}
+
+void TextLinesView::mouseDoubleClickEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const TextPoint at = PointAt(event->position().toPoint());
+    const QString text = ShownLine(lines_, at.line);
+    const qsizetype end = at.column < text.size() ? WordEdge(text, at.column, 1) : at.column;
+    const qsizetype start = at.column > 0 ? WordEdge(text, std::min(at.column + 1, text.size()), -1) : 0;
+    MoveCursor({at.line, start}, false);
+    MoveCursor({at.line, end}, true);
 }
 
 void TextLinesView::mousePressEvent(QMouseEvent *event) {

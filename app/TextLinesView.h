@@ -5,10 +5,14 @@
 
 #include <QAbstractScrollArea>
 
-// A read-only view over a list of text lines that shares the list rather than
+#include <vector>
+
+// A text box over a list of text lines that shares the list rather than
 // copying it into a text document: it paints only the lines in sight, so
 // showing the SubRip text of a million subtitles costs nothing until it is
-// scrolled. The text can be selected with the mouse and the keys and copied.
+// scrolled. The text can be selected with the mouse and the keys, copied,
+// and edited: typing changes only the lines it touches, and the view's own
+// undo takes typing back without touching anything else of the window.
 class TextLinesView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -23,6 +27,14 @@ public:
     void Copy() const;
     // The first line in sight.
     std::size_t TopLine() const;
+    // Replaces the selection with `text`, as typing or pasting does.
+    void Type(const QString &text);
+    bool Undo();
+    bool Redo();
+
+signals:
+    // The lines changed by an edit of the user's.
+    void edited();
 
 protected:
     bool event(QEvent *event) override;
@@ -32,6 +44,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -45,6 +58,19 @@ private:
     TextPoint Moved(const QKeyEvent *event, bool &extend) const;
     void MoveCursor(TextPoint to, bool extend);
     void ScrollTo(std::size_t line);
+    bool Edit(QKeyEvent *event);
+    void Erase(int direction);
+
+    // The lines and the cursor before an edit; a copy of the lines shares
+    // their storage, so each step costs the lines it changed.
+    struct Snapshot {
+        TextList lines;
+        TextPoint cursor;
+    };
+    // Takes the last step of `from` back, keeping what it replaces on `to`.
+    void Restore(std::vector<Snapshot> &from, std::vector<Snapshot> &to);
+    std::vector<Snapshot> undo_;
+    std::vector<Snapshot> redo_;
 
     TextList lines_;
     TextPoint anchor_;

@@ -2,6 +2,7 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliPlatform.h"
+#include "cli/CliSpell.h"
 #include "cli/CliSync.h"
 #include "cli/CliTools.h"
 #include "convert/FitToLimits.h"
@@ -14,12 +15,14 @@
 #include "document/MessageTable.h"
 #include "document/NumText.h"
 #include "document/TextFile.h"
+#include "editing/FindReplace.h"
 #include "editing/RateBoxText.h"
 #include "formats/OutputFormats.h"
 #include "formats/SubRipWriter.h"
 #include "shell/UserEvent.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -157,10 +160,31 @@ bool SaveConvertedFile(const FileJob &job, const OutputFormat &format, TextList 
            written;
 }
 
+// The --find texts, compiled once for every file.
+struct CompiledReplacement {
+    std::string find;
+    TextSearch search;
+};
+
+// Makes the replacements in order, telling on standard error how many each made.
+bool ReplaceTexts(TextList &list, const std::vector<CompiledReplacement> &replacements, CliDialogs &dialogs) {
+    for (const CompiledReplacement &replacement : replacements) {
+        ReplaceResult result;
+        if (!RunStep(dialogs, [&] { result = ReplaceInList(list, replacement.search); }))
+            return false;
+        list = std::move(result.list);
+        const std::string told =
+            "replaced: " + std::to_string(result.replaced) + " of \"" + replacement.find + "\"\n";
+        std::fputs(told.c_str(), stderr);
+    }
+    return true;
+}
+
 // Opens one file, runs the command's steps and writes the result. Standard
 // input, read once, is let go of as soon as it is open, so a large list is
 // not held twice while it is converted.
-bool RunOne(const CliOptions &options, const FileJob &job, std::string &standardInput) {
+bool RunOne(const CliOptions &options, const std::vector<CompiledReplacement> &replacements,
+            const FileJob &job, std::string &standardInput) {
     CliDialogs dialogs(options.answerYes);
     const std::uint8_t language = options.language;
     const std::optional<std::string> fpsText = WorkedOutRate(options, dialogs);
@@ -200,6 +224,8 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
         ReportProblem(job.shownName + ": no subtitles in the file");
         return false;
     }
+    if (!ReplaceTexts(list, replacements, dialogs))
+        return false;
     std::string rateText = opened.fpsText;
     std::string delayText = options.delayText;
     // The entries the window would select on the way have their fields worked
@@ -242,6 +268,10 @@ bool RunOne(const CliOptions &options, const FileJob &job, std::string &standard
         };
         return RunStep(dialogs, [&] { written = ConvertListTo(format, list, conversion, dialogs); }) &&
                WriteOutput(job, written, "\r\n", subtitleOf, encoding);
+    }
+    case CliCommand::Spell: {
+        const std::optional<TextList> report = SpellReport(list, options.dictionary);
+        return report && WriteOutput(job, *report, "\n", OutputLines::Entries, Utf8Encoding());
     }
     case CliCommand::MicroDvd:
         return WriteOutput(job, WrittenLines(format, list, {}), "\r\n", SubtitleOfEntryLine, encoding);
@@ -338,6 +368,17 @@ int RunCommand(const CliOptions &options) {
         return RunVideoInfo(options);
     if (options.command == CliCommand::Formats)
         return RunFormats();
+    if (options.dictionary && !DictionaryInstalled(*options.dictionary))
+        return kExitUsage;
+    std::vector<CompiledReplacement> replacements;
+    try {
+        for (const CliOptions::Replacement &replacement : options.replacements)
+            replacements.push_back(
+                {replacement.find, TextSearch(replacement.find, *replacement.with, options.findOptions)});
+    } catch (const PatternError &error) {
+        ReportProblem(error.what());
+        return kExitUsage;
+    }
     // Standard input is read whole before any file is opened; the opener
     // takes its bytes under the name "stdin".
     std::string standardInput;
@@ -358,7 +399,7 @@ int RunCommand(const CliOptions &options) {
     const std::vector<std::optional<FileJob>> jobs = PlanJobs(options);
     bool allDone = true;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
-        const bool done = jobs[i] && RunOne(options, *jobs[i], standardInput);
+        const bool done = jobs[i] && RunOne(options, replacements, *jobs[i], standardInput);
         if (!done && jobs.size() > 1)
             ReportProblem(options.fileNames[i] + ": not written; the other files go on");
         allDone = allDone && done;

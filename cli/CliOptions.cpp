@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string_view>
 
 namespace {
@@ -14,7 +15,7 @@ struct CommandName {
     CliCommand command;
 };
 
-constexpr std::array<CommandName, 9> kCommands{{
+constexpr std::array<CommandName, 10> kCommands{{
     {"open", CliCommand::Open},
     {"convert", CliCommand::Convert},
     {"microdvd", CliCommand::MicroDvd},
@@ -24,6 +25,7 @@ constexpr std::array<CommandName, 9> kCommands{{
     {"sync", CliCommand::Sync},
     {"video-info", CliCommand::VideoInfo},
     {"formats", CliCommand::Formats},
+    {"spell", CliCommand::Spell},
 }};
 
 std::string_view CommandText(CliCommand command) {
@@ -136,6 +138,56 @@ const std::
                     const std::string &value) { return ReadLimit(options.maxTotal, "--max-total", value); }},
             }};
 
+// The options of the words in the subtitles' text: find and replace, and the spell check's dictionary.
+const std::array<OptionRule, 6> kWordOptions{{
+    {"--find", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         if (!options.replacements.empty() && !options.replacements.back().with)
+             return "--find '" + options.replacements.back().find + "' needs --with TEXT";
+         options.replacements.push_back({value, std::nullopt});
+         return std::nullopt;
+     }},
+    {"--with", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         if (options.replacements.empty() || options.replacements.back().with)
+             return "--with '" + value + "' needs --find TEXT before it";
+         options.replacements.back().with = value;
+         return std::nullopt;
+     }},
+    {"--match-case", false,
+     [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+         options.findOptions.matchCase = true;
+         return std::nullopt;
+     }},
+    {"--whole-words", false,
+     [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+         options.findOptions.wholeWords = true;
+         return std::nullopt;
+     }},
+    {"--dictionary", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         options.dictionary = value;
+         return std::nullopt;
+     }},
+    {"--regex", false,
+     [](CliOptions &options, const std::string &) -> std::optional<std::string> {
+         options.findOptions.regex = true;
+         return std::nullopt;
+     }},
+}};
+
+// The rule of an option, in either table; nothing for an unknown option.
+const OptionRule *FindOptionRule(const std::string &argument) {
+    for (const std::span<const OptionRule> table :
+         {std::span<const OptionRule>(kOptions), std::span<const OptionRule>(kWordOptions)}) {
+        const auto rule = std::find_if(table.begin(), table.end(),
+                                       [&](const OptionRule &entry) { return entry.name == argument; });
+        if (rule != table.end())
+            return &*rule;
+    }
+    return nullptr;
+}
+
 CliStop UsageError(std::string message) {
     return CliStop{CliStop::Kind::UsageError, std::move(message)};
 }
@@ -171,9 +223,8 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
         }
         // A lone "-" is a file name: standard input.
         if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
-            const auto rule = std::find_if(kOptions.begin(), kOptions.end(),
-                                           [&](const OptionRule &entry) { return entry.name == argument; });
-            if (rule == kOptions.end())
+            const OptionRule *rule = FindOptionRule(argument);
+            if (!rule)
                 return UsageError("unknown option '" + argument + "'");
             std::string value;
             if (rule->takesValue) {
@@ -194,6 +245,14 @@ std::variant<CliOptions, CliStop> ParseArguments(const std::vector<std::string> 
         return UsageError("missing FILE");
     if (options.outputKey && options.command != CliCommand::Convert && options.command != CliCommand::Sync)
         return UsageError("--to applies only to convert and sync");
+    if (options.dictionary && options.command != CliCommand::Spell)
+        return UsageError("--dictionary applies only to spell");
+    if (!options.replacements.empty() && !options.replacements.back().with)
+        return UsageError("--find '" + options.replacements.back().find + "' needs --with TEXT");
+    if (!options.replacements.empty() &&
+        (options.command == CliCommand::AviInfo || options.command == CliCommand::Fps ||
+         options.command == CliCommand::VideoInfo || options.command == CliCommand::Formats))
+        return UsageError("--find applies only to commands that open a subtitle file");
     if (options.command == CliCommand::Multi && options.outputFile)
         return UsageError("multi writes Test1.srt to Test7.srt in the current folder; -o does not apply");
     if ((options.command == CliCommand::Sync) != options.videoFile.has_value())
@@ -215,6 +274,7 @@ std::string UsageText() {
            "       lumavert-cli microdvd [options] FILE...\n"
            "       lumavert-cli multi    [options] FILE\n"
            "       lumavert-cli sync     --video MEDIA [options] FILE\n"
+           "       lumavert-cli spell    [--dictionary LANG] [options] FILE\n"
            "       lumavert-cli avi-info FILE\n"
            "       lumavert-cli fps      \"FRAME,hh:mm:ss\"\n"
            "       lumavert-cli video-info FILE\n"
@@ -230,6 +290,9 @@ std::string UsageText() {
            "  sync       find the frame rate and delay that put the list in step with the\n"
            "             speech of the video MEDIA, then write the SubRip text as convert\n"
            "             does; standard error says \"sync: fps RATE delay SECONDS\"\n"
+           "  spell      print each word of the subtitles' text the dictionary does not\n"
+           "             know, one a line: SUBTITLE<TAB>WORD<TAB>SUGGESTION, SUGGESTION, ...\n"
+           "             with subtitles counted from 1 in the opened list\n"
            "  avi-info   print the header information of an AVI video\n"
            "  fps        print the frame rate that puts frame FRAME at the time hh:mm:ss\n"
            "  video-info print the container, codecs, size, frame rate, duration and sound\n"
@@ -261,6 +324,19 @@ std::string UsageText() {
            "                     ass, ssa, smi, ttml, subviewer (.sub) or mpl2 (.txt);\n"
            "                     without it the extension of -o FILE decides, else SubRip.\n"
            "                     vtt and ttml are always written in UTF-8\n"
+           "  --find TEXT --with TEXT\n"
+           "                     replace TEXT in the subtitles' text (never their times)\n"
+           "                     after opening and before fitting or converting; repeat\n"
+           "                     the pair for more, made in the order given; standard error\n"
+           "                     tells how many were replaced\n"
+           "  --match-case       find only TEXT in the same case (default: any case)\n"
+           "  --whole-words      find TEXT only as whole words\n"
+           "  --regex            TEXT is an ICU regular expression and the replacement may\n"
+           "                     name its groups ($1); \\n matches the break between lines.\n"
+           "                     Without it a \"|\" in TEXT stands for that break\n"
+           "  --dictionary LANG  the dictionary spell checks with (pt_PT, en_US, da_DK, es_ES,\n"
+           "                     ...; any installed under /usr/share/hunspell); by default\n"
+           "                     the one that knows the most words of the list\n"
            "  -o FILE            write to FILE instead of standard output\n"
            "  -o DIR             with several FILEs, or when DIR is a folder: write each FILE\n"
            "                     as DIR/NAME with the format's extension (convert; .srt by\n"
@@ -276,6 +352,10 @@ std::string UsageText() {
            "  unzip -p film.zip film.sub | lumavert-cli convert - > film.srt\n"
            "  lumavert-cli microdvd --fit --lines 3 film.srt -o film.sub\n"
            "  lumavert-cli convert ru.srt --output-encoding utf-8 -o ru-utf8.srt\n"
+           "  lumavert-cli convert --find colour --with color --whole-words film.srt\n"
+           "  lumavert-cli convert --regex --find '(\\w+), (\\w+)' --with '$2 $1' film.srt\n"
+           "  lumavert-cli spell film.srt\n"
+           "  lumavert-cli spell --dictionary pt_BR filme.srt\n"
            "  lumavert-cli multi film.sub\n"
            "  lumavert-cli sync --video film.mkv late.srt -o film.srt\n"
            "  lumavert-cli avi-info film.avi\n"
@@ -289,5 +369,8 @@ std::string UsageText() {
            "(with several FILEs: any of them, the others still done; avi-info: no AVI header;\n"
            "fps: no rate; sync: no clear match, no sound or no video; video-info: no video);\n"
            "2 usage error.\n"
+           "fps: no rate; sync: no clear match, no sound or no video; a regular expression\n"
+           "stopped by its time limit); 2 usage error, a --find TEXT that is no regular\n"
+           "expression and a --dictionary not installed among them.\n"
            "See lumavert-cli(1).\n";
 }

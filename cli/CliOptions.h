@@ -1,12 +1,14 @@
 #pragma once
 
+#include "editing/FindReplace.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
-enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps, Sync, VideoInfo, Formats };
+enum class CliCommand { Open, Convert, MicroDvd, Multi, AviInfo, Fps, Sync, VideoInfo, Formats, Spell };
 
 // What one run of the command line asks for. Texts meant for the window's
 // boxes (frame rate, delay) are kept as typed; the core converts them.
@@ -34,6 +36,16 @@ struct CliOptions {
     int lines = 2;
     int maxLine = 34;
     int maxTotal = 60;
+    // Replacements over the subtitles' text, made in order after opening and
+    // before fitting or converting.
+    struct Replacement {
+        std::string find;
+        std::optional<std::string> with;
+    };
+    std::vector<Replacement> replacements;
+    FindOptions findOptions;
+    // The spell check's dictionary ("pt_PT"); none: the one that knows the list best.
+    std::optional<std::string> dictionary;
 };
 
 // A run that ends before any file is touched.

@@ -351,6 +351,66 @@ const std::array<Row, kMessageRows> &Table() {
          "Some characters could not be read (�); the file was written in UTF-8 rather than ",
          "Nogle tegn kunne ikke læses (�); filen blev skrevet i UTF-8 i stedet for ",
          "Algunos caracteres no se pudieron leer (�); el archivo se escribió en UTF-8 en lugar de "},
+        // 66
+        {"Procurar...",
+         "Find...",
+         "Søg...",
+         "Buscar..."},
+        // 67
+        {"Procurar seguinte",
+         "Find next",
+         "Søg næste",
+         "Buscar siguiente"},
+        // 68
+        {"Substituir...",
+         "Replace...",
+         "Erstat...",
+         "Reemplazar..."},
+        // 69
+        {"Procurar:",
+         "Find what:",
+         "Søg efter:",
+         "Buscar:"},
+        // 70
+        {"Substituir por:",
+         "Replace with:",
+         "Erstat med:",
+         "Reemplazar con:"},
+        // 71
+        {"Maiúsculas e minúsculas",
+         "Match case",
+         "Forskel på store og små bogstaver",
+         "Coincidir mayúsculas y minúsculas"},
+        // 72
+        {"Só palavras inteiras",
+         "Whole words only",
+         "Kun hele ord",
+         "Solo palabras completas"},
+        // 73
+        {"Expressão regular",
+         "Regular expression",
+         "Regulært udtryk",
+         "Expresión regular"},
+        // 74
+        {"Substituir",
+         "Replace",
+         "Erstat",
+         "Reemplazar"},
+        // 75
+        {"Substituir tudo",
+         "Replace all",
+         "Erstat alle",
+         "Reemplazar todo"},
+        // 76
+        {"Texto não encontrado",
+         "Text not found",
+         "Teksten blev ikke fundet",
+         "Texto no encontrado"},
+        // 77
+        {"Substituições feitas: ",
+         "Replacements made: ",
+         "Erstatninger: ",
+         "Reemplazos hechos: "},
     }};
     // clang-format on
     return table;

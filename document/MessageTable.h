@@ -72,11 +72,23 @@ enum class MessageRow : int {
     SyncToVideo,            // 63
     VideoFiles,             // 64
     WrittenAsUtf8,          // 65
+    FindMenu,               // 66
+    FindNext,               // 67
+    ReplaceMenu,            // 68
+    FindWhat,               // 69
+    ReplaceWith,            // 70
+    MatchCase,              // 71
+    WholeWords,             // 72
+    RegularExpression,      // 73
+    ReplaceOnce,            // 74
+    ReplaceAll,             // 75
+    TextNotFound,           // 76
+    ReplacementsMade,       // 77
 };
 
-// The interface texts: 66 rows in Portuguese (1), English (2), Danish (3) and
+// The interface texts: 78 rows in Portuguese (1), English (2), Danish (3) and
 // Spanish (4), UTF-8, exactly as shown.
-constexpr int kMessageRows = static_cast<int>(MessageRow::WrittenAsUtf8) + 1;
+constexpr int kMessageRows = static_cast<int>(MessageRow::ReplacementsMade) + 1;
 
 // Throws ListIndexError for a row outside the table or a language outside 1..4.
 const std::string &MessageText(MessageRow row, std::uint8_t language);

@@ -13,6 +13,7 @@ packages=(
     xvfb xauth fonts-dejavu-core qt6-translations-l10n
     desktop-file-utils appstream shared-mime-info
     libxml2-dev
+    libhunspell-dev hunspell-pt-pt hunspell-pt-br hunspell-en-us hunspell-en-gb hunspell-da hunspell-es
     "$@"
 )
 missing=()

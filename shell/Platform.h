@@ -2,6 +2,7 @@
 
 #include "document/Questions.h"
 #include "shell/Controls.h"
+#include "shell/FindDialog.h"
 
 #include <functional>
 #include <optional>
@@ -41,6 +42,10 @@ public:
     // its list and boxes drive the subtitles over the video. The window stays
     // until the user closes it.
     virtual void ShowPreview(TForm2 &window) = 0;
+    // The find and replace dialog; on a button other than Cancel the typed
+    // texts, the options and the button are written into the model. Where
+    // there is no window nothing is found.
+    virtual bool ExecuteFind(FindDialog & /*dialog*/) { return false; }
 };
 
 // The per-user settings key. Reads of a value of the wrong type and any

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 
@@ -72,6 +73,49 @@ private slots:
         QFETCH(QString, copied);
         const TextList lines{"1", "00:00:01,000", "Olá😀", ""};
         QCOMPARE(TextBetween(lines, {fromLine, fromColumn}, {toLine, toColumn}), copied);
+    }
+
+    // Typing replaces the text between two points; the empty line after the list becomes a line once typed
+    // into.
+    void typingReplacesTheTextBetweenTwoPoints_data() {
+        QTest::addColumn<qulonglong>("fromLine");
+        QTest::addColumn<int>("fromColumn");
+        QTest::addColumn<qulonglong>("toLine");
+        QTest::addColumn<int>("toColumn");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<qulonglong>("cursorLine");
+        QTest::addColumn<int>("cursorColumn");
+        QTest::newRow("a letter") << 0ull << 1 << 0ull << 1 << QStringLiteral("x")
+                                  << QStringLiteral("ax|bc|d") << 0ull << 2;
+        QTest::newRow("a line break")
+            << 1ull << 1 << 1ull << 1 << QStringLiteral("\n") << QStringLiteral("a|b|c|d") << 2ull << 0;
+        QTest::newRow("joining two lines")
+            << 1ull << 2 << 0ull << 1 << QString() << QStringLiteral("a|d") << 0ull << 1;
+        QTest::newRow("pasted lines")
+            << 2ull << 0 << 2ull << 1 << QStringLiteral("1\n2") << QStringLiteral("a|bc|1|2") << 3ull << 1;
+        QTest::newRow("the line after the list")
+            << 3ull << 0 << 3ull << 0 << QStringLiteral("e") << QStringLiteral("a|bc|d|e") << 3ull << 1;
+        QTest::newRow("a break after the list")
+            << 3ull << 0 << 3ull << 0 << QStringLiteral("\n") << QStringLiteral("a|bc|d|") << 4ull << 0;
+        QTest::newRow("all of it") << 0ull << 0 << 3ull << 0 << QString() << QString() << 0ull << 0;
+    }
+    void typingReplacesTheTextBetweenTwoPoints() {
+        QFETCH(qulonglong, fromLine);
+        QFETCH(int, fromColumn);
+        QFETCH(qulonglong, toLine);
+        QFETCH(int, toColumn);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        QFETCH(qulonglong, cursorLine);
+        QFETCH(int, cursorColumn);
+        TextList lines{"a", "bc", "d"};
+        const TextPoint cursor = ReplaceText(lines, {fromLine, fromColumn}, {toLine, toColumn}, typed);
+        QStringList shown;
+        for (const std::string_view line : lines)
+            shown << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+        QCOMPARE(shown.join(QLatin1Char('|')), after);
+        QCOMPARE(cursor, (TextPoint{cursorLine, cursorColumn}));
     }
 
     void scrollPositionShowsItsLines_data() {

@@ -560,6 +560,67 @@ private slots:
         QVERIFY(!form->Memo1.Lines.Empty());
     }
 
+    // Typing into the converted text changes the memo's lines, which saving
+    // writes; the view's own undo takes typing back, the list's history never sees it.
+    void typingIntoTheMemoIsSaved() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("film.srt"));
+        ShowWindow();
+        form->Memo1.Lines = TextList{"1", "00:00:01,000 --> 00:00:02,000", "Hello", ""};
+        form->btGravar.Enabled = true;
+        window->Refresh();
+        auto *memo = Find<TextLinesView>("Memo1");
+        ClickInto(memo);
+        QTest::keyClick(memo, Qt::Key_Down);
+        QTest::keyClick(memo, Qt::Key_Down);
+        QTest::keyClick(memo, Qt::Key_End);
+        QTest::keyClicks(memo, " worlx");
+        QTest::keyClick(memo, Qt::Key_Backspace);
+        QTest::keyClicks(memo, "d!");
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(memo, Qt::Key_Left, Qt::ControlModifier);
+        QTest::keyClick(memo, Qt::Key_Return);
+        QCOMPARE(form->Memo1.Lines, (TextList{"1", "00:00:01,000 --> 00:00:02,000", "Hello ", "world", ""}));
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(memo, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(memo, Qt::Key_Backspace);
+        QTest::keyClick(memo, Qt::Key_Delete);
+        QCOMPARE(form->Memo1.Lines[2], std::string("Hello orld"));
+        QVERIFY(!form->History.CanUndo());
+
+        dialogs->files.push_back(file.toStdString());
+        QTest::mouseClick(Find("btGravar"), Qt::LeftButton);
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("1\r\n00:00:01,000 --> 00:00:02,000\r\nHello orld\r\n\r\n"));
+    }
+
+    // One line of a million typed into within the window's freeze limit.
+    void typingIntoAMillionLinesStaysQuick() {
+        std::vector<std::string> srt;
+        for (int i = 0; i < 250'000; ++i)
+            srt.insert(srt.end(), {std::to_string(i + 1), "00:00:01,000 --> 00:00:02,000", "Text", ""});
+        form->Memo1.Lines = TextList(std::move(srt));
+        ShowWindow();
+        auto *memo = Find<TextLinesView>("Memo1");
+        ClickInto(memo);
+        QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(memo, Qt::Key_Up);
+        QTest::keyClick(memo, Qt::Key_Up);
+        QTest::keyClick(memo, Qt::Key_End);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClicks(memo, "abcdefghij");
+        QTest::keyClick(memo, Qt::Key_Return);
+        QApplication::processEvents();
+        const qint64 elapsed = clock.elapsed();
+        qInfo("typing 11 keys into a line of a million, painted: %lld us",
+              static_cast<long long>(clock.nsecsElapsed() / 1000));
+        QCOMPARE(form->Memo1.Lines[999'998], std::string("Textabcdefghij"));
+        QCOMPARE(form->Memo1.Lines.Count(), std::size_t(1'000'001));
+        QVERIFY2(elapsed < 11 * 100, QByteArray::number(elapsed).constData());
+    }
+
     void aMillionEntriesMakeNoWidgets() {
         form->ListBox1.Items = TextList(std::vector<std::string>(1'000'000, "{1}{2}x"));
         // A million lines of SubRip text, a quarter of a million subtitles.

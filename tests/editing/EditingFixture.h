@@ -77,8 +77,8 @@ protected:
         }
         for (const Step &step : s.steps)
             step(form);
-        static const char *const kKinds[] = {"message", "warning", "question", "input",
-                                             "error",   "open",    "save",     "font"};
+        static const char *const kKinds[] = {"message", "warning", "question", "input", "error",
+                                             "open",    "save",    "font",     "find"};
         Lines boxes;
         std::size_t proposal = 0;
         for (const ShownBox &box : fake.dialogs.Boxes()) {

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Importers, TimedTextImports, ::testing::Values(
     // The file breaks off inside its second paragraph.
     TimedTextCase{"TtmlCutShort", ImportTtml, std::string(kTtmlRoot) + ">" + std::string(600, ' ') +
         "<body><p begin=\"1s\" end=\"2s\">Kept</p>\n" + std::string(600, ' ') + "\n<p begin=\"3s\">Cut",
-        {"{1}{1}25", "{25}{50}Kept"}, {BrokenOffText(4, kEnglish), kLeftOutOne}},
+        {"{1}{1}25", "{25}{50}Kept"}, {kLeftOutOne, BrokenOffText(4, kEnglish)}},
     TimedTextCase{"XmlOfAnotherKind", ImportTtml,
         "<?xml version=\"1.0\"?>\n<root><p begin=\"1s\" end=\"2s\">x</p></root>", {}},
     TimedTextCase{"TtWithoutItsNamespace", ImportTtml, "<tt><body><p begin=\"1s\">x</p></body></tt>", {}},

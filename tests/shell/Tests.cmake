@@ -10,4 +10,5 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/ReceiverProfilesTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/RecentFilesTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/UndoRedoTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/shell/FindCommandsTest.cpp
 )

@@ -83,6 +83,22 @@ bool FakeDialogs::ExecuteSave(FileDialog &dialog) {
     return ExecuteFile(dialog, ShownBox::Kind::SaveDialog);
 }
 
+bool FakeDialogs::ExecuteFind(FindDialog &dialog) {
+    boxes_.push_back({ShownBox::Kind::FindDialog, dialog.Labels.title});
+    if (finds_.empty()) {
+        ADD_FAILURE() << "unscripted find dialog";
+        return false;
+    }
+    std::optional<FindDialog> answer = std::move(finds_.front());
+    finds_.pop_front();
+    if (!answer)
+        return false;
+    answer->Replacing = dialog.Replacing;
+    answer->Labels = dialog.Labels;
+    dialog = std::move(*answer);
+    return true;
+}
+
 bool FakeDialogs::ExecuteFont(FontDialog &dialog) {
     boxes_.push_back({ShownBox::Kind::FontDialog, dialog.Name});
     if (fonts_.empty()) {

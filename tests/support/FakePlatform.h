@@ -22,6 +22,7 @@ struct ShownBox {
         OpenDialog,
         SaveDialog,
         FontDialog,
+        FindDialog,
         Window
     };
     Kind kind;
@@ -44,6 +45,8 @@ public:
     // nullopt answers Cancel.
     void ChooseFile(std::optional<std::string> fileName) { files_.push_back(std::move(fileName)); }
     void ChooseFont(std::optional<FontSpec> font) { fonts_.push_back(std::move(font)); }
+    // What the user types, ticks and presses in the find dialog; nullopt is Cancel.
+    void AnswerFind(std::optional<FindDialog> answer) { finds_.push_back(std::move(answer)); }
     // What the user does while the preview window is shown; the window is then
     // closed as its close box does.
     void WhileWindowShown(std::function<void(TForm2 &)> actions) { windows_.push_back(std::move(actions)); }
@@ -71,6 +74,7 @@ public:
     bool ExecuteOpen(FileDialog &dialog) override;
     bool ExecuteSave(FileDialog &dialog) override;
     bool ExecuteFont(FontDialog &dialog) override;
+    bool ExecuteFind(FindDialog &dialog) override;
     void ShowError(const std::string &text) override;
     void ShowPreview(TForm2 &window) override;
     void RunLongWork(const std::string &, const LongWork &work) override {
@@ -86,6 +90,7 @@ private:
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::optional<std::string>> files_;
     std::deque<std::optional<FontSpec>> fonts_;
+    std::deque<std::optional<FindDialog>> finds_;
     std::deque<std::function<void(TForm2 &)>> windows_;
     FileDialog lastFileDialog_;
     bool errorsAllowed_ = false;

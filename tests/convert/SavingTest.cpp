@@ -244,6 +244,12 @@ TEST_F(Saving, TheOutputFormatBoxChoosesTheConvertedAndSavedFormat) {
     form.SaveFormato.ItemIndex = 0;
     form.btConvertClick();
     EXPECT_EQ(form.Memo1.Lines.Item(1), "00:00:04,000 --> 00:00:06,000");
+
+    // The saved file opens again as WebVTT, with its subtitle whole.
+    form.btNovoClick();
+    form.OpenNamedFile(file.string());
+    EXPECT_EQ(form.Formato.Caption, "WebVTT");
+    EXPECT_EQ(form.SubtitleList().Item(form.SubtitleList().Count() - 1), "{100}{150}a<b|c");
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #include "app/EncodingMenus.h"
 
 #include "app/QtText.h"
-#include "convert/OpenerMessages.h"
+#include "document/OwnMessages.h"
 #include "document/TextEncoding.h"
 #include "shell/Unit1.h"
 

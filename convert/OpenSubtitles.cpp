@@ -1,6 +1,5 @@
 #include "convert/OpenSubtitles.h"
 
-#include "convert/OpenerMessages.h"
 #include "convert/OpenerSteps.h"
 #include "convert/TimingQuestions.h"
 #include "document/Chars.h"
@@ -8,6 +7,7 @@
 #include "document/Markup.h"
 #include "document/MessageTable.h"
 #include "document/NumText.h"
+#include "document/OwnMessages.h"
 #include "document/TextFile.h"
 #include "formats/ExtensionRules.h"
 #include "formats/ImportContext.h"

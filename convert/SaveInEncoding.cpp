@@ -1,8 +1,8 @@
 #include "convert/SaveInEncoding.h"
 
-#include "convert/OpenerMessages.h"
 #include "document/Errors.h"
 #include "document/MessageTable.h"
+#include "document/OwnMessages.h"
 #include "document/TextFile.h"
 #include "formats/SubRipWriter.h"
 

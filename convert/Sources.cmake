@@ -1,6 +1,5 @@
 list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/convert/OpenerSteps.cpp
-    ${PROJECT_SOURCE_DIR}/convert/OpenerMessages.cpp
     ${PROJECT_SOURCE_DIR}/convert/OpenSubtitles.cpp
     ${PROJECT_SOURCE_DIR}/convert/LimitFitting.cpp
     ${PROJECT_SOURCE_DIR}/convert/TimingRules.cpp

@@ -14,4 +14,5 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/document/Markup.cpp
     ${PROJECT_SOURCE_DIR}/document/EntryFields.cpp
     ${PROJECT_SOURCE_DIR}/document/MessageTable.cpp
+    ${PROJECT_SOURCE_DIR}/document/OwnMessages.cpp
 )

@@ -3,7 +3,7 @@
 #include "document/FrameLine.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
-#include "formats/ImportMessages.h"
+#include "document/OwnMessages.h"
 
 namespace {
 constexpr std::string_view kFpsHeaderStart = "{1}{1}";

@@ -40,7 +40,6 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/formats/SubRipWriter.cpp
     ${PROJECT_SOURCE_DIR}/formats/OutputFormats.cpp
     ${PROJECT_SOURCE_DIR}/formats/Entities.cpp
-    ${PROJECT_SOURCE_DIR}/formats/ImportMessages.cpp
     ${PROJECT_SOURCE_DIR}/formats/TtmlTimes.cpp
     ${PROJECT_SOURCE_DIR}/formats/TtmlReader.cpp
     ${PROJECT_SOURCE_DIR}/formats/WebVttText.cpp

@@ -3,7 +3,7 @@
 #include "document/Errors.h"
 #include "document/Legendas.h"
 #include "document/NumText.h"
-#include "formats/ImportMessages.h"
+#include "document/OwnMessages.h"
 #include "formats/TtmlReader.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 #include "shell/Unit1.h"
 
 #include "convert/OpenSubtitles.h"
-#include "convert/OpenerMessages.h"
 #include "convert/OpenerSteps.h"
 #include "convert/TimingQuestions.h"
 #include "document/Errors.h"
+#include "document/OwnMessages.h"
 #include "document/TextFile.h"
 #include "formats/Importers.h"
 #include "formats/OpenFilter.h"

@@ -1,5 +1,5 @@
-#include "convert/OpenerMessages.h"
 #include "convert/OpenerSteps.h"
+#include "document/OwnMessages.h"
 
 #include "document/Errors.h"
 #include "document/MessageTable.h"

@@ -4,7 +4,7 @@
 
 #include "document/Errors.h"
 #include "document/MessageTable.h"
-#include "formats/ImportMessages.h"
+#include "document/OwnMessages.h"
 
 #include <string>
 #include <vector>

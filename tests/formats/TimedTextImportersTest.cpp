@@ -1,6 +1,6 @@
 #include "tests/formats/ImportBench.h"
 
-#include "formats/ImportMessages.h"
+#include "document/OwnMessages.h"
 #include "formats/TtmlReader.h"
 #include "formats/TtmlTimes.h"
 

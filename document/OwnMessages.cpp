@@ -1,4 +1,4 @@
-#include "convert/OpenerMessages.h"
+#include "document/OwnMessages.h"
 
 #include "document/Errors.h"
 #include "document/NumText.h"
@@ -7,7 +7,7 @@
 #include <string_view>
 
 namespace {
-// What follows the count, for one character and for several.
+// What follows the count, for one and for several.
 struct CountedText {
     std::string_view one;
     std::string_view many;
@@ -22,6 +22,30 @@ const std::array<CountedText, 4> kInvalidCharacters{{
      " bytesekvenser i denne fil kunne ikke læses og vises som \"\uFFFD\"."},
     {" secuencia de bytes de este fichero no se pudo leer y aparece como \"\uFFFD\".",
      " secuencias de bytes de este fichero no se pudieron leer y aparecen como \"\uFFFD\"."},
+}};
+
+const std::array<CountedText, 4> kLeftOut{{
+    {" legenda deste ficheiro não pôde ser lida e ficou de fora.",
+     " legendas deste ficheiro não puderam ser lidas e ficaram de fora."},
+    {" subtitle of this file could not be read and was left out.",
+     " subtitles of this file could not be read and were left out."},
+    {" undertekst i denne fil kunne ikke læses og er udeladt.",
+     " undertekster i denne fil kunne ikke læses og er udeladt."},
+    {" subtítulo de este fichero no se pudo leer y quedó fuera.",
+     " subtítulos de este fichero no se pudieron leer y quedaron fuera."},
+}};
+
+// The texts around a value: a line number, a quoted file name.
+struct AroundText {
+    std::string_view before;
+    std::string_view after;
+};
+
+const std::array<AroundText, 4> kBrokenOff{{
+    {"O ficheiro não pode ser lido para além da linha ", "; o resto ficou de fora."},
+    {"The file cannot be read past line ", "; the rest was left out."},
+    {"Filen kan ikke læses efter linje ", "; resten er udeladt."},
+    {"El fichero no se puede leer más allá de la línea ", "; el resto quedó fuera."},
 }};
 
 // The question when a character cannot be saved: the parts around the
@@ -55,25 +79,23 @@ const std::array<std::array<std::string_view, 3>, 4> kEncodingMenus{{
     {"Reabrir con codificación", "Codificación al guardar", "Como se leyó"},
 }};
 
-// A text around a quoted file name.
-struct QuotedText {
-    std::string_view before;
-    std::string_view after;
-};
-
-const std::array<QuotedText, 4> kCloseForDroppedFile{{
+const std::array<AroundText, 4> kCloseForDroppedFile{{
     {"Fechar as legendas abertas e abrir \"", "\"?"},
     {"Close the open subtitles and open \"", "\"?"},
     {"Luk de åbne undertekster og åbn \"", "\"?"},
     {"¿Cerrar los subtítulos abiertos y abrir \"", "\"?"},
 }};
 
-const std::array<QuotedText, 4> kMissingRecentFile{{
+const std::array<AroundText, 4> kMissingRecentFile{{
     {"O ficheiro \"", "\" já não existe e sai da lista dos recentes."},
     {"The file \"", "\" no longer exists and leaves the list of recent files."},
     {"Filen \"", "\" findes ikke længere og fjernes fra listen over seneste filer."},
     {"El archivo \"", "\" ya no existe y sale de la lista de recientes."},
 }};
+
+std::string Counted(std::size_t count, const CountedText &text) {
+    return IntToStr(static_cast<long long>(count)) + std::string(count == 1 ? text.one : text.many);
+}
 
 void CheckLanguage(std::uint8_t language) {
     if (language < 1 || language > 4)
@@ -83,8 +105,7 @@ void CheckLanguage(std::uint8_t language) {
 
 std::string InvalidCharactersText(std::size_t count, std::uint8_t language) {
     CheckLanguage(language);
-    const CountedText &text = kInvalidCharacters[language - 1];
-    return IntToStr(static_cast<long long>(count)) + std::string(count == 1 ? text.one : text.many);
+    return Counted(count, kInvalidCharacters[language - 1]);
 }
 
 std::string UnencodableCharacterText(char32_t character, std::size_t subtitle, const TextEncoding &encoding,
@@ -104,17 +125,28 @@ std::string EncodingStatusText(const ChosenEncoding &chosen, std::uint8_t langua
 
 std::string CloseForDroppedFileText(const std::string &name, std::uint8_t language) {
     CheckLanguage(language);
-    const QuotedText &text = kCloseForDroppedFile[language - 1];
+    const AroundText &text = kCloseForDroppedFile[language - 1];
     return std::string(text.before) + name + std::string(text.after);
 }
 
 std::string MissingRecentFileText(const std::string &fileName, std::uint8_t language) {
     CheckLanguage(language);
-    const QuotedText &text = kMissingRecentFile[language - 1];
+    const AroundText &text = kMissingRecentFile[language - 1];
     return std::string(text.before) + fileName + std::string(text.after);
 }
 
 std::string EncodingMenuCaption(EncodingMenuText which, std::uint8_t language) {
     CheckLanguage(language);
     return std::string(kEncodingMenus[language - 1][static_cast<std::size_t>(which)]);
+}
+
+std::string LeftOutText(std::size_t count, std::uint8_t language) {
+    CheckLanguage(language);
+    return Counted(count, kLeftOut[language - 1]);
+}
+
+std::string BrokenOffText(std::size_t line, std::uint8_t language) {
+    CheckLanguage(language);
+    const AroundText &text = kBrokenOff[language - 1];
+    return std::string(text.before) + IntToStr(static_cast<long long>(line)) + std::string(text.after);
 }

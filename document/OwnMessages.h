@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-// Texts of the opener that are ours, in the four interface languages
+// Texts that are ours, beyond the message table, in the four interface languages
 // (1 Portuguese, 2 English, 3 Danish, 4 Spanish). Each throws ListIndexError
 // for a language outside 1..4.
 
@@ -31,3 +31,9 @@ std::string MissingRecentFileText(const std::string &fileName, std::uint8_t lang
 // The captions of the encoding menus.
 enum class EncodingMenuText { Reopen, SaveIn, AsRead };
 std::string EncodingMenuCaption(EncodingMenuText which, std::uint8_t language);
+
+// How many subtitles of the file could not be read and were left out.
+std::string LeftOutText(std::size_t count, std::uint8_t language);
+
+// The file stops being readable at this line; nothing after it was read.
+std::string BrokenOffText(std::size_t line, std::uint8_t language);

@@ -19,7 +19,30 @@ struct SamiCue {
 // ends and runs of blanks are one blank, break tags and a "<P" after text
 // start a new line, other tags and comments go, the common entities are
 // decoded, and each line is trimmed; empty lines are dropped.
-std::vector<SamiCue> ReadSamiCues(std::string_view body);
+// When `onlyClass` (lower case, without the dot) is given, the text of a "<P"
+// naming another class goes, and a cue that had only such text is left out;
+// a "<P" without a class is always read.
+std::vector<SamiCue> ReadSamiCues(std::string_view body, std::string_view onlyClass = {});
+
+// A class of the STYLE block: its selector without the dot, and the value
+// of its "Name:" property, empty when it has none.
+struct SamiClass {
+    std::string selector;
+    std::string name;
+};
+
+// The classes the STYLE block of `head` defines (".ENCC {Name: English; ...}"),
+// in their order.
+std::vector<SamiClass> ReadSamiClasses(std::string_view head);
+
+// The classes the "<P" tags of `body` name, in lower case, each once.
+std::vector<std::string> UsedSamiClasses(std::string_view body);
+
+// `text` with its ASCII letters in lower case.
+std::string AsciiLower(std::string_view text);
+
+// Whether `text` is `lowerText` ignoring the case of ASCII letters.
+bool EqualsNoCase(std::string_view text, std::string_view lowerText);
 
 // Finds `lowerText` in `text` ignoring the case of ASCII letters; npos when absent.
 std::size_t FindNoCase(std::string_view text, std::string_view lowerText, std::size_t from = 0);

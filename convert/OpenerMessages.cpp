@@ -1,5 +1,7 @@
 #include "convert/OpenerMessages.h"
 
+#include "document/MessageTable.h"
+
 #include "document/Errors.h"
 #include "document/NumText.h"
 
@@ -100,6 +102,14 @@ std::string EncodingStatusText(const ChosenEncoding &chosen, std::uint8_t langua
     CheckLanguage(language);
     const std::string_view source = kEncodingSources[language - 1][static_cast<std::size_t>(chosen.source)];
     return EncodingLabel(chosen.encoding) + ", " + std::string(source);
+}
+
+std::string SamiClassStatusText(const SamiClassesRead &found, std::uint8_t language) {
+    if (found.classes.empty())
+        return {};
+    const SamiClass &read = found.classes[found.read];
+    return "; " + MessageText(MessageRow::SamiClassRead, language) +
+           (read.name.empty() ? read.selector : read.name);
 }
 
 std::string CloseForDroppedFileText(const std::string &name, std::uint8_t language) {

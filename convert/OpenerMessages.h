@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/EncodingChoice.h"
+#include "formats/ImportContext.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +21,10 @@ std::string UnencodableCharacterText(char32_t character, std::size_t subtitle, c
 
 // The status bar's "Windows-1251 (Cyrillic), detected".
 std::string EncodingStatusText(const ChosenEncoding &chosen, std::uint8_t language);
+
+// The status bar's "; Language read: English" after a SAMI file with a class
+// per language; empty for every other file.
+std::string SamiClassStatusText(const SamiClassesRead &found, std::uint8_t language);
 
 // The question before a file dropped on the window replaces the open one;
 // name is the dropped file's name without its folder.

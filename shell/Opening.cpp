@@ -169,7 +169,8 @@ void OpenChosenFile(TForm1 &form, const BeforeOpening &before,
     if (failure)
         std::rethrow_exception(failure);
     form.FileEncoding = opened.encoding;
-    EncodingPanel(form) = EncodingStatusText(opened.encoding, form.CurrentLanguage);
+    EncodingPanel(form) = EncodingStatusText(opened.encoding, form.CurrentLanguage) +
+                          SamiClassStatusText(opened.samiClasses, form.CurrentLanguage);
     form.Edit1.Text = FileNameWithoutFolder(form.OpenDialog1.FileName);
     ShowOpened(form, opened);
     RememberOpenedFile(form, form.OpenDialog1.FileName);

@@ -84,13 +84,17 @@ SamiParts TakeParts(WorkLines &work) {
 
 // The classes the STYLE block defines and the body uses, in the block's order.
 std::vector<SamiClass> ClassesInUse(const SamiParts &parts) {
+    std::vector<SamiClass> defined = ReadSamiClasses(parts.head);
+    // Most files define one class or none; their body is not walked twice.
+    if (defined.size() < 2)
+        return {};
     std::unordered_set<std::string> unclaimed;
     for (std::string &used : UsedSamiClasses(parts.body))
         unclaimed.insert(std::move(used));
     std::vector<SamiClass> inUse;
-    for (SamiClass &defined : ReadSamiClasses(parts.head))
-        if (unclaimed.erase(AsciiLower(defined.selector)) > 0)
-            inUse.push_back(std::move(defined));
+    for (SamiClass &oneClass : defined)
+        if (unclaimed.erase(AsciiLower(oneClass.selector)) > 0)
+            inUse.push_back(std::move(oneClass));
     return inUse;
 }
 

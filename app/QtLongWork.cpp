@@ -38,6 +38,12 @@ public:
             &windowSide_, [&] { answer = questions_.AskYesNo(text, kind); }, Qt::BlockingQueuedConnection);
         return answer;
     }
+    std::size_t ChooseItem(const std::string &text, const std::vector<std::string> &items) override {
+        std::size_t picked = 0;
+        QMetaObject::invokeMethod(
+            &windowSide_, [&] { picked = questions_.ChooseItem(text, items); }, Qt::BlockingQueuedConnection);
+        return picked;
+    }
 
 private:
     QObject &windowSide_;

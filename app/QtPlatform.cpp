@@ -104,6 +104,23 @@ bool QtDialogs::InputQuery(const std::string &caption, const std::string &prompt
     return true;
 }
 
+// Cancel keeps the preselected first item, as the question has no way out.
+std::size_t QtDialogs::ChooseItem(const std::string &text, const std::vector<std::string> &items) {
+    BeforeShow();
+    QStringList list;
+    for (const std::string &item : items)
+        list << ToQString(item);
+    QInputDialog dialog(DialogParent());
+    dialog.setWindowTitle(QApplication::applicationDisplayName());
+    dialog.setLabelText(DisplayText(text));
+    dialog.setComboBoxItems(list);
+    dialog.setComboBoxEditable(false);
+    if (dialog.exec() != QDialog::Accepted)
+        return 0;
+    const auto picked = list.indexOf(dialog.textValue());
+    return picked < 0 ? 0 : static_cast<std::size_t>(picked);
+}
+
 bool QtDialogs::ExecuteOpen(FileDialog &dialog) {
     return ExecuteFile(dialog, false);
 }

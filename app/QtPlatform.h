@@ -44,6 +44,7 @@ public:
     void ShowMessage(const std::string &text) override;
     bool AskYesNo(const std::string &text, QuestionKind kind) override;
     bool InputQuery(const std::string &caption, const std::string &prompt, std::string &value) override;
+    std::size_t ChooseItem(const std::string &text, const std::vector<std::string> &items) override;
     bool ExecuteOpen(FileDialog &dialog) override;
     bool ExecuteSave(FileDialog &dialog) override;
     bool ExecuteFont(FontDialog &dialog) override;

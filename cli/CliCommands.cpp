@@ -183,8 +183,35 @@ bool ReplaceTexts(TextList &list, const std::vector<CompiledReplacement> &replac
 // Opens one file, runs the command's steps and writes the result. Standard
 // input, read once, is let go of as soon as it is open, so a large list is
 // not held twice while it is converted.
+// A SAMI file's classes as "KRCC (Korean), ENCC (English)".
+std::string SamiClassList(const std::vector<SamiClass> &classes) {
+    std::string list;
+    for (const SamiClass &oneClass : classes) {
+        list += list.empty() ? "" : ", ";
+        list += oneClass.selector;
+        if (!oneClass.name.empty())
+            list += " (" + oneClass.name + ")";
+    }
+    return list;
+}
+
+// Tells which class of a SAMI file with several was read; false, after
+// saying which it has, when the class asked for is none of them.
+bool TellSamiClass(const FileJob &job, const CliOptions &options, const SamiClassesRead &found) {
+    if (found.classes.empty())
+        return true;
+    if (found.unknownAsked) {
+        ReportProblem(job.shownName + ": no SAMI class '" + options.samiClass + "'; the file has " +
+                      SamiClassList(found.classes));
+        return false;
+    }
+    ReportProblem(job.shownName + ": SAMI class read: " + SamiClassList({found.classes[found.read]}) +
+                  "; the file has " + SamiClassList(found.classes));
+    return true;
+}
+
 bool RunOne(const CliOptions &options, const std::vector<CompiledReplacement> &replacements,
-            const FileJob &job, std::string &standardInput) {
+            const FileJob &job, std::string &standardInput, bool &usageError) {
     CliDialogs dialogs(options.answerYes);
     const std::uint8_t language = options.language;
     const std::optional<std::string> fpsText = WorkedOutRate(options, dialogs);
@@ -200,6 +227,7 @@ bool RunOne(const CliOptions &options, const std::vector<CompiledReplacement> &r
                         reading,
                         options.alerts,
                         language};
+    request.samiClass = options.samiClass;
     if (job.fromStandardInput)
         request.bytes = standardInput;
     OpenedSubtitles opened;
@@ -208,6 +236,10 @@ bool RunOne(const CliOptions &options, const std::vector<CompiledReplacement> &r
         std::string().swap(standardInput);
     if (!read)
         return false;
+    if (!TellSamiClass(job, options, opened.samiClasses)) {
+        usageError = true;
+        return false;
+    }
     if (opened.outcome != OpenOutcome::Opened) {
         // An empty file opens as nothing, which says nothing; the exit status needs a reason.
         if (dialogs.BoxesShown() == boxesBefore)
@@ -398,11 +430,14 @@ int RunCommand(const CliOptions &options) {
     }
     const std::vector<std::optional<FileJob>> jobs = PlanJobs(options);
     bool allDone = true;
+    bool usageError = false;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
-        const bool done = jobs[i] && RunOne(options, replacements, *jobs[i], standardInput);
+        const bool done = jobs[i] && RunOne(options, replacements, *jobs[i], standardInput, usageError);
         if (!done && jobs.size() > 1)
             ReportProblem(options.fileNames[i] + ": not written; the other files go on");
         allDone = allDone && done;
     }
+    if (usageError)
+        return kExitUsage;
     return allDone ? kExitDone : kExitFailed;
 }

@@ -139,7 +139,7 @@ const std::
             }};
 
 // The options of the words in the subtitles' text: find and replace, and the spell check's dictionary.
-const std::array<OptionRule, 6> kWordOptions{{
+const std::array<OptionRule, 7> kWordOptions{{
     {"--find", true,
      [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
          if (!options.replacements.empty() && !options.replacements.back().with)
@@ -167,6 +167,11 @@ const std::array<OptionRule, 6> kWordOptions{{
     {"--dictionary", true,
      [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
          options.dictionary = value;
+         return std::nullopt;
+     }},
+    {"--sami-class", true,
+     [](CliOptions &options, const std::string &value) -> std::optional<std::string> {
+         options.samiClass = value;
          return std::nullopt;
      }},
     {"--regex", false,
@@ -337,6 +342,9 @@ std::string UsageText() {
            "  --dictionary LANG  the dictionary spell checks with (pt_PT, en_US, da_DK, es_ES,\n"
            "                     ...; any installed under /usr/share/hunspell); by default\n"
            "                     the one that knows the most words of the list\n"
+           "  --sami-class NAME  read this class (ENCC or .ENCC, any case) of a SAMI file\n"
+           "                     with one class per language; by default the first one in\n"
+           "                     its STYLE block. Standard error tells the class read\n"
            "  -o FILE            write to FILE instead of standard output\n"
            "  -o DIR             with several FILEs, or when DIR is a folder: write each FILE\n"
            "                     as DIR/NAME with the format's extension (convert; .srt by\n"
@@ -367,10 +375,9 @@ std::string UsageText() {
            "nothing is written.\n"
            "Exit status: 0 done; 1 a file could not be opened, fitted, converted or written\n"
            "(with several FILEs: any of them, the others still done; avi-info: no AVI header;\n"
-           "fps: no rate; sync: no clear match, no sound or no video; video-info: no video);\n"
-           "2 usage error.\n"
-           "fps: no rate; sync: no clear match, no sound or no video; a regular expression\n"
-           "stopped by its time limit); 2 usage error, a --find TEXT that is no regular\n"
-           "expression and a --dictionary not installed among them.\n"
+           "fps: no rate; sync: no clear match, no sound or no video; video-info: no video;\n"
+           "a regular expression stopped by its time limit); 2 usage error, a --find TEXT\n"
+           "that is no regular expression, a --dictionary not installed and a --sami-class\n"
+           "the SAMI file has not among them.\n"
            "See lumavert-cli(1).\n";
 }

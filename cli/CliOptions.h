@@ -46,6 +46,8 @@ struct CliOptions {
     FindOptions findOptions;
     // The spell check's dictionary ("pt_PT"); none: the one that knows the list best.
     std::optional<std::string> dictionary;
+    // The class to read from SAMI files with one per language; empty: the first.
+    std::string samiClass;
 };
 
 // A run that ends before any file is touched.

@@ -27,6 +27,9 @@ public:
     bool AskYesNo(const std::string &text, QuestionKind kind) override {
         return questions_.AskYesNo(text, kind);
     }
+    std::size_t ChooseItem(const std::string &text, const std::vector<std::string> &items) override {
+        return questions_.ChooseItem(text, items);
+    }
 
 private:
     Questions &questions_;
@@ -62,6 +65,7 @@ void ImportLines(const OpenRequest &request, TextList &lines, OpenedSubtitles &o
     TextList importBuffer;
     ImportContext context{work,           importBuffer,     opened.lines, opened.fps,
                           opened.fpsText, request.alertsOn, questions,    request.language};
+    context.SamiClass = request.samiClass;
     ImportByExtension(context, FileExtension(request.fileName), firstLine, secondLine, formatName);
     if (firstLine == "OK") {
         firstLine = work.Item(0);
@@ -69,6 +73,7 @@ void ImportLines(const OpenRequest &request, TextList &lines, OpenedSubtitles &o
             secondLine = work.Item(1);
     }
     ImportByContent(context, firstLine, secondLine, formatName);
+    opened.samiClasses = std::move(context.SamiClasses);
     progress(60);
     opened.formatName = formatName.empty() ? "MicroDVD" : formatName;
 

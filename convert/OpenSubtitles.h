@@ -3,6 +3,7 @@
 #include "document/EncodingChoice.h"
 #include "document/Questions.h"
 #include "document/TextList.h"
+#include "formats/ImportContext.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,6 +30,9 @@ struct OpenRequest {
     std::uint8_t language = 1;
     // The delay box, which the fields of the entries the opening shows use.
     std::string delayText = "0";
+    // The class to read from a SAMI file with one per language; empty to
+    // ask, the first one by default.
+    std::string samiClass = {};
 };
 
 enum class OpenOutcome {
@@ -57,6 +61,9 @@ struct OpenedSubtitles {
     std::size_t invalidCharacters = 0;
     // The messages shown on the way, in order.
     std::vector<std::string> messages;
+    // The classes of a SAMI file with one per language and the one read;
+    // no classes for every other file.
+    SamiClassesRead samiClasses;
 };
 
 // Reads (or decodes the given bytes), recognises and imports the file. A

@@ -411,6 +411,16 @@ const std::array<Row, kMessageRows> &Table() {
          "Replacements made: ",
          "Erstatninger: ",
          "Reemplazos hechos: "},
+        // 78
+        {"Este ficheiro tem legendas em várias línguas. Qual ler?",
+         "This file has subtitles in several languages. Which one to read?",
+         "Denne fil har undertekster på flere sprog. Hvilket skal læses?",
+         "Este archivo tiene subtítulos en varios idiomas. ¿Cuál leer?"},
+        // 79
+        {"Língua lida: ",
+         "Language read: ",
+         "Sprog læst: ",
+         "Idioma leído: "},
     }};
     // clang-format on
     return table;

@@ -84,11 +84,13 @@ enum class MessageRow : int {
     ReplaceAll,             // 75
     TextNotFound,           // 76
     ReplacementsMade,       // 77
+    SamiClassQuestion,      // 78
+    SamiClassRead,          // 79
 };
 
-// The interface texts: 78 rows in Portuguese (1), English (2), Danish (3) and
+// The interface texts: 80 rows in Portuguese (1), English (2), Danish (3) and
 // Spanish (4), UTF-8, exactly as shown.
-constexpr int kMessageRows = static_cast<int>(MessageRow::ReplacementsMade) + 1;
+constexpr int kMessageRows = static_cast<int>(MessageRow::SamiClassRead) + 1;
 
 // Throws ListIndexError for a row outside the table or a language outside 1..4.
 const std::string &MessageText(MessageRow row, std::uint8_t language);

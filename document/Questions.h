@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 // What long work of the core may ask or tell the user while it runs, and
 // how it hears of Cancel. The window answers with its boxes, the command
@@ -38,6 +40,13 @@ public:
     virtual void ShowMessage(const std::string &text) = 0;
     // A Yes/No box; true only for Yes.
     virtual bool AskYesNo(const std::string &text, QuestionKind kind) = 0;
+    // A list to pick one item from, the first preselected; the index of the
+    // item picked, 0 when nobody is there to ask.
+    virtual std::size_t ChooseItem(const std::string &text, const std::vector<std::string> &items) {
+        (void)text;
+        (void)items;
+        return 0;
+    }
 };
 
 // Long work is given its progress and the questions it may ask, which

@@ -4,12 +4,14 @@
 #include "document/Numbers.h"
 #include "document/Questions.h"
 #include "document/TextList.h"
+#include "formats/SamiCues.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The WorkList as an importer sees it: the file's lines, read and consumed
 // from the top. Deleting the top line only moves the list's cursor, so an
@@ -97,6 +99,11 @@ struct ImportContext {
     mutable Extended BoxFpsRead = 0;
     // Subtitles left out because they do not read; HandOver tells how many.
     std::size_t LeftOut = 0;
+    // The SAMI class to read from a file with several, with or without its
+    // dot, in any case; empty to ask the user, whose default is the first.
+    std::string SamiClass = {};
+    // Set by the SAMI importer when the file has several classes.
+    SamiClassesRead SamiClasses = {};
 
     // The opening steps of an import: the format's alert when alerts are on,
     // the ImportBuffer emptied and the FpsHeaderLine added as its first line.

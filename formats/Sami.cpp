@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 // A SAMI document: a head, then a body whose SYNC tags give each
@@ -57,25 +58,83 @@ void ReadExactMarkers(ImportContext &ctx) {
     }
 }
 
-// The lines from the first "<BODY" tag on as one text, line ends kept.
-std::string TakeBody(WorkLines &work) {
+// The lines before the first "<BODY" tag and from it on, each as one text, line ends kept.
+struct SamiParts {
+    std::string head;
     std::string body;
-    while (!work.Empty() && FindNoCase(work.Top(), "<body") == std::string::npos)
-        work.DeleteTop();
-    if (work.Empty())
-        return body;
-    body = std::string_view(work.Top()).substr(FindNoCase(work.Top(), "<body"));
-    for (work.DeleteTop(); !work.Empty(); work.DeleteTop()) {
-        body += '\n';
-        body += work.Top();
+};
+
+SamiParts TakeParts(WorkLines &work) {
+    SamiParts parts;
+    for (; !work.Empty() && FindNoCase(work.Top(), "<body") == std::string::npos; work.DeleteTop()) {
+        parts.head += work.Top();
+        parts.head += '\n';
     }
-    return body;
+    if (work.Empty())
+        return parts;
+    const std::size_t bodyAt = FindNoCase(work.Top(), "<body");
+    parts.head += work.Top().substr(0, bodyAt);
+    parts.body = work.Top().substr(bodyAt);
+    for (work.DeleteTop(); !work.Empty(); work.DeleteTop()) {
+        parts.body += '\n';
+        parts.body += work.Top();
+    }
+    return parts;
+}
+
+// The classes the STYLE block defines and the body uses, in the block's order.
+std::vector<SamiClass> ClassesInUse(const SamiParts &parts) {
+    std::vector<SamiClass> defined = ReadSamiClasses(parts.head);
+    // Most files define one class or none; their body is not walked twice.
+    if (defined.size() < 2)
+        return {};
+    std::unordered_set<std::string> unclaimed;
+    for (std::string &used : UsedSamiClasses(parts.body))
+        unclaimed.insert(std::move(used));
+    std::vector<SamiClass> inUse;
+    for (SamiClass &oneClass : defined)
+        if (unclaimed.erase(AsciiLower(oneClass.selector)) > 0)
+            inUse.push_back(std::move(oneClass));
+    return inUse;
+}
+
+// Each class by its Name, or its selector when it has none.
+std::vector<std::string> ClassNames(const std::vector<SamiClass> &classes) {
+    std::vector<std::string> names;
+    for (const SamiClass &oneClass : classes)
+        names.push_back(oneClass.name.empty() ? oneClass.selector : oneClass.name);
+    return names;
+}
+
+// The class named in the context, or else the one the user picks.
+std::size_t ChosenClass(ImportContext &ctx, SamiClassesRead &found) {
+    if (ctx.SamiClass.empty()) {
+        const std::size_t picked =
+            ctx.UI.ChooseItem(ctx.Message(MessageRow::SamiClassQuestion), ClassNames(found.classes));
+        return picked < found.classes.size() ? picked : 0;
+    }
+    std::string_view asked = ctx.SamiClass;
+    if (asked.front() == '.')
+        asked.remove_prefix(1);
+    for (std::size_t i = 0; i < found.classes.size(); ++i)
+        if (EqualsNoCase(found.classes[i].selector, AsciiLower(asked)))
+            return i;
+    found.unknownAsked = true;
+    return 0;
 }
 
 // Each cue starts at its SYNC and ends where the next one starts; the last
-// one lasts the default duration. A cue with no text adds nothing.
+// one lasts the default duration. A cue with no text adds nothing. A file
+// with a class per language is read in one of them.
 void ReadTolerantly(ImportContext &ctx) {
-    const std::vector<SamiCue> cues = ReadSamiCues(TakeBody(ctx.WorkList));
+    const SamiParts parts = TakeParts(ctx.WorkList);
+    std::string onlyClass;
+    if (std::vector<SamiClass> classes = ClassesInUse(parts); classes.size() > 1) {
+        ctx.SamiClasses.classes = std::move(classes);
+        ctx.SamiClasses.read = ChosenClass(ctx, ctx.SamiClasses);
+        onlyClass = AsciiLower(ctx.SamiClasses.classes[ctx.SamiClasses.read].selector);
+    }
+    const std::vector<SamiCue> cues = ReadSamiCues(parts.body, onlyClass);
     std::vector<int> starts;
     starts.reserve(cues.size());
     for (const SamiCue &cue : cues)

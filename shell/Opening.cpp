@@ -8,6 +8,7 @@
 #include "document/TextFile.h"
 #include "formats/Importers.h"
 #include "formats/OpenFilter.h"
+#include "formats/SamiCues.h"
 #include "shell/RecentFiles.h"
 
 #include <exception>
@@ -169,7 +170,8 @@ void OpenChosenFile(TForm1 &form, const BeforeOpening &before,
     if (failure)
         std::rethrow_exception(failure);
     form.FileEncoding = opened.encoding;
-    EncodingPanel(form) = EncodingStatusText(opened.encoding, form.CurrentLanguage);
+    EncodingPanel(form) = EncodingStatusText(opened.encoding, form.CurrentLanguage) +
+                          SamiClassStatusText(opened.samiClasses, form.CurrentLanguage);
     form.Edit1.Text = FileNameWithoutFolder(form.OpenDialog1.FileName);
     ShowOpened(form, opened);
     RememberOpenedFile(form, form.OpenDialog1.FileName);

@@ -819,3 +819,21 @@ TEST_F(CliTest, SpellListsTheUnknownWordsWithSuggestions) {
     EXPECT_NE(missing.err.find("en_US"), std::string::npos);
     EXPECT_EQ(Run({"open", "--dictionary", "en_US", "a.sub"}).status, 2);
 }
+
+// A SAMI file with a class per language is read in one, told on standard error.
+TEST_F(CliTest, SamiClassChoosesTheLanguage) {
+    WriteInput("two.smi", "<SAMI>\n<STYLE>.KRCC {Name: Korean} .ENCC {Name: English}</STYLE>\n<BODY>\n"
+                          "<SYNC Start=1000><P Class=KRCC>K<P Class=ENCC>E\n<SYNC Start=2000><P>&nbsp;\n");
+    const std::string told = "; the file has KRCC (Korean), ENCC (English)\n";
+    const CliResult first = Run({"open", "two.smi"});
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.out, "Format: SAMI Captioning\nFPS: 25,000\n{25}{50}K\n");
+    EXPECT_EQ(first.err, "lumavert-cli: two.smi: SAMI class read: KRCC (Korean)" + told);
+    const CliResult named = Run({"open", "--sami-class", ".encc", "two.smi"});
+    EXPECT_EQ(named.out, "Format: SAMI Captioning\nFPS: 25,000\n{25}{50}E\n");
+    EXPECT_EQ(named.err, "lumavert-cli: two.smi: SAMI class read: ENCC (English)" + told);
+    const CliResult unknown = Run({"convert", "--sami-class", "FRCC", "two.smi"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_EQ(unknown.err, "lumavert-cli: two.smi: no SAMI class 'FRCC'" + told);
+}

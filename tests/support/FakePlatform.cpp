@@ -45,6 +45,16 @@ bool FakeDialogs::AskYesNo(const std::string &text, QuestionKind kind) {
     return answer;
 }
 
+std::size_t FakeDialogs::ChooseItem(const std::string &text, const std::vector<std::string> &items) {
+    itemsOffered_.push_back(items);
+    itemsOffered_.back().insert(itemsOffered_.back().begin(), text);
+    if (picks_.empty())
+        return 0;
+    const std::size_t picked = picks_.front();
+    picks_.pop_front();
+    return picked;
+}
+
 bool FakeDialogs::InputQuery(const std::string &caption, const std::string &prompt, std::string &value) {
     boxes_.push_back({ShownBox::Kind::Input, caption + "|" + prompt});
     proposals_.push_back(value);

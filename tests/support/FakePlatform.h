@@ -71,6 +71,11 @@ public:
     void ShowMessage(const std::string &text) override;
     bool AskYesNo(const std::string &text, QuestionKind kind) override;
     bool InputQuery(const std::string &caption, const std::string &prompt, std::string &value) override;
+    // Picks the next scripted item, the first when none is scripted, and
+    // keeps the question's text followed by its items.
+    std::size_t ChooseItem(const std::string &text, const std::vector<std::string> &items) override;
+    void PickItem(std::size_t index) { picks_.push_back(index); }
+    const std::vector<std::vector<std::string>> &ItemsOffered() const { return itemsOffered_; }
     bool ExecuteOpen(FileDialog &dialog) override;
     bool ExecuteSave(FileDialog &dialog) override;
     bool ExecuteFont(FontDialog &dialog) override;
@@ -87,6 +92,8 @@ private:
     std::vector<ShownBox> boxes_;
     std::vector<std::string> proposals_;
     std::deque<bool> answers_;
+    std::deque<std::size_t> picks_;
+    std::vector<std::vector<std::string>> itemsOffered_;
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::optional<std::string>> files_;
     std::deque<std::optional<FontSpec>> fonts_;

@@ -411,6 +411,71 @@ const std::array<Row, kMessageRows> &Table() {
          "Replacements made: ",
          "Erstatninger: ",
          "Reemplazos hechos: "},
+        // 78
+        {"Ortografia...",
+         "Spelling...",
+         "Stavekontrol...",
+         "Ortografía..."},
+        // 79
+        {"Não está no dicionário:",
+         "Not in the dictionary:",
+         "Ikke i ordbogen:",
+         "No está en el diccionario:"},
+        // 80
+        {"Mudar para:",
+         "Change to:",
+         "Ret til:",
+         "Cambiar a:"},
+        // 81
+        {"Sugestões:",
+         "Suggestions:",
+         "Forslag:",
+         "Sugerencias:"},
+        // 82
+        {"Dicionário:",
+         "Dictionary:",
+         "Ordbog:",
+         "Diccionario:"},
+        // 83
+        {"Mudar",
+         "Change",
+         "Ret",
+         "Cambiar"},
+        // 84
+        {"Mudar todas",
+         "Change all",
+         "Ret alle",
+         "Cambiar todas"},
+        // 85
+        {"Ignorar",
+         "Ignore",
+         "Ignorer",
+         "Omitir"},
+        // 86
+        {"Ignorar todas",
+         "Ignore all",
+         "Ignorer alle",
+         "Omitir todas"},
+        // 87
+        {"Adicionar ao meu dicionário",
+         "Add to my dictionary",
+         "Føj til min ordbog",
+         "Añadir a mi diccionario"},
+        // 88
+        {"Fechar",
+         "Close",
+         "Luk",
+         "Cerrar"},
+        // 89
+        {"A verificação ortográfica terminou.",
+         "The spelling check is complete.",
+         "Stavekontrollen er færdig.",
+         "La revisión ortográfica ha terminado."},
+        // 90
+        {"Nenhum dicionário pôde ser lido em ",
+         "No dictionary could be read in ",
+         "Ingen ordbog kunne læses i ",
+         "No se pudo leer ningún diccionario en "},
     }};
     // clang-format on
     return table;

@@ -84,11 +84,24 @@ enum class MessageRow : int {
     ReplaceAll,             // 75
     TextNotFound,           // 76
     ReplacementsMade,       // 77
+    SpellingMenu,           // 78
+    NotInDictionary,        // 79
+    ChangeTo,               // 80
+    SpellingSuggestions,    // 81
+    DictionaryLabel,        // 82
+    ChangeWord,             // 83
+    ChangeAllWords,         // 84
+    IgnoreWord,             // 85
+    IgnoreAllWords,         // 86
+    AddToDictionary,        // 87
+    CloseSpelling,          // 88
+    SpellingDone,           // 89
+    NoDictionary,           // 90
 };
 
-// The interface texts: 78 rows in Portuguese (1), English (2), Danish (3) and
+// The interface texts: 91 rows in Portuguese (1), English (2), Danish (3) and
 // Spanish (4), UTF-8, exactly as shown.
-constexpr int kMessageRows = static_cast<int>(MessageRow::ReplacementsMade) + 1;
+constexpr int kMessageRows = static_cast<int>(MessageRow::NoDictionary) + 1;
 
 // Throws ListIndexError for a row outside the table or a language outside 1..4.
 const std::string &MessageText(MessageRow row, std::uint8_t language);

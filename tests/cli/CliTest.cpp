@@ -78,9 +78,11 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    // Runs the binary inside the test folder, so relative names refer to it.
+    // Runs the binary inside the test folder, so relative names refer to it,
+    // with a configuration folder of the test's own.
     CliResult Run(const std::vector<std::string> &arguments, const std::string &standardInput = "") const {
-        std::string command = "cd '" + dir_.string() + "' && '" LUMAVERT_CLI "'";
+        std::string command =
+            "cd '" + dir_.string() + "' && XDG_CONFIG_HOME='" + PathOf("config") + "' '" LUMAVERT_CLI "'";
         for (const std::string &argument : arguments) {
             command += " '";
             for (char c : argument)
@@ -812,6 +814,10 @@ TEST_F(CliTest, VideoInfoRefusesWhatIsNoFilm) {
         const CliResult named = Run({"spell", "--dictionary", "pt-PT", "a.sub"});
         EXPECT_EQ(named.status, 0);
         EXPECT_EQ(named.err, "dictionary: pt_PT\n");
+
+        fs::create_directories(PathOf("config/Lumavert"));
+        WriteInput("config/Lumavert/words.txt", "beatiful\n");
+        EXPECT_EQ(Run({"spell", "a.sub"}).out.find("beatiful"), std::string::npos);
 
         const CliResult missing = Run({"spell", "--dictionary", "xx_XX", "a.sub"});
         EXPECT_EQ(missing.status, 2);

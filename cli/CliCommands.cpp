@@ -271,7 +271,7 @@ bool RunOne(const CliOptions &options, const std::vector<CompiledReplacement> &r
     }
     case CliCommand::Spell: {
         const std::optional<TextList> report = SpellReport(list, options.dictionary);
-        return report && WriteOutput(job, *report, "\n", OutputLines::Entries, Utf8Encoding());
+        return report && WriteOutput(job, *report, "\n", SubtitleOfEntryLine, Utf8Encoding());
     }
     case CliCommand::MicroDvd:
         return WriteOutput(job, WrittenLines(format, list, {}), "\r\n", SubtitleOfEntryLine, encoding);

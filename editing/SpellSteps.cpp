@@ -21,7 +21,8 @@ EntryText TextOf(std::string_view entry) {
 
 std::optional<UnknownWord> NextUnknownWord(const TextList &list, std::size_t subtitle, std::size_t offset,
                                            const SpellChecker &checker,
-                                           const std::set<std::string, std::less<>> &ignored, WordSplitter &splitter) {
+                                           const std::set<std::string, std::less<>> &ignored,
+                                           WordSplitter &splitter) {
     for (std::size_t i = subtitle; i < list.Count(); ++i) {
         const EntryText entry = TextOf(list[i]);
         const std::size_t from = i == subtitle ? offset : 0;

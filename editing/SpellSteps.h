@@ -15,7 +15,8 @@
 // after `offset` bytes into subtitle `subtitle` (its "{start}{end}" included).
 std::optional<UnknownWord> NextUnknownWord(const TextList &list, std::size_t subtitle, std::size_t offset,
                                            const SpellChecker &checker,
-                                           const std::set<std::string, std::less<>> &ignored, WordSplitter &splitter);
+                                           const std::set<std::string, std::less<>> &ignored,
+                                           WordSplitter &splitter);
 
 // Every whole word `word` of the subtitles' text changed to `replacement`; how many.
 std::size_t ReplaceWordEverywhere(TextList &list, std::string_view word, std::string_view replacement,

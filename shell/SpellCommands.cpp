@@ -27,8 +27,9 @@ std::vector<std::string> NamesOf(const std::vector<Dictionary> &dictionaries) {
 }
 
 std::size_t IndexOf(const std::vector<Dictionary> &dictionaries, const Dictionary &dictionary) {
-    const auto found = std::find_if(dictionaries.begin(), dictionaries.end(),
-                                    [&](const Dictionary &installed) { return installed.name == dictionary.name; });
+    const auto found =
+        std::find_if(dictionaries.begin(), dictionaries.end(),
+                     [&](const Dictionary &installed) { return installed.name == dictionary.name; });
     return static_cast<std::size_t>(found - dictionaries.begin());
 }
 

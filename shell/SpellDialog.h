@@ -11,8 +11,8 @@ struct SpellDialog {
     enum class Action { Change, ChangeAll, Ignore, IgnoreAll, AddWord, ChooseDictionary, Close };
 
     struct Texts {
-        std::string title, notInDictionary, changeTo, suggestions, dictionary, change, changeAll, ignore, ignoreAll,
-            addWord, close;
+        std::string title, notInDictionary, changeTo, suggestions, dictionary, change, changeAll, ignore,
+            ignoreAll, addWord, close;
     } Labels;
 
     std::string Text;          // the subtitle's text, '|' between its lines

@@ -757,71 +757,83 @@ TEST_F(CliTest, VideoInfoRefusesWhatIsNoFilm) {
         EXPECT_TRUE(result.err.starts_with(std::string("lumavert-cli: ") + file + ": not a video"))
             << result.err;
     }
+}
 
-    INSTANTIATE_TEST_SUITE_P(
-        Replacing, CliRunTest,
-        ::testing::Values(
-            RunCase{"WholeWordsBeforeFitting",
-                    "a.sub",
-                    "{0}{100}Colour|colours of colour\n",
-                    {"open", "--find", "colour", "--with", "color", "--whole-words", "--fit"},
-                    0,
-                    "Format: MicroDVD\nFPS: 25,000\n{0}{100}color|colours of color\n",
-                    "replaced: 2 of \"colour\"\n"},
-            RunCase{"RegexGroupsInOrder",
-                    "a.sub",
-                    "{0}{100}Smith, John|Doe, Jane\n",
-                    {"microdvd", "--regex", "--match-case", "--find", "(\\w+), (\\w+)", "--with", "$2 $1",
-                     "--find", "\\n", "--with", " / "},
-                    0,
-                    Crlf("{0}{100}John Smith / Jane Doe\n"),
-                    "replaced: 2 of \"(\\w+), (\\w+)\"\nreplaced: 1 of \"\\n\"\n"},
-            RunCase{"RunawayExpression",
-                    "a.sub",
-                    "{0}{100}aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa!\n",
-                    {"open", "--regex", "--find", "(a+)+$", "--with", "x"},
-                    1,
-                    "",
-                    "error: The regular expression took too long on subtitle 1 and was stopped; "
-                    "nothing was changed\n"}),
-        [](const ::testing::TestParamInfo<RunCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Replacing, CliRunTest,
+    ::testing::Values(RunCase{"WholeWordsBeforeFitting",
+                              "a.sub",
+                              "{0}{100}Colour|colours of colour\n",
+                              {"open", "--find", "colour", "--with", "color", "--whole-words", "--fit"},
+                              0,
+                              "Format: MicroDVD\nFPS: 25,000\n{0}{100}color|colours of color\n",
+                              "replaced: 2 of \"colour\"\n"},
+                      RunCase{"RegexGroupsInOrder",
+                              "a.sub",
+                              "{0}{100}Smith, John|Doe, Jane\n",
+                              {"microdvd", "--regex", "--match-case", "--find", "(\\w+), (\\w+)", "--with",
+                               "$2 $1", "--find", "\\n", "--with", " / "},
+                              0,
+                              Crlf("{0}{100}John Smith / Jane Doe\n"),
+                              "replaced: 2 of \"(\\w+), (\\w+)\"\nreplaced: 1 of \"\\n\"\n"},
+                      RunCase{"RunawayExpression",
+                              "a.sub",
+                              "{0}{100}aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa!\n",
+                              {"open", "--regex", "--find", "(a+)+$", "--with", "x"},
+                              1,
+                              "",
+                              "error: The regular expression took too long on subtitle 1 and was stopped; "
+                              "nothing was changed\n"}),
+    [](const ::testing::TestParamInfo<RunCase> &info) { return std::string(info.param.name); });
 
-    INSTANTIATE_TEST_SUITE_P(
-        Replacing, CliUsageTest,
-        ::testing::Values(UsageCase{"FindWithoutWith", {"open", "--find", "a", "a.srt"}},
-                          UsageCase{"WithWithoutFind", {"open", "--with", "a", "a.srt"}},
-                          UsageCase{"FindOnATool", {"fps", "--find", "a", "--with", "b", "1,0"}}),
-        [](const ::testing::TestParamInfo<UsageCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Replacing, CliUsageTest,
+    ::testing::Values(UsageCase{"FindWithoutWith", {"open", "--find", "a", "a.srt"}},
+                      UsageCase{"WithWithoutFind", {"open", "--with", "a", "a.srt"}},
+                      UsageCase{"FindOnATool", {"fps", "--find", "a", "--with", "b", "1,0"}}),
+    [](const ::testing::TestParamInfo<UsageCase> &info) { return std::string(info.param.name); });
 
-    TEST_F(CliTest, BadRegularExpressionIsNamed) {
-        WriteInput("a.srt", kSubRip);
-        const CliResult result = Run({"convert", "--regex", "--find", "(a", "--with", "b", "a.srt"});
-        EXPECT_EQ(result.status, 2);
-        EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find("\"(a\""), std::string::npos) << result.err;
-    }
+TEST_F(CliTest, BadRegularExpressionIsNamed) {
+    WriteInput("a.srt", kSubRip);
+    const CliResult result = Run({"convert", "--regex", "--find", "(a", "--with", "b", "a.srt"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("\"(a\""), std::string::npos) << result.err;
+}
 
-    TEST_F(CliTest, SpellListsTheUnknownWordsWithSuggestions) {
-        WriteInput("a.sub",
-                   "{0}{10}I did not recieve|it in 1999.\n{20}{30}<i>Fine</i>\n{40}{50}A beatiful day\n");
-        const CliResult guessed = Run({"spell", "a.sub"});
-        EXPECT_EQ(guessed.status, 0);
-        EXPECT_EQ(guessed.out.rfind("1\trecieve\treceive, ", 0), 0u) << guessed.out;
-        EXPECT_NE(guessed.out.find("\n3\tbeatiful\tbeautiful"), std::string::npos) << guessed.out;
-        EXPECT_EQ(std::count(guessed.out.begin(), guessed.out.end(), '\n'), 2);
-        EXPECT_EQ(guessed.err.rfind("dictionary: en_", 0), 0u) << guessed.err;
+TEST_F(CliTest, SpellListsTheUnknownWordsWithSuggestions) {
+    WriteInput("a.sub",
+               "{0}{10}I did not recieve|it in 1999.\n{20}{30}<i>Fine</i>\n{40}{50}A beatiful day\n");
+    const CliResult guessed = Run({"spell", "a.sub"});
+    EXPECT_EQ(guessed.status, 0);
+    EXPECT_EQ(guessed.out.rfind("1\trecieve\treceive, ", 0), 0u) << guessed.out;
+    EXPECT_NE(guessed.out.find("\n3\tbeatiful\tbeautiful"), std::string::npos) << guessed.out;
+    EXPECT_EQ(std::count(guessed.out.begin(), guessed.out.end(), '\n'), 2);
+    EXPECT_EQ(guessed.err.rfind("dictionary: en_", 0), 0u) << guessed.err;
 
-        const CliResult named = Run({"spell", "--dictionary", "pt-PT", "a.sub"});
-        EXPECT_EQ(named.status, 0);
-        EXPECT_EQ(named.err, "dictionary: pt_PT\n");
+    const CliResult named = Run({"spell", "--dictionary", "pt-PT", "a.sub"});
+    EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(named.err, "dictionary: pt_PT\n");
 
-        fs::create_directories(PathOf("config/Lumavert"));
-        WriteInput("config/Lumavert/words.txt", "beatiful\n");
-        EXPECT_EQ(Run({"spell", "a.sub"}).out.find("beatiful"), std::string::npos);
+    const CliResult missing = Run({"spell", "--dictionary", "xx_XX", "a.sub"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("installed: "), std::string::npos);
+    EXPECT_NE(missing.err.find("en_US"), std::string::npos);
+    EXPECT_EQ(Run({"open", "--dictionary", "en_US", "a.sub"}).status, 2);
+}
 
-        const CliResult missing = Run({"spell", "--dictionary", "xx_XX", "a.sub"});
-        EXPECT_EQ(missing.status, 2);
-        EXPECT_NE(missing.err.find("installed: "), std::string::npos);
-        EXPECT_NE(missing.err.find("en_US"), std::string::npos);
-        EXPECT_EQ(Run({"open", "--dictionary", "en_US", "a.sub"}).status, 2);
-    }
+// The words added to the window's personal dictionary are known here too;
+// an unreadable list is no error.
+TEST_F(CliTest, SpellKnowsThePersonalWords) {
+    WriteInput("a.sub", "{0}{10}A beatiful day for Lumavert\n");
+    EXPECT_NE(Run({"spell", "a.sub"}).out.find("1\tLumavert\t"), std::string::npos);
+    fs::create_directories(PathOf("config/Lumavert/words.txt"));
+    const CliResult unreadable = Run({"spell", "a.sub"});
+    EXPECT_EQ(unreadable.status, 0);
+    EXPECT_NE(unreadable.out.find("\tbeatiful\t"), std::string::npos);
+    fs::remove(PathOf("config/Lumavert/words.txt"));
+    WriteInput("config/Lumavert/words.txt", "beatiful\nLumavert\n");
+    const CliResult known = Run({"spell", "a.sub"});
+    EXPECT_EQ(known.status, 0);
+    EXPECT_EQ(known.out, "");
+}

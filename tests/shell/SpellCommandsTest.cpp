@@ -49,9 +49,10 @@ TEST_F(SpellCommands, StepsThroughTheUnknownWords) {
                    {Action::AddWord}});
     EXPECT_EQ(Shown(), (Lines{"word: recieve", "word: beatiful", "word: recieve", "word: Lumavert",
                               "message: The spelling check is complete."}));
-    EXPECT_EQ(form.SubtitleList(),
-              (TextList{"{10}{20}I did not receive the letter.", "{30}{40}It is a beautiful day.|I recieve it.",
-                        "{50}{60}Lumavert makes it easy.", "{70}{80}Call Lumavert, recieve beautiful things."}));
+    EXPECT_EQ(
+        form.SubtitleList(),
+        (TextList{"{10}{20}I did not receive the letter.", "{30}{40}It is a beautiful day.|I recieve it.",
+                  "{50}{60}Lumavert makes it easy.", "{70}{80}Call Lumavert, recieve beautiful things."}));
     EXPECT_EQ(form.ListBox1.ItemIndex, 2);
     EXPECT_EQ(form.Edit5.Text, "50");
     EXPECT_EQ(ReadPersonalWords(form.PersonalWordsFile), (std::vector<std::string>{"Lumavert"}));

@@ -70,7 +70,13 @@ void TForm1::EndHistoryStep() {
 void TForm1::Ortografia1Click() {
     TextList &list = SubtitleList();
     const std::vector<Dictionary> dictionaries = InstalledDictionaries();
-    const DictionaryGuess guess = GuessDictionary(list, dictionaries);
+    // Reading every dictionary takes a second or so: the window keeps painting meanwhile.
+    DictionaryGuess guess;
+    platform.UI.RunLongWork(Message(MessageRow::SpellingMenu),
+                            [&](const WorkProgress &progress, Questions &) {
+                                guess = GuessDictionary(list, dictionaries);
+                                CancellingProgress(progress)(100);
+                            });
     for (const std::string &problem : guess.problems)
         platform.UI.ShowMessage(problem);
     if (!guess.dictionary) {

@@ -4,6 +4,7 @@
 #include "app/PreviewWindow.h"
 #include "app/QtFonts.h"
 #include "app/QtText.h"
+#include "app/SpellDialogBox.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -174,6 +175,11 @@ bool QtDialogs::ExecuteFont(FontDialog &model) {
 bool QtDialogs::ExecuteFind(FindDialog &dialog) {
     BeforeShow();
     return RunFindDialog(dialog, DialogParent());
+}
+
+void QtDialogs::ExecuteSpelling(SpellDialog &dialog) {
+    BeforeShow();
+    RunSpellDialog(dialog, DialogParent());
 }
 
 void QtDialogs::ShowPreview(TForm2 &) {

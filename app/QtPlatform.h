@@ -49,6 +49,7 @@ public:
     bool ExecuteSave(FileDialog &dialog) override;
     bool ExecuteFont(FontDialog &dialog) override;
     bool ExecuteFind(FindDialog &dialog) override;
+    void ExecuteSpelling(SpellDialog &dialog) override;
     void ShowError(const std::string &text) override;
     void ProgressMoved() override;
     // On a thread of its own (app/QtLongWork.h).

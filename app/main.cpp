@@ -29,6 +29,9 @@ int main(int argc, char **argv) {
     form.Form2.Media = &media;
     // Files that nothing else decides are read in the code page of the desktop's language.
     form.DesktopLanguage = QLocale::system().name().toStdString();
+    // The personal dictionary stays beside the settings file.
+    form.PersonalWordsFile =
+        CoreFileName(QFileInfo(settings.FileName()).absolutePath() + QStringLiteral("/words.txt"));
     MainWindow window(form);
     // A box shows over the window as the running handler has left it so far.
     dialogs.SetBeforeShow([&window] { window.Refresh(); });

@@ -3,6 +3,7 @@
 #include "cli/CliOutput.h"
 #include "document/Errors.h"
 #include "editing/SpellCheck.h"
+#include "editing/SpellSteps.h"
 
 #include <cstdio>
 
@@ -50,6 +51,10 @@ std::optional<TextList> SpellReport(const TextList &list, const std::optional<st
     std::optional<SpellChecker> checker = ChosenChecker(list, dictionaryName);
     if (!checker)
         return std::nullopt;
+    // The words the user added in the window count here too.
+    if (const std::string personal = DefaultPersonalWordsFile(); !personal.empty())
+        for (const std::string &word : ReadPersonalWords(personal))
+            checker->Add(word);
     std::fputs(("dictionary: " + checker->Name() + "\n").c_str(), stderr);
     TextList report;
     for (const UnknownWord &unknown : UnknownWords(list, *checker)) {

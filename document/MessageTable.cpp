@@ -421,6 +421,71 @@ const std::array<Row, kMessageRows> &Table() {
          "Language read: ",
          "Sprog læst: ",
          "Idioma leído: "},
+        // 80
+        {"Ortografia...",
+         "Spelling...",
+         "Stavekontrol...",
+         "Ortografía..."},
+        // 81
+        {"Não está no dicionário:",
+         "Not in the dictionary:",
+         "Ikke i ordbogen:",
+         "No está en el diccionario:"},
+        // 82
+        {"Mudar para:",
+         "Change to:",
+         "Ret til:",
+         "Cambiar a:"},
+        // 83
+        {"Sugestões:",
+         "Suggestions:",
+         "Forslag:",
+         "Sugerencias:"},
+        // 84
+        {"Dicionário:",
+         "Dictionary:",
+         "Ordbog:",
+         "Diccionario:"},
+        // 85
+        {"Mudar",
+         "Change",
+         "Ret",
+         "Cambiar"},
+        // 86
+        {"Mudar todas",
+         "Change all",
+         "Ret alle",
+         "Cambiar todas"},
+        // 87
+        {"Ignorar",
+         "Ignore",
+         "Ignorer",
+         "Omitir"},
+        // 88
+        {"Ignorar todas",
+         "Ignore all",
+         "Ignorer alle",
+         "Omitir todas"},
+        // 89
+        {"Adicionar ao meu dicionário",
+         "Add to my dictionary",
+         "Føj til min ordbog",
+         "Añadir a mi diccionario"},
+        // 90
+        {"Fechar",
+         "Close",
+         "Luk",
+         "Cerrar"},
+        // 91
+        {"A verificação ortográfica terminou.",
+         "The spelling check is complete.",
+         "Stavekontrollen er færdig.",
+         "La revisión ortográfica ha terminado."},
+        // 92
+        {"Nenhum dicionário pôde ser lido em ",
+         "No dictionary could be read in ",
+         "Ingen ordbog kunne læses i ",
+         "No se pudo leer ningún diccionario en "},
     }};
     // clang-format on
     return table;

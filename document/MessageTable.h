@@ -86,11 +86,24 @@ enum class MessageRow : int {
     ReplacementsMade,       // 77
     SamiClassQuestion,      // 78
     SamiClassRead,          // 79
+    SpellingMenu,           // 80
+    NotInDictionary,        // 81
+    ChangeTo,               // 82
+    SpellingSuggestions,    // 83
+    DictionaryLabel,        // 84
+    ChangeWord,             // 85
+    ChangeAllWords,         // 86
+    IgnoreWord,             // 87
+    IgnoreAllWords,         // 88
+    AddToDictionary,        // 89
+    CloseSpelling,          // 90
+    SpellingDone,           // 91
+    NoDictionary,           // 92
 };
 
-// The interface texts: 80 rows in Portuguese (1), English (2), Danish (3) and
+// The interface texts: 93 rows in Portuguese (1), English (2), Danish (3) and
 // Spanish (4), UTF-8, exactly as shown.
-constexpr int kMessageRows = static_cast<int>(MessageRow::SamiClassRead) + 1;
+constexpr int kMessageRows = static_cast<int>(MessageRow::NoDictionary) + 1;
 
 // Throws ListIndexError for a row outside the table or a language outside 1..4.
 const std::string &MessageText(MessageRow row, std::uint8_t language);

@@ -5,4 +5,5 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/editing/FindReplace.cpp
     ${PROJECT_SOURCE_DIR}/editing/Words.cpp
     ${PROJECT_SOURCE_DIR}/editing/SpellCheck.cpp
+    ${PROJECT_SOURCE_DIR}/editing/SpellSteps.cpp
 )

@@ -177,16 +177,22 @@ std::vector<std::string> ReadPersonalWords(const std::string &fileName) {
     if (!fs::exists(fs::path(fileName), error))
         return {};
     std::vector<std::string> words;
-    for (const std::string_view line : ReadTextFile(fileName).lines)
-        if (!line.empty())
-            words.emplace_back(line);
+    try {
+        for (const std::string_view line : ReadTextFile(fileName).lines)
+            if (!line.empty())
+                words.emplace_back(line);
+    } catch (const FileError &) {
+        // A word list that cannot be read adds nothing: the dictionary alone judges.
+        return {};
+    }
     return words;
 }
 
 void AddPersonalWord(const std::string &fileName, std::string_view word) {
-    TextList words(ReadPersonalWords(fileName));
-    words.Add(word);
     std::error_code error;
+    // A list that exists but cannot be read throws here rather than being written over.
+    TextList words = fs::exists(fs::path(fileName), error) ? ReadTextFile(fileName).lines : TextList{};
+    words.Add(word);
     fs::create_directories(fs::path(fileName).parent_path(), error);
     WriteTextFile(fileName, words, Utf8Encoding());
 }

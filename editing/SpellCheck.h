@@ -71,7 +71,7 @@ struct DictionaryGuess {
 };
 DictionaryGuess GuessDictionary(const TextList &list, const std::vector<Dictionary> &dictionaries);
 
-// The personal dictionary: one word a line, UTF-8. A missing file is an empty list.
+// The personal dictionary: one word a line, UTF-8. A missing or unreadable file is an empty list.
 std::vector<std::string> ReadPersonalWords(const std::string &fileName);
 // Adds the word at the end of the file, made with its folder when missing. Throws FileError.
 void AddPersonalWord(const std::string &fileName, std::string_view word);

@@ -38,6 +38,7 @@ constexpr LanguageText kLanguageTexts[] = {
     {MessageRow::FindMenu, CaptionOf<&TForm1::Procurar1>},
     {MessageRow::FindNext, CaptionOf<&TForm1::ProcurarSeguinte1>},
     {MessageRow::ReplaceMenu, CaptionOf<&TForm1::Substituir1>},
+    {MessageRow::SpellingMenu, CaptionOf<&TForm1::Ortografia1>},
     {MessageRow::New, CaptionOf<&TForm1::Novo1>},
     {MessageRow::New, CaptionOf<&TForm1::Novo2>},
     {MessageRow::New, CaptionOf<&TForm1::btNovo>},

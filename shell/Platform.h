@@ -3,6 +3,7 @@
 #include "document/Questions.h"
 #include "shell/Controls.h"
 #include "shell/FindDialog.h"
+#include "shell/SpellDialog.h"
 
 #include <functional>
 #include <optional>
@@ -46,6 +47,10 @@ public:
     // texts, the options and the button are written into the model. Where
     // there is no window nothing is found.
     virtual bool ExecuteFind(FindDialog & /*dialog*/) { return false; }
+    // The spell check's dialog for one word; the button pressed, the chosen
+    // dictionary and the replacement are written into the model. Where there
+    // is no window it is closed at once.
+    virtual void ExecuteSpelling(SpellDialog &dialog) { dialog.Pressed = SpellDialog::Action::Close; }
 };
 
 // The per-user settings key. Reads of a value of the wrong type and any

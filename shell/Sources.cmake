@@ -28,4 +28,5 @@ list(APPEND LUMAVERT_WINDOW_SOURCES
     ${PROJECT_SOURCE_DIR}/shell/FpsCalculatorMenu.cpp
     ${PROJECT_SOURCE_DIR}/shell/SyncToVideoCommand.cpp
     ${PROJECT_SOURCE_DIR}/shell/FindCommands.cpp
+    ${PROJECT_SOURCE_DIR}/shell/SpellCommands.cpp
 )

@@ -90,7 +90,7 @@ public:
     // The files last opened, between two separators; hidden when unused.
     MenuItem Recente1, Recente2, Recente3, Recente4, Recente5, Recente6, Recente7, Recente8, N3;
     MenuItem Editar1, Desfazer1, Refazer1;
-    MenuItem Procurar1, ProcurarSeguinte1, Substituir1;
+    MenuItem Procurar1, ProcurarSeguinte1, Substituir1, Ortografia1;
     MenuItem Opes1, Lingua1, Portugus1, Ingls1, Danis1, Espanhol2;
     MenuItem LetrasMasculas1, Uppercase1, AnsiUppercase1, Lowercase1, AnsiLowercase1;
     MenuItem ActivarosAlertas1, CalcularFPS1, SincronizarVideo1, Font1, Converter2;
@@ -292,6 +292,14 @@ public:
     void Procurar1Click();
     void ProcurarSeguinte1Click();
     void Substituir1Click();
+
+    // --- The spell check's window (shell/SpellCommands.cpp over editing/SpellSteps) ---
+    SpellDialog SpellDialog1;
+    // The personal dictionary's word list; none when empty.
+    std::string PersonalWordsFile;
+    void Ortografia1Click();
+    // Closes the running step of the history and opens the next.
+    void EndHistoryStep();
 
     // --- Tools (shell/AviInfo.cpp, shell/FpsCalculatorMenu.cpp, shell/Preview.cpp over tools/) ---
     void btAVIInfoClick();

@@ -357,6 +357,7 @@ void TForm1::LoadFormDesign() {
         {&ProcurarSeguinte1, "ProcurarSeguinte1", "Procurar seguinte", "F3", enabled, false,
          &TForm1::ProcurarSeguinte1Click},
         {&Substituir1, "Substituir1", "Substituir...", "Ctrl+H", enabled, false, &TForm1::Substituir1Click},
+        {&Ortografia1, "Ortografia1", "Ortografia...", "F7", enabled, false, &TForm1::Ortografia1Click},
         {&Opes1, "Opes1", "Opções", "", enabled, false, nullptr},
         {&Lingua1, "Lingua1", "Lingua", "", enabled, false, nullptr},
         {&Portugus1, "Portugus1", "Português", "", enabled, true, &TForm1::Portugus1Click},
@@ -398,7 +399,7 @@ void TForm1::LoadFormDesign() {
     Ficheiro1.Items = {&Novo2,    &Abrir2,   &Gravar1,  &N2,       &Recente1, &Recente2, &Recente3,
                        &Recente4, &Recente5, &Recente6, &Recente7, &Recente8, &N3,       &Sair1};
     ShowRecentFiles(*this);
-    Editar1.Items = {&Desfazer1, &Refazer1, &Procurar1, &ProcurarSeguinte1, &Substituir1};
+    Editar1.Items = {&Desfazer1, &Refazer1, &Procurar1, &ProcurarSeguinte1, &Substituir1, &Ortografia1};
     Opes1.Items = {&Lingua1, &LetrasMasculas1, &ActivarosAlertas1, &CalcularFPS1, &SincronizarVideo1, &Font1};
     Lingua1.Items = {&Portugus1, &Ingls1, &Danis1, &Espanhol2};
     LetrasMasculas1.Items = {&Uppercase1, &AnsiUppercase1, &Lowercase1, &AnsiLowercase1};

@@ -4,17 +4,21 @@
 #include "app/QtLongWork.h"
 #include "app/QtPlatform.h"
 #include "app/QtText.h"
+#include "app/SpellDialogBox.h"
 #include "app/UpDownWidget.h"
 #include "shell/Controls.h"
 #include "tests/app/ScriptedDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <chrono>
@@ -256,6 +260,40 @@ private slots:
         QCOMPARE(button, QStringLiteral("Cancelar"));
         QCOMPARE(label, QStringLiteral("A cancelar..."));
         QVERIFY(stopped);
+    }
+
+    // The spell check's dialog has its controls by name, and a button
+    // writes back what it stands for with the replacement typed.
+    void spellDialogHasItsButtons() {
+        SpellDialog model;
+        model.Labels.change = "Change";
+        model.Text = "Não recieve|it";
+        model.WordStart = 5;
+        model.Word = "recieve";
+        model.Suggestions = {"receive", "relieve"};
+        model.Dictionaries = {"da_DK", "en_US"};
+        model.DictionaryIndex = 1;
+        model.Replacement = "receive";
+        QStringList missing;
+        QString name, shown, dictionary;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            name = dialog->objectName();
+            for (const char *button : {"Change", "ChangeAll", "Ignore", "IgnoreAll", "AddWord", "Close"})
+                if (!dialog->findChild<QPushButton *>(QLatin1String(button)))
+                    missing << QLatin1String(button);
+            dictionary = dialog->findChild<QComboBox *>(QStringLiteral("Dictionary"))->currentText();
+            shown = dialog->findChild<QTextEdit *>(QStringLiteral("SubtitleText"))->toPlainText();
+            dialog->findChild<QLineEdit *>(QStringLiteral("ChangeTo"))->setText(QStringLiteral("receives"));
+            dialog->findChild<QPushButton *>(QStringLiteral("ChangeAll"))->click();
+        });
+        RunSpellDialog(model, nullptr);
+        QCOMPARE(name, QStringLiteral("SpellDialog1"));
+        QCOMPARE(missing, QStringList());
+        QCOMPARE(dictionary, QStringLiteral("en_US"));
+        QCOMPARE(shown, QStringLiteral("N\u00E3o recieve\nit"));
+        QVERIFY(model.Pressed == SpellDialog::Action::ChangeAll);
+        QCOMPARE(model.Replacement, std::string("receives"));
     }
 };
 

@@ -78,9 +78,11 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    // Runs the binary inside the test folder, so relative names refer to it.
+    // Runs the binary inside the test folder, so relative names refer to it,
+    // with a configuration folder of the test's own.
     CliResult Run(const std::vector<std::string> &arguments, const std::string &standardInput = "") const {
-        std::string command = "cd '" + dir_.string() + "' && '" LUMAVERT_CLI "'";
+        std::string command =
+            "cd '" + dir_.string() + "' && XDG_CONFIG_HOME='" + PathOf("config") + "' '" LUMAVERT_CLI "'";
         for (const std::string &argument : arguments) {
             command += " '";
             for (char c : argument)
@@ -836,4 +838,20 @@ TEST_F(CliTest, SamiClassChoosesTheLanguage) {
     EXPECT_EQ(unknown.status, 2);
     EXPECT_EQ(unknown.out, "");
     EXPECT_EQ(unknown.err, "lumavert-cli: two.smi: no SAMI class 'FRCC'" + told);
+}
+
+// The words added to the window's personal dictionary are known here too;
+// an unreadable list is no error.
+TEST_F(CliTest, SpellKnowsThePersonalWords) {
+    WriteInput("a.sub", "{0}{10}A beatiful day for Lumavert\n");
+    EXPECT_NE(Run({"spell", "a.sub"}).out.find("1\tLumavert\t"), std::string::npos);
+    fs::create_directories(PathOf("config/Lumavert/words.txt"));
+    const CliResult unreadable = Run({"spell", "a.sub"});
+    EXPECT_EQ(unreadable.status, 0);
+    EXPECT_NE(unreadable.out.find("\tbeatiful\t"), std::string::npos);
+    fs::remove(PathOf("config/Lumavert/words.txt"));
+    WriteInput("config/Lumavert/words.txt", "beatiful\nLumavert\n");
+    const CliResult known = Run({"spell", "a.sub"});
+    EXPECT_EQ(known.status, 0);
+    EXPECT_EQ(known.out, "");
 }

@@ -411,6 +411,7 @@ TEST_F(Layout, MainMenuTreeWithCaptionsShortcutsAndStates) {
         "  Procurar1 \"Procurar...\" Ctrl+F",
         "  ProcurarSeguinte1 \"Procurar seguinte\" F3",
         "  Substituir1 \"Substituir...\" Ctrl+H",
+        "  Ortografia1 \"Ortografia...\" F7",
         "Opes1 \"Opções\"",
         "  Lingua1 \"Lingua\"",
         "    Portugus1 \"Português\" checked",

@@ -12,4 +12,5 @@ list(APPEND LUMAVERT_CORE_TESTS
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/UndoRedoTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/FindCommandsTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/SamiClassWindowTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/shell/SpellCommandsTest.cpp
 )

@@ -93,6 +93,23 @@ bool FakeDialogs::ExecuteSave(FileDialog &dialog) {
     return ExecuteFile(dialog, ShownBox::Kind::SaveDialog);
 }
 
+void FakeDialogs::ExecuteSpelling(SpellDialog &dialog) {
+    boxes_.push_back({ShownBox::Kind::SpellDialog, dialog.Word});
+    lastSpellDialog_ = dialog;
+    if (spellings_.empty()) {
+        ADD_FAILURE() << "unscripted spelling dialog for " << dialog.Word;
+        dialog.Pressed = SpellDialog::Action::Close;
+        return;
+    }
+    const SpellAnswer answer = std::move(spellings_.front());
+    spellings_.pop_front();
+    dialog.Pressed = answer.pressed;
+    if (answer.replacement)
+        dialog.Replacement = *answer.replacement;
+    if (answer.pressed == SpellDialog::Action::ChooseDictionary)
+        dialog.DictionaryIndex = answer.dictionary;
+}
+
 bool FakeDialogs::ExecuteFind(FindDialog &dialog) {
     boxes_.push_back({ShownBox::Kind::FindDialog, dialog.Labels.title});
     if (finds_.empty()) {

@@ -23,10 +23,11 @@ struct ShownBox {
         SaveDialog,
         FontDialog,
         FindDialog,
+        SpellDialog,
         Window
     };
     Kind kind;
-    std::string text; // the message or question; the title of file dialogs and windows
+    std::string text; // the message or question; the title of file dialogs and windows; the spelling's word
     friend bool operator==(const ShownBox &, const ShownBox &) = default;
 };
 
@@ -47,6 +48,16 @@ public:
     void ChooseFont(std::optional<FontSpec> font) { fonts_.push_back(std::move(font)); }
     // What the user types, ticks and presses in the find dialog; nullopt is Cancel.
     void AnswerFind(std::optional<FindDialog> answer) { finds_.push_back(std::move(answer)); }
+    // The button pressed in the spell check's dialog for the next word, with
+    // the replacement (the dialog's own when nullopt) or the dictionary chosen.
+    struct SpellAnswer {
+        SpellDialog::Action pressed;
+        std::optional<std::string> replacement = std::nullopt;
+        std::size_t dictionary = 0;
+    };
+    void AnswerSpelling(SpellAnswer answer) { spellings_.push_back(std::move(answer)); }
+    // The last spell check dialog seen, as it was when shown.
+    const SpellDialog &LastSpellDialog() const { return lastSpellDialog_; }
     // What the user does while the preview window is shown; the window is then
     // closed as its close box does.
     void WhileWindowShown(std::function<void(TForm2 &)> actions) { windows_.push_back(std::move(actions)); }
@@ -80,6 +91,7 @@ public:
     bool ExecuteSave(FileDialog &dialog) override;
     bool ExecuteFont(FontDialog &dialog) override;
     bool ExecuteFind(FindDialog &dialog) override;
+    void ExecuteSpelling(SpellDialog &dialog) override;
     void ShowError(const std::string &text) override;
     void ShowPreview(TForm2 &window) override;
     void RunLongWork(const std::string &, const LongWork &work) override {
@@ -98,6 +110,8 @@ private:
     std::deque<std::optional<std::string>> files_;
     std::deque<std::optional<FontSpec>> fonts_;
     std::deque<std::optional<FindDialog>> finds_;
+    std::deque<SpellAnswer> spellings_;
+    SpellDialog lastSpellDialog_;
     std::deque<std::function<void(TForm2 &)>> windows_;
     FileDialog lastFileDialog_;
     bool errorsAllowed_ = false;

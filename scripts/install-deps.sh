@@ -12,7 +12,7 @@ packages=(
     espeak-ng sox ffmpeg
     xvfb xauth fonts-dejavu-core qt6-translations-l10n
     desktop-file-utils appstream shared-mime-info
-    libxml2-dev
+    libxml2-dev libxml2-utils
     libhunspell-dev hunspell-pt-pt hunspell-pt-br hunspell-en-us hunspell-en-gb hunspell-da hunspell-es
     "$@"
 )

@@ -105,12 +105,6 @@ std::optional<TextEncoding> OurEncoding(std::string_view detected) {
     return encoding;
 }
 
-// Whether every byte of the file reads as a character of the encoding: an
-// answer that would turn some into U+FFFD cannot be the file's encoding.
-bool DefinesEveryByte(std::string_view bytes, const TextEncoding &encoding) {
-    return DecodeText(bytes, encoding).invalid == 0;
-}
-
 // ICU's best answer when it is confident enough, or the fallback when that
 // comes close enough to it; answers that leave bytes undefined are passed over.
 std::optional<TextEncoding> Detect(std::string_view bytes, const TextEncoding &fallback) {
@@ -132,7 +126,7 @@ std::optional<TextEncoding> Detect(std::string_view bytes, const TextEncoding &f
         if (U_FAILURE(status) || name == nullptr)
             return best;
         const std::optional<TextEncoding> encoding = OurEncoding(name);
-        if (!encoding || !DefinesEveryByte(bytes, *encoding))
+        if (!encoding || !DecodesWhole(bytes, *encoding))
             continue;
         if (!best) {
             if (confidence < kConfidentFrom)
@@ -146,6 +140,20 @@ std::optional<TextEncoding> Detect(std::string_view bytes, const TextEncoding &f
             break;
     }
     return best;
+}
+
+// Windows-874 or Windows-1258 when the sample the detector would read looks
+// like Thai or Vietnamese and the code page defines every byte of the file.
+std::optional<TextEncoding> ThaiOrVietnamese(std::string_view bytes) {
+    const std::string_view sample = bytes.substr(0, kDetectorSample);
+    std::optional<TextEncoding> encoding;
+    if (LooksLikeThai(sample))
+        encoding = FindEncoding("Windows-874");
+    else if (LooksLikeVietnamese(sample))
+        encoding = FindEncoding("Windows-1258");
+    if (!encoding || !DecodesWhole(bytes, *encoding))
+        return std::nullopt;
+    return encoding;
 }
 
 } // namespace
@@ -167,10 +175,8 @@ ChosenEncoding ChooseEncoding(std::string_view bytes, const ReadingOptions &opti
     if (nonAscii > 0 && IsValidUtf8(bytes))
         return ChosenEncoding{Utf8Encoding(), EncodingSource::Utf8, 0};
     if (options.detect && nonAscii >= kEnoughNonAscii) {
-        if (LooksLikeThai(bytes))
-            return ChosenEncoding{*FindEncoding("Windows-874"), EncodingSource::Detected, 0};
-        if (LooksLikeVietnamese(bytes))
-            return ChosenEncoding{*FindEncoding("Windows-1258"), EncodingSource::Detected, 0};
+        if (std::optional<TextEncoding> thaiOrVietnamese = ThaiOrVietnamese(bytes))
+            return ChosenEncoding{*thaiOrVietnamese, EncodingSource::Detected, 0};
         if (std::optional<TextEncoding> detected = Detect(bytes, options.fallback))
             return ChosenEncoding{*detected, EncodingSource::Detected, 0};
     }

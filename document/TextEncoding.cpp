@@ -488,6 +488,50 @@ TextEncoding LegacyEncodingForLanguage(std::string_view locale) {
     return *FindEncoding("Windows-1252");
 }
 
+namespace {
+
+// Whether the code page defines every byte, found without writing the text out.
+bool DefinesEveryByte(std::string_view bytes, const SingleByteTable &table) {
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        if (table.asciiCompatible) {
+            at = AsciiRunEnd(bytes, at);
+            if (at == bytes.size())
+                break;
+        }
+        if (table.formSize[static_cast<unsigned char>(bytes[at])] == 0)
+            return false;
+    }
+    return true;
+}
+
+// Whether ICU reads the bytes through without an unmapped or ill-formed
+// sequence, a piece at a time into a buffer that is thrown away.
+bool ConvertsWhole(std::string_view bytes, UConverter *converter) {
+    const char *source = bytes.data();
+    const char *const end = bytes.data() + bytes.size();
+    std::array<UChar, 4096> units{};
+    for (;;) {
+        UChar *target = units.data();
+        UErrorCode status = U_ZERO_ERROR;
+        ucnv_toUnicode(converter, &target, units.data() + units.size(), &source, end, nullptr, true, &status);
+        if (status != U_BUFFER_OVERFLOW_ERROR)
+            return U_SUCCESS(status);
+    }
+}
+
+} // namespace
+
+bool DecodesWhole(std::string_view bytes, const TextEncoding &encoding) {
+    if (IsUtf8(encoding))
+        return IsValidUtf8(bytes);
+    if (const SingleByteTable *table = SingleByteTableOf(encoding))
+        return DefinesEveryByte(bytes, *table);
+    const Converter converter = OpenConverter(encoding);
+    if (!converter)
+        return IsValidUtf8(bytes);
+    return ConvertsWhole(bytes, converter.get());
+}
+
 bool KeepsAscii(const TextEncoding &encoding) {
     if (IsUtf8(encoding))
         return true;

@@ -53,6 +53,10 @@ bool KeepsAscii(const TextEncoding &encoding);
 // The bytes (without their byte-order mark) as UTF-8.
 DecodedText DecodeText(std::string_view bytes, const TextEncoding &encoding);
 
+// Whether the encoding reads every byte as a character, as DecodeText would
+// without a U+FFFD; nothing is written out, so asking of a large file is cheap.
+bool DecodesWhole(std::string_view bytes, const TextEncoding &encoding);
+
 struct SingleByteTable;
 
 // Decodes a file line by line, in the encodings where a line's bytes read the

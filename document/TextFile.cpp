@@ -10,9 +10,11 @@
 #include <exception>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <system_error>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -164,6 +166,40 @@ bool ReadsAsItStands(std::string_view text, const ChosenEncoding &chosen) {
            std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+// The lines of a piece of text, decoded a line at a time when a decoder is
+// given; counts the sequences read as U+FFFD.
+TextList LinesOf(std::string_view text, const LineDecoder *decoder, std::size_t &invalid) {
+    if (decoder == nullptr)
+        return SplitLines(text);
+    std::string line;
+    return SplitLines(text, [&](TextList &lines, std::string_view bytesOfLine) {
+        line.clear();
+        invalid += decoder->Append(line, bytesOfLine);
+        lines.Add(line);
+    });
+}
+
+// CHOICE: below this a second thread costs more than it saves.
+constexpr std::size_t kHalvedFrom = std::size_t{1} << 20;
+
+// As LinesOf; a large text is cut in two after the line feed nearest its
+// middle and the halves are read on two threads. A line ends at a line feed
+// whatever comes before it, so the halves' lines are the whole text's.
+TextList LinesInHalves(std::string_view text, const LineDecoder *decoder, std::size_t &invalid) {
+    const std::size_t feed = text.size() < kHalvedFrom ? std::string_view::npos : text.find('\n', text.size() / 2);
+    if (feed == std::string_view::npos || std::thread::hardware_concurrency() < 2)
+        return LinesOf(text, decoder, invalid);
+    std::size_t invalidInFront = 0;
+    std::future<TextList> front = std::async(std::launch::async, [&] {
+        return LinesOf(text.substr(0, feed + 1), decoder, invalidInFront);
+    });
+    TextList back = LinesOf(text.substr(feed + 1), decoder, invalid);
+    TextList lines = front.get();
+    lines.AddAll(std::move(back));
+    invalid += invalidInFront;
+    return lines;
+}
+
 // The file's lines as UTF-8, in the encoding chosen for its bytes. Text that
 // reads as it stands is split as it is; text in an encoding that decodes line
 // by line is decoded a line at a time, so no decoded copy of the whole file is
@@ -173,19 +209,14 @@ LoadedText DecodeLines(std::string_view bytes, const ReadingOptions &options, co
     loaded.encoding = ChooseEncoding(bytes, options);
     const std::string_view text = bytes.substr(loaded.encoding.markSize);
     if (ReadsAsItStands(text, loaded.encoding)) {
-        loaded.lines = SplitLines(text);
+        loaded.lines = LinesInHalves(text, nullptr, loaded.invalidCharacters);
         return loaded;
     }
     if (const LineDecoder decoder(loaded.encoding.encoding); decoder.Decodes()) {
-        std::string line;
-        loaded.lines = SplitLines(text, [&](TextList &lines, std::string_view bytesOfLine) {
-            line.clear();
-            loaded.invalidCharacters += decoder.Append(line, bytesOfLine);
-            lines.Add(line);
-        });
+        loaded.lines = LinesInHalves(text, &decoder, loaded.invalidCharacters);
     } else {
         const DecodedText decoded = DecodeText(text, loaded.encoding.encoding);
-        loaded.lines = SplitLines(decoded.utf8);
+        loaded.lines = LinesInHalves(decoded.utf8, nullptr, loaded.invalidCharacters);
         loaded.invalidCharacters = decoded.invalid;
     }
     if (loaded.invalidCharacters > 0 && loaded.encoding.source == EncodingSource::Named)

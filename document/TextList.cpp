@@ -286,6 +286,26 @@ void TextList::Assign(const TextList &other) {
     ++revision_;
 }
 
+void TextList::AddAll(TextList &&other) {
+    if (other.Empty() || &other == this)
+        return;
+    const auto retired = MakeUnique();
+    Storage &to = *storage_;
+    const Storage &from = *other.storage_;
+    // The other's chunks are numbered after this list's own, and its starts follow.
+    const auto shift = static_cast<std::uint64_t>(to.chunks.size()) << 32;
+    to.chunks.insert(to.chunks.end(), from.chunks.begin(), from.chunks.end());
+    to.Reserve(to.count + other.Count());
+    for (std::size_t index = other.first_; index < from.count; ++index)
+        to.Push(from.Start(index) + shift);
+    to.recordBytes += from.recordBytes;
+    to.deadBytes += from.deadBytes;
+    // Items the other had let go of from its front are dead records here.
+    for (std::size_t index = 0; index < other.first_; ++index)
+        to.deadBytes += from.RecordSize(from.Start(index));
+    other.Clear();
+}
+
 TextList::Iterator TextList::begin() const {
     return {storage_.get(), storage_ ? first_ : 0};
 }

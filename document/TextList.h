@@ -103,6 +103,9 @@ public:
 
     // Gives this list the items of another; the two share storage until one changes.
     void Assign(const TextList &other);
+    // Moves the other list's items to the end of this one, leaving it empty:
+    // their bytes stay where they are, only their starts are added.
+    void AddAll(TextList &&other);
 
     // Counts every change; views compare it with the value they last showed.
     std::uint64_t Revision() const { return revision_; }

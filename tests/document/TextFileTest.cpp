@@ -67,6 +67,32 @@ TEST(DecodeTextLines, SplitsAtEveryKindOfLineEnd) {
     EXPECT_EQ(Lines(std::string_view("a\0b", 3)), Strings{std::string("a\0b", 3)});
 }
 
+// A text of a megabyte or more is read in two halves; wherever its middle
+// falls, in UTF-8 or in a code page, no line is split, joined or lost.
+TEST(DecodeTextLines, LargeTextsReadWhole) {
+    const struct {
+        std::string_view pattern;
+        Strings lines;
+        std::optional<TextEncoding> named;
+    } cases[] = {
+        {"a\r\nb\nc\rd\n\n", {"a", "b", "c", "d", ""}, std::nullopt},
+        {"\xC3\xA1\r\n\r\nxyz\n", {"á", "", "xyz"}, std::nullopt},
+        {"Ol\xE1\r\n\xE9\r\r\n", {"Olá", "é", ""}, FindEncoding("Windows-1252")},
+    };
+    for (const auto &c : cases) {
+        for (const std::size_t repeats : {std::size_t{1} << 18, (std::size_t{1} << 18) + 1}) {
+            std::string text;
+            Strings expected;
+            for (std::size_t i = 0; i < repeats; ++i) {
+                text += c.pattern;
+                expected.insert(expected.end(), c.lines.begin(), c.lines.end());
+            }
+            const ReadingOptions options{c.named};
+            EXPECT_EQ(DecodeTextLines(text, options).lines.ToVector(), expected) << c.pattern << " x " << repeats;
+        }
+    }
+}
+
 TEST(DecodeTextLines, DecodesUtf8AndWindowsText) {
     const LoadedText marked = DecodeTextLines("\xEF\xBB\xBFOl\xC3\xA1\r\n\xE4\xB8\xAD");
     EXPECT_EQ(marked.encoding.source, EncodingSource::Mark);

@@ -156,6 +156,12 @@ TEST(TextList, AnyMixOfChangesMatchesAPlainVector) {
                 if (random() % 4 == 0) {
                     lists[1 - which].Assign(list);
                     models[1 - which] = model;
+                } else if (random() % 32 == 0 && count + models[1 - which].size() < 3000) {
+                    // The other list's items, through a copy that shares them.
+                    TextList added;
+                    added.Assign(lists[1 - which]);
+                    list.AddAll(std::move(added));
+                    model.insert(model.end(), models[1 - which].begin(), models[1 - which].end());
                 }
                 break;
             }

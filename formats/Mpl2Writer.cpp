@@ -7,9 +7,9 @@
 // second, "|" between lines as in the list. The format has no escape: a line
 // that begins with "/" reads as italic.
 
-void WriteMpl2(const TextList &entries, const WriteOptions &options, EntryLineOut &out) {
+void WriteMpl2(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out) {
     std::string line;
-    for (std::size_t i = 0; i < entries.Count(); ++i) {
+    for (std::size_t i = range.from; i < range.to; ++i) {
         const TimedEntry entry = TimeEntry(entries[i], options);
         out.Entry(i);
         line = '[';

@@ -1,5 +1,6 @@
 #include "formats/OutputFormats.h"
 
+#include "formats/PieceWriting.h"
 #include "formats/SubRipWriter.h"
 #include "formats/Writers.h"
 
@@ -8,16 +9,16 @@
 namespace {
 
 // The list of FrameLines is already a MicroDVD file, line for line.
-void WriteMicroDvd(const TextList &entries, const WriteOptions &, EntryLineOut &out) {
-    for (std::size_t i = 0; i < entries.Count(); ++i) {
+void WriteMicroDvd(const TextList &entries, EntryRange range, const WriteOptions &, EntryLineOut &out) {
+    for (std::size_t i = range.from; i < range.to; ++i) {
         out.Entry(i);
         out.Add(entries[i]);
     }
 }
 
 // SubRip has no escape: its text is written as it stands.
-void WriteSubRip(const TextList &entries, const WriteOptions &options, EntryLineOut &out) {
-    for (std::size_t i = 0; i < entries.Count(); ++i) {
+void WriteSubRip(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out) {
+    for (std::size_t i = range.from; i < range.to; ++i) {
         out.Entry(i);
         AppendSubRipBlock(out, i + 1, entries[i], options.delaySeconds, options.fps);
     }
@@ -114,7 +115,9 @@ void WriteFormat(const OutputFormat &format, const TextList &entries, const Writ
         if (progress && index > 0)
             progress(ConversionProgress(index - 1, count));
     });
-    format.write(entries, options, tracking);
+    WriteInPieces(
+        count, [&](EntryRange range, EntryLineOut &piece) { format.write(entries, range, options, piece); },
+        tracking);
     if (progress && count > 0)
         progress(ConversionProgress(count - 1, count));
 }
@@ -130,6 +133,6 @@ TextList WrittenLines(const OutputFormat &format, const TextList &entries, const
 std::size_t SubtitleOfOutputLine(const OutputFormat &format, const TextList &entries,
                                  const WriteOptions &options, std::size_t line) {
     LineFinder finder(line);
-    format.write(entries, options, finder);
+    format.write(entries, {0, entries.Count()}, options, finder);
     return finder.Subtitle();
 }

@@ -19,7 +19,7 @@ struct OutputFormat {
     std::string_view extension; // with its dot
     std::string_view mimeType;
     // Writes the file made from the list of FrameLines, line by line.
-    void (*write)(const TextList &entries, const WriteOptions &options, EntryLineOut &out);
+    void (*write)(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out);
     // The format knows no other encoding; the output encoding is not asked.
     bool alwaysUtf8;
 };

@@ -20,6 +20,17 @@ struct WriteOptions {
     std::uint8_t language = 2;
 };
 
+// The entries a writer writes in one call, from `from` up to `to`: the
+// whole list, or one piece of it when pieces are written on two threads.
+// The call with the list's first entry writes the file's head, the one with
+// its last the file's tail; an empty list is one call that writes both.
+struct EntryRange {
+    std::size_t from;
+    std::size_t to;
+    bool WritesHead() const { return from == 0; }
+    bool WritesTail(const TextList &entries) const { return to == entries.Count(); }
+};
+
 // Where a writer's lines go. Entry(i) is called before the lines of entry i
 // (from 0), so that whoever takes the lines knows which subtitle each shows.
 class EntryLineOut : public LineOut {

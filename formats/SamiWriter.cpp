@@ -33,12 +33,13 @@ std::string SyncLine(long long milliseconds, std::string_view pTag) {
 
 } // namespace
 
-void WriteSami(const TextList &entries, const WriteOptions &options, EntryLineOut &out) {
+void WriteSami(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out) {
     const WrittenLanguage &language = WrittenLanguageOf(options.language);
-    AddHead(language, out);
+    if (range.WritesHead())
+        AddHead(language, out);
     const std::string pTag = "<P Class=" + std::string(language.samiClass) + ">";
     std::string line;
-    for (std::size_t i = 0; i < entries.Count(); ++i) {
+    for (std::size_t i = range.from; i < range.to; ++i) {
         const TimedEntry entry = TimeEntry(entries[i], options);
         out.Entry(i);
         // HTML: "&", "<" and ">" as references, so that they show as typed.
@@ -51,6 +52,8 @@ void WriteSami(const TextList &entries, const WriteOptions &options, EntryLineOu
         if (!nextStartsThen)
             out.Add(SyncLine(entry.end, pTag) + "&nbsp;");
     }
-    out.Add("</BODY>");
-    out.Add("</SAMI>");
+    if (range.WritesTail(entries)) {
+        out.Add("</BODY>");
+        out.Add("</SAMI>");
+    }
 }

@@ -44,6 +44,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/formats/TtmlReader.cpp
     ${PROJECT_SOURCE_DIR}/formats/WebVttText.cpp
     ${PROJECT_SOURCE_DIR}/formats/OutputWriting.cpp
+    ${PROJECT_SOURCE_DIR}/formats/PieceWriting.cpp
     ${PROJECT_SOURCE_DIR}/formats/WebVttWriter.cpp
     ${PROJECT_SOURCE_DIR}/formats/SubStationAlphaWriter.cpp
     ${PROJECT_SOURCE_DIR}/formats/SamiWriter.cpp

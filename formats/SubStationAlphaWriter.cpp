@@ -68,17 +68,18 @@ void AppendScriptEscaped(std::string_view line, std::string &out) {
     out += line;
 }
 
-void WriteScript(const ScriptKind &kind, const TextList &entries, const WriteOptions &options,
+void WriteScript(const ScriptKind &kind, const TextList &entries, EntryRange range, const WriteOptions &options,
                  EntryLineOut &out) {
-    for (const std::string_view line :
-         {std::string_view("[Script Info]"), kind.scriptType, std::string_view("PlayResX: 384"),
-          std::string_view("PlayResY: 288"), std::string_view("WrapStyle: 0"),
-          std::string_view("ScaledBorderAndShadow: yes"), std::string_view(), kind.stylesSection,
-          kind.styleFormat, kind.defaultStyle, std::string_view(), std::string_view("[Events]"),
-          kind.eventFormat})
-        out.Add(line);
+    if (range.WritesHead())
+        for (const std::string_view line :
+             {std::string_view("[Script Info]"), kind.scriptType, std::string_view("PlayResX: 384"),
+              std::string_view("PlayResY: 288"), std::string_view("WrapStyle: 0"),
+              std::string_view("ScaledBorderAndShadow: yes"), std::string_view(), kind.stylesSection,
+              kind.styleFormat, kind.defaultStyle, std::string_view(), std::string_view("[Events]"),
+              kind.eventFormat})
+            out.Add(line);
     std::string dialogue;
-    for (std::size_t i = 0; i < entries.Count(); ++i) {
+    for (std::size_t i = range.from; i < range.to; ++i) {
         const TimedEntry entry = TimeEntry(entries[i], options);
         out.Entry(i);
         dialogue = kind.dialogueStart;
@@ -93,10 +94,10 @@ void WriteScript(const ScriptKind &kind, const TextList &entries, const WriteOpt
 
 } // namespace
 
-void WriteAdvancedSubStationAlpha(const TextList &entries, const WriteOptions &options, EntryLineOut &out) {
-    WriteScript(kAdvanced, entries, options, out);
+void WriteAdvancedSubStationAlpha(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out) {
+    WriteScript(kAdvanced, entries, range, options, out);
 }
 
-void WriteSubStationAlpha(const TextList &entries, const WriteOptions &options, EntryLineOut &out) {
-    WriteScript(kVersion4, entries, options, out);
+void WriteSubStationAlpha(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out) {
+    WriteScript(kVersion4, entries, range, options, out);
 }

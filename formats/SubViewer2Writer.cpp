@@ -6,13 +6,14 @@
 // time line, the lines joined with "[br]", and an empty line. The format
 // has no escape: a "[br]" typed in a text reads as a line break.
 
-void WriteSubViewer2(const TextList &entries, const WriteOptions &options, EntryLineOut &out) {
-    for (const std::string_view line :
-         {"[INFORMATION]", "[TITLE]", "[AUTHOR]", "[SOURCE]", "[PRG]", "[FILEPATH]", "[DELAY]0",
-          "[CD TRACK]0", "[COMMENT]", "[END INFORMATION]", "[SUBTITLE]",
-          "[COLF]&HFFFFFF,[STYLE]no,[SIZE]18,[FONT]Arial"})
-        out.Add(line);
-    for (std::size_t i = 0; i < entries.Count(); ++i) {
+void WriteSubViewer2(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out) {
+    if (range.WritesHead())
+        for (const std::string_view line :
+             {"[INFORMATION]", "[TITLE]", "[AUTHOR]", "[SOURCE]", "[PRG]", "[FILEPATH]", "[DELAY]0",
+              "[CD TRACK]0", "[COMMENT]", "[END INFORMATION]", "[SUBTITLE]",
+              "[COLF]&HFFFFFF,[STYLE]no,[SIZE]18,[FONT]Arial"})
+            out.Add(line);
+    for (std::size_t i = range.from; i < range.to; ++i) {
         const TimedEntry entry = TimeEntry(entries[i], options);
         out.Entry(i);
         out.Add(ClockText(entry.start, kSubViewerClock) + "," + ClockText(entry.end, kSubViewerClock));

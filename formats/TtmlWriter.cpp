@@ -25,14 +25,16 @@ void AppendXmlEscaped(std::string_view line, std::string &out) {
 
 } // namespace
 
-void WriteTtml(const TextList &entries, const WriteOptions &options, EntryLineOut &out) {
-    const std::string_view tag = WrittenLanguageOf(options.language).tag;
-    out.Add("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
-    out.Add("<tt xmlns=\"http://www.w3.org/ns/ttml\" xml:lang=\"" + std::string(tag.substr(0, 2)) + "\">");
-    out.Add("<body>");
-    out.Add("<div>");
+void WriteTtml(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out) {
+    if (range.WritesHead()) {
+        const std::string_view tag = WrittenLanguageOf(options.language).tag;
+        out.Add("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+        out.Add("<tt xmlns=\"http://www.w3.org/ns/ttml\" xml:lang=\"" + std::string(tag.substr(0, 2)) + "\">");
+        out.Add("<body>");
+        out.Add("<div>");
+    }
     std::string line;
-    for (std::size_t i = 0; i < entries.Count(); ++i) {
+    for (std::size_t i = range.from; i < range.to; ++i) {
         const TimedEntry entry = TimeEntry(entries[i], options);
         out.Entry(i);
         line = "<p begin=\"";
@@ -44,7 +46,9 @@ void WriteTtml(const TextList &entries, const WriteOptions &options, EntryLineOu
         line += "</p>";
         out.Add(line);
     }
-    out.Add("</div>");
-    out.Add("</body>");
-    out.Add("</tt>");
+    if (range.WritesTail(entries)) {
+        out.Add("</div>");
+        out.Add("</body>");
+        out.Add("</tt>");
+    }
 }

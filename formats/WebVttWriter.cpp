@@ -30,10 +30,12 @@ void AddPayload(std::string_view text, EntryLineOut &out) {
 
 } // namespace
 
-void WriteWebVtt(const TextList &entries, const WriteOptions &options, EntryLineOut &out) {
-    out.Add("WEBVTT");
-    out.Add({});
-    for (std::size_t i = 0; i < entries.Count(); ++i) {
+void WriteWebVtt(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out) {
+    if (range.WritesHead()) {
+        out.Add("WEBVTT");
+        out.Add({});
+    }
+    for (std::size_t i = range.from; i < range.to; ++i) {
         const TimedEntry entry = TimeEntry(entries[i], options);
         out.Entry(i);
         out.Add(ClockText(entry.start, kWebVttClock) + " --> " + ClockText(entry.end, kWebVttClock));

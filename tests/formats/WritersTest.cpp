@@ -6,6 +6,7 @@
 #include "document/NumText.h"
 #include "document/TextEncoding.h"
 #include "formats/OutputFormats.h"
+#include "formats/PieceWriting.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -244,6 +245,50 @@ TEST(Writers, WhatIsWrittenInAFormatLumavertReadsComesBack) {
                 EXPECT_EQ(back.text, was.text) << i;
                 EXPECT_LE(std::abs(StrToInt(back.startText) - StrToInt(was.startText)), 1) << list[i];
                 EXPECT_LE(std::abs(StrToInt(back.endText) - StrToInt(was.endText)), 1) << list[i];
+            }
+        }
+    }
+}
+
+// Lines and the entries they belong to ("#3"), in the order they come.
+class Recorder final : public EntryLineOut {
+public:
+    void Entry(std::size_t index) override { got.push_back("#" + std::to_string(index)); }
+    void Add(std::string_view line) override { got.emplace_back(line); }
+    Lines got;
+    bool failed = false;
+};
+
+// A long list is written a piece at a time on two threads; whichever piece
+// holds the head, the tail or an entry that does not convert, what comes
+// out, up to that entry, is what one call writes.
+TEST(Writers, LongListsWrittenInPiecesComeOutAsInOneCall) {
+    for (const std::size_t count : {10000, 20000}) {
+        for (const bool broken : {false, true}) {
+            TextList entries;
+            for (std::size_t i = 0; i < count; ++i)
+                entries.Add("{" + std::to_string(10 * i) + "}{" + std::to_string(10 * i + 5) + "}<line " +
+                            std::to_string(i) + ">|&");
+            if (broken)
+                entries.Set(9000, "{x}{1}bad");
+            for (const OutputFormat &format : OutputFormats()) {
+                const auto write = [&](EntryRange range, EntryLineOut &out) {
+                    format.write(entries, range, {25, 0, 2}, out);
+                };
+                Recorder whole;
+                Recorder pieces;
+                try {
+                    write({0, count}, whole);
+                } catch (const ConvertError &) {
+                    whole.failed = true;
+                }
+                try {
+                    WriteInPieces(count, write, pieces);
+                } catch (const ConvertError &) {
+                    pieces.failed = true;
+                }
+                EXPECT_EQ(pieces.failed, whole.failed) << format.key << " " << count;
+                EXPECT_TRUE(pieces.got == whole.got) << format.key << " " << count << " " << broken;
             }
         }
     }

@@ -13,8 +13,18 @@
 namespace {
 
 // CHOICE: a piece of this many entries is about a megabyte of text: large
-// enough that handing it over costs little, small enough to be held twice.
+// enough that handing it over costs little, small enough to be held a few
+// times over.
 constexpr std::size_t kPieceEntries = 8192;
+// CHOICE: the first thread writes one piece in this many and the second the
+// others, since the first also encodes and writes every line to the file:
+// so the two take about as long on a large list.
+constexpr std::size_t kFirstThreadsShare = 4;
+constexpr std::size_t kSlots = 4;
+
+bool FirstThreadWrites(std::size_t piece) {
+    return piece % kFirstThreadsShare == 0;
+}
 
 // A piece's lines and the entries they belong to, held until their turn.
 class HeldLines final : public EntryLineOut {
@@ -52,12 +62,13 @@ private:
     std::vector<EntryMark> entries_;
 };
 
-// The pieces of odd number, written by the second thread into two slots in
-// turn; piece p goes to slot p / 2 % 2 once that slot's last piece is passed on.
+// The pieces the first thread does not write, written by the second thread
+// into the slots in turn; a piece waits for its slot until the piece before
+// it there is passed on.
 class SecondWriter {
 public:
     SecondWriter(std::size_t count, const std::function<void(EntryRange, EntryLineOut &)> &write)
-        : count_(count), write_(write), thread_([this] { WriteOddPieces(); }) {}
+        : count_(count), write_(write), thread_([this] { WritePieces(); }) {}
     SecondWriter(const SecondWriter &) = delete;
     SecondWriter &operator=(const SecondWriter &) = delete;
     ~SecondWriter() {
@@ -69,10 +80,10 @@ public:
         thread_.join();
     }
 
-    // Waits for piece `piece` (odd), passes its lines on, and throws what
-    // writing it threw.
+    // Waits for piece `piece`, one of the second thread's, passes its lines
+    // on, and throws what writing it threw.
     void PassOn(std::size_t piece, EntryLineOut &out) {
-        Slot &slot = slots_[piece / 2 % 2];
+        Slot &slot = SlotOf(piece);
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [&] { return slot.ready; });
         lock.unlock();
@@ -92,9 +103,16 @@ private:
         bool ready = false;
     };
 
-    void WriteOddPieces() {
-        for (std::size_t piece = 1; piece * kPieceEntries < count_; piece += 2) {
-            Slot &slot = slots_[piece / 2 % 2];
+    Slot &SlotOf(std::size_t piece) {
+        const std::size_t secondThreadsPiece = piece - piece / kFirstThreadsShare - 1;
+        return slots_[secondThreadsPiece % kSlots];
+    }
+
+    void WritePieces() {
+        for (std::size_t piece = 1; piece * kPieceEntries < count_; ++piece) {
+            if (FirstThreadWrites(piece))
+                continue;
+            Slot &slot = SlotOf(piece);
             {
                 std::unique_lock lock(mutex_);
                 changed_.wait(lock, [&] { return stopped_ || !slot.ready; });
@@ -119,7 +137,7 @@ private:
 
     const std::size_t count_;
     const std::function<void(EntryRange, EntryLineOut &)> &write_;
-    std::array<Slot, 2> slots_;
+    std::array<Slot, kSlots> slots_;
     std::mutex mutex_;
     std::condition_variable changed_;
     bool stopped_ = false;
@@ -136,7 +154,7 @@ void WriteInPieces(std::size_t count, const std::function<void(EntryRange, Entry
     }
     SecondWriter second(count, write);
     for (std::size_t piece = 0; piece * kPieceEntries < count; ++piece) {
-        if (piece % 2 == 1) {
+        if (!FirstThreadWrites(piece)) {
             second.PassOn(piece, out);
             continue;
         }

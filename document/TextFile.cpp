@@ -19,7 +19,17 @@
 #include <utility>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
+
+// CHOICE: a file or text below this is read on one thread: below it a
+// second thread costs more than it saves.
+constexpr std::size_t kHalvedFrom = std::size_t{1} << 20;
+
+bool TwoThreadsFor(std::size_t size) {
+    return size >= kHalvedFrom && std::thread::hardware_concurrency() >= 2;
+}
 
 // The next `c` at or after `from`, or `end`; `cached` keeps the last one
 // found, so each character is searched once however long the lines.
@@ -179,15 +189,12 @@ TextList LinesOf(std::string_view text, const LineDecoder *decoder, std::size_t 
     });
 }
 
-// CHOICE: below this a second thread costs more than it saves.
-constexpr std::size_t kHalvedFrom = std::size_t{1} << 20;
-
 // As LinesOf; a large text is cut in two after the line feed nearest its
 // middle and the halves are read on two threads. A line ends at a line feed
 // whatever comes before it, so the halves' lines are the whole text's.
 TextList LinesInHalves(std::string_view text, const LineDecoder *decoder, std::size_t &invalid) {
-    const std::size_t feed = text.size() < kHalvedFrom ? std::string_view::npos : text.find('\n', text.size() / 2);
-    if (feed == std::string_view::npos || std::thread::hardware_concurrency() < 2)
+    const std::size_t feed = TwoThreadsFor(text.size()) ? text.find('\n', text.size() / 2) : std::string_view::npos;
+    if (feed == std::string_view::npos)
         return LinesOf(text, decoder, invalid);
     std::size_t invalidInFront = 0;
     std::future<TextList> front = std::async(std::launch::async, [&] {
@@ -227,6 +234,34 @@ LoadedText DecodeLines(std::string_view bytes, const ReadingOptions &options, co
     return loaded;
 }
 
+// Reads `size` bytes from `offset` on; false when the file ends or fails first.
+bool ReadAt(int descriptor, char *to, std::size_t size, std::size_t offset) {
+    while (size > 0) {
+        const ssize_t got = pread(descriptor, to, size, static_cast<off_t>(offset));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        const auto read = static_cast<std::size_t>(got);
+        to += read;
+        size -= read;
+        offset += read;
+    }
+    return true;
+}
+
+// The first `size` bytes of a file, read as two halves at once, so that two
+// threads share the copying and the fresh pages it fills; false, with the
+// file where it was, when it came short (it changed while it was read).
+bool ReadInHalves(std::FILE *file, char *to, std::size_t size) {
+    const int descriptor = fileno(file);
+    const std::size_t half = size / 2;
+    std::future<bool> back =
+        std::async(std::launch::async, [&] { return ReadAt(descriptor, to + half, size - half, half); });
+    const bool front = ReadAt(descriptor, to, half, 0);
+    return back.get() && front && std::fseek(file, static_cast<long>(size), SEEK_SET) == 0;
+}
+
 } // namespace
 
 LoadedText DecodeTextLines(std::string_view bytes, const ReadingOptions &options,
@@ -249,6 +284,8 @@ FileBytes ReadFileBytes(const std::string &fileName) {
     std::size_t room = sizeError ? std::size_t{1} << 20 : static_cast<std::size_t>(expected) + 1;
     std::shared_ptr<char[]> bytes = NewLargeBlock(room);
     std::size_t used = 0;
+    if (!sizeError && TwoThreadsFor(expected) && ReadInHalves(file.get(), bytes.get(), expected))
+        used = expected;
     for (;;) {
         used += std::fread(bytes.get() + used, 1, room - used, file.get());
         if (used < room)

@@ -193,13 +193,13 @@ TextList LinesOf(std::string_view text, const LineDecoder *decoder, std::size_t 
 // middle and the halves are read on two threads. A line ends at a line feed
 // whatever comes before it, so the halves' lines are the whole text's.
 TextList LinesInHalves(std::string_view text, const LineDecoder *decoder, std::size_t &invalid) {
-    const std::size_t feed = TwoThreadsFor(text.size()) ? text.find('\n', text.size() / 2) : std::string_view::npos;
+    const std::size_t feed =
+        TwoThreadsFor(text.size()) ? text.find('\n', text.size() / 2) : std::string_view::npos;
     if (feed == std::string_view::npos)
         return LinesOf(text, decoder, invalid);
     std::size_t invalidInFront = 0;
-    std::future<TextList> front = std::async(std::launch::async, [&] {
-        return LinesOf(text.substr(0, feed + 1), decoder, invalidInFront);
-    });
+    std::future<TextList> front = std::async(
+        std::launch::async, [&] { return LinesOf(text.substr(0, feed + 1), decoder, invalidInFront); });
     TextList back = LinesOf(text.substr(feed + 1), decoder, invalid);
     TextList lines = front.get();
     lines.AddAll(std::move(back));

@@ -68,8 +68,8 @@ void AppendScriptEscaped(std::string_view line, std::string &out) {
     out += line;
 }
 
-void WriteScript(const ScriptKind &kind, const TextList &entries, EntryRange range, const WriteOptions &options,
-                 EntryLineOut &out) {
+void WriteScript(const ScriptKind &kind, const TextList &entries, EntryRange range,
+                 const WriteOptions &options, EntryLineOut &out) {
     if (range.WritesHead())
         for (const std::string_view line :
              {std::string_view("[Script Info]"), kind.scriptType, std::string_view("PlayResX: 384"),
@@ -94,10 +94,12 @@ void WriteScript(const ScriptKind &kind, const TextList &entries, EntryRange ran
 
 } // namespace
 
-void WriteAdvancedSubStationAlpha(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out) {
+void WriteAdvancedSubStationAlpha(const TextList &entries, EntryRange range, const WriteOptions &options,
+                                  EntryLineOut &out) {
     WriteScript(kAdvanced, entries, range, options, out);
 }
 
-void WriteSubStationAlpha(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out) {
+void WriteSubStationAlpha(const TextList &entries, EntryRange range, const WriteOptions &options,
+                          EntryLineOut &out) {
     WriteScript(kVersion4, entries, range, options, out);
 }

@@ -6,7 +6,8 @@
 // time line, the lines joined with "[br]", and an empty line. The format
 // has no escape: a "[br]" typed in a text reads as a line break.
 
-void WriteSubViewer2(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out) {
+void WriteSubViewer2(const TextList &entries, EntryRange range, const WriteOptions &options,
+                     EntryLineOut &out) {
     if (range.WritesHead())
         for (const std::string_view line :
              {"[INFORMATION]", "[TITLE]", "[AUTHOR]", "[SOURCE]", "[PRG]", "[FILEPATH]", "[DELAY]0",

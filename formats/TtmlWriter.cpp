@@ -29,7 +29,8 @@ void WriteTtml(const TextList &entries, EntryRange range, const WriteOptions &op
     if (range.WritesHead()) {
         const std::string_view tag = WrittenLanguageOf(options.language).tag;
         out.Add("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
-        out.Add("<tt xmlns=\"http://www.w3.org/ns/ttml\" xml:lang=\"" + std::string(tag.substr(0, 2)) + "\">");
+        out.Add("<tt xmlns=\"http://www.w3.org/ns/ttml\" xml:lang=\"" + std::string(tag.substr(0, 2)) +
+                "\">");
         out.Add("<body>");
         out.Add("<div>");
     }

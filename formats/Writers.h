@@ -9,9 +9,12 @@
 // before it written.
 
 void WriteWebVtt(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out);
-void WriteAdvancedSubStationAlpha(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out);
-void WriteSubStationAlpha(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out);
+void WriteAdvancedSubStationAlpha(const TextList &entries, EntryRange range, const WriteOptions &options,
+                                  EntryLineOut &out);
+void WriteSubStationAlpha(const TextList &entries, EntryRange range, const WriteOptions &options,
+                          EntryLineOut &out);
 void WriteSami(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out);
 void WriteTtml(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out);
-void WriteSubViewer2(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out);
+void WriteSubViewer2(const TextList &entries, EntryRange range, const WriteOptions &options,
+                     EntryLineOut &out);
 void WriteMpl2(const TextList &entries, EntryRange range, const WriteOptions &options, EntryLineOut &out);

@@ -33,6 +33,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Seconds that round up to a whole minute or hour carry.
         TimeCase{"1499999", 0, 25000, "00:01:00,000"}, TimeCase{"89999999", 0, 25000, "01:00:00,000"},
         TimeCase{"249999", 0, 25000, "00:00:10,000"},
+        // Half a thousandth rounds up; from 2^32 s on the split goes another way to the same clock.
+        TimeCase{"1", 0, 16, "00:00:00,063"}, TimeCase{"33", 0, 16, "00:00:02,063"},
+        TimeCase{"1073741823", 0, 0.25L, "1193046:28:12,000"},
+        TimeCase{"1073741824", 0, 0.25L, "1193046:28:16,000"},
         // A time before the start of the film stays at the start.
         TimeCase{"50", 3.5L, 25, "00:00:00,000"}, TimeCase{"-10", 0, 25, "00:00:00,000"}));
 

@@ -88,7 +88,8 @@ TEST(DecodeTextLines, LargeTextsReadWhole) {
                 expected.insert(expected.end(), c.lines.begin(), c.lines.end());
             }
             const ReadingOptions options{c.named};
-            EXPECT_EQ(DecodeTextLines(text, options).lines.ToVector(), expected) << c.pattern << " x " << repeats;
+            EXPECT_EQ(DecodeTextLines(text, options).lines.ToVector(), expected)
+                << c.pattern << " x " << repeats;
         }
     }
 }

@@ -258,13 +258,17 @@ bool IsValidTime(std::string_view text) {
     return ReadTime(text).has_value();
 }
 
+std::optional<int> ClockToFrames(int hours, int minutes, Extended seconds, Extended fps) {
+    const Extended frames = (static_cast<Extended>(hours) * 3600) * fps +
+                            (static_cast<Extended>(minutes) * fps) * 60 + seconds * fps;
+    return TryToInt32(RoundHalfEven(frames));
+}
+
 std::optional<int> TryTimeToFrames(std::string_view text, Extended fps) {
     const std::optional<TimeValue> time = ReadTime(text);
     if (!time)
         return std::nullopt;
-    const Extended frames = (static_cast<Extended>(time->hours) * 3600) * fps +
-                            (static_cast<Extended>(time->minutes) * fps) * 60 + time->seconds * fps;
-    return TryToInt32(RoundHalfEven(frames));
+    return ClockToFrames(time->hours, time->minutes, time->seconds, fps);
 }
 
 int TimeToFrames(std::string_view text, Extended fps) {

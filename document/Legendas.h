@@ -51,6 +51,9 @@ bool IsValidTime(std::string_view text);
 int TimeToFrames(std::string_view text, Extended fps);
 // The same, with no frame for an invalid time or one out of the 32-bit range.
 std::optional<int> TryTimeToFrames(std::string_view text, Extended fps);
+// The frame of a time already read into its fields, as TryTimeToFrames
+// converts them.
+std::optional<int> ClockToFrames(int hours, int minutes, Extended seconds, Extended fps);
 // A count of seconds (decimal comma or point) as a frame number at the rate:
 // the seconds are split into whole hours and minutes, each rounded to the
 // nearest, and the clock time converted by TimeToFrames, so minutes and

@@ -67,48 +67,86 @@ std::optional<ClockText> ReadClock(std::string_view text, std::size_t &at) {
     return clock;
 }
 
-// "H:M:S,F" from the fields: "M:S", "H:M:S" and "H:M:S:F", each with an
-// optional fraction after "," or "." unless it already has one.
-std::optional<std::string> NormalTime(const ClockText &clock) {
-    std::string_view hours = "0";
-    std::string_view fraction = clock.fraction;
-    std::size_t first = 0;
+// A time's fields, each of digits.
+struct ClockFields {
+    std::string_view hours;
+    std::string_view minutes;
+    std::string_view seconds;
+    std::string_view fraction;
+};
+
+// The fields of "M:S", "H:M:S" and "H:M:S:F", each with an optional
+// fraction after "," or "." unless it already has one.
+std::optional<ClockFields> FieldsOf(const ClockText &clock) {
+    ClockFields fields{"0", clock.groups[0], clock.groups[1], clock.fraction};
     switch (clock.groupCount) {
     case 2:
         break;
     case 3:
-        hours = clock.groups[0];
-        first = 1;
+        fields = {clock.groups[0], clock.groups[1], clock.groups[2], clock.fraction};
         break;
     case 4:
-        if (!fraction.empty())
+        if (!clock.fraction.empty())
             return std::nullopt;
-        hours = clock.groups[0];
-        first = 1;
-        fraction = clock.groups[3];
+        fields = {clock.groups[0], clock.groups[1], clock.groups[2], clock.groups[3]};
         break;
     default:
         return std::nullopt;
     }
-    if (fraction.size() > kMaxFractionDigits)
+    if (fields.fraction.size() > kMaxFractionDigits)
         return std::nullopt;
-    std::string time(hours);
+    return fields;
+}
+
+// "H:M:S,F", as TryTimeToFrames reads it.
+std::string NormalTime(const ClockFields &fields) {
+    std::string time(fields.hours);
     time += ':';
-    time += clock.groups[first];
+    time += fields.minutes;
     time += ':';
-    time += clock.groups[first + 1];
-    if (!fraction.empty()) {
+    time += fields.seconds;
+    if (!fields.fraction.empty()) {
         time += ',';
-        time += fraction;
+        time += fields.fraction;
     }
     return time;
 }
 
-std::optional<int> Frames(const ClockText &clock, Extended fps) {
-    const std::optional<std::string> time = NormalTime(clock);
-    if (!time)
+// Digits read as a whole number.
+unsigned long long WholeOf(std::string_view digits) {
+    unsigned long long value = 0;
+    for (const char c : digits)
+        value = value * 10 + static_cast<unsigned long long>(c - '0');
+    return value;
+}
+
+// The frame of nearly every time, whose hours and minutes have at most nine
+// digits and whose seconds and fraction at most eighteen, straight from its
+// fields: TryTimeToFrames reads such a time's normal text into the same
+// whole hours and minutes and the same seconds, all digits over a power of
+// ten. None for any other, which takes the normal text.
+std::optional<std::optional<int>> CommonClockFrames(const ClockFields &fields, Extended fps) {
+    constexpr std::size_t kMostWholeDigits = 9;
+    constexpr std::size_t kMostSecondsDigits = 18;
+    constexpr std::array<Extended, kMaxFractionDigits + 1> kFractionScale{1, 10, 100, 1000};
+    if (fields.hours.size() > kMostWholeDigits || fields.minutes.size() > kMostWholeDigits ||
+        fields.seconds.size() + fields.fraction.size() > kMostSecondsDigits)
         return std::nullopt;
-    return TryTimeToFrames(*time, fps);
+    const unsigned long long secondsDigits =
+        WholeOf(fields.seconds) * static_cast<unsigned long long>(kFractionScale[fields.fraction.size()]) +
+        WholeOf(fields.fraction);
+    const Extended seconds = static_cast<Extended>(secondsDigits) / kFractionScale[fields.fraction.size()];
+    return ClockToFrames(static_cast<int>(WholeOf(fields.hours)), static_cast<int>(WholeOf(fields.minutes)),
+                         seconds, fps);
+}
+
+std::optional<int> Frames(const ClockText &clock, Extended fps) {
+    const std::optional<ClockFields> fields = FieldsOf(clock);
+    if (!fields)
+        return std::nullopt;
+    if (const std::optional<std::optional<int>> common = CommonClockFrames(*fields, fps))
+        return *common;
+    return TryTimeToFrames(NormalTime(*fields), fps);
 }
 
 bool IsTimeChar(char c) {

@@ -139,7 +139,8 @@ struct ClockParts {
 // seconds are, which one exact scaling finds at a fraction of the cost.
 constexpr Extended kSplitAtOnceBelow = 4294967296.0L;
 
-ClockParts ClockPartsOf(std::string_view framesText, Extended delaySeconds, Extended fps) {
+// The seconds from the start of the film to the frame.
+Extended FrameSeconds(std::string_view framesText, Extended delaySeconds, Extended fps) {
     const Extended frames = StrToInt(framesText);
     if (fps == 0)
         throw DivisionError("Floating point division by zero");
@@ -147,10 +148,18 @@ ClockParts ClockPartsOf(std::string_view framesText, Extended delaySeconds, Exte
     // CHOICE: a delay larger than the frame's own time would give a time
     // before the film starts, written with a minus sign ("0-1,500") that no
     // player reads; such a time is held at the start instead.
-    if (!(total >= 0))
-        return {};
+    return total >= 0 ? total : 0;
+}
+
+// The whole thousandths of a time below kSplitAtOnceBelow.
+unsigned long long ThousandthsOf(Extended total) {
+    return ScaledToWhole(total, 3).value_or(0);
+}
+
+ClockParts ClockPartsOf(std::string_view framesText, Extended delaySeconds, Extended fps) {
+    const Extended total = FrameSeconds(framesText, delaySeconds, fps);
     if (total < kSplitAtOnceBelow) {
-        const unsigned long long thousandths = ScaledToWhole(total, 3).value_or(0);
+        const unsigned long long thousandths = ThousandthsOf(total);
         return {static_cast<Extended>(thousandths / 3600000), static_cast<Extended>(thousandths / 60000 % 60),
                 thousandths % 60000};
     }
@@ -216,6 +225,8 @@ std::string FramesToTime(std::string_view framesText, Extended delaySeconds, Ext
 }
 
 long long FramesToMilliseconds(std::string_view framesText, Extended delaySeconds, Extended fps) {
+    if (const Extended total = FrameSeconds(framesText, delaySeconds, fps); total < kSplitAtOnceBelow)
+        return static_cast<long long>(ThousandthsOf(total));
     const ClockParts parts = ClockPartsOf(framesText, delaySeconds, fps);
     // A billion hours is far past any film, yet its milliseconds still fit.
     if (!(parts.hours < 1e9L))

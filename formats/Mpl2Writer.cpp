@@ -17,7 +17,7 @@ void WriteMpl2(const TextList &entries, EntryRange range, const WriteOptions &op
         line += "][";
         line += IntToStr(RoundToUnit(entry.end, 100));
         line += ']';
-        line += JoinedLines(entry.text, "|", AppendUnescaped);
+        AppendJoinedLines(line, entry.text, "|", AppendUnescaped);
         out.Add(line);
     }
 }

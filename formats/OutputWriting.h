@@ -83,20 +83,17 @@ template <class Each> void ForEachTextLine(std::string_view text, Each each) {
     each(text);
 }
 
-// The lines of a text joined with `lineBreak`, each escaped by `escape`,
-// which appends a line's escaped form to the text.
+// Appends the lines of a text joined with `lineBreak`, each escaped by
+// `escape`, which appends a line's escaped form to the text.
 template <class Escape>
-std::string JoinedLines(std::string_view text, std::string_view lineBreak, Escape escape) {
-    std::string joined;
-    joined.reserve(text.size() + 16);
+void AppendJoinedLines(std::string &out, std::string_view text, std::string_view lineBreak, Escape escape) {
     bool first = true;
     ForEachTextLine(text, [&](std::string_view line) {
         if (!first)
-            joined += lineBreak;
+            out += lineBreak;
         first = false;
-        escape(line, joined);
+        escape(line, out);
     });
-    return joined;
 }
 
 // The text as HTML and XML need it: "&", "<" and ">" written as references.

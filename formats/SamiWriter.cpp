@@ -44,7 +44,7 @@ void WriteSami(const TextList &entries, EntryRange range, const WriteOptions &op
         out.Entry(i);
         // HTML: "&", "<" and ">" as references, so that they show as typed.
         line = SyncLine(entry.start, pTag);
-        line += JoinedLines(entry.text, "<br>", AppendMarkupEscaped);
+        AppendJoinedLines(line, entry.text, "<br>", AppendMarkupEscaped);
         out.Add(line);
         // The last subtitle is cleared too; so is one the next starts before.
         const bool nextStartsThen =

@@ -87,7 +87,7 @@ void WriteScript(const ScriptKind &kind, const TextList &entries, EntryRange ran
         dialogue += ',';
         dialogue += ClockText(entry.end, kAssClock);
         dialogue += ",Default,,0,0,0,,";
-        dialogue += JoinedLines(entry.text, "\\N", AppendScriptEscaped);
+        AppendJoinedLines(dialogue, entry.text, "\\N", AppendScriptEscaped);
         out.Add(dialogue);
     }
 }

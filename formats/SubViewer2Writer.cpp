@@ -14,12 +14,15 @@ void WriteSubViewer2(const TextList &entries, EntryRange range, const WriteOptio
               "[CD TRACK]0", "[COMMENT]", "[END INFORMATION]", "[SUBTITLE]",
               "[COLF]&HFFFFFF,[STYLE]no,[SIZE]18,[FONT]Arial"})
             out.Add(line);
+    std::string text;
     for (std::size_t i = range.from; i < range.to; ++i) {
         const TimedEntry entry = TimeEntry(entries[i], options);
         out.Entry(i);
         out.Add(ClockText(entry.start, kSubViewerClock) + "," + ClockText(entry.end, kSubViewerClock));
         // An empty line after the time line would read as the end of the file.
-        out.Add(entry.text.empty() ? std::string(" ") : JoinedLines(entry.text, "[br]", AppendUnescaped));
+        text = entry.text.empty() ? " " : "";
+        AppendJoinedLines(text, entry.text, "[br]", AppendUnescaped);
+        out.Add(text);
         out.Add({});
     }
 }

@@ -43,7 +43,7 @@ void WriteTtml(const TextList &entries, EntryRange range, const WriteOptions &op
         line += "\" end=\"";
         line += ClockText(entry.end, kWebVttClock);
         line += "\">";
-        line += JoinedLines(entry.text, "<br/>", AppendXmlEscaped);
+        AppendJoinedLines(line, entry.text, "<br/>", AppendXmlEscaped);
         line += "</p>";
         out.Add(line);
     }

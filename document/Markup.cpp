@@ -1,9 +1,13 @@
 #include "document/Markup.h"
 
+#include "document/TwoThreads.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -94,14 +98,48 @@ std::string NormaliseMarkupText(std::string text) {
     return text;
 }
 
-void NormaliseListMarkup(TextList &lines) {
+namespace {
+
+// The lines from `from` to `to` that hold markup, normalised, and where they stand.
+struct NormalisedLines {
+    std::vector<std::size_t> at;
+    TextList texts;
+};
+
+NormalisedLines NormalisedBetween(const TextList &lines, std::size_t from, std::size_t to) {
+    NormalisedLines normalised;
     // One room for every line that changes.
     std::string text;
-    for (std::size_t i = 0; i < lines.Count(); ++i) {
+    for (std::size_t i = from; i < to; ++i) {
         if (HoldsMarkup(lines.Item(i))) {
             text.assign(lines.Item(i));
             NormaliseInPlace(text);
-            lines.Set(i, text);
+            normalised.at.push_back(i);
+            normalised.texts.Add(text);
         }
     }
+    return normalised;
+}
+
+void SetNormalised(const NormalisedLines &normalised, TextList &lines) {
+    for (std::size_t k = 0; k < normalised.at.size(); ++k)
+        lines.Set(normalised.at[k], normalised.texts[k]);
+}
+
+// CHOICE: a list below this many lines is looked through on one thread.
+constexpr std::size_t kHalvedFrom = 100000;
+
+} // namespace
+
+void NormaliseListMarkup(TextList &lines) {
+    const std::size_t count = lines.Count();
+    if (!TwoThreadsFor(count, kHalvedFrom)) {
+        SetNormalised(NormalisedBetween(lines, 0, count), lines);
+        return;
+    }
+    // Two threads look through a long list's halves; the lines then change here, in order.
+    const auto [front, back] = BothHalves([&] { return NormalisedBetween(lines, 0, count / 2); },
+                                          [&] { return NormalisedBetween(lines, count / 2, count); });
+    SetNormalised(front, lines);
+    SetNormalised(back, lines);
 }

@@ -1,6 +1,7 @@
 #include "document/TextEncoding.h"
 
 #include "document/AsciiRuns.h"
+#include "document/TwoThreads.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_err.h>
@@ -335,6 +336,15 @@ DecodedText DecodeWithConverter(std::string_view bytes, UConverter *converter) {
 }
 
 char32_t NextCharacter(std::string_view utf8, std::size_t &at) {
+    // Two bytes hold the letters of most scripts beyond ASCII; a well-formed
+    // pair is read here, anything else by ICU.
+    if (const auto lead = static_cast<unsigned char>(utf8[at]);
+        lead >= 0xC2 && lead <= 0xDF && at + 1 < utf8.size()) {
+        if (const auto trail = static_cast<unsigned char>(utf8[at + 1]); (trail & 0xC0) == 0x80) {
+            at += 2;
+            return static_cast<char32_t>((lead & 0x1Fu) << 6 | (trail & 0x3Fu));
+        }
+    }
     const auto *data = reinterpret_cast<const std::uint8_t *>(utf8.data());
     auto index = static_cast<std::int32_t>(at);
     UChar32 c = 0;
@@ -491,7 +501,7 @@ TextEncoding LegacyEncodingForLanguage(std::string_view locale) {
 namespace {
 
 // Whether the code page defines every byte, found without writing the text out.
-bool DefinesEveryByte(std::string_view bytes, const SingleByteTable &table) {
+bool DefinesEveryByteOf(std::string_view bytes, const SingleByteTable &table) {
     for (std::size_t at = 0; at < bytes.size(); ++at) {
         if (table.asciiCompatible) {
             at = AsciiRunEnd(bytes, at);
@@ -502,6 +512,17 @@ bool DefinesEveryByte(std::string_view bytes, const SingleByteTable &table) {
             return false;
     }
     return true;
+}
+
+// The same, a large text in two halves at once.
+bool DefinesEveryByte(std::string_view bytes, const SingleByteTable &table) {
+    constexpr std::size_t kHalvedFrom = std::size_t{1} << 20;
+    if (!TwoThreadsFor(bytes.size(), kHalvedFrom))
+        return DefinesEveryByteOf(bytes, table);
+    const std::size_t half = bytes.size() / 2;
+    const auto [front, back] = BothHalves([&] { return DefinesEveryByteOf(bytes.substr(0, half), table); },
+                                          [&] { return DefinesEveryByteOf(bytes.substr(half), table); });
+    return front && back;
 }
 
 // Whether ICU reads the bytes through without an unmapped or ill-formed

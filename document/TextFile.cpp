@@ -2,6 +2,7 @@
 
 #include "document/Errors.h"
 #include "document/LargeBlock.h"
+#include "document/TwoThreads.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -10,11 +11,9 @@
 #include <exception>
 #include <filesystem>
 #include <functional>
-#include <future>
 #include <memory>
 #include <optional>
 #include <system_error>
-#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -23,13 +22,8 @@
 
 namespace {
 
-// CHOICE: a file or text below this is read on one thread: below it a
-// second thread costs more than it saves.
+// CHOICE: a file or text below a megabyte is read on one thread.
 constexpr std::size_t kHalvedFrom = std::size_t{1} << 20;
-
-bool TwoThreadsFor(std::size_t size) {
-    return size >= kHalvedFrom && std::thread::hardware_concurrency() >= 2;
-}
 
 // The next `c` at or after `from`, or `end`; `cached` keeps the last one
 // found, so each character is searched once however long the lines.
@@ -194,14 +188,13 @@ TextList LinesOf(std::string_view text, const LineDecoder *decoder, std::size_t 
 // whatever comes before it, so the halves' lines are the whole text's.
 TextList LinesInHalves(std::string_view text, const LineDecoder *decoder, std::size_t &invalid) {
     const std::size_t feed =
-        TwoThreadsFor(text.size()) ? text.find('\n', text.size() / 2) : std::string_view::npos;
+        TwoThreadsFor(text.size(), kHalvedFrom) ? text.find('\n', text.size() / 2) : std::string_view::npos;
     if (feed == std::string_view::npos)
         return LinesOf(text, decoder, invalid);
     std::size_t invalidInFront = 0;
-    std::future<TextList> front = std::async(
-        std::launch::async, [&] { return LinesOf(text.substr(0, feed + 1), decoder, invalidInFront); });
-    TextList back = LinesOf(text.substr(feed + 1), decoder, invalid);
-    TextList lines = front.get();
+    auto [lines, back] =
+        BothHalves([&] { return LinesOf(text.substr(0, feed + 1), decoder, invalidInFront); },
+                   [&] { return LinesOf(text.substr(feed + 1), decoder, invalid); });
     lines.AddAll(std::move(back));
     invalid += invalidInFront;
     return lines;
@@ -256,10 +249,9 @@ bool ReadAt(int descriptor, char *to, std::size_t size, std::size_t offset) {
 bool ReadInHalves(std::FILE *file, char *to, std::size_t size) {
     const int descriptor = fileno(file);
     const std::size_t half = size / 2;
-    std::future<bool> back =
-        std::async(std::launch::async, [&] { return ReadAt(descriptor, to + half, size - half, half); });
-    const bool front = ReadAt(descriptor, to, half, 0);
-    return back.get() && front && std::fseek(file, static_cast<long>(size), SEEK_SET) == 0;
+    const auto [front, back] = BothHalves([&] { return ReadAt(descriptor, to, half, 0); },
+                                          [&] { return ReadAt(descriptor, to + half, size - half, half); });
+    return front && back && std::fseek(file, static_cast<long>(size), SEEK_SET) == 0;
 }
 
 } // namespace
@@ -284,7 +276,7 @@ FileBytes ReadFileBytes(const std::string &fileName) {
     std::size_t room = sizeError ? std::size_t{1} << 20 : static_cast<std::size_t>(expected) + 1;
     std::shared_ptr<char[]> bytes = NewLargeBlock(room);
     std::size_t used = 0;
-    if (!sizeError && TwoThreadsFor(expected) && ReadInHalves(file.get(), bytes.get(), expected))
+    if (!sizeError && TwoThreadsFor(expected, kHalvedFrom) && ReadInHalves(file.get(), bytes.get(), expected))
         used = expected;
     for (;;) {
         used += std::fread(bytes.get() + used, 1, room - used, file.get());

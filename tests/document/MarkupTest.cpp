@@ -5,6 +5,8 @@
 
 #include <chrono>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -47,6 +49,25 @@ TEST(Markup, MatchesTheStepByStepDefinition) {
         const std::string normalised = NormaliseMarkupStepByStep(text);
         ASSERT_EQ(NormaliseMarkupText(text), normalised) << text;
         ASSERT_EQ(HoldsMarkup(text), normalised != text) << text;
+    }
+}
+
+// A long list is looked through in two halves at once; short and long, each
+// line comes out as it does alone, in its place.
+TEST(Markup, ListsNormaliseLineByLine) {
+    for (const std::size_t count : {7, 150001}) {
+        TextList lines;
+        std::vector<std::string> expected;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string line = "{" + std::to_string(i) + "}{1}" +
+                                     (i % 3 == 0   ? "<i>a</i><br>b"
+                                      : i % 3 == 1 ? "plain"
+                                                   : "c\\Nd");
+            lines.Add(line);
+            expected.push_back(NormaliseMarkupText(line));
+        }
+        NormaliseListMarkup(lines);
+        EXPECT_EQ(lines.ToVector(), expected) << count;
     }
 }
 

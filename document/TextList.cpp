@@ -246,17 +246,24 @@ void TextList::Insert(std::size_t index, std::string_view item) {
 void TextList::Delete(std::size_t index) {
     CheckIndex(index, Count());
     if (index == 0) {
-        ++revision_;
-        ++first_;
-        if (first_ == storage_->count) {
-            storage_.reset();
-            first_ = 0;
-        }
+        DeleteFirst(1);
         return;
     }
     MakeUnique();
     storage_->deadBytes += storage_->RecordSize(storage_->Start(first_ + index));
     storage_->EraseAt(first_ + index);
+}
+
+void TextList::DeleteFirst(std::size_t count) {
+    if (count == 0)
+        return;
+    ++revision_;
+    if (count < Count()) {
+        first_ += count;
+        return;
+    }
+    storage_.reset();
+    first_ = 0;
 }
 
 std::string TextList::TakeFirst() {

@@ -95,6 +95,8 @@ public:
     void Set(std::size_t index, std::string_view item);
     void Insert(std::size_t index, std::string_view item);
     void Delete(std::size_t index);
+    // Deletes the first `count` items, every item when there are fewer: it only moves the cursor.
+    void DeleteFirst(std::size_t count);
     // The first item, deleted from the list. Throws ListIndexError when empty.
     std::string TakeFirst();
     void Clear();

@@ -24,8 +24,14 @@ void WorkLines::DeleteEmptyTop() {
 }
 
 void WorkLines::DeleteTop(std::size_t count) {
-    for (; count > 0 && !Empty(); --count)
-        DeleteTop();
+    lines_.DeleteFirst(count);
+}
+
+TextList WorkLines::LinesFrom(std::size_t index) const {
+    TextList rest;
+    rest.Assign(lines_);
+    rest.DeleteFirst(index);
+    return rest;
 }
 
 void WorkLines::DeleteTopIf(std::string_view line) {

@@ -42,6 +42,9 @@ public:
     void TakeTop(std::string &into);
     // Deletes empty lines from the top until a non-empty line or the end of the list.
     void DeleteEmptyTop();
+    // The lines from `index` on, as a list of their own that shares their
+    // storage: another thread may read it while this one consumes the list.
+    TextList LinesFrom(std::size_t index) const;
     // Whether any line left, from the top, passes `test`; it stops at the first that does.
     template <typename Test> bool AnyLine(Test test) const {
         for (std::size_t i = 0; i < Count(); ++i)

@@ -1,5 +1,6 @@
 #include "formats/OutputWriting.h"
 
+#include "document/ByteSet.h"
 #include "document/FrameLine.h"
 #include "document/Legendas.h"
 
@@ -11,8 +12,8 @@ TimedEntry TimeEntry(std::string_view frameLine, const WriteOptions &options) {
 }
 
 void AppendMarkupEscaped(std::string_view line, std::string &out) {
-    for (std::size_t at = line.find_first_of("&<>"); at != std::string_view::npos;
-         at = line.find_first_of("&<>")) {
+    static constexpr ByteSet kSpecial("&<>");
+    for (std::size_t at = kSpecial.FindIn(line); at != std::string_view::npos; at = kSpecial.FindIn(line)) {
         out += line.substr(0, at);
         out += line[at] == '&' ? "&amp;" : line[at] == '<' ? "&lt;" : "&gt;";
         line.remove_prefix(at + 1);

@@ -97,7 +97,9 @@ public:
     }
 
 private:
-    struct Slot {
+    // CHOICE: the second thread writes a slot at every line while the first
+    // empties another, so each slot takes cache lines (64 bytes) of its own.
+    struct alignas(64) Slot {
         HeldLines lines;
         std::exception_ptr failure;
         bool ready = false;

@@ -53,6 +53,7 @@ list(APPEND LUMAVERT_CORE_SOURCES
     ${PROJECT_SOURCE_DIR}/formats/Mpl2Writer.cpp
     ${PROJECT_SOURCE_DIR}/formats/EventFormat.cpp
     ${PROJECT_SOURCE_DIR}/formats/SubRipTimes.cpp
+    ${PROJECT_SOURCE_DIR}/formats/SubRipBlocks.cpp
 )
 unset(table)
 unset(rows)

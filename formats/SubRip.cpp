@@ -1,83 +1,108 @@
 #include "formats/Importers.h"
 
-#include "document/Errors.h"
-#include "document/FrameLine.h"
 #include "document/NumText.h"
-#include "formats/ImportSteps.h"
+#include "document/TwoThreads.h"
+#include "formats/SubRipBlocks.h"
 #include "formats/SubRipTimes.h"
 
+#include <atomic>
 #include <optional>
-#include <string_view>
-
-// A SubRip file is a sequence of blocks: a number line, a time line
-// "hh:mm:ss,mmm --> hh:mm:ss,mmm", one or more text lines and an empty line.
-// Players also read blocks without their number line. A block whose time
-// line does not read is left out and counted.
+#include <thread>
 
 namespace {
 
-// The first line at or after `from` that is not empty; Count() when none is.
-std::size_t NextNonEmpty(const WorkLines &work, std::size_t from) {
-    while (from < work.Count() && work.Item(from).empty())
-        ++from;
-    return from;
-}
+// CHOICE: below this many lines a second thread costs more than it saves.
+constexpr std::size_t kTwoThreadsFromLines = 100'000;
+// CHOICE: how far past the middle a block boundary is looked for; a file
+// without one there is read on one thread.
+constexpr std::size_t kBoundarySearch = 1'000;
 
-// Digits, with blanks around them as some writers leave them.
-bool IsNumberLine(std::string_view line) {
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return false;
-    const auto last = line.find_last_not_of(" \t");
-    return line.substr(first, last - first + 1).find_first_not_of("0123456789") == std::string_view::npos;
-}
+// Where a long list is cut in two: the empty line that ends a block, right
+// after its text, with the next block's number and time line after it. Its
+// line and the number of blocks before it, when the number tells it.
+struct Cut {
+    std::size_t line;
+    int blocksBefore;
+};
 
-// A new block starts at a time line, or at its number followed by one.
-bool StartsBlock(const WorkLines &work, std::size_t at) {
-    return LooksLikeSubRipTimeLine(work.Item(at)) || (at + 1 < work.Count() && IsNumberLine(work.Item(at)) &&
-                                                      LooksLikeSubRipTimeLine(work.Item(at + 1)));
-}
-
-// After an empty line, the next block's number followed by text is a block
-// that lost its time line.
-bool StartsBlockWithoutTime(const WorkLines &work, std::size_t at, int nextNumber) {
-    return at + 1 < work.Count() && TryStrToInt(work.Item(at)) == nextNumber && !work.Item(at + 1).empty();
-}
-
-// The text lines of one block joined with "|". Players end a block at an
-// empty line only when a new block or the end of the file follows, so empty
-// lines before more text stay in the text as empty lines. The block also
-// ends before a new block when its closing empty line is missing. The last line
-// of the file always belongs to the block before it.
-std::string TakeBlockText(WorkLines &work, int nextNumber) {
-    std::string text;
-    const auto takeTop = [&] {
-        AppendTextLine(text, work.Top());
-        work.DeleteTop();
-    };
-    if (work.Count() <= 1) {
-        if (!work.Empty())
-            takeTop();
-        return text;
-    }
-    while (work.Count() > 1) {
-        if (work.Top().empty()) {
-            const std::size_t next = NextNonEmpty(work, 0);
-            if (next == work.Count() || StartsBlock(work, next) ||
-                StartsBlockWithoutTime(work, next, nextNumber))
-                break;
-            for (std::size_t line = 0; line < next; ++line)
-                takeTop();
+std::optional<Cut> CutNearTheMiddle(const WorkLines &work) {
+    const std::size_t middle = work.Count() / 2;
+    for (std::size_t line = middle; line < middle + kBoundarySearch && line + 2 < work.Count(); ++line) {
+        if (!work.Item(line).empty() || work.Item(line - 1).empty())
             continue;
-        }
-        if (StartsBlock(work, 0))
-            break;
-        takeTop();
+        const std::optional<int> number = TryStrToInt(work.Item(line + 1));
+        if (number && *number > 0 && LooksLikeSubRipTimeLine(work.Item(line + 2)))
+            return Cut{line, *number - 1};
     }
-    if (work.Count() == 1 && !work.Top().empty())
-        takeTop();
-    return text;
+    return std::nullopt;
 }
+
+// The blocks after the cut, read on a second thread while this one reads
+// those before it. They are read as though the file's numbering held up to
+// the cut; the first block that needs the user, or an error, stops them, and
+// the reading of the front goes on from there.
+// CHOICE: its thread writes it at every line, so it takes cache lines
+// (64 bytes) of its own: sharing one with the front's reader, written as
+// often, made both halves slower than one thread alone.
+class alignas(64) BackHalf {
+public:
+    BackHalf(const WorkLines &work, Cut cut, Extended fps)
+        : lines_(work.LinesFrom(cut.line)), work_(lines_), reader_(work_, fps, read_),
+          leftAtCut_(work_.Count()), blocksBefore_(cut.blocksBefore), thread_([this] { ReadBlocks(); }) {
+        reader_.counter = cut.blocksBefore;
+    }
+    BackHalf(const BackHalf &) = delete;
+    BackHalf &operator=(const BackHalf &) = delete;
+    ~BackHalf() {
+        abandoned_ = true;
+        if (thread_.joinable())
+            thread_.join();
+    }
+
+    // The lines left in the list where the cut is.
+    std::size_t LeftAtCut() const { return leftAtCut_; }
+
+    // Hands the blocks read to the front's reader, which has come to the cut,
+    // when it has counted the blocks before it as the cut's number did: they
+    // join its list, and the front goes on after them. Otherwise they are
+    // dropped and the front reads on.
+    void HandTo(SubRipBlockReader &front, WorkLines &work, TextList &read) {
+        thread_.join();
+        if (front.counter != blocksBefore_)
+            return;
+        read.AddAll(std::move(read_));
+        front.counter = reader_.counter;
+        front.leftOut += reader_.leftOut;
+        work.DeleteTop(work.Count() - leftAtStop_);
+    }
+
+private:
+    void ReadBlocks() {
+        for (;;) {
+            leftAtStop_ = work_.Count();
+            if (abandoned_)
+                return;
+            try {
+                if (reader_.Next(nullptr) != SubRipBlock::Read)
+                    return;
+            } catch (...) {
+                // The front meets the same failure when it reads the block itself.
+                return;
+            }
+        }
+    }
+
+    TextList lines_;
+    WorkLines work_;
+    TextList read_;
+    SubRipBlockReader reader_;
+    const std::size_t leftAtCut_;
+    const int blocksBefore_;
+    std::size_t leftAtStop_ = 0;
+    std::atomic<bool> abandoned_ = false;
+    std::thread thread_; // last: it starts once everything it uses is made
+};
+
 } // namespace
 
 void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
@@ -91,59 +116,24 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
 
     ctx.Begin(Alert::SameFps, ctx.ValueHeader());
 
-    bool checkNumbering = true;
-    int blockCounter = 0;
-    std::string numberLine;
-    std::string timeLine;
-    // A block without a number starts at its time line; one of a time
-    // line and a text line can only be the last.
-    while (work.Count() > 2 || (work.Count() == 2 && LooksLikeSubRipTimeLine(work.Top()))) {
-        work.DeleteEmptyTop();
-        if (work.Empty())
-            break;
-        if (LooksLikeSubRipTimeLine(work.Top()))
-            numberLine.clear();
-        else
-            work.TakeTop(numberLine);
-        work.DeleteEmptyTop();
-        if (work.Empty())
-            break;
-        work.TakeTop(timeLine);
-        const std::optional<SubRipTimes> times = ReadSubRipTimes(timeLine, ctx.CurrentFps);
-
-        if (checkNumbering && times && !numberLine.empty()) {
-            const auto number = TryStrToInt(numberLine);
-            if (number && *number != blockCounter + 1) {
-                // No stops the import where it stands: nothing is handed over.
-                if (!ctx.UI.AskYesNo(ctx.Message(MessageRow::NumberingError), QuestionKind::Warning))
-                    return;
-                if (ctx.UI.AskYesNo(ctx.Message(MessageRow::IgnoreNumbering), QuestionKind::Warning))
-                    checkNumbering = false;
-            }
+    SubRipBlockReader front(work, ctx.CurrentFps, ctx.ImportBuffer);
+    std::optional<BackHalf> back;
+    if (TwoThreadsFor(work.Count(), kTwoThreadsFromLines))
+        if (const std::optional<Cut> cut = CutNearTheMiddle(work))
+            back.emplace(work, *cut, ctx.CurrentFps);
+    for (;;) {
+        // The front may come to the cut, or pass it in a block that runs over.
+        if (back && work.Count() <= back->LeftAtCut()) {
+            if (work.Count() == back->LeftAtCut())
+                back->HandTo(front, work, ctx.ImportBuffer);
+            back.reset();
         }
-        ++blockCounter;
-
-        if (!times) {
-            ++ctx.LeftOut;
-            TakeBlockText(work, blockCounter + 1);
-            continue;
-        }
-        int end = 0;
-        try {
-            end = ApplyDefaultDuration(times->start, times->end);
-        } catch (const LumavertError &) {
-            ctx.UI.ShowMessage(ctx.Message(MessageRow::SubtitleError) + IntToStr(blockCounter));
+        const SubRipBlock block = front.Next(&ctx);
+        if (block == SubRipBlock::Stopped)
             return;
-        }
-
-        // A block that cannot be assembled is reported with its number line
-        // and left out; the blocks after it still import.
-        try {
-            ctx.ImportBuffer.Add(FrameLine(times->start, end, TakeBlockText(work, blockCounter + 1)));
-        } catch (const LumavertError &) {
-            ctx.UI.ShowMessage(ctx.Message(MessageRow::SubtitleError) + IntToStr(blockCounter) + "\n\r" +
-                               "String: " + numberLine);
-        }
+        if (block == SubRipBlock::Ended)
+            break;
     }
+    ctx.LeftOut += front.leftOut;
     ctx.HandOver(firstLine, secondLine, formatName, "SubRip");
 }

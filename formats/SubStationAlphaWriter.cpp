@@ -1,5 +1,6 @@
 #include "formats/Writers.h"
 
+#include "document/ByteSet.h"
 #include "document/Legendas.h"
 
 // SubStation Alpha scripts, v4.00 and Advanced (v4.00+): a script header,
@@ -51,8 +52,8 @@ constexpr std::string_view kWordJoiner = "\xE2\x81\xA0";
 // the letter, so that no line break or hard space is read. Nothing else is
 // special in a Dialogue's text, commas included: it is its last field.
 void AppendScriptEscaped(std::string_view line, std::string &out) {
-    for (std::size_t at = line.find_first_of("{}\\"); at != std::string_view::npos;
-         at = line.find_first_of("{}\\")) {
+    static constexpr ByteSet kSpecial("{}\\");
+    for (std::size_t at = kSpecial.FindIn(line); at != std::string_view::npos; at = kSpecial.FindIn(line)) {
         out += line.substr(0, at);
         const char c = line[at];
         line.remove_prefix(at + 1);

@@ -1,10 +1,13 @@
 #include "tests/formats/ImportBench.h"
 
 #include "document/Errors.h"
+#include "document/FrameLine.h"
 #include "document/MessageTable.h"
+#include "document/OwnMessages.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <vector>
@@ -177,4 +180,103 @@ TEST_F(ImportBench, SubRipIsLinearInTheNumberOfBlocks) {
     // Consuming the WorkList from the top in anything but constant time would take hours.
     EXPECT_LT(seconds, 20.0) << seconds;
 }
+
+// A file long enough to be read as two halves at once, numbered from 1 or
+// 0, with one block written otherwise well before or after the middle.
+struct LongFileCase {
+    const char *name;
+    int firstNumber;
+    int changedBlock;                // 0 when none is
+    std::vector<const char *> lines; // the changed block's lines
+    std::vector<const char *> texts; // what it and the block before it read as
+    std::vector<bool> answers;
+    std::size_t questions;
+    bool handedOver;
+    bool leftOut; // one block is left out and counted
+};
+
+class SubRipLongFiles : public ImportBench, public ::testing::WithParamInterface<LongFileCase> {};
+
+TEST_P(SubRipLongFiles, ReadAsOneThreadReadsThem) {
+    const LongFileCase &c = GetParam();
+    std::vector<std::string> lines;
+    std::vector<std::string> texts;
+    for (int block = 1; block <= 30'000; ++block) {
+        const std::string text = "T" + std::to_string(block);
+        if (block == c.changedBlock) {
+            lines.insert(lines.end(), c.lines.begin(), c.lines.end());
+            texts.insert(texts.end(), c.texts.begin(), c.texts.end());
+            continue;
+        }
+        lines.insert(lines.end(),
+                     {std::to_string(block - 1 + c.firstNumber), "00:00:01,000 --> 00:00:02,000", text, ""});
+        if (block + 1 != c.changedBlock)
+            texts.push_back(text);
+    }
+    for (bool answer : c.answers)
+        answer ? dialogs.AnswerYes() : dialogs.AnswerNo();
+    work = TextList(lines);
+    ImportSubRip(ctx, firstLine, secondLine, formatName);
+
+    const auto &boxes = dialogs.Boxes();
+    EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(),
+                            [](const ShownBox &box) { return box.kind == ShownBox::Kind::Warning; }),
+              c.questions);
+    EXPECT_EQ(formatName, c.handedOver ? "SubRip" : "");
+    if (!c.handedOver)
+        return;
+    std::vector<std::string> read;
+    for (std::size_t i = 1; i < subtitles.Count(); ++i)
+        read.emplace_back(FrameLineTextView(subtitles.Item(i)));
+    EXPECT_EQ(read, texts);
+    const std::vector<std::string> told = dialogs.Messages();
+    EXPECT_EQ(std::count(told.begin(), told.end(), LeftOutText(1, kEnglish)), c.leftOut ? 1 : 0);
+}
+
+constexpr const char *kTime = "00:00:01,000 --> 00:00:02,000";
+
+INSTANTIATE_TEST_SUITE_P(
+    Halves, SubRipLongFiles,
+    ::testing::Values(
+        LongFileCase{"Regular", 1, 0, {}, {}, {}, 0, true, false},
+        LongFileCase{"NumberedOutOfTurnLate",
+                     1,
+                     25'000,
+                     {"25005", kTime, "T25000", ""},
+                     {"T24999", "T25000"},
+                     {true, true},
+                     2,
+                     true,
+                     false},
+        LongFileCase{"NumberedOutOfTurnEarly",
+                     1,
+                     5'000,
+                     {"5005", kTime, "T5000", ""},
+                     {"T4999", "T5000"},
+                     {true, false},
+                     2,
+                     true,
+                     false},
+        LongFileCase{"StoppedLate", 1, 25'000, {"25005", kTime, "T25000", ""}, {}, {false}, 1, false, false},
+        LongFileCase{"UnreadableTimeLate",
+                     1,
+                     25'000,
+                     {"25000", "00:00:01,000 --> -00:00:02,000", "T25000", ""},
+                     {"T24999"},
+                     {},
+                     0,
+                     true,
+                     true},
+        // Counting from 0, the number of a block that lost its time line is
+        // not the next one, so its lines belong to the block before it.
+        LongFileCase{"NumberedFromZero",
+                     0,
+                     25'000,
+                     {"24999", "T25000", ""},
+                     {"T24999||24999|T25000"},
+                     {true, true},
+                     2,
+                     true,
+                     false}),
+    [](const auto &info) { return std::string(info.param.name); });
 } // namespace

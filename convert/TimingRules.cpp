@@ -2,6 +2,7 @@
 
 #include "document/FrameLine.h"
 #include "document/NumText.h"
+#include "document/TwoThreads.h"
 
 #include <algorithm>
 #include <string>
@@ -47,12 +48,16 @@ std::vector<TimedEntry> EntriesByStart(const TextList &frameLines) {
 
 } // namespace
 
-TextList FindTimingFaults(const TextList &frameLines) {
+namespace {
+
+// The faults of the entries from `from` (at least 1) to `to`, each judged
+// with the entry before it.
+TextList FaultsBetween(const TextList &frameLines, std::size_t from, std::size_t to) {
     TextList faults;
     int start = 0;
     int end = 0;
-    FrameLineFrames(frameLines[0], start, end);
-    for (std::size_t i = 1; i < frameLines.Count(); ++i) {
+    FrameLineFrames(frameLines[from - 1], start, end);
+    for (std::size_t i = from; i < to; ++i) {
         const int prevEnd = end;
         FrameLineFrames(frameLines[i], start, end);
         if (start <= prevEnd)
@@ -60,6 +65,21 @@ TextList FindTimingFaults(const TextList &frameLines) {
         if (start >= end)
             faults.Add(IntToStr(static_cast<long long>(i)));
     }
+    return faults;
+}
+
+// CHOICE: a list below this many entries is checked on one thread.
+constexpr std::size_t kHalvedFrom = 100000;
+
+} // namespace
+
+TextList FindTimingFaults(const TextList &frameLines) {
+    const std::size_t count = frameLines.Count();
+    if (!TwoThreadsFor(count, kHalvedFrom))
+        return FaultsBetween(frameLines, 1, count);
+    auto [faults, back] = BothHalves([&] { return FaultsBetween(frameLines, 1, count / 2); },
+                                     [&] { return FaultsBetween(frameLines, count / 2, count); });
+    faults.AddAll(std::move(back));
     return faults;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <exception>
 #include <future>
+#include <optional>
 #include <thread>
 #include <type_traits>
 #include <utility>
@@ -17,9 +19,19 @@ inline bool TwoThreadsFor(std::size_t size, std::size_t from) {
 
 // Runs `front` on a second thread while `back` runs on this one, and returns
 // both results once both are done. An exception of either reaches the
-// caller, and never before the other half has finished.
+// caller, and never before the other half has finished; when both throw, the
+// front's does, as it would when the halves ran one after the other.
 template <class Front, class Back> auto BothHalves(Front front, Back back) {
     std::future<std::invoke_result_t<Front>> first = std::async(std::launch::async, std::move(front));
-    auto second = back();
-    return std::pair{first.get(), std::move(second)};
+    std::optional<std::invoke_result_t<Back>> second;
+    std::exception_ptr backFailed;
+    try {
+        second.emplace(back());
+    } catch (...) {
+        backFailed = std::current_exception();
+    }
+    auto firstResult = first.get();
+    if (backFailed)
+        std::rethrow_exception(backFailed);
+    return std::pair{std::move(firstResult), std::move(*second)};
 }

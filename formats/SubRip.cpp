@@ -48,7 +48,7 @@ class alignas(64) BackHalf {
 public:
     BackHalf(const WorkLines &work, Cut cut, Extended fps)
         : lines_(work.LinesFrom(cut.line)), work_(lines_), reader_(work_, fps, read_),
-          leftAtCut_(work_.Count()), blocksBefore_(cut.blocksBefore), thread_([this] { ReadBlocks(); }) {
+          blocksBefore_(cut.blocksBefore), thread_([this] { ReadBlocks(); }) {
         reader_.counter = cut.blocksBefore;
     }
     BackHalf(const BackHalf &) = delete;
@@ -58,9 +58,6 @@ public:
         if (thread_.joinable())
             thread_.join();
     }
-
-    // The lines left in the list where the cut is.
-    std::size_t LeftAtCut() const { return leftAtCut_; }
 
     // Hands the blocks read to the front's reader, which has come to the cut,
     // when it has counted the blocks before it as the cut's number did: they
@@ -96,7 +93,6 @@ private:
     WorkLines work_;
     TextList read_;
     SubRipBlockReader reader_;
-    const std::size_t leftAtCut_;
     const int blocksBefore_;
     std::size_t leftAtStop_ = 0;
     std::atomic<bool> abandoned_ = false;
@@ -118,13 +114,18 @@ void ImportSubRip(ImportContext &ctx, std::string &firstLine, std::string &secon
 
     SubRipBlockReader front(work, ctx.CurrentFps, ctx.ImportBuffer);
     std::optional<BackHalf> back;
+    // The lines left where the cut is, kept here rather than read from the
+    // back half at every block, whose thread writes beside it.
+    std::size_t leftAtCut = 0;
     if (TwoThreadsFor(work.Count(), kTwoThreadsFromLines))
-        if (const std::optional<Cut> cut = CutNearTheMiddle(work))
+        if (const std::optional<Cut> cut = CutNearTheMiddle(work)) {
+            leftAtCut = work.Count() - cut->line;
             back.emplace(work, *cut, ctx.CurrentFps);
+        }
     for (;;) {
         // The front may come to the cut, or pass it in a block that runs over.
-        if (back && work.Count() <= back->LeftAtCut()) {
-            if (work.Count() == back->LeftAtCut())
+        if (back && work.Count() <= leftAtCut) {
+            if (work.Count() == leftAtCut)
                 back->HandTo(front, work, ctx.ImportBuffer);
             back.reset();
         }

@@ -95,6 +95,30 @@ TEST(TimingRulesFailures, FramesThatAreNotNumbersOrDoNotFit) {
     EXPECT_THROW(CorrectedTiming(TextList{"{10}{20}a", "{2147483640}{2147483630}b"}), ConvertError);
 }
 
+// A long list is checked in two halves at once: its faults come in order,
+// the entry just past the middle judged with the one before it, and of two
+// entries that do not read, the first is named.
+TEST(TimingRulesFailures, LongListsAreCheckedAsShortOnes) {
+    constexpr int kEntries = 200'000;
+    Lines entries;
+    for (int i = 0; i < kEntries; ++i)
+        entries.push_back("{" + std::to_string(10 * i) + "}{" + std::to_string(10 * i + 5) + "}t");
+    entries[1] = "{3}{4}t";
+    entries[kEntries / 2] =
+        "{" + std::to_string(5 * kEntries - 8) + "}{" + std::to_string(5 * kEntries + 5) + "}t";
+    entries[kEntries - 1] = "{" + std::to_string(10 * kEntries) + "}{1}t";
+    EXPECT_EQ(FindTimingFaults(TextList(entries)).ToVector(), (Lines{"1", "100000", "199999"}));
+
+    entries[kEntries / 4] = "{1x}{2}t";
+    entries[3 * kEntries / 4] = "{3x}{4}t";
+    try {
+        FindTimingFaults(TextList(entries));
+        ADD_FAILURE() << "no error";
+    } catch (const ConvertError &error) {
+        EXPECT_STREQ(error.what(), "'1x' is not a valid integer value");
+    }
+}
+
 namespace {
 
 class TimingHandlers : public ::testing::Test {

@@ -47,10 +47,8 @@ std::optional<Cut> CutNearTheMiddle(const WorkLines &work) {
 class alignas(64) BackHalf {
 public:
     BackHalf(const WorkLines &work, Cut cut, Extended fps)
-        : lines_(work.LinesFrom(cut.line)), work_(lines_), reader_(work_, fps, read_),
-          blocksBefore_(cut.blocksBefore), thread_([this] { ReadBlocks(); }) {
-        reader_.counter = cut.blocksBefore;
-    }
+        : lines_(work.LinesFrom(cut.line)), work_(lines_), reader_(work_, fps, read_, cut.blocksBefore),
+          blocksBefore_(cut.blocksBefore), thread_([this] { ReadBlocks(); }) {}
     BackHalf(const BackHalf &) = delete;
     BackHalf &operator=(const BackHalf &) = delete;
     ~BackHalf() {

@@ -24,7 +24,9 @@ enum class SubRipBlock {
 // context.
 class SubRipBlockReader {
 public:
-    SubRipBlockReader(WorkLines &work, Extended fps, TextList &read) : work_(work), fps_(fps), read_(read) {}
+    // `blocksBefore`: the blocks of the file above the list's top line.
+    SubRipBlockReader(WorkLines &work, Extended fps, TextList &read, int blocksBefore = 0)
+        : counter(blocksBefore), work_(work), fps_(fps), read_(read) {}
 
     SubRipBlock Next(ImportContext *ctx);
 

@@ -94,7 +94,7 @@ void ImportContext::AddAtBoxRate(std::string_view startTime, std::string_view en
 
 void ImportContext::AddTimedSubtitle(std::string_view startTime, std::string_view endTime, Extended fps,
                                      std::string_view text) {
-    AddSubtitle(TimeToFrames(startTime, fps), TimeToFrames(endTime, fps), text);
+    AddTimedFrameLine(ImportBuffer, startTime, endTime, fps, text);
 }
 
 void ImportContext::AddSubtitle(int start, int end, std::string_view text) {
@@ -126,6 +126,13 @@ void ImportContext::HandOver(std::string &firstLine, std::string &secondLine, st
 
 std::string FileHeader(std::string_view rateText) {
     return std::string(kFpsHeaderStart) + std::string(rateText);
+}
+
+void AddTimedFrameLine(TextList &list, std::string_view startTime, std::string_view endTime, Extended fps,
+                       std::string_view text) {
+    const int start = TimeToFrames(startTime, fps);
+    const int end = TimeToFrames(endTime, fps);
+    AddFrameLine(list, start, ApplyDefaultDuration(start, end), text);
 }
 
 int ApplyDefaultDuration(int start, int end) {

@@ -144,3 +144,8 @@ std::string FileHeader(std::string_view rateText);
 // The end frame, or start + 23 when the end is not after the start. Throws
 // ConvertError when that leaves the 32-bit range.
 int ApplyDefaultDuration(int start, int end);
+
+// One subtitle at clock times added to `list`, as AddTimedSubtitle adds it to
+// the ImportBuffer.
+void AddTimedFrameLine(TextList &list, std::string_view startTime, std::string_view endTime, Extended fps,
+                       std::string_view text);

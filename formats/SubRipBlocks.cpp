@@ -76,21 +76,21 @@ std::string TakeBlockText(WorkLines &work, int nextNumber) {
 
 } // namespace
 
-SubRipBlock SubRipBlockReader::Next(ImportContext *ctx) {
+BlockRead SubRipBlockReader::Next(ImportContext *ctx) {
     // A block without a number starts at its time line; one of a time line
     // and a text line can only be the last.
     if (!(work_.Count() > 2 || (work_.Count() == 2 && LooksLikeSubRipTimeLine(work_.Top()))))
-        return SubRipBlock::Ended;
+        return BlockRead::Ended;
     work_.DeleteEmptyTop();
     if (work_.Empty())
-        return SubRipBlock::Ended;
+        return BlockRead::Ended;
     if (LooksLikeSubRipTimeLine(work_.Top()))
         numberLine_.clear();
     else
         work_.TakeTop(numberLine_);
     work_.DeleteEmptyTop();
     if (work_.Empty())
-        return SubRipBlock::Ended;
+        return BlockRead::Ended;
     work_.TakeTop(timeLine_);
     const std::optional<SubRipTimes> times = ReadSubRipTimes(timeLine_, fps_);
 
@@ -98,9 +98,9 @@ SubRipBlock SubRipBlockReader::Next(ImportContext *ctx) {
         const auto number = TryStrToInt(numberLine_);
         if (number && *number != counter + 1) {
             if (!ctx)
-                return SubRipBlock::NeedsUser;
+                return BlockRead::NeedsUser;
             if (!ctx->UI.AskYesNo(ctx->Message(MessageRow::NumberingError), QuestionKind::Warning))
-                return SubRipBlock::Stopped;
+                return BlockRead::Stopped;
             if (ctx->UI.AskYesNo(ctx->Message(MessageRow::IgnoreNumbering), QuestionKind::Warning))
                 checkNumbering = false;
         }
@@ -110,16 +110,16 @@ SubRipBlock SubRipBlockReader::Next(ImportContext *ctx) {
     if (!times) {
         ++leftOut;
         TakeBlockText(work_, counter + 1);
-        return SubRipBlock::Read;
+        return BlockRead::Read;
     }
     int end = 0;
     try {
         end = ApplyDefaultDuration(times->start, times->end);
     } catch (const LumavertError &) {
         if (!ctx)
-            return SubRipBlock::NeedsUser;
+            return BlockRead::NeedsUser;
         ctx->UI.ShowMessage(ctx->Message(MessageRow::SubtitleError) + IntToStr(counter));
-        return SubRipBlock::Stopped;
+        return BlockRead::Stopped;
     }
 
     // A block that cannot be assembled is reported with its number line
@@ -128,9 +128,17 @@ SubRipBlock SubRipBlockReader::Next(ImportContext *ctx) {
         read_.Add(FrameLine(times->start, end, TakeBlockText(work_, counter + 1)));
     } catch (const LumavertError &) {
         if (!ctx)
-            return SubRipBlock::NeedsUser;
+            return BlockRead::NeedsUser;
         ctx->UI.ShowMessage(ctx->Message(MessageRow::SubtitleError) + IntToStr(counter) + "\n\r" +
                             "String: " + numberLine_);
     }
-    return SubRipBlock::Read;
+    return BlockRead::Read;
+}
+
+bool SubRipBlockReader::TakeOverFrom(const SubRipBlockReader &back) {
+    if (counter != back.blocksBefore_)
+        return false;
+    counter = back.counter;
+    leftOut += back.leftOut;
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/ImportContext.h"
+#include "formats/ImportHalves.h"
 
 #include <cstddef>
 #include <string>
@@ -10,25 +11,18 @@
 // Players also read blocks without their number line. A block whose time
 // line does not read is left out and counted.
 
-enum class SubRipBlock {
-    Read,      // a FrameLine was added, or the block was left out and counted
-    Ended,     // no block is left
-    Stopped,   // the user stopped the import: nothing is handed over
-    NeedsUser, // the block needs a question or a message, which this reader may not show
-};
-
 // Reads the blocks at the top of a list of lines one by one, each as a
-// FrameLine added to a list. A reader with the import's context asks and tells
-// the user what a block needs; one without it, on a second thread, stops
-// before such a block with NeedsUser and leaves it to the reader with the
-// context.
+// FrameLine added to a list (see ImportHalves.h).
 class SubRipBlockReader {
 public:
     // `blocksBefore`: the blocks of the file above the list's top line.
     SubRipBlockReader(WorkLines &work, Extended fps, TextList &read, int blocksBefore = 0)
-        : counter(blocksBefore), work_(work), fps_(fps), read_(read) {}
+        : counter(blocksBefore), work_(work), fps_(fps), read_(read), blocksBefore_(blocksBefore) {}
 
-    SubRipBlock Next(ImportContext *ctx);
+    BlockRead Next(ImportContext *ctx);
+    // The back half was read as though the blocks before it were as many as
+    // its first number says; its blocks are this reader's only when they were.
+    bool TakeOverFrom(const SubRipBlockReader &back);
 
     // Blocks met so far, read or not; the numbering of the file is checked against it.
     int counter = 0;
@@ -41,6 +35,7 @@ private:
     WorkLines &work_;
     Extended fps_;
     TextList &read_;
+    const int blocksBefore_;
     // Kept across blocks, which reuse their room.
     std::string numberLine_;
     std::string timeLine_;

@@ -1,6 +1,7 @@
 #include "formats/Importers.h"
 
 #include "document/Errors.h"
+#include "formats/ImportHalves.h"
 #include "formats/ImportSteps.h"
 #include "formats/WebVttText.h"
 
@@ -44,6 +45,58 @@ std::string TakePayload(WorkLines &work) {
     return text;
 }
 
+// Reads the blocks at the top of a list one by one, each cue as a FrameLine
+// added to a list (see ImportHalves.h). Cues need no question, and no block
+// depends on those before it.
+class CueReader {
+public:
+    CueReader(WorkLines &work, Extended fps, TextList &read) : work_(work), fps_(fps), read_(read) {}
+
+    BlockRead Next(ImportContext * /*ctx*/) {
+        work_.DeleteEmptyTop();
+        if (work_.Empty())
+            return BlockRead::Ended;
+        if (IsIgnoredBlock(work_.Top())) {
+            DeleteBlock(work_);
+            return BlockRead::Read;
+        }
+        // An identifier line before the timing line names the cue.
+        if (!HasArrow(work_.Top()) && work_.Count() > 1 && HasArrow(work_.Item(1)))
+            work_.DeleteTop();
+        if (!HasArrow(work_.Top())) {
+            // Text that belongs to no cue: a cue whose timing line is lost.
+            DeleteBlock(work_);
+            ++leftOut;
+            return BlockRead::Read;
+        }
+        const std::optional<CueTiming> timing = ReadCueTiming(work_.TakeTop());
+        const std::string text = TakePayload(work_);
+        try {
+            if (timing) {
+                AddTimedFrameLine(read_, timing->start, timing->end, fps_, text);
+                return BlockRead::Read;
+            }
+        } catch (const ConvertError &) {
+            // The default duration took the end past the 32-bit range.
+        }
+        ++leftOut;
+        return BlockRead::Read;
+    }
+
+    bool TakeOverFrom(const CueReader &back) {
+        leftOut += back.leftOut;
+        return true;
+    }
+
+    // Cues left out because their timing line does not read or is lost.
+    std::size_t leftOut = 0;
+
+private:
+    WorkLines &work_;
+    Extended fps_;
+    TextList &read_;
+};
+
 } // namespace
 
 void ImportWebVtt(ImportContext &ctx, std::string &firstLine, std::string &secondLine,
@@ -59,38 +112,13 @@ void ImportWebVtt(ImportContext &ctx, std::string &firstLine, std::string &secon
     while (!work.Empty() && !work.Top().empty() && !HasArrow(work.Top()))
         work.DeleteTop();
 
-    std::size_t leftOut = 0;
-    while (true) {
-        work.DeleteEmptyTop();
-        if (work.Empty())
-            break;
-        if (IsIgnoredBlock(work.Top())) {
-            DeleteBlock(work);
-            continue;
-        }
-        // An identifier line before the timing line names the cue.
-        if (!HasArrow(work.Top()) && work.Count() > 1 && HasArrow(work.Item(1)))
-            work.DeleteTop();
-        if (!HasArrow(work.Top())) {
-            // Text that belongs to no cue: a cue whose timing line is lost.
-            DeleteBlock(work);
-            ++leftOut;
-            continue;
-        }
-        const std::optional<CueTiming> timing = ReadCueTiming(work.TakeTop());
-        const std::string text = TakePayload(work);
-        bool added = false;
-        if (timing) {
-            try {
-                ctx.AddTimedSubtitle(timing->start, timing->end, ctx.CurrentFps, text);
-                added = true;
-            } catch (const ConvertError &) {
-                // The default duration took the end past the 32-bit range.
-            }
-        }
-        if (!added)
-            ++leftOut;
-    }
-    ctx.LeftOut += leftOut;
+    CueReader front(work, ctx.CurrentFps, ctx.ImportBuffer);
+    const std::optional<std::size_t> cut = CutNearTheMiddle(
+        work, [](const WorkLines &lines, std::size_t line) { return !lines.Item(line).empty(); });
+    const auto makeBack = [&](WorkLines &back, TextList &read) {
+        return CueReader(back, ctx.CurrentFps, read);
+    };
+    ReadAllBlocks(ctx, work, ctx.ImportBuffer, front, cut, makeBack);
+    ctx.LeftOut += front.leftOut;
     ctx.HandOver(firstLine, secondLine, formatName, "WebVTT");
 }

@@ -101,6 +101,24 @@ INSTANTIATE_TEST_SUITE_P(Importers, TimedTextImports, ::testing::Values(
     [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
 
+// A long file is read in two halves at once: every cue comes in order, and
+// blocks that are no cue are counted on both sides of the middle.
+TEST_F(ImportBench, WebVttLongFilesAreReadWhole) {
+    std::string text = "WEBVTT\n\n";
+    std::vector<std::string> expected{"{1}{1}25"};
+    for (int cue = 0; cue < 40'000; ++cue) {
+        if (cue == 10'000 || cue == 30'000)
+            text += "stray text\n\n";
+        if (cue == 20'000)
+            text += "NOTE near the middle\n\n";
+        text += "00:00:01.000 --> 00:00:02.000\nC" + std::to_string(cue) + "\n\n";
+        expected.push_back("{25}{50}C" + std::to_string(cue));
+    }
+    Import(ImportWebVtt, text);
+    EXPECT_EQ(buffer.ToVector(), expected);
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{LeftOutText(2, kEnglish)});
+}
+
 TEST(TtmlTimes, ClockAndOffsetTimesAtTheDocumentsRates) {
     const TtmlRates ntsc = ReadTtmlRates("30", "1000 1001", "2", "");
     const TtmlRates plain = ReadTtmlRates("", "", "", "");

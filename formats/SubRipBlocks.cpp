@@ -99,6 +99,7 @@ BlockRead SubRipBlockReader::Next(ImportContext *ctx) {
         if (number && *number != counter + 1) {
             if (!ctx)
                 return BlockRead::NeedsUser;
+            // No stops the import where it stands: nothing is handed over.
             if (!ctx->UI.AskYesNo(ctx->Message(MessageRow::NumberingError), QuestionKind::Warning))
                 return BlockRead::Stopped;
             if (ctx->UI.AskYesNo(ctx->Message(MessageRow::IgnoreNumbering), QuestionKind::Warning))

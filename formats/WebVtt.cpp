@@ -71,13 +71,13 @@ public:
         }
         const std::optional<CueTiming> timing = ReadCueTiming(work_.TakeTop());
         const std::string text = TakePayload(work_);
-        try {
-            if (timing) {
+        if (timing) {
+            try {
                 AddTimedFrameLine(read_, timing->start, timing->end, fps_, text);
                 return BlockRead::Read;
+            } catch (const ConvertError &) {
+                // The default duration took the end past the 32-bit range.
             }
-        } catch (const ConvertError &) {
-            // The default duration took the end past the 32-bit range.
         }
         ++leftOut;
         return BlockRead::Read;
